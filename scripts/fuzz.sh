@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seed_root=${1:?usage: scripts/fuzz.sh SEED_ROOT}
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+cmake --build --preset fuzz -j "$(nproc)" --target kelvo_fuzzers
 
 for fuzzer in build/fuzz/fuzz/fuzz_*; do
     [ -x "$fuzzer" ] || continue
