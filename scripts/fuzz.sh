@@ -17,7 +17,7 @@ for fuzzer in build/fuzz/fuzz/fuzz_*; do
     corpus=build/fuzz/corpus/$name
     mkdir -p "$corpus"
     dirs=("$corpus")
-    for d in "$seed_root/$name" "fuzz/regressions/$name"; do
+    for d in "$seed_root/$name" "fuzz/seeds/$name" "fuzz/regressions/$name"; do
         [ -d "$d" ] && dirs+=("$d")
     done
     echo "-- $name for ${seconds}s"
