@@ -1,0 +1,46 @@
+// Drives the codec for the editor, the viewers and the command-line tool: generates a coded
+// picture from a region map, tests a picture for coded data and erases marks.
+#pragma once
+
+#include "kelvodata.h"
+#include "kelvogeneratorregion.h"
+#include "kelvoimagebuffers.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class KelvoGenerator {
+public:
+    // Called three times before the regions are embedded and once after each region.
+    using Progress = std::function<void()>;
+
+    // Highest region number that keeps the fill and outline colours of its mask apart.
+    static constexpr int kMaxRegionNumber = 254;
+
+    // True when some pixel of `image` is a start point of a coded region. Pictures of fewer
+    // than 24 bits per pixel are never coded.
+    static bool isCoded(const QImage& image);
+
+    // Removes all marks from `image`; the image no longer tests coded. Data bits stay.
+    static void eraseAll(QImage& image);
+
+    // Removes the marks of the region that owns palette index `idIndex` of `idImage` (the id
+    // image decoded from `image`, same size). False, with `image` unchanged, when the sizes
+    // differ or the index names no region.
+    static bool eraseRegion(QImage& image, const KelvoIndexedImage& idImage, int idIndex);
+
+    // The records and colour list that `region` is coded with; `number` gives their display
+    // colour. Image snippets that cannot be prepared are left out.
+    static KelvoDataObjs buildRecords(int number, const KelvoGeneratorRegion& region);
+
+    // Codes `regions` into a copy of `source` and stores it in `output`. With `clearMarks`
+    // blue bit 0 of every pixel is cleared first (for pictures without coded data); regions
+    // that carry data get keys from `firstKey` upward. False when the picture cannot hold the
+    // data; `error`, when given, then receives the reason.
+    static bool generate(const QImage& source, QImage& output, const KelvoRegionMap& regions,
+                         bool clearMarks, uint32_t firstKey, const Progress& progress = {},
+                         QString* error = nullptr);
+};
