@@ -89,6 +89,10 @@ public:
     void parseColours(const std::vector<uint8_t>& stream, std::vector<uint32_t>& colours);
 
 private:
+    // Resets, lets `fill` build the raw buffer (false: nothing to compress), then compresses
+    // it into `out`; `out` stays empty on refusal or when memory runs out.
+    template <class Fill> void serializeWith(std::vector<uint8_t>& out, Fill fill);
+
     std::vector<uint8_t> m_raw;
     std::unique_ptr<uint8_t[]> m_compressed;
     std::size_t m_compressedLength = 0;

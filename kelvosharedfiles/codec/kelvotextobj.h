@@ -14,6 +14,11 @@ enum KelvoShapeKind : uint8_t {
     KindThinkBubble = 4,   // "Think_Bubble"
 };
 
+// Kind of a stored kind byte: unknown values read as a rectangle.
+inline uint8_t kelvoKindFromByte(uint8_t byte) {
+    return byte <= KindThinkBubble ? byte : static_cast<uint8_t>(KindSimpleRect);
+}
+
 struct KelvoRgb {
     int32_t red = 0, green = 0, blue = 0;
 

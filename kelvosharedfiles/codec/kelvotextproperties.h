@@ -25,6 +25,8 @@
 #include <cstdint>
 #include <vector>
 
+class KelvoBlockReader;
+
 // Appends the properties of `obj` to `out` and adds the number of bytes appended to `count`.
 void kelvoWriteTextProperties(const KelvoTextObj& obj, std::vector<uint8_t>& out,
                               std::size_t& count);
@@ -33,3 +35,6 @@ void kelvoWriteTextProperties(const KelvoTextObj& obj, std::vector<uint8_t>& out
 // `pos` unchanged and `obj` partly filled, when the block ends too early.
 bool kelvoReadTextProperties(const uint8_t* block, std::size_t length, std::size_t& pos,
                              KelvoTextObj& obj);
+
+// The same, reading on from `in`; on failure `in` may have moved.
+bool kelvoReadTextProperties(KelvoBlockReader& in, KelvoTextObj& obj);

@@ -1,0 +1,279 @@
+#include "fuzzseeds.h"
+#include "kelvodataprocessor.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+KelvoData record(uint32_t type, uint8_t subIndex, Bytes payload) {
+    KelvoData r;
+    r.type = type;
+    r.subIndex = subIndex;
+    r.payload = std::move(payload);
+    return r;
+}
+
+Bytes inflateAll(const Bytes& compressed) {
+    KelvoDataProcessor p;
+    p.setRaw(compressed);
+    EXPECT_TRUE(p.uncompressRaw());
+    return Bytes(p.uncompressed(), p.uncompressed() + p.uncompressedLength());
+}
+
+Bytes deflateAll(const Bytes& raw) {
+    uLongf length = compressBound(raw.size());
+    Bytes out(length);
+    EXPECT_EQ(compress2(out.data(), &length, raw.data(), raw.size(), 9), Z_OK);
+    out.resize(length);
+    return out;
+}
+
+Bytes serialized(const std::vector<KelvoData>& records) {
+    KelvoDataProcessor p;
+    Bytes out;
+    p.serializeRecords(records, out);
+    return out;
+}
+
+std::vector<KelvoData> parsedRaw(const Bytes& stream, KelvoPropsStruct* closing = nullptr) {
+    KelvoDataProcessor p;
+    p.setRaw(stream);
+    std::vector<KelvoData> records;
+    KelvoPropsStruct props;
+    p.parseRecords(records, props, false);
+    if (closing)
+        *closing = props;
+    return records;
+}
+
+const Bytes kClosing = {0, 0, 0, 1, 0};
+
+TEST(KelvoDataProcessor, WritesGoldenStreams) {
+    const Bytes one = serialized({record(TypeText, 0, {0x48, 0x69})});
+    EXPECT_EQ(inflateAll(one), (Bytes{0, 0, 0, 2, 0, 0x48, 0x69, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(inflateAll(serialized({})), kClosing);
+    EXPECT_EQ(inflateAll(serialized({record(TypeImage, 0, {})})),
+              (Bytes{0, 0, 0, 0, 0x02, 0, 0, 0, 1, 0}));
+    // zlib framing at maximum compression: CMF 0x78, FLG 0xDA.
+    ASSERT_GE(one.size(), 2u);
+    EXPECT_EQ(one[0], 0x78);
+    EXPECT_EQ(one[1], 0xDA);
+    writeFuzzSeed("fuzz_records", "one_text_record", one);
+    writeFuzzSeed("fuzz_records", "one_text_record_raw", inflateAll(one));
+}
+
+struct HeaderCase {
+    uint32_t type;
+    uint8_t subIndex;
+    uint8_t header;
+};
+
+class KelvoDataProcessorHeader : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(KelvoDataProcessorHeader, PacksSubIndexAndType) {
+    const HeaderCase c = GetParam();
+    const Bytes raw = inflateAll(serialized({record(c.type, c.subIndex, {0xAB})}));
+    ASSERT_EQ(raw.size(), 6u + kClosing.size());
+    EXPECT_EQ(raw[4], c.header);
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, KelvoDataProcessorHeader,
+                         testing::Values(HeaderCase{TypeDictEntry, 15, 0xF6},
+                                         HeaderCase{TypeText, 0, 0x00},
+                                         HeaderCase{TypeShapedText, 3, 0x31},
+                                         HeaderCase{5, 2, 0x25}, // 3..5 pass through
+                                         HeaderCase{7, 1, 0x10}, // unknown types become 0
+                                         HeaderCase{0x106, 0, 0x00},
+                                         HeaderCase{TypeImage, 17, 0x12})); // sub-index mod 16
+
+TEST(KelvoDataProcessor, CompressionLimits) {
+    KelvoDataProcessor p;
+    EXPECT_FALSE(p.compressRaw()); // empty
+    EXPECT_FALSE(p.uncompressRaw());
+
+    p.setRaw(Bytes(KelvoDataProcessor::kMaxStreamLength, 0x5A));
+    EXPECT_TRUE(p.compressRaw());
+    EXPECT_GT(p.compressedLength(), 0u);
+    EXPECT_FALSE(p.compressRaw()); // the compressed buffer exists already
+
+    p.setRaw(Bytes(KelvoDataProcessor::kMaxStreamLength + 1, 0x5A));
+    EXPECT_FALSE(p.compressRaw());
+    EXPECT_EQ(p.compressed(), nullptr);
+    EXPECT_FALSE(p.uncompressRaw());
+    EXPECT_EQ(p.uncompressed(), nullptr);
+
+    p.reset();
+    EXPECT_EQ(p.compressedLength(), 0u);
+    EXPECT_EQ(p.uncompressedLength(), 0u);
+}
+
+TEST(KelvoDataProcessor, RefusesRecordStreamsOverTheLimit) {
+    // One record of L bytes makes a stream of 5 + L + 5 bytes.
+    const std::size_t fits = KelvoDataProcessor::kMaxStreamLength - 10;
+    const Bytes atLimit = serialized({record(TypeText, 0, Bytes(fits, 'a'))});
+    ASSERT_FALSE(atLimit.empty());
+    EXPECT_EQ(inflateAll(atLimit).size(), KelvoDataProcessor::kMaxStreamLength);
+    EXPECT_TRUE(serialized({record(TypeText, 0, Bytes(fits + 1, 'a'))}).empty());
+    EXPECT_TRUE(serialized({record(TypeText, 0, Bytes(fits / 2, 'a')),
+                            record(TypeText, 0, Bytes(fits / 2, 'b'))})
+                    .empty());
+}
+
+TEST(KelvoDataProcessor, InflateOutputIsCutAtCapacity) {
+    const Bytes big(KelvoDataProcessor::kUncompressCapacity + 1000, 0x11);
+    KelvoDataProcessor p;
+    p.setRaw(deflateAll(big));
+    EXPECT_TRUE(p.uncompressRaw());
+    EXPECT_EQ(p.uncompressedLength(), KelvoDataProcessor::kUncompressCapacity);
+    EXPECT_FALSE(p.uncompressRaw()); // the uncompressed buffer exists already
+}
+
+Bytes noise(std::size_t length, unsigned seed) {
+    std::mt19937 rng(seed);
+    Bytes bytes(length);
+    for (uint8_t& b : bytes)
+        b = static_cast<uint8_t>(rng());
+    return bytes;
+}
+
+TEST(KelvoDataProcessor, DamagedZlibKeepsWhatWasInflated) {
+    const std::vector<KelvoData> records = {record(TypeText, 0, noise(100, 1)),
+                                            record(TypeImage, 1, noise(40000, 2)),
+                                            record(TypeImage, 1, noise(40000, 3))};
+    Bytes stream = serialized(records);
+    stream.resize(stream.size() / 2 + 2);
+    KelvoDataProcessor p;
+    p.setRaw(stream);
+    std::vector<KelvoData> parsed;
+    KelvoPropsStruct closing;
+    p.parseRecords(parsed, closing, true);
+    EXPECT_GT(p.uncompressedLength(), 0u);
+    EXPECT_LT(p.uncompressedLength(), 80120u);
+    EXPECT_GE(parsed.size(), 1u);
+    EXPECT_LT(parsed.size(), records.size());
+    for (std::size_t i = 0; i < parsed.size(); ++i)
+        EXPECT_EQ(parsed[i], records[i]);
+
+    p.setRaw(Bytes{1, 2, 3, 4, 5, 6});
+    EXPECT_TRUE(p.uncompressRaw());
+    EXPECT_EQ(p.uncompressedLength(), 0u);
+}
+
+class KelvoDataProcessorRoundTrip : public testing::TestWithParam<unsigned> {};
+
+TEST_P(KelvoDataProcessorRoundTrip, RandomRecordLists) {
+    std::mt19937 rng(GetParam());
+    const uint32_t types[] = {0, 1, 2, 3, 4, 5, 6};
+    std::vector<KelvoData> records(rng() % 12);
+    for (KelvoData& r : records) {
+        r.type = types[rng() % 7];
+        r.subIndex = static_cast<uint8_t>(rng() % 16);
+        r.payload.resize(rng() % 3 == 0 ? 0 : rng() % 2000);
+        for (uint8_t& b : r.payload)
+            b = static_cast<uint8_t>(rng() % 8); // compressible, like real texts
+    }
+    const Bytes stream = serialized(records);
+    KelvoDataProcessor p;
+    p.setRaw(stream);
+    std::vector<KelvoData> parsed;
+    KelvoPropsStruct closing;
+    p.parseRecords(parsed, closing, true);
+    EXPECT_EQ(parsed, records);
+    EXPECT_EQ(closing.flags, 0);
+    EXPECT_TRUE(closing.content.empty());
+    writeFuzzSeed("fuzz_records", "random_" + std::to_string(GetParam()), stream);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, KelvoDataProcessorRoundTrip, testing::Range(1u, 21u));
+
+TEST(KelvoDataProcessor, EveryPrefixYieldsOnlyWholeRecords) {
+    const std::vector<KelvoData> records = {record(TypeText, 0, {'a', 'b', 'c'}),
+                                            record(TypeImage, 2, {}),
+                                            record(TypeDictEntry, 1, {'<', 'w', '>'})};
+    const Bytes raw = inflateAll(serialized(records));
+    for (std::size_t n = 0; n <= raw.size(); ++n) {
+        const Bytes prefix(raw.begin(), raw.begin() + static_cast<std::ptrdiff_t>(n));
+        const std::vector<KelvoData> parsed = parsedRaw(prefix);
+        ASSERT_LE(parsed.size(), records.size()) << n;
+        for (std::size_t i = 0; i < parsed.size(); ++i)
+            EXPECT_EQ(parsed[i], records[i]) << "prefix " << n;
+    }
+    EXPECT_EQ(parsedRaw(raw), records);
+}
+
+TEST(KelvoDataProcessor, ReadsInconsistentStreamsSafely) {
+    // A record that would end exactly at the end is taken for the closing block.
+    KelvoPropsStruct closing;
+    EXPECT_TRUE(parsedRaw({0, 0, 0, 2, 0x01, 0x00}, &closing).empty());
+    EXPECT_EQ(closing.flags, 0x01);
+    // A length that runs past the end stops the reading after the whole records.
+    const Bytes pastEnd = {0, 0, 0, 1, 0x00, 'a', 0xFF, 0xFF, 0xFF, 0xF0, 0x00, 'b'};
+    EXPECT_EQ(parsedRaw(pastEnd), (std::vector<KelvoData>{record(TypeText, 0, {'a'})}));
+    // Fewer than four bytes left for a length.
+    EXPECT_EQ(parsedRaw({0, 0, 0, 1, 0x00, 'a', 0, 0}),
+              (std::vector<KelvoData>{record(TypeText, 0, {'a'})}));
+    EXPECT_TRUE(parsedRaw({}).empty());
+}
+
+TEST(KelvoDataProcessor, DropsUnknownRecordTypes) {
+    Bytes raw;
+    for (uint8_t header : {0x07, 0x13, 0x2F, 0x36})
+        raw.insert(raw.end(), {0, 0, 0, 1, header, 'z'});
+    raw.insert(raw.end(), kClosing.begin(), kClosing.end());
+    EXPECT_EQ(parsedRaw(raw), (std::vector<KelvoData>{record(3, 1, {'z'}), record(6, 3, {'z'})}));
+}
+
+struct ClosingCase {
+    Bytes content;
+    uint8_t flags;
+    Bytes expected;
+};
+
+class KelvoDataProcessorClosing : public testing::TestWithParam<ClosingCase> {};
+
+TEST_P(KelvoDataProcessorClosing, ReadsContent) {
+    const ClosingCase& c = GetParam();
+    Bytes raw = {0, 0, 0, 1, 0x00, 'a', 0, 0, 0, static_cast<uint8_t>(c.content.size())};
+    raw.insert(raw.end(), c.content.begin(), c.content.end());
+    KelvoPropsStruct closing;
+    EXPECT_EQ(parsedRaw(raw, &closing).size(), 1u);
+    EXPECT_EQ(closing.flags, c.flags);
+    EXPECT_EQ(closing.content, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, KelvoDataProcessorClosing,
+    testing::Values(ClosingCase{{}, 0, {}}, ClosingCase{{0x00}, 0, {}},
+                    ClosingCase{{0x01, 0, 2, 'x', 'y'}, 0x01, {'x', 'y'}},
+                    ClosingCase{{0x01, 0, 9, 'x', 'y'}, 0x01, {'x', 'y'}}, // count cut
+                    ClosingCase{{0x01, 0, 2}, 0x01, {}},                   // too short
+                    ClosingCase{{0x02, 0, 1, 'x'}, 0x02, {}}));            // no content bit
+
+TEST(KelvoDataProcessor, ColourTables) {
+    KelvoDataProcessor p;
+    Bytes stream;
+    p.serializeColours({0x00112233, 0xFFA0B0C0}, stream);
+    EXPECT_EQ(inflateAll(stream), (Bytes{0x33, 0x22, 0x11, 0xC0, 0xB0, 0xA0}));
+    writeFuzzSeed("fuzz_records", "colours", stream);
+
+    std::vector<uint32_t> colours;
+    p.parseColours(stream, colours);
+    EXPECT_EQ(colours, (std::vector<uint32_t>{0x00112233, 0x00A0B0C0}));
+
+    // Trailing bytes that make no whole triple are ignored.
+    p.parseColours(deflateAll({1, 2, 3, 4, 5, 6, 7, 8}), colours);
+    EXPECT_EQ(colours, (std::vector<uint32_t>{0x030201, 0x060504}));
+
+    p.serializeColours({}, stream);
+    EXPECT_TRUE(stream.empty());
+    p.parseColours({}, colours);
+    EXPECT_TRUE(colours.empty());
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "kelvobyteorder.h"
+#include "kelvofontcodes.h"
+#include "kelvotextproperties.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct StyleCase {
+    int32_t weight;
+    bool italic;
+    int32_t alignment;
+    uint8_t style;
+    KelvoFontStyle readBack;
+};
+
+class KelvoFontStyleCodes : public testing::TestWithParam<StyleCase> {};
+
+TEST_P(KelvoFontStyleCodes, WritesAndReadsStyleByte) {
+    const StyleCase& c = GetParam();
+    KelvoFont font;
+    font.weight = c.weight;
+    font.italic = c.italic;
+    EXPECT_EQ(kelvoStyleByte(font, c.alignment), c.style);
+    const KelvoFontStyle read = kelvoFontStyle(c.style);
+    EXPECT_EQ(read.weight, c.readBack.weight);
+    EXPECT_EQ(read.italic, c.readBack.italic);
+    EXPECT_EQ(read.alignment, c.readBack.alignment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fonts, KelvoFontStyleCodes,
+    testing::Values(StyleCase{75, true, 3, 0xE3, {75, true, 3}},
+                    StyleCase{50, false, 2, 0x20, {50, false, 2}},
+                    StyleCase{50, false, 0, 0x00, {50, false, 2}}, // no alignment: centred
+                    StyleCase{25, false, 1, 0x41, {25, false, 1}},
+                    StyleCase{63, true, 1, 0xC2, {63, true, 1}},
+                    StyleCase{87, false, 3, 0x64, {87, false, 3}},
+                    StyleCase{60, false, 9, 0x00, {50, false, 2}})); // unknown weight, alignment
+
+TEST(KelvoFontStyleCodes, ReadsUnusedWeightCodes) {
+    EXPECT_EQ(kelvoFontStyle(0x05).weight, 87);
+    EXPECT_EQ(kelvoFontStyle(0x07).weight, 87);
+    EXPECT_EQ(kelvoFontStyle(0x80).weight, 50);
+}
+
+TEST(KelvoFontFamilies, CodesFollowTheTable) {
+    EXPECT_EQ(kelvoFamilyCode("Arial"), 1);
+    EXPECT_EQ(kelvoFamilyCode("Modern"), 35);
+    EXPECT_EQ(kelvoFamilyCode("Nimbus Sans l"), 42);
+    EXPECT_EQ(kelvoFamilyCode("Small Fonts"), 52);
+    EXPECT_EQ(kelvoFamilyCode("Times New Roman"), 60);
+    EXPECT_EQ(kelvoFamilyCode("Y.OzFont"), 70);
+    EXPECT_EQ(kelvoFamilyCode("Nimbus Sans L"), 1); // case-sensitive
+    EXPECT_EQ(kelvoFamilyCode("DejaVu Sans"), 1);
+    EXPECT_EQ(kelvoFamilyCode(""), 1);
+    for (int code : {0, 71, 255})
+        EXPECT_STREQ(kelvoFamilyName(static_cast<uint8_t>(code)), "Arial");
+    for (std::size_t code = 1; code <= kKelvoFontFamilyCount; ++code)
+        EXPECT_EQ(kelvoFamilyCode(kelvoFamilyName(static_cast<uint8_t>(code))), code);
+}
+
+TEST(KelvoFontSizes, ClampsToOneByte) {
+    EXPECT_EQ(kelvoPointSizeByte(300), 255);
+    EXPECT_EQ(kelvoPointSizeByte(255), 255);
+    EXPECT_EQ(kelvoPointSizeByte(12), 12);
+    EXPECT_EQ(kelvoPointSizeByte(0), 0);
+    EXPECT_EQ(kelvoPointSizeByte(-1), 10); // sized in pixels
+}
+
+KelvoTextObj sample() {
+    KelvoTextObj obj;
+    obj.kind = KindSpeechBubble;
+    obj.x = -2;
+    obj.y = 0x01020304;
+    obj.outlineWidth = 3;
+    obj.labelX = 5;
+    obj.labelY = 6;
+    obj.textColour = {300, -5, 128};
+    obj.outlineColour = {1, 2, 3};
+    obj.backgroundColour = {255, 256, 0};
+    obj.backgroundFilled = true;
+    obj.font = {"Times New Roman", 300, 75, true};
+    obj.alignment = 3;
+    obj.text = u"A\u00e9\u20ac";
+    return obj;
+}
+
+TEST(KelvoTextProperties, WritesGoldenBlock) {
+    Bytes out = {0xAA};
+    std::size_t count = 7;
+    kelvoWriteTextProperties(sample(), out, count);
+    const Bytes expected = {0xAA,
+                            3,                                    // kind
+                            0xFE, 0xFF, 0xFF, 0xFF,               // x
+                            4,    3,    2,    1,                  // y
+                            3,                                    // outline width
+                            5,    0,    0,    0,    6,   0, 0, 0, // label
+                            255,  0,    128,                      // text colour, clamped
+                            1,    2,    3,    255,  255, 0,       // outline, background colours
+                            1,                                    // filled
+                            60,                                   // "Times New Roman"
+                            0xE3,                                 // bold italic right
+                            255,                                  // 300 points
+                            3,    0,    0,    0,                  // text length
+                            'A',  0xE9, 0};                       // the euro sign has no byte
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(count, 7u + 35u + 3u);
+}
+
+TEST(KelvoTextProperties, RoundTripsWhatFitsTheFormat) {
+    KelvoTextObj written = sample();
+    written.kind = 9; // written as 0
+    Bytes block;
+    std::size_t count = 0;
+    kelvoWriteTextProperties(written, block, count);
+    block.push_back(0x24); // something always follows inside a shape
+
+    KelvoTextObj read;
+    std::size_t pos = 0;
+    ASSERT_TRUE(kelvoReadTextProperties(block.data(), block.size(), pos, read));
+    EXPECT_EQ(pos, count);
+    EXPECT_EQ(read.kind, KindSimpleText);
+    EXPECT_EQ(read.x, written.x);
+    EXPECT_EQ(read.y, written.y);
+    EXPECT_EQ(read.textColour, (KelvoRgb{255, 0, 128}));
+    EXPECT_EQ(read.backgroundColour, (KelvoRgb{255, 255, 0}));
+    EXPECT_TRUE(read.backgroundFilled);
+    EXPECT_EQ(read.font, (KelvoFont{"Times New Roman", 255, 75, true}));
+    EXPECT_EQ(read.alignment, 3);
+    EXPECT_EQ(read.text, std::u16string(u"A\u00e9") + char16_t(0));
+}
+
+TEST(KelvoTextProperties, ReadsUnknownKindAndFamily) {
+    KelvoTextObj obj;
+    Bytes block;
+    std::size_t count = 0;
+    kelvoWriteTextProperties(obj, block, count);
+    block.push_back(0x24);
+    block[0] = 7;   // kind
+    block[28] = 99; // family code
+    std::size_t pos = 0;
+    ASSERT_TRUE(kelvoReadTextProperties(block.data(), block.size(), pos, obj));
+    EXPECT_EQ(obj.kind, KindSimpleRect);
+    EXPECT_EQ(obj.font.family, "Arial");
+}
+
+TEST(KelvoTextProperties, FailsWhenTheBlockEndsTooEarly) {
+    Bytes block;
+    std::size_t count = 0;
+    kelvoWriteTextProperties(sample(), block, count);
+    for (std::size_t length = 0; length <= block.size(); ++length) {
+        KelvoTextObj obj;
+        std::size_t pos = 0;
+        EXPECT_FALSE(kelvoReadTextProperties(block.data(), length, pos, obj)) << length;
+        EXPECT_EQ(pos, 0u);
+    }
+    // A huge text length must not be trusted.
+    kelvoSetLe32(block.data() + 31, 0xFFFFFFFF);
+    block.push_back(0x24);
+    KelvoTextObj obj;
+    std::size_t pos = 0;
+    EXPECT_FALSE(kelvoReadTextProperties(block.data(), block.size(), pos, obj));
+}
+
+} // namespace

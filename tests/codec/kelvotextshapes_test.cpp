@@ -1,0 +1,242 @@
+#include "fuzzseeds.h"
+#include "kelvobyteorder.h"
+#include "kelvocomicellipseshape.h"
+#include "kelvofontcodes.h"
+#include "kelvotextshapes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+template <class Obj> std::unique_ptr<Obj> object(uint8_t kind, std::u16string text) {
+    auto obj = std::make_unique<Obj>();
+    obj->kind = kind;
+    obj->text = std::move(text);
+    obj->left = 10;
+    obj->top = 20;
+    obj->right = 109;
+    obj->bottom = 69;
+    return obj;
+}
+
+Bytes rectBlock(std::u16string text = u"A") {
+    KelvoEllipseShape shape;
+    shape.objects.push_back(object<KelvoEllipseObj>(KindSimpleRect, std::move(text)));
+    shape.serialize();
+    return shape.bytes;
+}
+
+TEST(KelvoTextShapes, SimpleRectangleLayout) {
+    const Bytes block = rectBlock();
+    ASSERT_EQ(block.size(), 58u);
+    EXPECT_EQ(kelvoGetLe32(block.data()), 54u);
+    EXPECT_EQ(block[4], 1);                               // one object
+    EXPECT_EQ(block[5], KindSimpleRect);                  // its kind byte
+    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 36), 10u);  // left
+    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 40), 20u);  // top
+    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 44), 100u); // width
+    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 48), 50u);  // height
+    EXPECT_EQ(block.back(), 0x24);
+    writeFuzzSeed("fuzz_textshapes", "simple_rect", block);
+}
+
+TEST(KelvoTextShapes, BubbleFields) {
+    KelvoComicEllipseShape think;
+    auto obj = object<KelvoComicEllipseObj>(KindThinkBubble, u"A");
+    obj->circles = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
+    think.comicObjects.push_back(std::move(obj));
+    think.serialize();
+    EXPECT_EQ(think.bytes.size(), rectBlock().size() + 1 + 48);
+    EXPECT_EQ(think.bytes[58 - 1], 3); // circle count after the rectangle
+
+    KelvoComicEllipseShape speech;
+    speech.comicObjects.push_back(object<KelvoComicEllipseObj>(KindSpeechBubble, u"A"));
+    speech.serialize();
+    EXPECT_EQ(speech.bytes.size(), rectBlock().size() + 16);
+
+    // More circles than a count byte holds: only the first 255 are kept.
+    think.comicObjects[0]->circles.assign(300, {1, 1, 1, 1});
+    think.comicObjects[0]->circles[254] = {7, 7, 7, 7};
+    think.serialize();
+    KelvoComicEllipseShape read;
+    ASSERT_TRUE(read.read(think.bytes.data(), think.bytes.size()));
+    ASSERT_EQ(read.comicObjects[0]->circles.size(), 255u);
+    EXPECT_EQ(read.comicObjects[0]->circles.back(), (KelvoThinkBubbleCircle{7, 7, 7, 7}));
+}
+
+TEST(KelvoTextShapes, ObjectCountLimits) {
+    KelvoEllipseShape shape;
+    shape.bytes = {1, 2, 3};
+    shape.serialize();
+    EXPECT_TRUE(shape.bytes.empty());
+
+    for (int i = 0; i < 256; ++i)
+        shape.objects.push_back(object<KelvoEllipseObj>(KindSimpleText, u"x"));
+    shape.serialize();
+    EXPECT_EQ(shape.bytes, (Bytes{0, 0, 0, 0, 255}));
+
+    shape.objects.pop_back();
+    shape.serialize();
+    KelvoEllipseShape read;
+    ASSERT_TRUE(read.read(shape.bytes.data(), shape.bytes.size()));
+    EXPECT_EQ(read.objects.size(), 255u);
+}
+
+KelvoComicEllipseObj randomObject(std::mt19937& rng, uint8_t kind) {
+    auto any = [&] { return static_cast<int32_t>(rng()); };
+    auto channel = [&] { return static_cast<int32_t>(rng() % 256); };
+    KelvoComicEllipseObj obj;
+    obj.kind = kind;
+    obj.x = any();
+    obj.y = any();
+    obj.outlineWidth = static_cast<uint8_t>(rng());
+    obj.labelX = any();
+    obj.labelY = any();
+    obj.textColour = {channel(), channel(), channel()};
+    obj.outlineColour = {channel(), channel(), channel()};
+    obj.backgroundColour = {channel(), channel(), channel()};
+    obj.backgroundFilled = rng() % 2;
+    obj.font.family = kelvoFamilyName(static_cast<uint8_t>(1 + rng() % 70));
+    obj.font.pointSize = static_cast<int32_t>(rng() % 256);
+    const int32_t weights[] = {25, 50, 63, 75, 87};
+    obj.font.weight = weights[rng() % 5];
+    obj.font.italic = rng() % 2;
+    obj.alignment = static_cast<int32_t>(1 + rng() % 3);
+    obj.text.resize(rng() % 40);
+    for (char16_t& c : obj.text)
+        c = static_cast<char16_t>(rng() % 256);
+    obj.left = any();
+    obj.top = any();
+    obj.right = any(); // extreme rectangles wrap but still come back unchanged
+    obj.bottom = any();
+    if (kind == KindSpeechBubble) {
+        obj.peakX = any();
+        obj.peakY = any();
+        obj.angle1 = static_cast<int32_t>(rng() % 360);
+        obj.angle2 = static_cast<int32_t>(rng() % 360);
+    } else if (kind == KindThinkBubble) {
+        obj.circles.resize(rng() % 6);
+        for (KelvoThinkBubbleCircle& c : obj.circles)
+            c = {any(), any(), any(), any()};
+    }
+    return obj;
+}
+
+class KelvoTextShapesRoundTrip : public testing::TestWithParam<unsigned> {};
+
+TEST_P(KelvoTextShapesRoundTrip, EllipseShapes) {
+    std::mt19937 rng(GetParam());
+    KelvoEllipseShape shape;
+    const std::size_t count = 1 + rng() % 4;
+    for (std::size_t i = 0; i < count; ++i)
+        shape.objects.push_back(
+            std::make_unique<KelvoEllipseObj>(randomObject(rng, static_cast<uint8_t>(rng() % 3))));
+    shape.serialize();
+    KelvoEllipseShape read;
+    ASSERT_TRUE(read.read(shape.bytes.data(), shape.bytes.size()));
+    ASSERT_EQ(read.objects.size(), count);
+    for (std::size_t i = 0; i < count; ++i)
+        EXPECT_EQ(*read.objects[i], *shape.objects[i]);
+    writeFuzzSeed("fuzz_textshapes", "ellipse_" + std::to_string(GetParam()), shape.bytes);
+}
+
+TEST_P(KelvoTextShapesRoundTrip, ComicShapes) {
+    std::mt19937 rng(GetParam());
+    KelvoComicEllipseShape shape;
+    const std::size_t count = 1 + rng() % 4;
+    for (std::size_t i = 0; i < count; ++i)
+        shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(
+            randomObject(rng, static_cast<uint8_t>(3 + rng() % 2))));
+    shape.serialize();
+    KelvoComicEllipseShape read;
+    ASSERT_TRUE(read.read(shape.bytes.data(), shape.bytes.size()));
+    ASSERT_EQ(read.comicObjects.size(), count);
+    for (std::size_t i = 0; i < count; ++i)
+        EXPECT_EQ(*read.comicObjects[i], *shape.comicObjects[i]);
+    writeFuzzSeed("fuzz_textshapes", "comic_" + std::to_string(GetParam()), shape.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, KelvoTextShapesRoundTrip, testing::Range(1u, 16u));
+
+TEST(KelvoTextShapes, ShapeClassesReadEachOthersKinds) {
+    std::mt19937 rng(7);
+    KelvoComicEllipseShape speech;
+    speech.comicObjects.push_back(
+        std::make_unique<KelvoComicEllipseObj>(randomObject(rng, KindSpeechBubble)));
+    speech.serialize();
+    KelvoEllipseShape plain;
+    ASSERT_TRUE(plain.read(speech.bytes.data(), speech.bytes.size()));
+    EXPECT_EQ(*plain.objects[0], static_cast<const KelvoEllipseObj&>(*speech.comicObjects[0]));
+
+    // A plain shape holding a bubble kind still writes a block that reads back.
+    plain.objects[0]->kind = KindThinkBubble;
+    plain.serialize();
+    KelvoComicEllipseShape comic;
+    ASSERT_TRUE(comic.read(plain.bytes.data(), plain.bytes.size()));
+    EXPECT_TRUE(comic.comicObjects[0]->circles.empty());
+}
+
+TEST(KelvoTextShapes, RejectsMalformedBlocks) {
+    const Bytes good = rectBlock(u"Hello");
+    KelvoEllipseShape shape;
+    ASSERT_TRUE(shape.read(good.data(), good.size()));
+
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        EXPECT_FALSE(shape.read(good.data(), length)) << length;
+        EXPECT_TRUE(shape.objects.empty());
+    }
+    Bytes bad = good;
+    bad.back() = 0x23;
+    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
+    bad = good;
+    bad[4] = 0; // no objects
+    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
+    bad = good;
+    bad[4] = 2; // second object missing
+    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
+    bad = good;
+    kelvoSetLe32(bad.data() + 5 + 31, 1000); // text longer than the block
+    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
+
+    bad = good;
+    bad[5] = 7; // unknown kinds read as rectangles
+    ASSERT_TRUE(shape.read(bad.data(), bad.size()));
+    EXPECT_EQ(shape.objects[0]->kind, KindSimpleRect);
+}
+
+TEST(KelvoTextShapes, SplitsPayloads) {
+    KelvoComicEllipseShape think;
+    think.comicObjects.push_back(object<KelvoComicEllipseObj>(KindThinkBubble, u"hm"));
+    think.serialize();
+    Bytes payload = rectBlock();
+    payload.insert(payload.end(), think.bytes.begin(), think.bytes.end());
+    writeFuzzSeed("fuzz_textshapes", "two_blocks", payload);
+
+    std::vector<KelvoTextShapes> blocks = kelvoSplitTextShapes(payload);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].kind, KindSimpleRect);
+    EXPECT_EQ(blocks[0].bytes, rectBlock());
+    EXPECT_EQ(blocks[1].kind, KindThinkBubble);
+    EXPECT_EQ(blocks[1].bytes, think.bytes);
+
+    payload[5] = 9;
+    EXPECT_EQ(kelvoSplitTextShapes(payload)[0].kind, KindSimpleRect);
+
+    // A body length running past the end: that block and everything after it are dropped.
+    Bytes pastEnd = payload;
+    kelvoSetLe32(pastEnd.data() + 58, static_cast<uint32_t>(think.bytes.size()));
+    EXPECT_EQ(kelvoSplitTextShapes(pastEnd).size(), 1u);
+
+    EXPECT_TRUE(kelvoSplitTextShapes({}).empty());
+    EXPECT_TRUE(kelvoSplitTextShapes({1, 0, 0}).empty());
+    EXPECT_TRUE(kelvoSplitTextShapes({1, 0, 0, 0, 1}).empty());          // count byte last
+    EXPECT_TRUE(kelvoSplitTextShapes({2, 0, 0, 0, 1, 1}).empty());       // kind byte last
+    EXPECT_TRUE(kelvoSplitTextShapes({3, 0, 0, 0, 0, 1, 0x24}).empty()); // count 0
+}
+
+} // namespace
