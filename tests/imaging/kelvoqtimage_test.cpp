@@ -1,0 +1,91 @@
+#include "kelvoqtimage.h"
+
+#include <QTest>
+
+class KelvoQtImageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pixelBufferFormats_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QImage::Format>("viewedAs");
+        QTest::newRow("rgb32") << QImage::Format_RGB32 << 32 << QImage::Format_RGB32;
+        QTest::newRow("argb32") << QImage::Format_ARGB32 << 32 << QImage::Format_ARGB32;
+        QTest::newRow("rgb888") << QImage::Format_RGB888 << 32 << QImage::Format_RGB32;
+        QTest::newRow("premultiplied")
+            << QImage::Format_ARGB32_Premultiplied << 32 << QImage::Format_ARGB32;
+        QTest::newRow("rgba64") << QImage::Format_RGBA64 << 32 << QImage::Format_ARGB32;
+        QTest::newRow("indexed8") << QImage::Format_Indexed8 << 8 << QImage::Format_Indexed8;
+        QTest::newRow("grey8") << QImage::Format_Grayscale8 << 8 << QImage::Format_Grayscale8;
+    }
+
+    // Deep pictures are viewed in place as 0xAARRGGBB; shallow ones give no pixels.
+    void pixelBufferFormats() {
+        QFETCH(QImage::Format, format);
+        QFETCH(int, depth);
+        QFETCH(QImage::Format, viewedAs);
+        QImage image(7, 5, format);
+        if (format == QImage::Format_Indexed8) {
+            image.setColorTable({qRgb(1, 2, 3)});
+        }
+        image.fill(0);
+        const KelvoPixelBuffer buffer = kelvoPixelBuffer(image);
+        QCOMPARE(buffer.depth, depth);
+        QCOMPARE(image.format(), viewedAs);
+        if (depth < 24) {
+            QVERIFY(buffer.pixels == nullptr);
+            return;
+        }
+        QCOMPARE(buffer.width, 7);
+        QCOMPARE(buffer.height, 5);
+        buffer.at(6, 4) = 0xff123456u;
+        QCOMPARE(image.pixel(6, 4), 0xff123456u);
+    }
+
+    // Coding works on the caller's picture only: a shared copy keeps its pixels.
+    void pixelBufferDetaches() {
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(qRgb(10, 20, 30));
+        const QImage copy = image;
+        kelvoPixelBuffer(image).at(0, 0) = 0xff000000u;
+        QCOMPARE(copy.pixel(0, 0), qRgb(10, 20, 30));
+        QCOMPARE(image.pixel(0, 0), 0xff000000u);
+    }
+
+    void nullPicture() {
+        QImage image;
+        const KelvoPixelBuffer buffer = kelvoPixelBuffer(image);
+        QVERIFY(buffer.pixels == nullptr);
+        QCOMPARE(buffer.width, 0);
+    }
+
+    void indexedRoundTrip() {
+        KelvoIndexedImage indexed;
+        indexed.width = 3;
+        indexed.height = 2;
+        indexed.indices = {0, 1, 2, 2, 1, 0};
+        indexed.palette = {0xffffffffu, 0xff00ffd2u, 0xffff0007u};
+        const QImage image = kelvoToQImage(indexed);
+        QCOMPARE(image.format(), QImage::Format_Indexed8);
+        QCOMPARE(image.pixelIndex(2, 0), 2);
+        QCOMPARE(image.pixel(0, 1), 0xffff0007u);
+        const KelvoIndexedImage back = kelvoFromQImage(image);
+        QCOMPARE(back.indices, indexed.indices);
+        QCOMPARE(back.palette, indexed.palette);
+    }
+
+    void argbToQImage() {
+        KelvoArgbImage argb;
+        argb.width = 2;
+        argb.height = 2;
+        argb.pixels = {0x80102030u, 0xff405060u, 0x00000000u, 0xffffffffu};
+        const QImage image = kelvoToQImage(argb);
+        QCOMPARE(image.format(), QImage::Format_ARGB32);
+        QCOMPARE(image.pixel(0, 0), 0x80102030u);
+        QCOMPARE(image.pixel(1, 1), 0xffffffffu);
+    }
+};
+
+QTEST_GUILESS_MAIN(KelvoQtImageTest)
+#include "kelvoqtimage_test.moc"
