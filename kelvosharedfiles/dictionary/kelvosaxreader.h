@@ -1,0 +1,30 @@
+// Drives a KelvoSaxHandler over an XML document with QXmlStreamReader.
+//
+// A document counts only when it is read to its end without error. The callbacks made before
+// an error has been found cannot be taken back, so every caller discards what its handler
+// collected unless the result is Ok: a rejected file contributes nothing, wherever its fault
+// lies. Documents are bounded: larger than MaxFileSize bytes, nested deeper than
+// MaxNestingDepth elements, or declaring entities (whose expansion the file size does not
+// bound) they are rejected.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class KelvoSaxHandler;
+
+class KelvoSaxReader {
+public:
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+    static constexpr int MaxNestingDepth = 64;
+
+    enum class Status {
+        Ok,         // read to its end, every callback made
+        Unreadable, // missing, a folder, or cannot be opened or read
+        TooLarge,   // more than MaxFileSize bytes; nothing read
+        Malformed,  // not well-formed, too deep or declares entities; callbacks made up to there
+    };
+
+    static Status parseFile(const QString& path, KelvoSaxHandler& handler);
+    static Status parse(const QByteArray& document, KelvoSaxHandler& handler);
+};
