@@ -75,10 +75,10 @@ public:
     // Writes the compressed record stream of `records` into `out` (cleared first). `out` stays
     // empty when the stream would be longer than kMaxStreamLength or memory runs out.
     void serializeRecords(const std::vector<KelvoData>& records, std::vector<uint8_t>& out);
-    // Reads the stream loaded with setRaw(): inflated first when `decompress` is set, else read
-    // as it stands. `records` (cleared first) receives type, sub-index and payload of each
-    // whole record, in stream order; display colours are left 0. `closing` receives the
-    // closing block, or stays empty when none was reached.
+    // Reads the stream loaded with setRaw() (load it anew before each call): inflated first
+    // when `decompress` is set, else read as it stands. `records` (cleared first) receives
+    // type, sub-index and payload of each whole record, in stream order; display colours are
+    // left 0. `closing` receives the closing block, or stays empty when none was reached.
     void parseRecords(std::vector<KelvoData>& records, KelvoPropsStruct& closing, bool decompress);
 
     // Colour tables: each 0x00RRGGBB value packed as 3 bytes BB GG RR, then compressed. `out`
