@@ -1,0 +1,154 @@
+#include "kelvoxmldictwriter.h"
+
+#include "kelvoconfig.h"
+#include "kelvopaths.h"
+#include "kelvosaxreader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <libxml/parser.h>
+#include <libxml/xmlsave.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const char* const Encoding = "UTF-8";
+
+// Writers alive in the process; libxml2's global state is released when the last one goes.
+int liveWriters = 0;
+
+const xmlChar* xml(const char* text) {
+    return reinterpret_cast<const xmlChar*>(text);
+}
+
+// Code points that XML 1.0 documents may contain. Anything else would be written as a
+// character reference that no reader accepts, and the whole dictionary would become unreadable.
+bool isXmlChar(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+QByteArray xmlText(const QString& text) {
+    QList<uint> kept = text.toUcs4();
+    kept.removeIf([](uint c) { return !isXmlChar(c); });
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(kept.constData()), kept.size())
+        .toUtf8();
+}
+
+bool isItem(const xmlNode* node) {
+    return node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, xml("DictItem")) == 0;
+}
+
+// The "id" of an item as a number; false when it has none.
+bool storedId(xmlNodePtr item, int& id) {
+    xmlChar* value = xmlGetProp(item, xml("id"));
+    if (!value)
+        return false;
+    bool ok = false;
+    id = QByteArray(reinterpret_cast<const char*>(value)).toInt(&ok);
+    xmlFree(value);
+    return ok;
+}
+
+// For id -1: one more than the nearest preceding item that has an id, or 1.
+qint64 nextId(xmlNodePtr item) {
+    for (xmlNodePtr node = item->prev; node; node = node->prev) {
+        int id = 0;
+        if (isItem(node) && storedId(node, id))
+            return qint64(id) + 1;
+    }
+    return 1;
+}
+
+void addText(xmlNodePtr node, const char* text) {
+    xmlNodeAddContent(node, xml(text));
+}
+
+// xmlNewTextChild escapes the term, so "&" and "<" in it are kept as they are.
+void addTextChild(xmlNodePtr parent, const QByteArray& name, const QString& text) {
+    xmlNewTextChild(parent, nullptr, xml(name.constData()), xml(xmlText(text).constData()));
+}
+
+} // namespace
+
+KelvoXmlDictWriter::KelvoXmlDictWriter(const QString& fileName)
+    : m_path(KelvoPaths::dictionaryWritePath(fileName)) {
+    ++liveWriters;
+    const QFileInfo info(m_path);
+    if (!info.isFile() || info.size() > KelvoSaxReader::MaxFileSize)
+        return;
+    m_document = xmlReadFile(QFile::encodeName(m_path).constData(), Encoding,
+                             XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    if (m_document)
+        m_root = xmlDocGetRootElement(m_document);
+    if (!m_root) {
+        xmlFreeDoc(m_document);
+        m_document = nullptr;
+    }
+}
+
+KelvoXmlDictWriter::~KelvoXmlDictWriter() {
+    xmlFreeDoc(m_document);
+    if (--liveWriters == 0)
+        xmlCleanupParser();
+}
+
+xmlNodePtr KelvoXmlDictWriter::appendItem(const QString& codedWord,
+                                          const QMap<int, TheS_DictEntries>& translations, int id) {
+    if (!m_document)
+        return nullptr;
+    xmlNodePtr item = xmlNewChild(m_root, nullptr, xml("DictItem"), nullptr);
+    xmlNodeAddContent(item, xml(xmlText(codedWord).constData()));
+    addText(item, "\n");
+
+    if (id >= 0)
+        xmlNewProp(item, xml("id"), xml(QByteArray::number(id).constData()));
+    else if (id == -1)
+        xmlNewProp(item, xml("id"), xml(QByteArray::number(nextId(item)).constData()));
+
+    for (auto it = translations.constBegin(); it != translations.constEnd(); ++it) {
+        QString tag;
+        if (!languageTag(it.key(), tag))
+            continue;
+        const QByteArray name = tag.toUtf8();
+        if (xmlValidateNCName(xml(name.constData()), 0) != 0)
+            continue;
+        xmlNodePtr language = xmlNewChild(item, nullptr, xml(name.constData()), nullptr);
+        addTextChild(language, name + "_P", it->primary);
+        for (const QString& secondary : it->secondaries)
+            addTextChild(language, name + "_S", secondary);
+        addText(item, "\n");
+    }
+    addText(m_root, "\n\n");
+    return item;
+}
+
+bool KelvoXmlDictWriter::save() const {
+    if (!m_document)
+        return false;
+    // Replace what a link points to, not the link.
+    const QFileInfo info(m_path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : m_path;
+
+    QTemporaryFile temporary(QFileInfo(target).absoluteFilePath() + QLatin1String(".XXXXXX"));
+    if (!temporary.open())
+        return false;
+    temporary.close();
+    const QByteArray temporaryName = QFile::encodeName(temporary.fileName());
+    if (QFile::exists(target))
+        QFile::setPermissions(temporary.fileName(), QFile::permissions(target));
+    if (xmlSaveFileEnc(temporaryName.constData(), m_document, Encoding) < 0)
+        return false;
+
+    std::error_code error;
+    std::filesystem::rename(temporaryName.toStdString(), QFile::encodeName(target).toStdString(),
+                            error);
+    if (error)
+        return false;
+    temporary.setAutoRemove(false);
+    return true;
+}
