@@ -1,0 +1,174 @@
+#include "kelvodecodehandler.h"
+
+#include "kelvocomicellipseshape.h"
+#include "kelvoellipseshape.h"
+#include "kelvoregionimages.h"
+#include "kelvotextshapes.h"
+#include "kelvotextwidget.h"
+#include "kelvoviewersimplebubble.h"
+#include "kelvoviewerspeechbubble.h"
+#include "kelvoviewerthinkbubble.h"
+#include "kelvoxmlparser.h"
+
+#include <optional>
+
+namespace {
+
+QString latin1Text(const std::vector<uint8_t>& bytes) {
+    return QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()),
+                               static_cast<qsizetype>(bytes.size()));
+}
+
+// What the region's text balloon shows: the last text record, or the last dictionary
+// reference that a dictionary knows, whichever comes later.
+struct BalloonSource {
+    QString text;
+    std::optional<TheS_DictItem> item; // set for a dictionary balloon; `text` is the term
+};
+
+// Builds shaped-text widgets within the limits of one picture.
+class ShapeBuilder {
+public:
+    ShapeBuilder(QWidget* parent, int64_t pictureArea)
+        : m_parent(parent),
+          m_pixelsLeft(pictureArea * KelvoDecodeLimits::kShapePixelsPerPicturePixel +
+                       KelvoDecodeLimits::kShapePixelAllowance) {}
+
+    // Counts the record's items in `stats` and appends the widgets made from them.
+    void build(const KelvoData& record, std::vector<KelvoViewerShapedText*>& out,
+               DecodeStatistics& stats) {
+        for (const KelvoTextShapes& item : kelvoSplitTextShapes(record.payload)) {
+            ++stats.formattedTexts;
+            if (item.kind == KindSpeechBubble || item.kind == KindThinkBubble) {
+                buildBubbles(item, out);
+            } else if (item.kind == KindSimpleRect || item.kind == KindSimpleEllipse) {
+                buildSimple(item, out);
+            }
+        }
+    }
+
+private:
+    void buildBubbles(const KelvoTextShapes& item, std::vector<KelvoViewerShapedText*>& out) {
+        KelvoComicEllipseShape shape;
+        if (!shape.read(item.bytes.data(), item.bytes.size())) {
+            return;
+        }
+        for (const auto& object : shape.comicObjects) {
+            if (object->kind == KindSpeechBubble &&
+                admit(KelvoViewerSpeechBubble::widgetSize(*object))) {
+                append(new KelvoViewerSpeechBubble(m_parent, QString(), *object), out);
+            } else if (object->kind == KindThinkBubble &&
+                       admit(KelvoViewerThinkBubble::widgetSize(*object))) {
+                append(new KelvoViewerThinkBubble(m_parent, QString(), *object), out);
+            }
+        }
+    }
+
+    void buildSimple(const KelvoTextShapes& item, std::vector<KelvoViewerShapedText*>& out) {
+        KelvoEllipseShape shape;
+        if (!shape.read(item.bytes.data(), item.bytes.size())) {
+            return;
+        }
+        for (const auto& object : shape.objects) {
+            if (admit(KelvoViewerSimpleBubble::widgetSize(*object))) {
+                append(new KelvoViewerSimpleBubble(m_parent, QString(), *object, item.kind), out);
+            }
+        }
+    }
+
+    bool admit(QSize size) {
+        if (size.isEmpty() || m_built >= KelvoDecodeLimits::kMaxShapedTexts) {
+            return false;
+        }
+        const int64_t area = int64_t(size.width()) * size.height();
+        if (area > m_pixelsLeft) {
+            return false;
+        }
+        m_pixelsLeft -= area;
+        ++m_built;
+        return true;
+    }
+
+    static void append(KelvoViewerShapedText* shapedText,
+                       std::vector<KelvoViewerShapedText*>& out) {
+        shapedText->hide();
+        out.push_back(shapedText);
+    }
+
+    QWidget* m_parent;
+    int64_t m_pixelsLeft;
+    int m_built = 0;
+};
+
+KelvoTextWidget* makeBalloon(const BalloonSource& source, QWidget* parent) {
+    auto* balloon = new KelvoTextWidget(parent);
+    if (source.item) {
+        balloon->setDictionaryItem(*source.item, source.text);
+        balloon->showDictionaryText(KelvoTranslationSettings());
+    } else {
+        balloon->setText(source.text);
+    }
+    balloon->hide();
+    return balloon;
+}
+
+} // namespace
+
+DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs>& data,
+                                          const QImage& idImage, RegionViewerMap& regions,
+                                          QWidget* parent) {
+    DecodeStatistics stats;
+    const int64_t pictureArea = int64_t(idImage.width()) * idImage.height();
+    const KelvoXmlParser dictionary;
+    ShapeBuilder shapes(parent, pictureArea);
+    std::vector<KelvoRegionImageSource> imageSources;
+
+    for (const auto& [key, objects] : data) {
+        ++stats.annotatedAreas;
+        std::optional<BalloonSource> balloon;
+        const KelvoData* image = nullptr;
+        std::vector<KelvoViewerShapedText*> shapedTexts;
+        for (const KelvoData& record : objects.records) {
+            switch (record.type) {
+            case TypeText:
+                ++stats.unformattedTexts;
+                balloon = BalloonSource{latin1Text(record.payload), std::nullopt};
+                break;
+            case TypeImage:
+                ++stats.encodedImages;
+                image = &record;
+                break;
+            case TypeShapedText:
+                shapes.build(record, shapedTexts, stats);
+                break;
+            case TypeDictEntry: {
+                QString term;
+                TheS_DictItem item;
+                if (dictionary.lookup(latin1Text(record.payload), term, item)) {
+                    ++stats.translatableTexts;
+                    balloon = BalloonSource{term, item};
+                }
+                break;
+            }
+            default:
+                break;
+            }
+        }
+        if (image) {
+            imageSources.push_back({key, &image->payload, &objects.colours});
+        }
+        RegionViewerObjects& region = regions[key];
+        region.textWidget = balloon ? makeBalloon(*balloon, parent) : nullptr;
+        region.shapedTexts = std::move(shapedTexts);
+        region.image = QPixmap();
+        region.imageOrigin = QPoint();
+    }
+
+    const auto images = kelvoBuildRegionImages(
+        idImage, imageSources, pictureArea * KelvoDecodeLimits::kImagePixelsPerPicturePixel);
+    for (const auto& [key, image] : images) {
+        regions[key].image = image.pixmap;
+        regions[key].imageOrigin = image.origin;
+    }
+    return stats;
+}

@@ -1,0 +1,168 @@
+#include "kelvoimgwidget.h"
+
+#include "kelvogenerator.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+bool isCodecFormat(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
+}
+
+} // namespace
+
+KelvoImgWidget::KelvoImgWidget(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void KelvoImgWidget::setStatusCallback(StatusCallback callback, void* context) {
+    m_statusCallback = callback;
+    m_statusContext = context;
+}
+
+void KelvoImgWidget::setCloseCallback(CloseCallback callback, void* context) {
+    m_closeCallback = callback;
+    m_closeContext = context;
+}
+
+void KelvoImgWidget::setSaveCallback(SaveCallback callback, void* context) {
+    m_saveCallback = callback;
+    m_saveContext = context;
+}
+
+void KelvoImgWidget::setReplaceWindowCallback(ReplaceWindowCallback callback, void* context) {
+    m_replaceWindowCallback = callback;
+    m_replaceWindowContext = context;
+}
+
+QString KelvoImgWidget::widgetKey() const {
+    return QStringLiteral("KELVO_IMG_WIDGET");
+}
+
+void KelvoImgWidget::warnNotLoaded() {
+    QMessageBox::warning(this, tr("Kelvo - Message"), tr("The image could not be loaded."),
+                         QMessageBox::Ok);
+}
+
+bool KelvoImgWidget::loadImage(const QString& fileName) {
+    QImage loaded;
+    m_loaded = loaded.load(fileName);
+    if (!m_loaded) {
+        warnNotLoaded();
+        return false;
+    }
+    m_picture = loaded;
+    setMinimumSize(std::min(m_picture.width(), kMinimumSide),
+                   std::min(m_picture.height(), kMinimumSide));
+    m_fileName = fileName.section(QLatin1Char('/'), -1);
+    m_displayed = &m_picture;
+    // The codec reads and writes 32-bit RGB pixels in place.
+    if (m_convertTo32Bits && !isCodecFormat(m_picture.format())) {
+        m_picture.convertTo(m_picture.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                        : QImage::Format_RGB32);
+    }
+    if (m_picture.isNull()) {
+        warnNotLoaded();
+        return m_loaded;
+    }
+    m_picturePresent = true;
+    if (m_testForCodedData) {
+        m_hasCodedData = KelvoGenerator::isCoded(m_picture);
+        if (m_hasCodedData && m_statusCallback) {
+            m_statusCallback(m_statusContext, tr("The image has coded data."), kStatusDurationMs);
+        }
+    }
+    pictureLoaded();
+    return m_loaded;
+}
+
+void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {
+    setMinimumSize(other.size());
+    m_statusCallback = other.m_statusCallback;
+    m_statusContext = other.m_statusContext;
+    m_closeCallback = other.m_closeCallback;
+    m_closeContext = other.m_closeContext;
+    m_saveCallback = other.m_saveCallback;
+    m_saveContext = other.m_saveContext;
+    m_replaceWindowCallback = other.m_replaceWindowCallback;
+    m_replaceWindowContext = other.m_replaceWindowContext;
+    if (!other.m_loaded) {
+        return;
+    }
+    m_picture = other.m_picture.copy();
+    m_displayed = &m_picture;
+    m_loaded = true;
+    m_fileName = other.m_fileName;
+    m_picturePresent = other.m_picturePresent;
+    m_hasCodedData = other.m_hasCodedData;
+    m_modified = other.m_modified;
+    pictureLoaded();
+}
+
+bool KelvoImgWidget::saveImage(const QString& fileName) const {
+    return m_picture.save(fileName, "PNG", 100);
+}
+
+QString KelvoImgWidget::fileExtension(const QString& fileName, bool* hasExtension) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (hasExtension) {
+        *hasExtension = dot >= 0;
+    }
+    return dot >= 0 ? fileName.mid(dot + 1) : QString();
+}
+
+QPoint KelvoImgWidget::clampToImage(QPoint widgetPoint) const {
+    return {std::clamp(widgetPoint.x(), m_offset.x(),
+                       std::max(m_offset.x(), m_offset.x() + m_picture.width() - 1)),
+            std::clamp(widgetPoint.y(), m_offset.y(),
+                       std::max(m_offset.y(), m_offset.y() + m_picture.height() - 1))};
+}
+
+void KelvoImgWidget::paintImage(QPainter& painter, const QImage& image,
+                                const QPaintEvent* event) const {
+    const QRect exposed = event->rect() & QRect(m_offset, image.size());
+    if (!exposed.isEmpty()) {
+        painter.drawImage(exposed.topLeft(), image, exposed.translated(-m_offset));
+    }
+}
+
+void KelvoImgWidget::paintEvent(QPaintEvent* event) {
+    if (const QImage* image = displayedImage()) {
+        QPainter painter(this);
+        paintImage(painter, *image, event);
+    }
+}
+
+void KelvoImgWidget::resizeEvent(QResizeEvent*) {
+    const QPoint old = m_offset;
+    m_offset = QPoint(width() / 2 - m_picture.width() / 2, height() / 2 - m_picture.height() / 2);
+    m_offsetChange = m_offset - old;
+    m_offsetChanged = true;
+}
+
+void KelvoImgWidget::closeEvent(QCloseEvent* event) {
+    if (m_modified) {
+        QMessageBox box(QMessageBox::Information, tr("Kelvo - Message"),
+                        tr("The image has been modified.\nDo you want to save it?"),
+                        QMessageBox::NoButton, this);
+        QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+        QPushButton* no = box.addButton(tr("No"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() == save && m_saveCallback) {
+            m_saveCallback(m_saveContext);
+        }
+    }
+    if (m_closeCallback) {
+        m_closeCallback(m_closeContext);
+    }
+    event->accept();
+}

@@ -1,0 +1,101 @@
+// A widget that loads, holds and paints one picture, centred. The editor's encoder and
+// selection windows and every viewer derive from it. Hosts hear from it through callbacks,
+// each a function and the context pointer it is called with.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class KelvoImgWidget : public QWidget {
+    Q_OBJECT
+public:
+    using StatusCallback = void (*)(void* context, const QString& message, int durationMs);
+    using CloseCallback = void (*)(void* context);
+    using SaveCallback = void (*)(void* context);
+    using ReplaceWindowCallback = void (*)(void* context, KelvoImgWidget* window,
+                                           const QString& fileName);
+
+    // Longest side of the minimum size a picture asks for.
+    static constexpr int kMinimumSide = 100;
+    static constexpr int kStatusDurationMs = 10000;
+
+    explicit KelvoImgWidget(QWidget* parent = nullptr);
+
+    void setStatusCallback(StatusCallback callback, void* context);
+    void setCloseCallback(CloseCallback callback, void* context);
+    void setSaveCallback(SaveCallback callback, void* context);
+    void setReplaceWindowCallback(ReplaceWindowCallback callback, void* context);
+
+    // Loads a picture (format detected from the contents). Pictures other than 32-bit RGB are
+    // converted to it unless convertTo32Bits is off. False, after a warning box, when the file
+    // cannot be read as a picture.
+    bool loadImage(const QString& fileName);
+    // Takes a deep copy of `other`'s picture and its callbacks.
+    virtual void copyFrom(const KelvoImgWidget& other);
+    // Tells the kinds of windows apart: "KELVO_IMG_WIDGET" here.
+    virtual QString widgetKey() const;
+    // Writes the picture as PNG; false when it cannot be written.
+    bool saveImage(const QString& fileName) const;
+
+    // The text after the last "." of `fileName`; empty, with `hasExtension` false, without one.
+    static QString fileExtension(const QString& fileName, bool* hasExtension);
+
+    QPoint toImageCoordinates(QPoint widgetPoint) const { return widgetPoint - m_offset; }
+    // `widgetPoint` moved onto the nearest pixel of the picture.
+    QPoint clampToImage(QPoint widgetPoint) const;
+    // The image painted: the picture, or in a viewer possibly its outline image; null until a
+    // picture is loaded.
+    const QImage* displayedImage() const { return m_loaded ? m_displayed : nullptr; }
+
+    const QImage& picture() const { return m_picture; }
+    const QString& fileName() const { return m_fileName; }
+    bool isLoaded() const { return m_loaded; }
+    bool hasPicture() const { return m_picturePresent; }
+    bool hasCodedData() const { return m_hasCodedData; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    bool convertsTo32Bits() const { return m_convertTo32Bits; }
+    void setConvertTo32Bits(bool on) { m_convertTo32Bits = on; }
+    // Top-left of the picture in the widget, and how the last resize changed it.
+    QPoint offset() const { return m_offset; }
+    QPoint offsetChange() const { return m_offsetChange; }
+    bool offsetChanged() const { return m_offsetChanged; }
+    void setOffsetChanged(bool changed) { m_offsetChanged = changed; }
+
+protected:
+    // Called after a picture was loaded or copied in.
+    virtual void pictureLoaded() {}
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    // Paints `image` at the offset, only where `event` asks for it.
+    void paintImage(QPainter& painter, const QImage& image, const QPaintEvent* event) const;
+
+    StatusCallback m_statusCallback = nullptr;
+    void* m_statusContext = nullptr;
+    CloseCallback m_closeCallback = nullptr;
+    void* m_closeContext = nullptr;
+    SaveCallback m_saveCallback = nullptr;
+    void* m_saveContext = nullptr;
+    ReplaceWindowCallback m_replaceWindowCallback = nullptr;
+    void* m_replaceWindowContext = nullptr;
+    QImage m_picture;
+    QString m_fileName;
+    const QImage* m_displayed = nullptr;
+    bool m_picturePresent = false;
+    bool m_hasCodedData = false;
+    bool m_loaded = false;
+    bool m_testForCodedData = false;
+    bool m_modified = false;
+    bool m_convertTo32Bits = true;
+    QPoint m_offset;
+    QPoint m_offsetChange;
+    bool m_offsetChanged = true;
+
+private:
+    void warnNotLoaded();
+};

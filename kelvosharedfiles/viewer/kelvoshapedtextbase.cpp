@@ -1,0 +1,5 @@
+#include "kelvoshapedtextbase.h"
+
+KelvoShapedTextBase::KelvoShapedTextBase(QWidget* parent, const QString& name) : QWidget(parent) {
+    setObjectName(name);
+}
