@@ -94,6 +94,8 @@ KelvoTextWidget::KelvoTextWidget(QWidget* viewer, const QString& name)
     m_textView->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_textView->setLineWidth(2);
     m_textView->document()->setDocumentMargin(2);
+    // As measured: lines break between words only, longer words scroll sideways.
+    m_textView->setWordWrapMode(QTextOption::WordWrap);
     m_textView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -189,9 +191,9 @@ void KelvoTextWidget::rebuildMasks() {
         }
         painter.setPen(QPen(Qt::color1, kStemWidth, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(shapes.stemFrom, shapes.stemTo);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::color1);
-        painter.drawEllipse(shapes.disc);
+        // Exactly the button's own disc.
+        painter.setClipRegion(m_anchorButton->mask().translated(shapes.disc.topLeft()));
+        painter.fillRect(shapes.disc, Qt::color1);
         painter.end();
         m_masks[placement] = mask;
     }
