@@ -2,6 +2,8 @@
 
 #include "kelvocomicellipseshape.h"
 #include "kelvoellipseshape.h"
+#include "kelvoimglsbsdecoder.h"
+#include "kelvoqtimage.h"
 #include "kelvoregionimages.h"
 #include "kelvotextshapes.h"
 #include "kelvotextwidget.h"
@@ -9,6 +11,8 @@
 #include "kelvoviewerspeechbubble.h"
 #include "kelvoviewerthinkbubble.h"
 #include "kelvoxmlparser.h"
+
+#include <QPainter>
 
 #include <optional>
 
@@ -171,4 +175,24 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
         regions[key].imageOrigin = image.origin;
     }
     return stats;
+}
+
+DecodeStatistics decodeImage(QImage picture, QImage& idImage, QImage& outlineImage,
+                             RegionViewerMap& regions, QWidget* parent) {
+    KelvoIndexedImage ids;
+    std::map<uint32_t, KelvoDataObjs> data;
+    KelvoArgbImage marks;
+    KelvoImgLSBsDecoder decoder(kelvoPixelBuffer(picture));
+    decoder.decode(ids, data, marks);
+
+    outlineImage = picture;
+    if (data.empty()) {
+        return {};
+    }
+    // The marks picture is transparent but for the dots along the outlines.
+    QPainter painter(&outlineImage);
+    painter.drawImage(0, 0, kelvoToQImage(marks));
+    painter.end();
+    idImage = kelvoToQImage(ids);
+    return buildRegionViewerObjects(data, idImage, regions, parent);
 }

@@ -58,19 +58,25 @@ bool KelvoImgWidget::loadImage(const QString& fileName) {
         warnNotLoaded();
         return false;
     }
-    m_picture = loaded;
+    setImage(loaded, fileName);
+    return m_loaded;
+}
+
+bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
+    m_loaded = true;
+    m_picture = image;
     setMinimumSize(std::min(m_picture.width(), kMinimumSide),
                    std::min(m_picture.height(), kMinimumSide));
     m_fileName = fileName.section(QLatin1Char('/'), -1);
     m_displayed = &m_picture;
     // The codec reads and writes 32-bit RGB pixels in place.
-    if (m_convertTo32Bits && !isCodecFormat(m_picture.format())) {
+    if (m_convertTo32Bits && !m_picture.isNull() && !isCodecFormat(m_picture.format())) {
         m_picture.convertTo(m_picture.hasAlphaChannel() ? QImage::Format_ARGB32
                                                         : QImage::Format_RGB32);
     }
     if (m_picture.isNull()) {
         warnNotLoaded();
-        return m_loaded;
+        return false;
     }
     m_picturePresent = true;
     if (m_testForCodedData) {
@@ -80,7 +86,8 @@ bool KelvoImgWidget::loadImage(const QString& fileName) {
         }
     }
     pictureLoaded();
-    return m_loaded;
+    update();
+    return true;
 }
 
 void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {

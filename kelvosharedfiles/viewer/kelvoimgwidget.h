@@ -32,6 +32,9 @@ public:
     // converted to it unless convertTo32Bits is off. False, after a warning box, when the file
     // cannot be read as a picture.
     bool loadImage(const QString& fileName);
+    // Takes `image` as the picture, as loadImage() does with a loaded file; `fileName` names
+    // where it came from. False, after a warning box, for an image without pixels.
+    bool setImage(const QImage& image, const QString& fileName = QString());
     // Takes a deep copy of `other`'s picture and its callbacks.
     virtual void copyFrom(const KelvoImgWidget& other);
     // Tells the kinds of windows apart: "KELVO_IMG_WIDGET" here.

@@ -1,5 +1,6 @@
 #include "kelvoviewerwidget.h"
 
+#include "kelvodecodehandler.h"
 #include "kelvotextwidget.h"
 #include "kelvoviewershapedtext.h"
 
@@ -42,6 +43,14 @@ void KelvoViewerWidget::clearDecodedData() {
         m_displayed = &m_picture;
     }
     update();
+}
+
+DecodeStatistics KelvoViewerWidget::decodePicture() {
+    clearDecodedData();
+    const DecodeStatistics stats =
+        decodeImage(m_picture.copy(), m_idImage, m_outlineImage, m_regions, this);
+    setMouseTracking(true);
+    return stats;
 }
 
 void KelvoViewerWidget::setOutlinesShown(bool on) {

@@ -3,7 +3,7 @@
 //   1. loads a picture (loadImage(), copyFrom(), or directly into m_picture),
 //   2. when it has coded data, calls clearDecodedData() and then
 //      decodeImage(picture copy, m_idImage, m_outlineImage, m_regions, this) and turns mouse
-//      tracking on,
+//      tracking on (decodePicture() does all this),
 //   3. on every pointer move stores m_pointerPos (widget coordinates) and m_lookupPos
 //      (picture coordinates) and calls updateHover(),
 //   4. optionally calls setOutlinesShown() and setTranslation() from its menus.
@@ -14,6 +14,7 @@
 // repaints, and only the area of the images involved.
 #pragma once
 
+#include "decodestatistics.h"
 #include "kelvoimgwidget.h"
 #include "kelvotranslationsettings.h"
 #include "regionviewerobjects.h"
@@ -54,6 +55,9 @@ public:
     // Deletes every annotation widget and empties the id image, outline image and map, before
     // another picture is decoded into them.
     void clearDecodedData();
+    // Step 2 of a host in one call: clears the decoded data, decodes a copy of the picture
+    // into the viewer and turns mouse tracking on. Zero counts for a picture without data.
+    DecodeStatistics decodePicture();
 
     const QImage& pictureImage() const { return m_picture; }
     const QImage& outlineImage() const { return m_outlineImage; }

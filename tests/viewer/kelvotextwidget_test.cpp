@@ -339,9 +339,9 @@ void KelvoTextWidgetTest::pinnedBalloonKeepsItsButton() {
     QVERIFY(before.width() < grown.width() && before.height() < grown.height());
     // Where the small balloon still fits above or right of the pointer and the grown one no
     // longer does.
-    const QPoint pointer(
-        flipLeft ? (400 - (grown.width() - 8) + 400 - (before.width() - 8)) / 2 : 150,
-        flipDown ? (before.height() - 8 + grown.height() - 8) / 2 : 200);
+    const QPoint pointer(flipLeft ? (400 - (grown.width() - 8) + 400 - (before.width() - 8)) / 2
+                                  : 150,
+                         flipDown ? (before.height() - 8 + grown.height() - 8) / 2 : 200);
     balloon.placeFor(pointer.x(), pointer.y(), false);
     QVERIFY(balloon.placedRight() && balloon.placedAbove());
     balloon.move(pointer - balloon.anchorPoint());

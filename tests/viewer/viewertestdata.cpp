@@ -1,0 +1,152 @@
+#include "viewertestdata.h"
+
+#include "kelvocomicellipseshape.h"
+#include "kelvoconfig.h"
+#include "kelvodictionarycache.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace ViewerTestData {
+
+QImage idImage(QSize size, const std::vector<Region>& regions) {
+    QList<QRgb> palette{qRgb(255, 255, 255), qRgb(0, 255, 210)};
+    for (const Region& region : regions) {
+        palette << qRgb(255, 0, int(region.key)) << qRgb(0, 0, int(region.key));
+    }
+    QImage image(size, QImage::Format_Indexed8);
+    image.setColorTable(palette);
+    image.fill(0);
+    uint fill = 2;
+    for (const Region& region : regions) {
+        for (int y = region.rect.top(); y <= region.rect.bottom(); ++y) {
+            for (int x = region.rect.left(); x <= region.rect.right(); ++x) {
+                const bool edge = x == region.rect.left() || x == region.rect.right() ||
+                                  y == region.rect.top() || y == region.rect.bottom();
+                image.setPixel(x, y, edge ? fill + 1 : fill);
+            }
+        }
+        fill += 2;
+    }
+    return image;
+}
+
+QImage picture(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+        }
+    }
+    return image;
+}
+
+KelvoData rawRecord(uint32_t type, const std::vector<uint8_t>& payload) {
+    KelvoData record;
+    record.type = type;
+    record.payload = payload;
+    return record;
+}
+
+KelvoData textRecord(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return rawRecord(TypeText, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+KelvoData dictRecord(const QString& reference) {
+    KelvoData record = textRecord(reference);
+    record.type = TypeDictEntry;
+    return record;
+}
+
+KelvoData imageRecord(const std::vector<uint8_t>& indices) {
+    return rawRecord(TypeImage, indices);
+}
+
+KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects) {
+    KelvoData record = rawRecord(TypeShapedText, {});
+    for (const KelvoComicEllipseObj& object : objects) {
+        KelvoComicEllipseShape shape;
+        shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
+        shape.serialize();
+        record.payload.insert(record.payload.end(), shape.bytes.begin(), shape.bytes.end());
+    }
+    return record;
+}
+
+KelvoComicEllipseObj simpleShape(uint8_t kind, QPoint at, QSize body, const QString& text) {
+    KelvoComicEllipseObj object;
+    object.kind = kind;
+    object.x = at.x();
+    object.y = at.y();
+    object.labelX = 4;
+    object.labelY = 4;
+    object.outlineWidth = 1;
+    object.textColour = {0, 0, 160};
+    object.outlineColour = {200, 0, 0};
+    object.backgroundColour = {255, 255, 200};
+    object.backgroundFilled = true;
+    object.right = body.width() - 1;
+    object.bottom = body.height() - 1;
+    object.text = text.toStdU16String();
+    return object;
+}
+
+KelvoComicEllipseObj speechBubble(QPoint at, QRect ellipse, QPoint peak, int angle1, int angle2) {
+    KelvoComicEllipseObj object = simpleShape(KindSpeechBubble, at, {}, QStringLiteral("Hi!"));
+    object.left = ellipse.left();
+    object.top = ellipse.top();
+    object.right = ellipse.right();
+    object.bottom = ellipse.bottom();
+    object.labelX = ellipse.center().x() - 10;
+    object.labelY = ellipse.center().y() - 8;
+    object.peakX = peak.x();
+    object.peakY = peak.y();
+    object.angle1 = angle1;
+    object.angle2 = angle2;
+    return object;
+}
+
+KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
+                                 const std::vector<KelvoThinkBubbleCircle>& circles) {
+    KelvoComicEllipseObj object = speechBubble(at, body, {}, 0, 0);
+    object.kind = KindThinkBubble;
+    object.peakX = object.peakY = 0;
+    object.text = u"Hmm";
+    object.circles = circles;
+    return object;
+}
+
+int fillPixelCount(const QRect& rect) {
+    return (rect.width() - 2) * (rect.height() - 2);
+}
+
+Dictionary::Dictionary() {
+    QDir(m_dir.path()).mkdir(QStringLiteral("dictionary"));
+    QFile dictionary(m_dir.filePath(QStringLiteral("dictionary/kelvoDict.xml")));
+    dictionary.open(QIODevice::WriteOnly);
+    dictionary.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n"
+                     "<DictItem id=\"7\">house\n"
+                     "<en><en_P>house</en_P><en_S>home</en_S><en_S>building</en_S></en>\n"
+                     "<fr><fr_P>maison</fr_P></fr>\n"
+                     "<es><es_P>casa</es_P></es>\n"
+                     "<de><de_P>Haus</de_P></de>\n"
+                     "</DictItem>\n</kelvoDictionary>\n");
+    dictionary.close();
+    qputenv("KELVO_DIR", (m_dir.path() + QLatin1Char('/')).toLocal8Bit());
+    KelvoConfig::reset();
+    KelvoDictionaryCache::instance().clear();
+    QList<TheS_Language> languages;
+    for (const char* tag : {"en", "fr", "es", "de"}) {
+        languages.append({QLatin1String(tag), QLatin1String(tag).toString().toUpper()});
+    }
+    KelvoConfig::setLanguages(languages);
+}
+
+Dictionary::~Dictionary() {
+    qunsetenv("KELVO_DIR");
+    KelvoConfig::reset();
+    KelvoDictionaryCache::instance().clear();
+}
+
+} // namespace ViewerTestData

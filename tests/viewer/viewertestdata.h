@@ -1,0 +1,62 @@
+// Pictures, id images, records and dictionaries for the viewer tests.
+#pragma once
+
+#include "kelvodata.h"
+#include "kelvotextobj.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace ViewerTestData {
+
+// A region of an id image: its key, its outline rectangle (outline on the edge pixels, fill
+// inside).
+struct Region {
+    uint32_t key;
+    QRect rect;
+};
+
+// An 8-bit id image as the decoder makes it: entry 0 white, entry 1 (0, 255, 210), then per
+// region the fill entry (255, 0, key) and the outline entry (0, 0, key).
+QImage idImage(QSize size, const std::vector<Region>& regions);
+
+// A picture with a colour gradient, so that copies of parts of it can be told apart.
+QImage picture(QSize size);
+
+KelvoData textRecord(const QString& text);
+KelvoData dictRecord(const QString& reference);
+KelvoData imageRecord(const std::vector<uint8_t>& indices);
+KelvoData rawRecord(uint32_t type, const std::vector<uint8_t>& payload);
+// A shaped-text record holding one block per object.
+KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects);
+
+// Shape objects at picture position `at`.
+KelvoComicEllipseObj simpleShape(uint8_t kind, QPoint at, QSize body, const QString& text);
+KelvoComicEllipseObj speechBubble(QPoint at, QRect ellipse, QPoint peak, int angle1, int angle2);
+KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
+                                 const std::vector<KelvoThinkBubbleCircle>& circles);
+
+// The fill pixels of `rect` (inside its edge) in raster order, counted.
+int fillPixelCount(const QRect& rect);
+
+// A temporary installation folder (KELVO_DIR) with a dictionary knowing "house" (id 7; en
+// house with secondaries home and building, fr maison, es casa, de Haus) and the language
+// list en, fr, es, de. Restores a fresh process state when it goes.
+class Dictionary {
+public:
+    Dictionary();
+    ~Dictionary();
+    Dictionary(const Dictionary&) = delete;
+    Dictionary& operator=(const Dictionary&) = delete;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace ViewerTestData
