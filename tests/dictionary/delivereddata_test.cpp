@@ -136,8 +136,6 @@ void DeliveredDataTest::everyItemResolvesInEveryLanguage() {
         QVERIFY2(byId.translations.value(0).primary == delivered.codedWord,
                  qPrintable(label + QStringLiteral(": coded word is not the English term")));
     }
-    KelvoTestDir::writeFuzzSeed("fuzz_dictionary", QStringLiteral("delivered.xml"),
-                                m_mainDictionary);
 }
 
 void DeliveredDataTest::writerSavesTheMainDictionaryUnchanged() {
