@@ -1,26 +1,136 @@
 #include "kelvogenerator.h"
 
-// The codec's encoder and decoder are being written; until they land the operations below
-// report that nothing is coded.
+#include "kelvoerasemarks.h"
+#include "kelvoimglsbsdecoder.h"
+#include "kelvoimglsbsencoder.h"
+#include "kelvoimgprocessor.h"
+#include "kelvoqtimage.h"
+#include "kelvoreadablepixels.h"
+#include "kelvoregiondiagnosis.h"
+#include "kelvoregionmask.h"
+#include "kelvostartpoint.h"
 
-bool KelvoGenerator::isCoded(const QImage&) {
-    return false;
-}
+namespace {
 
-void KelvoGenerator::eraseAll(QImage&) {}
+constexpr int kMinCodableDepth = 24;
 
-bool KelvoGenerator::eraseRegion(QImage&, const KelvoIndexedImage&, int) {
-    return false;
-}
-
-KelvoDataObjs KelvoGenerator::buildRecords(int, const KelvoGeneratorRegion&) {
-    return {};
-}
-
-bool KelvoGenerator::generate(const QImage&, QImage&, const KelvoRegionMap&, bool, uint32_t,
-                              const Progress&, QString* error) {
+bool fail(KelvoGeneratorError* error, KelvoGeneratorError reason) {
     if (error) {
-        *error = QStringLiteral("the encoder is not available yet");
+        *error = std::move(reason);
     }
     return false;
+}
+
+std::vector<uint8_t> latin1(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+QString dictReference(const KelvoDictEntryRef& entry) {
+    QString reference;
+    if (entry.id >= 0) {
+        reference = QStringLiteral("<_ID %1>").arg(entry.id);
+    }
+    return reference + QStringLiteral("<%1>%2").arg(entry.word, entry.term);
+}
+
+void reportProgress(void* context) {
+    (*static_cast<const KelvoGenerator::Progress*>(context))();
+}
+
+} // namespace
+
+bool KelvoGenerator::isCoded(const QImage& image) {
+    const KelvoReadablePixels pixels(image);
+    return KelvoImgLSBsDecoder(pixels.buffer()).isCoded();
+}
+
+bool KelvoGenerator::eraseAll(QImage& image) {
+    return kelvoEraseMarks(kelvoPixelBuffer(image));
+}
+
+bool KelvoGenerator::eraseRegion(QImage& image, const KelvoIndexedImage& idImage, int idIndex) {
+    return kelvoEraseRegionMarks(kelvoPixelBuffer(image), idImage, idIndex);
+}
+
+KelvoDataObjs KelvoGenerator::buildRecords(int number, const KelvoGeneratorRegion& region) {
+    KelvoDataObjs objs;
+    const auto add = [&](uint32_t type, std::vector<uint8_t> payload) {
+        KelvoData record;
+        record.red = number;
+        record.green = 255;
+        record.blue = 0;
+        record.type = type;
+        record.payload = std::move(payload);
+        objs.records.push_back(std::move(record));
+    };
+    for (const QString& text : region.texts) {
+        add(TypeText, latin1(text));
+    }
+    for (const KelvoImageSnippet& snippet : region.images) {
+        KelvoImageObjs prepared = KelvoImgProcessor::prepare(snippet, number);
+        if (!prepared.pixelIndices.empty() && !prepared.colourTable.empty()) {
+            add(TypeImage, std::move(prepared.pixelIndices));
+            objs.colours = std::move(prepared.colourTable);
+        }
+    }
+    for (const std::vector<uint8_t>& block : region.shapedTexts) {
+        add(TypeShapedText, block);
+    }
+    for (const KelvoData& raw : region.records) {
+        add(raw.type, raw.payload);
+    }
+    if (!region.colours.empty()) {
+        objs.colours = region.colours;
+    }
+    if (region.dictEntry && !region.dictEntry->word.isEmpty()) {
+        add(TypeDictEntry, latin1(dictReference(*region.dictEntry)));
+    }
+    return objs;
+}
+
+bool KelvoGenerator::generate(const QImage& source, QImage& output, const KelvoRegionMap& regions,
+                              bool clearMarks, uint32_t firstKey, const Progress& progress,
+                              KelvoGeneratorError* error) {
+    if (source.isNull() || source.depth() < kMinCodableDepth) {
+        return fail(error, {KelvoGeneratorError::kNoRegion,
+                            QStringLiteral("the picture has fewer than 24 bits per pixel")});
+    }
+    std::vector<KelvoDataObjs> data;
+    std::vector<int> numbers;
+    for (const auto& [number, region] : regions) {
+        if (number < 0 || number > kMaxRegionNumber) {
+            return fail(
+                error,
+                {number, QStringLiteral("region numbers run from 0 to %1").arg(kMaxRegionNumber)});
+        }
+        KelvoDataObjs objs = buildRecords(number, region);
+        if (objs.records.empty()) {
+            continue;
+        }
+        if (!KelvoRegionDiagnosis::streamFits(objs)) {
+            return fail(error, {number, QStringLiteral("more data than a region can carry")});
+        }
+        data.push_back(std::move(objs));
+        numbers.push_back(number);
+    }
+    if (firstKey >= kMaxRegionKeys || data.size() > kMaxRegionKeys - firstKey) {
+        return fail(error, {KelvoGeneratorError::kNoRegion,
+                            QStringLiteral("%1 regions with data from key %2 exceed the %3 keys "
+                                           "a picture can tell apart")
+                                .arg(data.size())
+                                .arg(firstKey)
+                                .arg(kMaxRegionKeys)});
+    }
+
+    QImage mask = kelvoPaintRegionMask(source.size(), regions);
+    QImage coded = source;
+    KelvoImgLSBsEncoder encoder(kelvoPixelBuffer(coded), progress ? reportProgress : nullptr,
+                                const_cast<Progress*>(&progress));
+    if (!encoder.encode(KelvoIdBufferStruct{kelvoPixelBuffer(mask)}, data, clearMarks, firstKey)) {
+        return fail(error, KelvoRegionDiagnosis::explain(source, regions, numbers, data, clearMarks,
+                                                         firstKey));
+    }
+    output = coded;
+    return true;
 }

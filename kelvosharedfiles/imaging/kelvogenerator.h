@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvogeneratorerror.h"
 #include "kelvogeneratorregion.h"
 #include "kelvoimagebuffers.h"
 
@@ -24,12 +25,13 @@ public:
     // than 24 bits per pixel are never coded.
     static bool isCoded(const QImage& image);
 
-    // Removes all marks from `image`; the image no longer tests coded. Data bits stay.
-    static void eraseAll(QImage& image);
+    // Removes all marks from `image`; the image no longer tests coded. Data bits stay. False
+    // when the picture has fewer than 24 bits per pixel.
+    static bool eraseAll(QImage& image);
 
     // Removes the marks of the region that owns palette index `idIndex` of `idImage` (the id
-    // image decoded from `image`, same size). False, with `image` unchanged, when the sizes
-    // differ or the index names no region.
+    // image decoded from `image`, same size), all its parts together. False, with `image`
+    // unchanged, when the sizes differ or the index names no region.
     static bool eraseRegion(QImage& image, const KelvoIndexedImage& idImage, int idIndex);
 
     // The records and colour list that `region` is coded with; `number` gives their display
@@ -39,8 +41,10 @@ public:
     // Codes `regions` into a copy of `source` and stores it in `output`. With `clearMarks`
     // blue bit 0 of every pixel is cleared first (for pictures without coded data); regions
     // that carry data get keys from `firstKey` upward. False when the picture cannot hold the
-    // data; `error`, when given, then receives the reason.
+    // data, leaving `output` unchanged; `error`, when given, then receives the reason and the
+    // region at fault. Region numbers must lie in 0..kMaxRegionNumber, at most 64 - firstKey
+    // regions may carry data, and each region's records must stay within what one stream holds.
     static bool generate(const QImage& source, QImage& output, const KelvoRegionMap& regions,
                          bool clearMarks, uint32_t firstKey, const Progress& progress = {},
-                         QString* error = nullptr);
+                         KelvoGeneratorError* error = nullptr);
 };

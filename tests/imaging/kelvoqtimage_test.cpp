@@ -1,4 +1,5 @@
 #include "kelvoqtimage.h"
+#include "kelvoreadablepixels.h"
 
 #include <QTest>
 
@@ -51,6 +52,26 @@ private slots:
         kelvoPixelBuffer(image).at(0, 0) = 0xff000000u;
         QCOMPARE(copy.pixel(0, 0), qRgb(10, 20, 30));
         QCOMPARE(image.pixel(0, 0), 0xff000000u);
+    }
+
+    // Reading needs no copy of a picture already in a 32-bit format, and leaves others alone.
+    void readablePixels() {
+        QImage rgb32(5, 3, QImage::Format_RGB32);
+        rgb32.fill(qRgb(1, 2, 3));
+        const KelvoReadablePixels shared(rgb32);
+        QCOMPARE(static_cast<const void*>(shared.buffer().pixels),
+                 static_cast<const void*>(rgb32.constBits()));
+        QCOMPARE(shared.buffer().stride, rgb32.bytesPerLine() / 4);
+
+        QImage rgb888(5, 3, QImage::Format_RGB888);
+        rgb888.fill(qRgb(1, 2, 3));
+        const KelvoReadablePixels converted(rgb888);
+        QCOMPARE(rgb888.format(), QImage::Format_RGB888);
+        QCOMPARE(converted.buffer().at(4, 2), qRgb(1, 2, 3));
+
+        const KelvoReadablePixels grey(QImage(5, 3, QImage::Format_Grayscale8));
+        QVERIFY(grey.buffer().pixels == nullptr);
+        QCOMPARE(grey.buffer().depth, 8);
     }
 
     void nullPicture() {
