@@ -1,0 +1,44 @@
+// Writes each region's data into the low bits of the region's own pixels.
+//
+// The regions come as a mask (kelvoidbufferstruct.h); the i-th entry of the data list is the
+// region whose records' display colour is its mask interior colour, and gets region key
+// firstKey + i. The encoder places outline marks and start points (kelvoidbuffer.h,
+// kelvostartpoint.h), reads the marked picture back the way any reader will, and writes each
+// region's payload (kelvolengthheader.h) into exactly the data pixels found there
+// (kelvodatapixels.h) at a packing level that holds it (kelvopackinglevels.h). Interior
+// parts without a start point, and outline pixels that touch only such parts, carry nothing.
+#pragma once
+
+#include "kelvodata.h"
+#include "kelvoidbufferstruct.h"
+#include "kelvoimgcoder.h"
+
+#include <cstdint>
+#include <vector>
+
+// Called between encoding phases: three times before the regions are written and once per
+// region after.
+using KelvoProgressFunc = void (*)(void* context);
+
+class KelvoImgLSBsEncoder : public KelvoImgCoder {
+public:
+    KelvoImgLSBsEncoder(const KelvoPixelBuffer& image, KelvoProgressFunc progress = nullptr,
+                        void* context = nullptr);
+
+    // Codes `data` into the picture in place and makes every pixel opaque. With `clearMarks`
+    // B0 of every pixel is cleared first (a picture without coded data); without it, B0 is
+    // cleared only where the mask has a region, and the regions already coded must keep all
+    // their pixels. Returns false, leaving the picture unchanged, when the picture cannot be
+    // coded, the mask's size differs or its mode is not kOutlineMode, a key would reach 64, a
+    // region has no start point or cannot hold its data at level 14, the colour entries of a
+    // region are not found in the mask, or the new marks would change an existing region or
+    // not be read back as placed.
+    bool encode(const KelvoIdBufferStruct& regions, const std::vector<KelvoDataObjs>& data,
+                bool clearMarks, uint32_t firstKey);
+
+private:
+    void progress() const;
+
+    KelvoProgressFunc m_progress;
+    void* m_context;
+};

@@ -1,0 +1,82 @@
+#include "kelvolayoutcheck.h"
+
+namespace {
+
+bool sameStartPoints(const KelvoIdRegion& a, const KelvoIdRegion& b) {
+    if (a.subRegions.size() != b.subRegions.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.subRegions.size(); ++i) {
+        if (a.subRegions[i].x != b.subRegions[i].x || a.subRegions[i].y != b.subRegions[i].y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool foundAsIn(const KelvoIdBuffer::Regions& expected, const KelvoIdBuffer& found) {
+    for (const auto& [key, region] : expected) {
+        const auto it = found.regions().find(key);
+        if (it == found.regions().end() || !sameStartPoints(region, it->second)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
+                      const KelvoIdBuffer* before, uint32_t firstKey, std::size_t count) {
+    const auto isNew = [&](int32_t key) {
+        return key >= 0 && uint32_t(key) >= firstKey && uint32_t(key) - firstKey < count;
+    };
+    if (!foundAsIn(placed.regions(), found) || (before && !foundAsIn(before->regions(), found))) {
+        return false;
+    }
+    if (before) {
+        for (const auto& entry : before->regions()) {
+            if (isNew(int32_t(entry.first))) {
+                return false;
+            }
+        }
+    }
+
+    const uint8_t* ids = found.idImage().indices.data();
+    const std::ptrdiff_t w = found.width();
+    for (const auto& [key, region] : found.regions()) {
+        for (const KelvoIdSubRegion& sub : region.subRegions) {
+            const std::ptrdiff_t start = sub.y * w + sub.x;
+            for (std::ptrdiff_t offset : {start - w, start - 1, start + 1, start + w}) {
+                const int32_t other = found.keyOfIndex(ids[offset]);
+                if (other >= 0 && uint32_t(other) != key && (isNew(int32_t(key)) || isNew(other))) {
+                    return false;
+                }
+            }
+        }
+    }
+
+    const uint8_t* placedIds = placed.idImage().indices.data();
+    const uint8_t* beforeIds = before ? before->idImage().indices.data() : nullptr;
+    const std::size_t size = found.idImage().indices.size();
+    for (std::size_t p = 0; p < size; ++p) {
+        const int32_t now = found.keyOfIndex(ids[p]);
+        const bool interior = ids[p] >= 2 && (ids[p] & 1) == 0;
+        if (interior && isNew(now) && placed.keyOfIndex(placedIds[p]) != now) {
+            return false;
+        }
+        if (beforeIds) {
+            const int32_t then = before->keyOfIndex(beforeIds[p]);
+            if ((then >= 0 || (now >= 0 && !isNew(now))) && now != then) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool kelvoSameLayout(const KelvoIdBuffer& a, const KelvoIdBuffer& b) {
+    return a.idImage().indices == b.idImage().indices &&
+           a.idImage().palette == b.idImage().palette && a.regions().size() == b.regions().size() &&
+           foundAsIn(a.regions(), b);
+}

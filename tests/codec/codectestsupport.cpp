@@ -1,0 +1,148 @@
+#include "codectestsupport.h"
+
+#include "kelvoimglsbsdecoder.h"
+#include "kelvoimglsbsencoder.h"
+
+#include <algorithm>
+
+TestPicture::TestPicture(int w, int h, uint32_t seed) : width(w), height(h) {
+    std::mt19937 rng(seed);
+    pixels.resize(std::size_t(w) * std::size_t(h));
+    for (uint32_t& p : pixels) {
+        p = 0xFF000000 | (rng() & 0xFFFFFF);
+    }
+}
+
+TestMask::TestMask(int w, int h)
+    : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), 0xFFFFFFFF) {}
+
+uint32_t interiorColour(int n) {
+    return 0xFF000000 | uint32_t(n) << 16 | 0xFF00;
+}
+
+uint32_t outlineColour(int n) {
+    return 0xFFFF0000 | uint32_t(n) << 8;
+}
+
+void TestMask::rect(int x, int y, int w, int h, int n) {
+    std::vector<bool> inside(pixels.size(), false);
+    for (int yy = std::max(0, y); yy < std::min(height, y + h); ++yy) {
+        for (int xx = std::max(0, x); xx < std::min(width, x + w); ++xx) {
+            inside[std::size_t(yy) * std::size_t(width) + std::size_t(xx)] = true;
+        }
+    }
+    paint(inside, n);
+}
+
+void TestMask::polygon(const std::vector<Point>& points, int n) {
+    std::vector<bool> inside(pixels.size(), false);
+    for (int y = 0; y < height; ++y) {
+        const double cy = y + 0.5;
+        for (int x = 0; x < width; ++x) {
+            const double cx = x + 0.5;
+            bool in = false;
+            for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+                const auto [xi, yi] = points[i];
+                const auto [xj, yj] = points[j];
+                if ((yi > cy) != (yj > cy) && cx < (xj - xi) * (cy - yi) / (yj - yi) + xi) {
+                    in = !in;
+                }
+            }
+            inside[std::size_t(y) * std::size_t(width) + std::size_t(x)] = in;
+        }
+    }
+    paint(inside, n);
+}
+
+void TestMask::paint(const std::vector<bool>& inside, int n) {
+    const auto in = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height &&
+               inside[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (!in(x, y)) {
+                continue;
+            }
+            const bool border = !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1);
+            pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] =
+                border ? outlineColour(n) : interiorColour(n);
+        }
+    }
+}
+
+KelvoData textRecord(int n, const std::string& text) {
+    KelvoData record;
+    record.red = n;
+    record.green = 255;
+    record.payload.assign(text.begin(), text.end());
+    return record;
+}
+
+std::vector<KelvoData> randomRecords(std::mt19937& rng, int n, std::size_t maxPayload) {
+    static const uint32_t kTypes[] = {TypeText, TypeShapedText, TypeImage, TypeDictEntry};
+    std::vector<KelvoData> records(1 + rng() % 3);
+    for (KelvoData& record : records) {
+        record = textRecord(n, "");
+        record.type = kTypes[rng() % 4];
+        record.payload.resize(rng() % (maxPayload + 1));
+        // Half of the payloads compress well, half do not.
+        const bool plain = rng() % 2 == 0;
+        for (uint8_t& b : record.payload) {
+            b = plain ? uint8_t('a' + rng() % 4) : uint8_t(rng());
+        }
+    }
+    return records;
+}
+
+KelvoDataObjs regionData(std::vector<KelvoData> records, std::vector<uint32_t> colours) {
+    KelvoDataObjs data;
+    data.records = std::move(records);
+    data.colours = std::move(colours);
+    return data;
+}
+
+bool encode(TestPicture& picture, TestMask& mask, const std::vector<KelvoDataObjs>& data,
+            uint32_t firstKey, bool clearMarks) {
+    KelvoImgLSBsEncoder encoder(picture.buffer());
+    return encoder.encode(mask.regions(), data, clearMarks, firstKey);
+}
+
+std::map<uint32_t, KelvoDataObjs> decode(TestPicture& picture, KelvoIndexedImage* ids) {
+    KelvoImgLSBsDecoder decoder(picture.buffer());
+    decoder.setMarksSeed(1);
+    KelvoIndexedImage idImage;
+    std::map<uint32_t, KelvoDataObjs> data;
+    KelvoArgbImage marks;
+    decoder.decode(idImage, data, marks);
+    if (ids) {
+        *ids = std::move(idImage);
+    }
+    return data;
+}
+
+std::vector<KelvoData> expectedRecords(std::vector<KelvoData> records, uint32_t key) {
+    std::vector<uint8_t> used;
+    for (const KelvoData& r : records) {
+        used.push_back(r.subIndex);
+    }
+    std::sort(used.begin(), used.end());
+    used.erase(std::unique(used.begin(), used.end()), used.end());
+    for (KelvoData& r : records) {
+        r.subIndex = uint8_t(std::find(used.begin(), used.end(), r.subIndex) - used.begin());
+        r.red = 255;
+        r.green = r.subIndex;
+        r.blue = int32_t(key);
+    }
+    return records;
+}
+
+Bytes decoderFuzzInput(const TestPicture& picture) {
+    Bytes input = {uint8_t(picture.width), uint8_t(picture.height)};
+    for (uint32_t p : picture.pixels) {
+        input.push_back(uint8_t(p >> 16));
+        input.push_back(uint8_t(p >> 8));
+        input.push_back(uint8_t(p));
+    }
+    return input;
+}

@@ -1,0 +1,77 @@
+// Pictures, masks and region data for the codec tests.
+//
+// Masks are painted the way the generator paints them: white background; region n as a set of
+// pixels whose border (pixels with a 4-neighbour outside the set or outside the picture) takes
+// the outline colour (255, n, 0) and whose other pixels take the interior colour (n, 255, 0).
+// Later regions paint over earlier ones.
+#pragma once
+
+#include "kelvodata.h"
+#include "kelvoidbufferstruct.h"
+#include "kelvoimagebuffers.h"
+
+#include <cstdint>
+#include <map>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+using Point = std::pair<double, double>;
+
+// A 32-bit picture that owns its pixels.
+struct TestPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+
+    TestPicture(int w, int h, uint32_t seed); // opaque random pixels
+    KelvoPixelBuffer buffer() { return {pixels.data(), width, height, width, 32}; }
+    uint32_t& at(int x, int y) {
+        return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    }
+};
+
+class TestMask {
+public:
+    TestMask(int width, int height);
+
+    // The w x h pixels from (x, y).
+    void rect(int x, int y, int w, int h, int n);
+    // Pixels whose centres lie inside the polygon (even-odd rule).
+    void polygon(const std::vector<Point>& points, int n);
+
+    KelvoIdBufferStruct regions() { return {{pixels.data(), width, height, width, 32}}; }
+    uint32_t at(int x, int y) const {
+        return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    }
+
+    int width;
+    int height;
+    std::vector<uint32_t> pixels;
+
+private:
+    void paint(const std::vector<bool>& inside, int n);
+};
+
+uint32_t interiorColour(int n);
+uint32_t outlineColour(int n);
+
+// Records of all types with random payloads of up to `maxPayload` bytes, display colour of
+// mask region n, sub-index 0.
+std::vector<KelvoData> randomRecords(std::mt19937& rng, int n, std::size_t maxPayload);
+KelvoData textRecord(int n, const std::string& text);
+KelvoDataObjs regionData(std::vector<KelvoData> records, std::vector<uint32_t> colours = {});
+
+// Encodes with clearMarks set unless told otherwise.
+bool encode(TestPicture& picture, TestMask& mask, const std::vector<KelvoDataObjs>& data,
+            uint32_t firstKey = 0, bool clearMarks = true);
+std::map<uint32_t, KelvoDataObjs> decode(TestPicture& picture, KelvoIndexedImage* ids = nullptr);
+
+// What decoding gives back for `data` coded as region `key`: sub-indices renumbered and
+// display colours (255, sub-index, key).
+std::vector<KelvoData> expectedRecords(std::vector<KelvoData> records, uint32_t key);
+
+// The picture in the fuzz_decoder input format (see fuzz/fuzz_decoder.cpp).
+Bytes decoderFuzzInput(const TestPicture& picture);

@@ -1,0 +1,204 @@
+#include "codectestsupport.h"
+#include "kelvofloodfill.h"
+#include "kelvoidbuffer.h"
+#include "kelvopixelbits.h"
+#include "kelvostartpoint.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// The encoder's view of a mask whose region n has key n.
+KelvoIdBuffer placedRegions(TestMask& mask, const std::vector<int>& numbers) {
+    KelvoIdBuffer ids(mask.width, mask.height);
+    for (int n : numbers) {
+        KelvoIdColorStruct entry;
+        entry.fillColour = interiorColour(n);
+        ids.registerColours(uint32_t(n), {entry});
+    }
+    ids.buildFromMask(mask.regions());
+    ids.generateRegions();
+    return ids;
+}
+
+uint8_t idAt(const KelvoIdBuffer& ids, int x, int y) {
+    return ids.idImage().at(x, y);
+}
+
+TEST(IdBuffer, RectangleStartsJustInsideItsTopLeftCorner) {
+    TestMask mask(20, 20);
+    mask.rect(3, 4, 10, 8, 0);
+    const KelvoIdBuffer placed = placedRegions(mask, {0});
+    ASSERT_EQ(placed.regions().size(), 1u);
+    const KelvoIdRegion& region = placed.regions().at(0);
+    ASSERT_EQ(region.subRegions.size(), 1u);
+    EXPECT_EQ(region.subRegions[0].x, 4);
+    EXPECT_EQ(region.subRegions[0].y, 5);
+    EXPECT_EQ(region.fillCount, 8 * 6 - 3);
+    EXPECT_EQ(region.outlineCount, 10 * 8 - 8 * 6 - 4 - 2) << "corners touch no interior";
+    EXPECT_EQ(idAt(placed, 3, 4), 0);
+    const KelvoIdColorStruct& entry = placed.colourEntries().at(0).front();
+    EXPECT_EQ(entry.fillIndex, 2);
+    EXPECT_EQ(entry.outlineIndex, 3);
+    EXPECT_EQ(entry.outlineColour, outlineColour(0));
+    EXPECT_EQ(idAt(placed, 4, 4), 3);
+    EXPECT_EQ(idAt(placed, 3, 5), 3);
+    EXPECT_EQ(idAt(placed, 4, 5), 2);
+
+    TestPicture picture(20, 20, 1);
+    ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "rect")})}));
+    KelvoIdBuffer found(20, 20);
+    found.rebuildFromMarks(picture.buffer());
+    ASSERT_EQ(found.regions().count(0), 1u);
+    EXPECT_EQ(found.regions().at(0).subRegions[0].x, 4);
+    EXPECT_EQ(found.regions().at(0).fillCount, region.fillCount);
+    EXPECT_EQ(found.regions().at(0).outlineCount, region.outlineCount);
+    EXPECT_EQ(found.idImage().palette[2], kelvoRgb(255, 0, 0));
+    EXPECT_EQ(found.idImage().palette[3], kelvoRgb(0, 0, 0));
+    EXPECT_EQ(found.idImage().indices, placed.idImage().indices);
+}
+
+TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
+    TestMask mask(40, 30);
+    mask.polygon({{20, 14}, {38, 14}, {30, 28}}, 5);
+    mask.rect(2, 2, 12, 9, 5);
+    TestPicture picture(40, 30, 2);
+    ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(5, "two parts")})}, 9));
+    KelvoIdBuffer found(40, 30);
+    found.rebuildFromMarks(picture.buffer());
+    ASSERT_EQ(found.regions().size(), 1u);
+    const auto& subs = found.regions().at(9).subRegions;
+    ASSERT_EQ(subs.size(), 2u);
+    EXPECT_EQ(subs[0].subIndex, 0);
+    EXPECT_EQ(subs[0].y, 3);
+    EXPECT_EQ(subs[1].subIndex, 1);
+    EXPECT_GT(subs[1].y, 14);
+    const std::vector<uint32_t> palette = {0xFFFFFFFF,          kelvoRgb(0, 255, 210),
+                                           kelvoRgb(255, 0, 9), kelvoRgb(0, 0, 9),
+                                           kelvoRgb(255, 1, 9), kelvoRgb(0, 1, 9)};
+    EXPECT_EQ(found.idImage().palette, palette);
+    EXPECT_EQ(idAt(found, 5, 5), 2);
+    EXPECT_EQ(idAt(found, 30, 18), 4);
+}
+
+TEST(IdBuffer, OutlinePixelsAwayFromAnInteriorAreDropped) {
+    TestMask mask(20, 12);
+    mask.rect(2, 2, 8, 8, 0);
+    mask.pixels[5 * 20 + 15] = outlineColour(0);  // alone
+    mask.pixels[10 * 20 + 10] = outlineColour(0); // touches the rectangle's corner diagonally
+    const KelvoIdBuffer placed = placedRegions(mask, {0});
+    EXPECT_EQ(idAt(placed, 15, 5), 0);
+    EXPECT_EQ(idAt(placed, 10, 10), 0);
+
+    TestPicture picture(20, 12, 3);
+    for (uint32_t& p : picture.pixels) {
+        p |= 1;
+    }
+    ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "x")})}));
+    EXPECT_EQ(picture.at(15, 5) & 1, 0u);
+    EXPECT_EQ(picture.at(10, 10) & 1, 0u);
+    KelvoIdBuffer found(20, 12);
+    found.rebuildFromMarks(picture.buffer());
+    EXPECT_EQ(idAt(found, 15, 5), 0);
+    EXPECT_EQ(idAt(found, 10, 10), 0);
+}
+
+TEST(IdBuffer, InteriorLeftOpenByTheMaskIsClosed) {
+    // A one-pixel gap in the outline: the interior pixel beside it would let a reader's fill
+    // run out into the picture.
+    TestMask mask(16, 12);
+    mask.rect(2, 2, 9, 7, 0);
+    mask.pixels[5 * 16 + 10] = interiorColour(0);
+    const KelvoIdBuffer placed = placedRegions(mask, {0});
+    EXPECT_EQ(idAt(placed, 11, 5), 3) << "background beside the gap becomes outline";
+    EXPECT_EQ(placed.regions().at(0).outlineCount, 9 * 7 - 7 * 5 - 4 - 1 + 1 - 2);
+
+    TestPicture picture(16, 12, 4);
+    ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "closed")})}));
+    KelvoIndexedImage ids;
+    const auto decoded = decode(picture, &ids);
+    EXPECT_EQ(ids.at(14, 5), 0) << "the fill stays inside";
+    EXPECT_EQ(decoded.at(0).records, expectedRecords({textRecord(0, "closed")}, 0));
+}
+
+TEST(IdBuffer, PictureWithoutStartPointsHasNoRegions) {
+    TestPicture picture(30, 20, 5);
+    KelvoIdBuffer found(30, 20);
+    found.rebuildFromMarks(picture.buffer());
+    EXPECT_TRUE(found.regions().empty());
+    EXPECT_EQ(found.idImage().indices, std::vector<uint8_t>(600, 0));
+    EXPECT_EQ(found.idImage().palette.size(), 2u);
+}
+
+TEST(IdBuffer, StartPointsBeyondThePaletteBelongToNoRegion) {
+    // 150 marked squares, each with a start point; only 127 palette pairs fit.
+    constexpr int kCells = 150;
+    TestPicture picture(5 * 15, 5 * 10, 6);
+    for (uint32_t& p : picture.pixels) {
+        p &= ~1u;
+    }
+    for (int c = 0; c < kCells; ++c) {
+        const int left = (c % 15) * 5;
+        const int top = (c / 15) * 5;
+        for (int i = 0; i < 4; ++i) {
+            for (auto [x, y] : {std::pair{left + i, top},
+                                {left + i, top + 3},
+                                {left, top + i},
+                                {left + 3, top + i}}) {
+                picture.at(x, y) |= 1;
+            }
+        }
+        kelvoWriteStartPoint(picture.buffer(), left + 1, top + 1, uint32_t(c % 64), 1);
+    }
+    KelvoIdBuffer found(picture.width, picture.height);
+    found.rebuildFromMarks(picture.buffer());
+    EXPECT_EQ(found.idImage().palette.size(), 256u);
+    std::size_t starts = 0;
+    for (const auto& entry : found.regions()) {
+        starts += entry.second.subRegions.size();
+    }
+    EXPECT_EQ(starts, 127u);
+    const KelvoIdBuffer::Regions regions = found.regions();
+    EXPECT_EQ(regions.at(63).subRegions.size(), 1u);
+    EXPECT_EQ(regions.at(0).subRegions.size(), 2u);
+    EXPECT_EQ(idAt(found, 5 * 14 + 1, 5 * 9 + 2), 0) << "cell 149 has no region";
+}
+
+TEST(FloodFill, FillsTheFourConnectedArea) {
+    std::mt19937 rng(7);
+    for (int round = 0; round < 50; ++round) {
+        const int w = 1 + int(rng() % 40);
+        const int h = 1 + int(rng() % 30);
+        std::vector<uint8_t> plane(std::size_t(w * h));
+        for (uint8_t& v : plane) {
+            v = rng() % 3 == 0 ? 9 : 0;
+        }
+        const int sx = int(rng() % uint32_t(w));
+        const int sy = int(rng() % uint32_t(h));
+        std::vector<uint8_t> expected = plane;
+        uint32_t count = 0;
+        std::deque<std::pair<int, int>> queue;
+        if (expected[std::size_t(sy * w + sx)] == 0) {
+            expected[std::size_t(sy * w + sx)] = 4;
+            queue.emplace_back(sx, sy);
+        }
+        while (!queue.empty()) {
+            const auto [x, y] = queue.front();
+            queue.pop_front();
+            ++count;
+            for (auto [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
+                if (nx >= 0 && ny >= 0 && nx < w && ny < h &&
+                    expected[std::size_t(ny * w + nx)] == 0) {
+                    expected[std::size_t(ny * w + nx)] = 4;
+                    queue.emplace_back(nx, ny);
+                }
+            }
+        }
+        EXPECT_EQ(kelvoFloodFill(plane.data(), w, h, sx, sy, 0, 4), count);
+        EXPECT_EQ(plane, expected);
+    }
+}
+
+} // namespace

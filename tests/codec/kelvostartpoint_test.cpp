@@ -1,0 +1,151 @@
+#include "codectestsupport.h"
+#include "kelvostartpoint.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A 5 x 5 random picture with a start point at (2, 2); up and left are outline pixels.
+TestPicture pictureWithStartPoint(uint32_t key, int level, uint32_t seed) {
+    TestPicture picture(5, 5, seed);
+    picture.at(2, 1) |= 1;
+    picture.at(1, 2) |= 1;
+    kelvoWriteStartPoint(picture.buffer(), 2, 2, key, level);
+    return picture;
+}
+
+TEST(StartPoint, LayoutOfKeyAndLevel) {
+    for (uint32_t key = 0; key < kMaxRegionKeys; ++key) {
+        const TestPicture original = pictureWithStartPoint(0, 0, key);
+        TestPicture picture = pictureWithStartPoint(key, 9, key);
+        const uint32_t start = picture.at(2, 2);
+        EXPECT_EQ((start >> 16) & 0xF, 9u);
+        EXPECT_EQ((start >> 8) & 0x7, key >> 3);
+        EXPECT_EQ((start >> 1) & 0x7, key & 7);
+        EXPECT_EQ(start & 1, 1u);
+        EXPECT_EQ(start & 0xFFF0F8F0, original.pixels[12] & 0xFFF0F8F0) << "other bits stay";
+        EXPECT_TRUE(kelvoIsStartPoint(picture.buffer(), 2, 2));
+        EXPECT_EQ(kelvoStartPointKey(start), key);
+        EXPECT_EQ(kelvoStartPointLevel(start), 9);
+    }
+}
+
+TEST(StartPoint, KeySixtyThreeSetsAllKeyBits) {
+    TestPicture picture = pictureWithStartPoint(63, 1, 1);
+    EXPECT_EQ((picture.at(2, 2) >> 8) & 0x7, 7u);
+    EXPECT_EQ((picture.at(2, 2) >> 1) & 0x7, 7u);
+}
+
+TEST(StartPoint, SignatureNeighbours) {
+    TestPicture picture = pictureWithStartPoint(5, 3, 2);
+    for (uint32_t p : {picture.at(2, 1), picture.at(1, 2)}) {
+        EXPECT_EQ((p >> 16) & 0x1F, 9u);
+        EXPECT_EQ((p >> 8) & 0x1F, 30u);
+        EXPECT_EQ(p & 0x1E, 0x14u);
+        EXPECT_EQ(p & 1, 1u);
+    }
+    for (uint32_t p : {picture.at(3, 2), picture.at(2, 3)}) {
+        EXPECT_EQ((p >> 16) & 0x1F, 23u);
+        EXPECT_EQ((p >> 8) & 0x1F, 6u);
+        EXPECT_EQ(p & 0x1E, 0x12u);
+    }
+}
+
+// Changes that must make the test fail.
+struct Spoil {
+    const char* name;
+    void (*apply)(TestPicture&);
+};
+
+class SpoiledStartPoint : public testing::TestWithParam<Spoil> {};
+
+TEST_P(SpoiledStartPoint, IsNoStartPoint) {
+    TestPicture picture = pictureWithStartPoint(12, 4, 3);
+    GetParam().apply(picture);
+    EXPECT_FALSE(kelvoIsStartPoint(picture.buffer(), 2, 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpoiledStartPoint,
+    testing::Values(Spoil{"OnlyFirstPair",
+                          [](TestPicture& p) {
+                              p.at(3, 2) ^= 0x100;
+                              p.at(2, 3) ^= 0x100;
+                          }},
+                    Spoil{"OnlySecondPair",
+                          [](TestPicture& p) {
+                              p.at(2, 1) ^= 0x10000;
+                              p.at(1, 2) ^= 0x10000;
+                          }},
+                    Spoil{"StartUnmarked", [](TestPicture& p) { p.at(2, 2) &= ~1u; }},
+                    Spoil{"UpUnmarked", [](TestPicture& p) { p.at(2, 1) &= ~1u; }},
+                    Spoil{"LeftUnmarked", [](TestPicture& p) { p.at(1, 2) &= ~1u; }},
+                    Spoil{"FirstPairInAColumn",
+                          [](TestPicture& p) {
+                              // Up and down carry the first signature, left and right the second.
+                              std::swap(p.at(1, 2), p.at(2, 3));
+                              p.at(1, 2) |= 1;
+                          }}),
+    [](const testing::TestParamInfo<Spoil>& info) { return std::string(info.param.name); });
+
+TEST(StartPoint, OtherOrientationsPassTheTest) {
+    // First pair up and right (both marked), second pair left and down.
+    TestPicture picture = pictureWithStartPoint(7, 2, 4);
+    std::swap(picture.at(1, 2), picture.at(3, 2));
+    picture.at(1, 2) |= 1;
+    picture.at(3, 2) |= 1;
+    EXPECT_TRUE(kelvoIsStartPoint(picture.buffer(), 2, 2));
+    picture.at(3, 2) &= ~1u;
+    EXPECT_FALSE(kelvoIsStartPoint(picture.buffer(), 2, 2)) << "first pair must be marked";
+}
+
+TEST(StartPoint, BorderPixelsNeverQualify) {
+    TestPicture picture(3, 3, 5);
+    kelvoWriteStartPoint(picture.buffer(), 1, 1, 3, 3);
+    picture.at(1, 0) |= 1;
+    picture.at(0, 1) |= 1;
+    EXPECT_TRUE(kelvoIsStartPoint(picture.buffer(), 1, 1));
+    for (auto [x, y] : {std::pair{0, 1}, {1, 0}, {2, 1}, {1, 2}, {0, 0}, {2, 2}}) {
+        EXPECT_FALSE(kelvoIsStartPoint(picture.buffer(), x, y));
+    }
+}
+
+TEST(StartPoint, ScanFindsWhatTheTestFinds) {
+    // Pictures dense in marks and signatures, with planted start points, scanned quickly and
+    // pixel by pixel.
+    for (uint32_t seed = 0; seed < 20; ++seed) {
+        TestPicture picture(61, 47, seed);
+        std::mt19937 rng(seed);
+        for (uint32_t& p : picture.pixels) {
+            if (rng() % 4 == 0) {
+                p = (p & ~0x001F1F1Eu) | (rng() % 2 ? 0x00091E14u : 0x00170612u);
+            }
+        }
+        for (int i = 0; i < 30; ++i) {
+            const int x = 1 + int(rng() % 59);
+            const int y = 1 + int(rng() % 45);
+            picture.at(x, y - 1) |= 1;
+            picture.at(x - 1, y) |= 1;
+            kelvoWriteStartPoint(picture.buffer(), x, y, rng() % 64, 1);
+        }
+        std::vector<std::pair<int, int>> expected;
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                if (kelvoIsStartPoint(picture.buffer(), x, y)) {
+                    expected.emplace_back(x, y);
+                }
+            }
+        }
+        std::vector<std::pair<int, int>> scanned;
+        kelvoForEachStartPoint(picture.buffer(), [&](int x, int y) {
+            scanned.emplace_back(x, y);
+            return true;
+        });
+        EXPECT_FALSE(expected.empty());
+        EXPECT_EQ(scanned, expected) << "seed " << seed;
+    }
+}
+
+} // namespace
