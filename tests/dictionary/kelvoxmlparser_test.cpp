@@ -107,6 +107,7 @@ private slots:
     void search();
     void rejectedMainDictionaryFallsThrough_data();
     void rejectedMainDictionaryFallsThrough();
+    void dictionariesInCurrentFolderWithoutKelvoDir();
     void changedFileIsReadAgain();
     void cacheGivesWhatAFreshReadGives();
 };
@@ -284,6 +285,27 @@ void KelvoXmlParserTest::rejectedMainDictionaryFallsThrough() {
         int id = -1;
         QVERIFY(!parser.search(MainName, QStringLiteral("haus"), 3, word, id));
     }
+}
+
+void KelvoXmlParserTest::dictionariesInCurrentFolderWithoutKelvoDir() {
+    KelvoTestDir dir;
+    QVERIFY(dir.isValid());
+    useLanguages();
+    dir.write(MainName, MainDictionary);
+    dir.write(PrivateName, PrivateDictionary);
+    dir.write(dictPath(MainName), "<d/>"); // not consulted without KELVO_DIR
+    qunsetenv("KELVO_DIR");
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.root()));
+
+    const KelvoXmlParser parser;
+    QString term;
+    TheS_DictItem item;
+    const bool foundMain = parser.lookup(QStringLiteral("<house>Haus"), term, item);
+    const bool foundPrivate = parser.lookup(QStringLiteral("<mouse>Maus"), term, item);
+    QDir::setCurrent(previous);
+    QVERIFY(foundMain);
+    QVERIFY(foundPrivate);
 }
 
 void KelvoXmlParserTest::changedFileIsReadAgain() {
