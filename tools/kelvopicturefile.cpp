@@ -1,0 +1,23 @@
+#include "kelvopicturefile.h"
+
+#include "kelvoimagewriter.h"
+#include "kelvotoolerror.h"
+
+#include <QImageReader>
+
+QImage KelvoPictureFile::load(const QString& fileName) {
+    QImageReader reader(fileName);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        throw KelvoToolError(fileName + QStringLiteral(": cannot read picture: ") +
+                             reader.errorString());
+    }
+    return image;
+}
+
+void KelvoPictureFile::save(const QString& fileName, const QImage& image) {
+    QString error;
+    if (!writeImageExact(fileName, image, "PNG", &error)) {
+        throw KelvoToolError(fileName + QStringLiteral(": cannot write picture: ") + error);
+    }
+}

@@ -1,0 +1,164 @@
+#include "kelvotool.h"
+
+#include "kelvotoolcommands.h"
+#include "kelvotoolerror.h"
+
+#include <algorithm>
+#include <new>
+#include <optional>
+
+namespace {
+
+const char* const kProgram = "kelvo-tool";
+
+const char* const kOverview =
+    "Usage: kelvo-tool COMMAND ARGUMENTS\n"
+    "Makes coded pictures and reads them back.\n"
+    "\n"
+    "Commands:\n"
+    "  test IMAGE                      print \"coded\" (exit 0) or \"not coded\" (exit 1)\n"
+    "  decode IMAGE                    print the hidden data of IMAGE as JSON\n"
+    "  encode IN OUT ANNOTATIONS.json  code the annotations into IN, write OUT as PNG\n"
+    "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
+    "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
+    "\n"
+    "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
+
+struct Invocation {
+    QStringList positional;
+    std::optional<int> index;
+};
+
+int runTest(const Invocation& call, QTextStream& out) {
+    const bool coded = KelvoToolCommands::test(call.positional[0]);
+    out << (coded ? "coded" : "not coded") << Qt::endl;
+    return coded ? KelvoTool::Success : KelvoTool::NotCoded;
+}
+
+int runDecode(const Invocation& call, QTextStream& out) {
+    out << KelvoToolCommands::decode(call.positional[0]);
+    out.flush();
+    return KelvoTool::Success;
+}
+
+int runEncode(const Invocation& call, QTextStream&) {
+    KelvoToolCommands::encode(call.positional[0], call.positional[1], call.positional[2]);
+    return KelvoTool::Success;
+}
+
+int runErase(const Invocation& call, QTextStream&) {
+    KelvoToolCommands::erase(call.positional[0], call.positional[1], call.index);
+    return KelvoTool::Success;
+}
+
+int runIdImage(const Invocation& call, QTextStream&) {
+    KelvoToolCommands::idImage(call.positional[0], call.positional[1]);
+    return KelvoTool::Success;
+}
+
+struct Command {
+    const char* name;
+    int (*run)(const Invocation&, QTextStream&);
+    int arguments;   // positional arguments
+    bool takesIndex; // accepts --index I
+    const char* help;
+};
+
+const Command kCommands[] = {
+    {"test", runTest, 1, false,
+     "Usage: kelvo-tool test IMAGE\n"
+     "Prints \"coded\" and exits with 0 when IMAGE carries coded regions, otherwise prints\n"
+     "\"not coded\" and exits with 1.\n"},
+    {"decode", runDecode, 1, false,
+     "Usage: kelvo-tool decode IMAGE\n"
+     "Prints the picture's size and every coded region as JSON: key, packing level, start\n"
+     "points, pixel counts, records (type, sub-index, payload in hex; texts and dictionary\n"
+     "entries as \"text\", shaped texts as \"shapes\", image snippets with their \"size\") and\n"
+     "the colour list.\n"},
+    {"encode", runEncode, 3, false,
+     "Usage: kelvo-tool encode IN OUT ANNOTATIONS.json\n"
+     "Codes the regions of ANNOTATIONS.json into the picture IN and writes OUT as PNG.\n"
+     "Unless the file says otherwise, blue bit 0 of every pixel is cleared when IN carries no\n"
+     "coded data, and the first new region key is the number of regions already coded in IN.\n"
+     "New regions must lie inside the picture and overlap neither each other nor coded\n"
+     "regions of IN.\n"},
+    {"erase", runErase, 2, true,
+     "Usage: kelvo-tool erase IN OUT [--index I]\n"
+     "Removes the marks of every coded region of IN, or with --index those of the region that\n"
+     "owns palette index I of the decoded id image, and writes OUT as PNG.\n"},
+    {"idimage", runIdImage, 2, false,
+     "Usage: kelvo-tool idimage IN OUT.png\n"
+     "Decodes IN and writes its id image as an 8-bit grey PNG whose grey values are the\n"
+     "id palette indices (0: no region).\n"},
+};
+
+bool isHelp(const QString& argument) {
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
+}
+
+QString usageLine(const Command& command) {
+    return QString::fromLatin1(command.help).section(QLatin1Char('\n'), 0, 0);
+}
+
+Invocation parse(const Command& command, const QStringList& arguments) {
+    Invocation invocation;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (command.takesIndex && argument == QLatin1String("--index")) {
+            bool ok = false;
+            const int index = i + 1 < arguments.size() ? arguments[i + 1].toInt(&ok) : -1;
+            if (!ok || index < 0 || invocation.index) {
+                throw KelvoToolError(QStringLiteral("--index needs one id index (0 or more); ") +
+                                     usageLine(command));
+            }
+            invocation.index = index;
+            ++i;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            throw KelvoToolError(QStringLiteral("unknown option %1; ").arg(argument) +
+                                 usageLine(command));
+        } else {
+            invocation.positional.append(argument);
+        }
+    }
+    if (invocation.positional.size() != command.arguments) {
+        throw KelvoToolError(usageLine(command));
+    }
+    return invocation;
+}
+
+} // namespace
+
+int KelvoTool::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.isEmpty()) {
+        err << kProgram << ": no command; see kelvo-tool --help" << Qt::endl;
+        return Failure;
+    }
+    if (isHelp(arguments.first())) {
+        out << kOverview;
+        return Success;
+    }
+    const Command* command = nullptr;
+    for (const Command& c : kCommands) {
+        if (arguments.first() == QLatin1String(c.name)) {
+            command = &c;
+        }
+    }
+    if (!command) {
+        err << kProgram << ": unknown command \"" << arguments.first()
+            << "\"; see kelvo-tool --help" << Qt::endl;
+        return Failure;
+    }
+    const QStringList rest = arguments.mid(1);
+    if (std::any_of(rest.begin(), rest.end(), isHelp)) {
+        out << command->help;
+        return Success;
+    }
+    try {
+        return command->run(parse(*command, rest), out);
+    } catch (const KelvoToolError& error) {
+        err << kProgram << ": " << error.message() << Qt::endl;
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": out of memory" << Qt::endl;
+    }
+    return Failure;
+}

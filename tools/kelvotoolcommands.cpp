@@ -1,0 +1,84 @@
+#include "kelvotoolcommands.h"
+
+#include "kelvoannotationcheck.h"
+#include "kelvoannotations.h"
+#include "kelvodecodedpicture.h"
+#include "kelvodecodereport.h"
+#include "kelvogenerator.h"
+#include "kelvopicturefile.h"
+#include "kelvoqtimage.h"
+#include "kelvotoolerror.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+constexpr int kMinCodableDepth = 24;
+
+// Pictures read from palette or grey files are coded in 32 bits; nothing of them is lost.
+void makeCodable(QImage& image) {
+    if (image.depth() < kMinCodableDepth) {
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    }
+}
+
+// The id image's palette indices as grey values; all 0 for a picture that has none.
+QImage greyIndices(const KelvoDecodedPicture& picture) {
+    QImage grey(picture.width, picture.height, QImage::Format_Grayscale8);
+    grey.fill(0);
+    if (picture.idImage.width == picture.width && picture.idImage.height == picture.height) {
+        for (int y = 0; y < picture.height; ++y) {
+            std::copy_n(picture.idImage.indices.begin() + std::ptrdiff_t(y) * picture.width,
+                        picture.width, grey.scanLine(y));
+        }
+    }
+    return grey;
+}
+
+} // namespace
+
+bool KelvoToolCommands::test(const QString& image) {
+    return KelvoGenerator::isCoded(KelvoPictureFile::load(image));
+}
+
+QByteArray KelvoToolCommands::decode(const QString& image) {
+    const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(KelvoPictureFile::load(image));
+    return QJsonDocument(KelvoDecodeReport::toJson(picture)).toJson(QJsonDocument::Indented);
+}
+
+void KelvoToolCommands::encode(const QString& in, const QString& out, const QString& annotations) {
+    QImage source = KelvoPictureFile::load(in);
+    makeCodable(source);
+    const KelvoAnnotations notes = KelvoAnnotationReader::read(annotations);
+    const KelvoDecodedPicture coded = KelvoDecodedPicture::decode(source);
+    KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
+
+    const bool clearMarks = notes.clearMarks.value_or(!coded.coded);
+    const uint32_t firstKey = notes.firstKey.value_or(static_cast<uint32_t>(coded.data.size()));
+    QImage output;
+    KelvoGeneratorError error;
+    if (!KelvoGenerator::generate(source, output, notes.regions, clearMarks, firstKey, {},
+                                  &error)) {
+        throw KelvoToolError(KelvoAnnotationCheck::describe(annotations, error));
+    }
+    KelvoPictureFile::save(out, output);
+}
+
+void KelvoToolCommands::erase(const QString& in, const QString& out, std::optional<int> index) {
+    QImage image = KelvoPictureFile::load(in);
+    if (!index) {
+        KelvoGenerator::eraseAll(image);
+    } else {
+        const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(image);
+        if (!KelvoGenerator::eraseRegion(image, picture.idImage, *index)) {
+            throw KelvoToolError(in +
+                                 QStringLiteral(": no coded region owns id index %1").arg(*index));
+        }
+    }
+    KelvoPictureFile::save(out, image);
+}
+
+void KelvoToolCommands::idImage(const QString& in, const QString& out) {
+    KelvoPictureFile::save(out,
+                           greyIndices(KelvoDecodedPicture::decode(KelvoPictureFile::load(in))));
+}

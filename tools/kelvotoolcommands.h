@@ -1,0 +1,22 @@
+// The work behind each kelvo-tool command. Every failure throws KelvoToolError with a message
+// naming the file and the reason; output pictures are replaced only by complete files.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class KelvoToolCommands {
+public:
+    // Whether the picture in `image` carries coded regions.
+    static bool test(const QString& image);
+    // The decode report of the picture (kelvodecodereport.h), as indented JSON.
+    static QByteArray decode(const QString& image);
+    // Codes the regions of the annotation file into `in` and writes `out`.
+    static void encode(const QString& in, const QString& out, const QString& annotations);
+    // Erases all marks of `in`, or those of the region owning id index `index`, into `out`.
+    static void erase(const QString& in, const QString& out, std::optional<int> index);
+    // Writes the decoded id image of `in` to `out` as grey values.
+    static void idImage(const QString& in, const QString& out);
+};
