@@ -87,13 +87,18 @@ private:
             !object.contains(QStringLiteral("polygon"))) {
             m_reader.fail(path, QStringLiteral("an image needs \"file\" and \"polygon\""));
         }
-        const QString file = m_reader.string(object.value(QStringLiteral("file")), filePath);
-        QImageReader imageReader(m_base.filePath(file));
+        const QString file =
+            m_base.filePath(m_reader.string(object.value(QStringLiteral("file")), filePath));
+        if (!QFileInfo(file).isFile()) {
+            m_reader.fail(filePath, QStringLiteral("%1 is not a picture file").arg(file));
+        }
+        QImageReader imageReader(file);
         KelvoImageSnippet snippet;
         snippet.image = imageReader.read();
         if (snippet.image.isNull()) {
-            m_reader.fail(filePath, QStringLiteral("cannot read picture %1: %2")
-                                        .arg(m_base.filePath(file), imageReader.errorString()));
+            m_reader.fail(
+                filePath,
+                QStringLiteral("cannot read picture %1: %2").arg(file, imageReader.errorString()));
         }
         snippet.polygon = m_reader.polygon(object.value(QStringLiteral("polygon")), polygonPath);
         return snippet;

@@ -41,6 +41,9 @@ private slots:
         QImage snippet(8, 8, QImage::Format_RGB32);
         snippet.fill(Qt::red);
         QVERIFY(snippet.save(m_dir.filePath(QStringLiteral("snip.png"))));
+        QFile garbage(m_dir.filePath(QStringLiteral("garbage.png")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("no picture");
     }
 
     void validFile() {
@@ -111,6 +114,12 @@ private slots:
             "regions[0].texts[0]: expected a string");
         row("missing picture",
             R"({"regions": [{"polygons": [], "images": [{"file": "no.png", "polygon": [[0, 0], [1, 0], [1, 1]]}]}]})",
+            "regions[0].images[0].file: ");
+        row("folder as picture",
+            R"({"regions": [{"polygons": [], "images": [{"file": ".", "polygon": [[0, 0], [1, 0], [1, 1]]}]}]})",
+            "is not a picture file");
+        row("garbage picture",
+            R"({"regions": [{"polygons": [], "images": [{"file": "garbage.png", "polygon": [[0, 0], [1, 0], [1, 1]]}]}]})",
             "regions[0].images[0].file: cannot read picture");
         row("image without polygon",
             R"({"regions": [{"polygons": [], "images": [{"file": "snip.png"}]}]})",
