@@ -1,0 +1,3 @@
+#include "pluginwindow.h"
+
+PluginWindow::PluginWindow(PluginInstance* instance) : instance_(instance) {}
