@@ -18,7 +18,9 @@ uint32_t outlineOfFill(uint32_t fill) {
 
 } // namespace
 
-KelvoIdBufferGenerator::KelvoIdBufferGenerator(int width, int height) {
+KelvoIdBufferGenerator::KelvoIdBufferGenerator(int width, int height,
+                                               std::vector<uint8_t> storage) {
+    m_ids.indices = std::move(storage);
     if (width > 0 && height > 0) {
         m_ids.width = width;
         m_ids.height = height;

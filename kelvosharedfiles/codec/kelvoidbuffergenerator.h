@@ -26,8 +26,9 @@ public:
 
     using ColourEntries = std::map<uint32_t, std::vector<KelvoIdColorStruct>>;
 
-    // A width or height below 1 gives an empty id image.
-    KelvoIdBufferGenerator(int width, int height);
+    // A width or height below 1 gives an empty id image. The id image reuses the memory of
+    // `storage`, when given, instead of allocating its own.
+    KelvoIdBufferGenerator(int width, int height, std::vector<uint8_t> storage = {});
 
     int width() const { return m_ids.width; }
     int height() const { return m_ids.height; }

@@ -48,13 +48,13 @@ bool KelvoImgLSBsDecoder::isCoded() const {
 
 void KelvoImgLSBsDecoder::decode(KelvoIndexedImage& idImage,
                                  std::map<uint32_t, KelvoDataObjs>& data, KelvoArgbImage& marks) {
-    idImage = {};
     data.clear();
-    marks = {};
     if (!isCodable()) {
+        idImage = {};
+        marks = {};
         return;
     }
-    KelvoIdBuffer ids(width(), height());
+    KelvoIdBuffer ids(width(), height(), std::move(idImage.indices));
     ids.rebuildFromMarks(m_image);
     const KelvoDataPixels pixels(ids);
     std::vector<int> levels;
@@ -71,7 +71,7 @@ void KelvoImgLSBsDecoder::decode(KelvoIndexedImage& idImage,
         data.emplace(key, regionData(key, levels[slot], readers[slot]));
     }
     idImage = ids.takeIdImage();
-    marks = kelvoMarksPicture(m_image, m_marksSeed);
+    kelvoMarksPicture(m_image, m_marksSeed, marks);
 }
 
 KelvoDataObjs KelvoImgLSBsDecoder::regionData(uint32_t key, int level,

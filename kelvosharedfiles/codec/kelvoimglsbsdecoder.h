@@ -22,7 +22,8 @@ public:
     // True when some pixel is a start point; never for a picture that cannot be coded.
     bool isCoded() const;
 
-    // Empties the three outputs, then, for a codable picture, fills them:
+    // Empties the three outputs, then, for a codable picture, fills them (reusing the memory
+    // of the id image and the marks picture):
     //   idImage  the picture's id image (kelvoidbuffergenerator.h)
     //   data     per region key: the records, with sub-indices renumbered densely (distinct
     //            values in ascending order become 0, 1, ...) and display colour

@@ -26,10 +26,10 @@ constexpr int kPenAfter = 2;  // and after it
 
 } // namespace
 
-KelvoArgbImage kelvoMarksPicture(const KelvoPixelBuffer& image, uint64_t seed) {
-    KelvoArgbImage marks;
+void kelvoMarksPicture(const KelvoPixelBuffer& image, uint64_t seed, KelvoArgbImage& marks) {
     if (!kelvoIsCodable(image)) {
-        return marks;
+        marks = {};
+        return;
     }
     marks.width = image.width;
     marks.height = image.height;
@@ -53,5 +53,4 @@ KelvoArgbImage kelvoMarksPicture(const KelvoPixelBuffer& image, uint64_t seed) {
             }
         }
     }
-    return marks;
 }

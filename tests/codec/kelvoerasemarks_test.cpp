@@ -99,7 +99,8 @@ TEST(MarksPicture, DotsCoverFourByFourBlocksAroundMarks) {
     picture.at(0, 0) |= 1;
     picture.at(6, 4) |= 1;
     picture.at(11, 8) |= 1;
-    const KelvoArgbImage marks = kelvoMarksPicture(picture.buffer(), 5);
+    KelvoArgbImage marks;
+    kelvoMarksPicture(picture.buffer(), 5, marks);
     ASSERT_EQ(marks.pixels.size(), 12u * 9u);
     const auto covered = [](int x, int y, int mx, int my) {
         return x >= mx - 1 && x <= mx + 2 && y >= my - 1 && y <= my + 2;
@@ -111,8 +112,11 @@ TEST(MarksPicture, DotsCoverFourByFourBlocksAroundMarks) {
                 << x << "," << y;
         }
     }
-    EXPECT_EQ(kelvoMarksPicture(picture.buffer(), 5).pixels, marks.pixels);
-    EXPECT_NE(kelvoMarksPicture(picture.buffer(), 6).pixels, marks.pixels);
+    KelvoArgbImage again{3, 3, {1, 2, 3}};
+    kelvoMarksPicture(picture.buffer(), 5, again);
+    EXPECT_EQ(again.pixels, marks.pixels);
+    kelvoMarksPicture(picture.buffer(), 6, again);
+    EXPECT_NE(again.pixels, marks.pixels);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "codectestsupport.h"
+#include "fuzzseeds.h"
 #include "kelvofloodfill.h"
 #include "kelvoidbuffer.h"
 #include "kelvopixelbits.h"
@@ -81,6 +82,7 @@ TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
     EXPECT_EQ(found.idImage().palette, palette);
     EXPECT_EQ(idAt(found, 5, 5), 2);
     EXPECT_EQ(idAt(found, 30, 18), 4);
+    writeFuzzSeed("fuzz_decoder", "two_parts", decoderFuzzInput(picture));
 }
 
 TEST(IdBuffer, OutlinePixelsAwayFromAnInteriorAreDropped) {
