@@ -2,6 +2,7 @@
 
 #include "kelvogenerator.h"
 #include "kelvojsonreader.h"
+#include "kelvopicturefile.h"
 #include "kelvoshapejson.h"
 #include "kelvotoolerror.h"
 
@@ -93,6 +94,7 @@ private:
             m_reader.fail(filePath, QStringLiteral("%1 is not a picture file").arg(file));
         }
         QImageReader imageReader(file);
+        KelvoPictureFile::limit(imageReader);
         KelvoImageSnippet snippet;
         snippet.image = imageReader.read();
         if (snippet.image.isNull()) {

@@ -3,10 +3,13 @@
 #include "kelvoimagewriter.h"
 #include "kelvotoolerror.h"
 
-#include <QImageReader>
+void KelvoPictureFile::limit(QImageReader& reader) {
+    reader.setAllocationLimit(kMaxPictureMegabytes);
+}
 
 QImage KelvoPictureFile::load(const QString& fileName) {
     QImageReader reader(fileName);
+    limit(reader);
     QImage image = reader.read();
     if (image.isNull()) {
         throw KelvoToolError(fileName + QStringLiteral(": cannot read picture: ") +

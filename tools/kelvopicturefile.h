@@ -2,10 +2,16 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 class KelvoPictureFile {
 public:
+    // Pictures needing more memory than this are refused before they are decoded.
+    static constexpr int kMaxPictureMegabytes = 256;
+
+    // Makes `reader` refuse pictures beyond kMaxPictureMegabytes.
+    static void limit(QImageReader& reader);
     // The picture in `fileName` (any format the image reader knows: PNG, JPEG, BMP, PPM, XPM,
     // ...). Throws KelvoToolError when it cannot be read.
     static QImage load(const QString& fileName);

@@ -5,10 +5,31 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Picture libraries write their complaints about a broken file straight to the error stream,
+// while the tool reports every failure itself in one line. The tool keeps a copy of the
+// stream for its own messages and sends the libraries' output nowhere.
+FILE* privateErrorStream() {
+    const int copy = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY);
+    FILE* stream = copy >= 0 ? fdopen(copy, "w") : nullptr;
+    if (!stream || null < 0) {
+        return stderr;
+    }
+    dup2(null, STDERR_FILENO);
+    close(null);
+    return stream;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    QTextStream err(stderr);
+    QTextStream err(privateErrorStream());
     return KelvoTool::run(app.arguments().mid(1), out, err);
 }

@@ -96,6 +96,10 @@ private slots:
         QPainter(&snippet).fillRect(10, 10, 20, 20, Qt::yellow);
         QVERIFY(snippet.save(path(QStringLiteral("snip.png"))));
         writeFile(QStringLiteral("garbage.png"), "not a picture");
+        // A header announcing 60000 x 60000 pixels, and no image data.
+        writeFile(QStringLiteral("huge.png"),
+                  QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000ea600000ea600802000000"
+                                      "0fb0e2150000000049454e44ae426082"));
         writeFile(QStringLiteral("bad.json"), "{\"regions\": [");
         writeJson(QStringLiteral("one.json"),
                   annotations({textRegion(rect(5, 5, 70, 45), QStringLiteral("first"))}));
@@ -165,6 +169,7 @@ private slots:
         row("unknown option", {"decode", "--verbose", "@plain.png"}, "unknown option --verbose");
         row("missing picture", {"test", "@missing.png"}, "missing.png: cannot read picture");
         row("not a picture", {"decode", "@garbage.png"}, "garbage.png: cannot read picture");
+        row("huge picture", {"decode", "@huge.png"}, "huge.png: cannot read picture");
         row("bad JSON", {"encode", "@plain.png", "@out.png", "@bad.json"},
             "bad.json: invalid JSON at offset");
         row("missing JSON", {"encode", "@plain.png", "@out.png", "@none.json"}, "none.json: ");
