@@ -275,18 +275,35 @@ private slots:
         QCOMPARE(output.size(), QSize(1, 1));
     }
 
-    // Overlapping regions each fit alone but not together; no single region is to blame.
-    void overlappingRegions() {
+    // A region drawn over part of an earlier one takes those pixels; both stay readable.
+    void laterRegionOnTop() {
         KelvoRegionMap regions;
         regions[1].polygons = {rect(4, 4, 30, 30)};
         regions[1].texts = {QStringLiteral("a")};
         regions[2].polygons = {rect(10, 10, 40, 40)};
         regions[2].texts = {QStringLiteral("b")};
         QImage output;
-        KelvoGeneratorError error;
-        QVERIFY(!KelvoGenerator::generate(noise(50, 50), output, regions, true, 0, {}, &error));
-        QCOMPARE(error.region, int(KelvoGeneratorError::kNoRegion));
-        QVERIFY2(error.reason.contains(QStringLiteral("each other")), qPrintable(error.reason));
+        QVERIFY(KelvoGenerator::generate(noise(50, 50), output, regions, true, 0));
+        const Decoded decoded = decode(output);
+        QCOMPARE(decoded.data.size(), std::size_t(2));
+        QCOMPARE(decoded.data.at(1).records[0].payload, bytes("b"));
+        QVERIFY(decoded.ids.at(20, 20) == decoded.ids.at(35, 35));
+    }
+
+    // A region inside another makes a hole in it; both stay readable.
+    void regionInsideAnother() {
+        KelvoRegionMap regions;
+        regions[1].polygons = {rect(4, 4, 45, 45)};
+        regions[1].texts = {QStringLiteral("outer")};
+        regions[2].polygons = {rect(15, 15, 30, 30)};
+        regions[2].texts = {QStringLiteral("inner")};
+        QImage output;
+        QVERIFY(KelvoGenerator::generate(noise(50, 50), output, regions, true, 0));
+        const Decoded decoded = decode(output);
+        QCOMPARE(decoded.data.size(), std::size_t(2));
+        QCOMPARE(decoded.data.at(0).records[0].payload, bytes("outer"));
+        QCOMPARE(decoded.data.at(1).records[0].payload, bytes("inner"));
+        QVERIFY(decoded.ids.at(20, 20) != decoded.ids.at(8, 8));
     }
 
     void eraseAllAndOne() {
