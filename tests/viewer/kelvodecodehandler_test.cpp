@@ -145,6 +145,7 @@ void KelvoDecodeHandlerTest::objectsAndCounts() {
     QFETCH(DecodeStatistics, expected);
     QFETCH(QStringList, shapes);
     QFETCH(bool, balloon);
+    writeRegionObjectsSeed(QString::fromLatin1(QTest::currentDataTag()), records, ThreeColours);
     QWidget viewer;
     const Built built = build(&viewer, records, ThreeColours);
     QCOMPARE(built.stats, expected);

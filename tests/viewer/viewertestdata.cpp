@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace ViewerTestData {
 
 QImage idImage(QSize size, const std::vector<Region>& regions) {
@@ -115,6 +117,35 @@ KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
     object.text = u"Hmm";
     object.circles = circles;
     return object;
+}
+
+void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& records,
+                            const std::vector<uint32_t>& colours) {
+    QByteArray seed;
+    const size_t count = std::min<size_t>(colours.size(), 255);
+    seed.append(char(count));
+    for (size_t i = 0; i < count; ++i) {
+        seed.append(char(colours[i] >> 16)).append(char(colours[i] >> 8)).append(char(colours[i]));
+    }
+    auto appendLength = [&seed](uint32_t length) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            seed.append(char(length >> shift));
+        }
+    };
+    for (const KelvoData& record : records) {
+        appendLength(uint32_t(record.payload.size()));
+        seed.append(char((record.subIndex & 0xF) << 4 | (record.type & 0xF)));
+        seed.append(reinterpret_cast<const char*>(record.payload.data()),
+                    qsizetype(record.payload.size()));
+    }
+    appendLength(1);
+    seed.append('\0');
+    const QString folder = QStringLiteral(KELVO_FUZZ_SEED_DIR "/fuzz_regionobjects");
+    QDir().mkpath(folder);
+    QFile file(folder + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(seed);
+    }
 }
 
 int fillPixelCount(const QRect& rect) {

@@ -42,6 +42,11 @@ KelvoComicEllipseObj speechBubble(QPoint at, QRect ellipse, QPoint peak, int ang
 KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
                                  const std::vector<KelvoThinkBubbleCircle>& circles);
 
+// Leaves records and a colour list as a seed for the fuzz target fuzz_regionobjects:
+// u8 colour count, 3 bytes per colour, then the uninflated record stream.
+void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& records,
+                            const std::vector<uint32_t>& colours);
+
 // The fill pixels of `rect` (inside its edge) in raster order, counted.
 int fillPixelCount(const QRect& rect);
 
