@@ -66,9 +66,11 @@ QString KelvoPluginViewerWidget::fileNameOf(const QString& url) {
 void KelvoPluginViewerWidget::prepare(const QImage& image, const QString& url) {
     m_preparing = true;
     repaint();
-    setImage(image, url);
     // The page, not the picture, decides the size of the viewer.
+    const QSize page = size();
+    setImage(image, url);
     setMinimumSize(0, 0);
+    resize(page);
     m_originalImage = m_picture;
     if (hasCodedData())
         m_statistics = decodePicture();
