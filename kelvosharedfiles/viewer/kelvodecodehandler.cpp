@@ -12,7 +12,7 @@
 #include "kelvoviewerthinkbubble.h"
 #include "kelvoxmlparser.h"
 
-#include <QPainter>
+#include <algorithm>
 
 #include <optional>
 
@@ -104,6 +104,22 @@ private:
     int m_built = 0;
 };
 
+// The marks picture is transparent but for the opaque dots along the outlines: those replace
+// the picture's pixels.
+void drawMarks(QImage& picture, const KelvoArgbImage& marks) {
+    const int width = std::min(picture.width(), marks.width);
+    const int height = std::min(picture.height(), marks.height);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        const uint32_t* dots = marks.pixels.data() + size_t(y) * size_t(marks.width);
+        for (int x = 0; x < width; ++x) {
+            if (qAlpha(dots[x]) != 0) {
+                line[x] = dots[x];
+            }
+        }
+    }
+}
+
 KelvoTextWidget* makeBalloon(const BalloonSource& source, QWidget* parent) {
     auto* balloon = new KelvoTextWidget(parent);
     if (source.item) {
@@ -189,10 +205,7 @@ DecodeStatistics decodeImage(QImage picture, QImage& idImage, QImage& outlineIma
     if (data.empty()) {
         return {};
     }
-    // The marks picture is transparent but for the dots along the outlines.
-    QPainter painter(&outlineImage);
-    painter.drawImage(0, 0, kelvoToQImage(marks));
-    painter.end();
+    drawMarks(outlineImage, marks);
     idImage = kelvoToQImage(ids);
     return buildRegionViewerObjects(data, idImage, regions, parent);
 }

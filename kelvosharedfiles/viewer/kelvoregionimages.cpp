@@ -39,11 +39,16 @@ std::array<int, kPaletteSize> fillJobs(const QImage& idImage, const std::vector<
     return jobOfIndex;
 }
 
+// Calls visit(job, x, y) for every pixel of `area` whose palette index belongs to a job, in
+// raster order.
 template <class Visit>
-void forEachFillPixel(const QImage& idImage, const std::array<int, 256>& jobOf, Visit visit) {
-    for (int y = 0; y < idImage.height(); ++y) {
+void forEachFillPixel(const QImage& idImage, const QRect& area,
+                      const std::array<int, kPaletteSize>& jobOf, Visit visit) {
+    const int left = area.left();
+    const int right = area.right();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const uchar* line = idImage.constScanLine(y);
-        for (int x = 0; x < idImage.width(); ++x) {
+        for (int x = left; x <= right; ++x) {
             if (const int j = jobOf[line[x]]; j >= 0) {
                 visit(j, x, y);
             }
@@ -66,7 +71,7 @@ kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImage
     }
     const std::array<int, kPaletteSize> jobOf = fillJobs(idImage, jobs);
 
-    forEachFillPixel(idImage, jobOf, [&](int j, int x, int y) {
+    forEachFillPixel(idImage, idImage.rect(), jobOf, [&](int j, int x, int y) {
         Job& job = jobs[j];
         job.minX = std::min(job.minX, x);
         job.maxX = std::max(job.maxX, x);
@@ -74,6 +79,7 @@ kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImage
         job.maxY = std::max(job.maxY, y);
     });
     int64_t used = 0;
+    QRect built; // the boxes of the images being built
     for (Job& job : jobs) {
         if (job.maxX < 0) {
             continue;
@@ -86,10 +92,11 @@ kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImage
         if (!job.image.isNull()) {
             used += area;
             job.image.fill(Qt::transparent);
+            built |= QRect(QPoint(job.minX, job.minY), QPoint(job.maxX, job.maxY));
         }
     }
 
-    forEachFillPixel(idImage, jobOf, [&](int j, int x, int y) {
+    forEachFillPixel(idImage, built, jobOf, [&](int j, int x, int y) {
         Job& job = jobs[j];
         const std::vector<uint8_t>& indices = *job.source->indices;
         if (job.image.isNull() || job.next >= indices.size()) {
@@ -97,8 +104,8 @@ kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImage
         }
         const uint8_t index = indices[job.next++];
         if (index < job.source->colours->size()) {
-            job.image.setPixel(x - job.minX, y - job.minY,
-                               0xFF000000u | (*job.source->colours)[index]);
+            reinterpret_cast<QRgb*>(job.image.scanLine(y - job.minY))[x - job.minX] =
+                0xFF000000u | (*job.source->colours)[index];
             job.hasPixel = true;
         }
     });
