@@ -80,9 +80,15 @@ bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
         plan.key = firstKey + uint32_t(i);
         plan.requestedLevel = data[i].packingLevel;
         m_processor.serializeRecords(data[i].records, plan.records);
+        if (plan.records.empty()) {
+            return false; // over the stream length limit: the records would be lost
+        }
         if (!data[i].colours.empty()) {
             plan.hasColours = true;
             m_processor.serializeColours(data[i].colours, plan.colours);
+            if (plan.colours.empty()) {
+                return false;
+            }
             if (plan.colours.size() == kNoColourTable) {
                 // Header B must not read "no colour table"; inflate ignores the extra byte.
                 plan.colours.push_back(0);

@@ -30,7 +30,8 @@ public:
     // cleared only where the mask has a region, and the regions already coded must keep all
     // their pixels. Returns false, leaving the picture unchanged, when the picture cannot be
     // coded, the mask's size differs or its mode is not kOutlineMode, a key would reach 64, a
-    // region has no start point or cannot hold its data at level 14, the colour entries of a
+    // region's records or colours exceed KelvoDataProcessor::kMaxStreamLength, a region has no
+    // start point or cannot hold its data at level 14, the colour entries of a
     // region are not found in the mask, or the new marks would change an existing region or
     // not be read back as placed.
     bool encode(const KelvoIdBufferStruct& regions, const std::vector<KelvoDataObjs>& data,

@@ -118,6 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TestMask mask = rowOfRects(1, 40);
                     return encode(p, mask, {regionData({payloadRecord(0, randomPayload(400, 1))})});
                 }},
+        Refusal{"RecordsBeyondTheStreamLimit",
+                [](TestPicture& p) {
+                    TestMask mask = rowOfRects(1, 40);
+                    const Bytes huge(KelvoDataProcessor::kMaxStreamLength, 'a');
+                    return encode(p, mask, {regionData({payloadRecord(0, huge)})});
+                }},
         Refusal{"PictureOfEightBits",
                 [](TestPicture& p) {
                     TestMask mask = rowOfRects(1, 40);
