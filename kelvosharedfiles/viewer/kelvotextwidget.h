@@ -5,18 +5,16 @@
 // stays where it is and can be scrolled.
 //
 // Geometry, with w x h the text view (at most 110 x 55) and W x H = (w + 15) x (h + 15) the
-// balloon; the button is a 15 x 15 disc whose centre (the anchor point) lies on the pointer:
+// balloon. The button, a 15 x 15 disc, sits in the corner nearest the pointer: lower left when
+// the balloon opens up and to the right of the pointer (up-right), lower right for up-left,
+// upper left for down-right, upper right for down-left. The balloon is a 3 x 3 grid:
 //
-//   up-right         up-left          down-right       down-left
-//   . | +-------+    +-------+ | .    (O)              (O)
-//   . | |  text |    |  text | | .      \ +-------+    +-------+ /
-//   . +-+-------+    +-------+-+ .      | |  text |    |  text | |
-//    /                          \       . +-------+    +-------+ .
-//   (O)                          (O)
+//   columns, left to right:  right of the pointer 8, 7, w    left of it  w, 7, 8
+//   rows, top to bottom:     above the pointer    h, 7, 8    below it    8, 7, h
 //
-// Cells of the 3 x 3 grid (columns and rows in placement order): the text view takes w x h,
-// the vertical bar a 7-pixel column beside it, the horizontal bar a 7-pixel row below or above
-// it, the button the 15 x 15 corner left over.
+// The text view takes the w x h cell, the vertical bar the 7-pixel column beside it, the
+// horizontal bar the 7-pixel row next to it, the button the 15 x 15 corner. The anchor point,
+// which the viewer puts on the pointer, lies 8 pixels in from the button's outer edges.
 #pragma once
 
 #include "kelvotranslationsettings.h"

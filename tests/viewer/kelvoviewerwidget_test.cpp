@@ -50,6 +50,13 @@ public:
         return stats;
     }
     const RegionViewerObjects& objects(uint32_t key) const { return m_regions.at(key); }
+
+    QList<QPair<Qt::MouseButton, QPoint>> presses;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        presses.append({event->button(), event->position().toPoint()});
+    }
 };
 
 std::map<uint32_t, KelvoDataObjs> sampleData() {
@@ -88,6 +95,7 @@ private slots:
     void outlinesToggleImageAndBubbles();
     void translationRefreshesDictionaryBalloons();
     void balloonFlipsNearEdges();
+    void otherButtonsReachTheViewer();
     void offsetPicture();
     void regionWithoutObjectsOrOutsidePalette();
 
@@ -286,6 +294,21 @@ void KelvoViewerWidgetTest::balloonFlipsNearEdges() {
     QVERIFY(!top->placedAbove());
     QCOMPARE(top->pos() + top->anchorPoint(), corner);
     QVERIFY(m_viewer->rect().contains(top->geometry()));
+}
+
+// A right click on a balloon's button or on a bubble reaches the viewer (a host's context
+// menu) at the pointer's place.
+void KelvoViewerWidgetTest::otherButtonsReachTheViewer() {
+    const QPoint a = centreOf(TextA);
+    move(a);
+    QTest::mouseClick(m_viewer, Qt::RightButton, {}, a);
+    QVERIFY(!balloon(1)->isAnchored());
+    move(centreOf(Shapes));
+    KelvoViewerShapedText* bubble = m_viewer->objects(4).shapedTexts.front();
+    QTest::mouseClick(bubble, Qt::RightButton, {}, QPoint(20, 30));
+    const QList<QPair<Qt::MouseButton, QPoint>> expected = {
+        {Qt::RightButton, a}, {Qt::RightButton, BubbleAt + QPoint(20, 30)}};
+    QCOMPARE(m_viewer->presses, expected);
 }
 
 // With the picture centred in a larger viewer, the regions are found under the pointer.
