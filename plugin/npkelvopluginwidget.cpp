@@ -20,6 +20,8 @@ NPKelvoPluginWidget::NPKelvoPluginWidget(NPKelvoPluginInstance* instance)
     : PluginWindow(instance), m_instance(instance), m_grid(new QGridLayout(this)),
       m_viewer(new KelvoNPPluginViewerWidget(instance, this)), m_label1(new QLabel(this)),
       m_label2(new QLabel(this)), m_progressBar(new KelvoPluginProgressBar(this)) {
+    // The browser decides the window's size: long status texts are cut, not making it wider.
+    m_grid->setSizeConstraint(QLayout::SetNoConstraint);
     // The page's size belongs to the viewer alone once the picture is shown.
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setSpacing(0);

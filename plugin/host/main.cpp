@@ -8,9 +8,14 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Read before Qt sees them: Qt would take --plugin for one of its own options.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QString error;
-    const auto options = HostOptions::parse(QCoreApplication::arguments(), &error);
+    const auto options = HostOptions::parse(arguments, &error);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     if (!options) {
         HostOutput::line(QStringLiteral("npkelvo-host: %1\n%2").arg(error, HostOptions::usage()));
         return 2;

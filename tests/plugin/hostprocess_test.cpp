@@ -1,0 +1,238 @@
+// npkelvo-host run as a user runs it, on small pages, with the plug-in library: what it prints
+// about requests, streams and the status line, and what the plug-in windows show (--dump)
+// after pointer moves and clicks.
+#include "plugintestdata.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QRect AlphaRect(10, 10, 30, 30);
+const QRect BetaRect(60, 40, 30, 30);
+const QString ErrorLabel = QStringLiteral(
+    "embed 1: label \" Kelvo plugin >> an error occured, while loading the image! Propably the "
+    "image link is broken.\"");
+
+QString embed(const QString& attributes) {
+    return QStringLiteral("<html><body><p>Test page</p>\n<embed type=\"application/kelvo\" %1>\n"
+                          "</body></html>\n")
+        .arg(attributes);
+}
+
+// Window coordinates of picture point `at` in the first embed shown at `scale`.
+QString windowPoint(QPoint at, double scale = 1.0, QPoint offset = QPoint()) {
+    const int margin = 10; // the host window's margin
+    return QStringLiteral("%1,%2")
+        .arg(margin + offset.x() + int((at.x() + 0.5) * scale))
+        .arg(margin + offset.y() + int((at.y() + 0.5) * scale));
+}
+
+struct Run {
+    int exitCode = -1;
+    QStringList lines;
+};
+
+Run runHost(const QStringList& arguments, const QString& kelvoDir) {
+    QProcess host;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("KELVO_DIR"), kelvoDir);
+    host.setProcessEnvironment(environment);
+    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    host.start(QStringLiteral(NPKELVO_HOST),
+               QStringList{QStringLiteral("--plugin"), QStringLiteral(NPKELVO_LIBRARY)} +
+                   arguments);
+    Run run;
+    if (!host.waitForFinished(120000)) {
+        host.kill();
+        host.waitForFinished();
+        return run;
+    }
+    run.exitCode = host.exitCode();
+    run.lines = QString::fromUtf8(host.readAllStandardOutput()).split(QLatin1Char('\n'));
+    return run;
+}
+
+} // namespace
+
+class HostProcessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void page_data();
+    void page();
+    void parametersWithoutPage();
+    void samplePage();
+
+private:
+    QTemporaryDir m_dir;
+    qint64 m_pictureBytes = 0;
+};
+
+void HostProcessTest::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    const QImage picture = PluginTestData::codedPicture(
+        {100, 80}, {{AlphaRect, QStringLiteral("alpha")}, {BetaRect, QStringLiteral("beta")}});
+    QVERIFY(!picture.isNull());
+    QVERIFY(picture.save(m_dir.filePath(QStringLiteral("pic.png")), "PNG"));
+    m_pictureBytes = QFileInfo(m_dir.filePath(QStringLiteral("pic.png"))).size();
+    QFile text(m_dir.filePath(QStringLiteral("notpic.png")));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("<html>not found</html>");
+}
+
+void HostProcessTest::page_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("rejected");
+
+    const QString sized = QStringLiteral("width=\"100\" height=\"80\" ");
+    QTest::newRow("src beside kelvo")
+        << embed(sized + "kelvo=\"pic.png\" src=\"pic.png\"") << QStringList()
+        << QStringList{"embed 1: label \" The parameter 'src' is not allowed! \""}
+        << QStringList{"url: pic.png"};
+    QTest::newRow("empty kelvo")
+        << embed(sized + "kelvo=\"\"") << QStringList()
+        << QStringList{"embed 1: label \" No image url specified in parameter 'kelvo'! \""}
+        << QStringList{"url: "};
+    QTest::newRow("blank kelvo")
+        << embed(sized + "KELVO=\"  \"") << QStringList()
+        << QStringList{"embed 1: label \" No image url specified in parameter 'kelvo'! \""}
+        << QStringList{"url: "};
+    QTest::newRow("no kelvo") << embed(sized) << QStringList()
+                              << QStringList{"embed 1: label \" No parameter 'kelvo' specified! \""}
+                              << QStringList{"url: "};
+    QTest::newRow("other types are not ours")
+        << QStringLiteral("<embed type=\"image/png\" src=\"pic.png\">") +
+               embed(sized + "kelvo=pic.png")
+        << QStringList() << QStringList{"embeds: 1", "notify: pic.png done"} << QStringList();
+
+    QTest::newRow("broken link, click opens href in _BLANK")
+        << embed(sized + "kelvo=\"missing.png\" href=\"http://example.org/a\"")
+        << QStringList{"--hover", "30,30", "--click", "30,30", "--hover", "300,300"}
+        << QStringList{"url: missing.png",
+                       "notify: missing.png network error",
+                       ErrorLabel,
+                       "status: http://example.org/a",
+                       "url: http://example.org/a target: _BLANK",
+                       "status: "}
+        << QStringList{"stream: missing.png"};
+    QTest::newRow("broken link, click opens href in its target")
+        << embed(sized + "kelvo=\"missing.png\" href=\"http://example.org/a\" target=\"main\"")
+        << QStringList{"--click", "30,30"}
+        << QStringList{ErrorLabel, "url: http://example.org/a target: main"} << QStringList();
+    QTest::newRow("broken link without href")
+        << embed(sized + "kelvo=\"missing.png\"") << QStringList{"--click", "30,30"}
+        << QStringList{ErrorLabel} << QStringList{"target:"};
+    QTest::newRow("not a picture") << embed(sized + "kelvo=\"notpic.png\"") << QStringList()
+                                   << QStringList{"stream: notpic.png 22 bytes in 1 chunks",
+                                                  "notify: notpic.png done", ErrorLabel}
+                                   << QStringList{"widget KelvoNPPluginViewerWidget"};
+
+    const qint64 chunks = (m_pictureBytes + 999) / 1000;
+    QTest::newRow("chunks no larger than asked")
+        << embed(sized + "kelvo=\"pic.png\"") << QStringList{"--chunk-size", "1000"}
+        << QStringList{QStringLiteral("stream: pic.png %1 bytes in %2 chunks")
+                           .arg(m_pictureBytes)
+                           .arg(chunks),
+                       "embed 1: widget KelvoNPPluginViewerWidget 0,0 100x80"}
+        << QStringList{"embed 1: progress"};
+    QTest::newRow("file url") << embed(sized + "kelvo=\"" +
+                                       QUrl::fromLocalFile(m_dir.filePath("pic.png")).toString() +
+                                       "\"")
+                              << QStringList() << QStringList{QStringLiteral("stream: file://")}
+                              << QStringList();
+
+    QTest::newRow("same size, hover alpha")
+        << embed(sized + "kelvo=\"pic.png\"") << QStringList{"--hover", windowPoint({25, 25})}
+        << QStringList{"embed 1: text \"alpha\""} << QStringList{"beta"};
+    QTest::newRow("one pixel larger, hover beta")
+        << embed("width=101 height=81 kelvo=pic.png")
+        << QStringList{"--hover", windowPoint({75, 55})} << QStringList{"embed 1: text \"beta\""}
+        << QStringList{"alpha"};
+    QTest::newRow("twice the size, hover alpha")
+        << embed("width=200 height=160 kelvo=pic.png")
+        << QStringList{"--hover", windowPoint({25, 25}, 2.0)}
+        << QStringList{"embed 1: window NPKelvoPluginWidget 200x160", "embed 1: text \"alpha\""}
+        << QStringList{"beta"};
+    QTest::newRow("twice the size, hover beta")
+        << embed("width=200 height=160 kelvo=pic.png")
+        << QStringList{"--hover", windowPoint({75, 55}, 2.0)}
+        << QStringList{"embed 1: text \"beta\""} << QStringList{"alpha"};
+    QTest::newRow("twice the size, hover background")
+        << embed("width=200 height=160 kelvo=pic.png")
+        << QStringList{"--hover", windowPoint({50, 75}, 2.0)} << QStringList{"loaded"}
+        << QStringList{"alpha", "beta"};
+    // The host gives an embed without size 300x150; the picture is centred in it.
+    QTest::newRow("no size, picture at its own size")
+        << embed("kelvo=pic.png") << QStringList{"--hover", windowPoint({75, 55}, 1.0, {100, 35})}
+        << QStringList{"embed 1: window NPKelvoPluginWidget 300x150", "embed 1: text \"beta\""}
+        << QStringList{"alpha"};
+}
+
+void HostProcessTest::page() {
+    QFETCH(QString, html);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, rejected);
+    const QString path = m_dir.filePath(QStringLiteral("page.html"));
+    QFile page(path);
+    QVERIFY(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write(html.toUtf8());
+    page.close();
+
+    const Run run = runHost(QStringList{path} + arguments + QStringList{"--dump", "--quit"},
+                            m_dir.path() + QLatin1Char('/'));
+    const QString output = run.lines.join(QLatin1Char('\n'));
+    QVERIFY2(run.exitCode == 0, qPrintable(output));
+    for (const QString& line : expected) {
+        const bool found = std::any_of(run.lines.begin(), run.lines.end(),
+                                       [&](const QString& l) { return l.startsWith(line); });
+        QVERIFY2(found, qPrintable(QStringLiteral("missing \"%1\" in\n%2").arg(line, output)));
+    }
+    for (const QString& text : rejected)
+        QVERIFY2(!output.contains(text),
+                 qPrintable(QStringLiteral("unexpected \"%1\" in\n%2").arg(text, output)));
+}
+
+void HostProcessTest::parametersWithoutPage() {
+    const Run run = runHost({"--param", "kelvo=" + m_dir.filePath("pic.png"), "--param",
+                             "width=100", "--param", "Height=80", "--dump", "--quit"},
+                            m_dir.path() + QLatin1Char('/'));
+    const QString output = run.lines.join(QLatin1Char('\n'));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(output.contains("embeds: 1"), qPrintable(output));
+    QVERIFY2(output.contains("embed 1: window NPKelvoPluginWidget 100x80"), qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("notify: %1 done").arg(m_dir.filePath("pic.png"))),
+             qPrintable(output));
+
+    const Run bad = runHost({"--hover", "1"}, m_dir.path());
+    QCOMPARE(bad.exitCode, 2);
+}
+
+void HostProcessTest::samplePage() {
+    const QString page = QStringLiteral(KELVO_SAMPLE_DIR "/My Kelvos/kelvo.html");
+    if (!QFileInfo::exists(page) ||
+        !QFileInfo::exists(QStringLiteral(KELVO_SAMPLE_DIR "/My Kelvos/village.png")))
+        QSKIP("the coded samples are not built");
+    const QString shot = m_dir.filePath(QStringLiteral("sample.png"));
+    // The house in the village carries a dictionary term and a text.
+    const Run run = runHost({page, "--hover", "120,150", "--dump", "--screenshot", shot, "--quit"},
+                            QStringLiteral(KELVO_SAMPLE_DIR "/"));
+    const QString output = run.lines.join(QLatin1Char('\n'));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(output.contains("embeds: 3"), qPrintable(output));
+    QCOMPARE(run.lines.filter(QRegularExpression(QStringLiteral("^notify: .* done$"))).size(), 3);
+    QVERIFY2(output.contains("embed 1: widget KelvoTextWidget"), qPrintable(output));
+    QVERIFY2(output.contains("screenshot: " + shot + " saved"), qPrintable(output));
+    const QImage image(shot);
+    QVERIFY(image.width() >= 480 && image.height() >= 860);
+    // Inside the first picture (sky), not the window's background.
+    QVERIFY(image.pixelColor(20, 20) != image.pixelColor(image.width() - 2, 5));
+}
+
+QTEST_MAIN(HostProcessTest)
+#include "hostprocess_test.moc"
