@@ -43,9 +43,6 @@ public:
     void polygon(const std::vector<Point>& points, int n);
 
     KelvoIdBufferStruct regions() { return {{pixels.data(), width, height, width, 32}}; }
-    uint32_t at(int x, int y) const {
-        return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
-    }
 
     int width;
     int height;

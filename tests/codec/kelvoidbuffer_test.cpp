@@ -1,13 +1,10 @@
 #include "codectestsupport.h"
 #include "fuzzseeds.h"
-#include "kelvofloodfill.h"
 #include "kelvoidbuffer.h"
 #include "kelvopixelbits.h"
 #include "kelvostartpoint.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
 
 namespace {
 
@@ -166,41 +163,6 @@ TEST(IdBuffer, StartPointsBeyondThePaletteBelongToNoRegion) {
     EXPECT_EQ(regions.at(63).subRegions.size(), 1u);
     EXPECT_EQ(regions.at(0).subRegions.size(), 2u);
     EXPECT_EQ(idAt(found, 5 * 14 + 1, 5 * 9 + 2), 0) << "cell 149 has no region";
-}
-
-TEST(FloodFill, FillsTheFourConnectedArea) {
-    std::mt19937 rng(7);
-    for (int round = 0; round < 50; ++round) {
-        const int w = 1 + int(rng() % 40);
-        const int h = 1 + int(rng() % 30);
-        std::vector<uint8_t> plane(std::size_t(w * h));
-        for (uint8_t& v : plane) {
-            v = rng() % 3 == 0 ? 9 : 0;
-        }
-        const int sx = int(rng() % uint32_t(w));
-        const int sy = int(rng() % uint32_t(h));
-        std::vector<uint8_t> expected = plane;
-        uint32_t count = 0;
-        std::deque<std::pair<int, int>> queue;
-        if (expected[std::size_t(sy * w + sx)] == 0) {
-            expected[std::size_t(sy * w + sx)] = 4;
-            queue.emplace_back(sx, sy);
-        }
-        while (!queue.empty()) {
-            const auto [x, y] = queue.front();
-            queue.pop_front();
-            ++count;
-            for (auto [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
-                if (nx >= 0 && ny >= 0 && nx < w && ny < h &&
-                    expected[std::size_t(ny * w + nx)] == 0) {
-                    expected[std::size_t(ny * w + nx)] = 4;
-                    queue.emplace_back(nx, ny);
-                }
-            }
-        }
-        EXPECT_EQ(kelvoFloodFill(plane.data(), w, h, sx, sy, 0, 4), count);
-        EXPECT_EQ(plane, expected);
-    }
 }
 
 } // namespace

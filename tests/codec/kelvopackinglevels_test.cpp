@@ -66,11 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LevelRow{12, "R0-R4 G0-G3 B1-B4"}, LevelRow{13, "R0-R4 G0-G4 B1-B4"},
                     LevelRow{14, "R0-R7 G0-G7 B1-B7"}));
 
-TEST(PackingLevel, OnlyLevelsOneToFourteenExist) {
-    EXPECT_EQ(kelvoPackingLevel(0), nullptr);
-    EXPECT_EQ(kelvoPackingLevel(15), nullptr);
-}
-
 TEST(LengthHeader, HoldsAByteInRGBLowBits) {
     // v = 0b11'010'101: R0-R2 = 101, G0-G2 = 010, B1-B2 = 11.
     const uint32_t pixel = kelvoWriteHeaderByte(0xFFF8F8F9, 0xD5);
@@ -106,12 +101,5 @@ INSTANTIATE_TEST_SUITE_P(Examples, LevelChoiceTest,
                                          ChoiceRow{100, 34, 14, 0},  // but not beyond 23 bits
                                          ChoiceRow{100, 100, 15, 7}, // unknown request: automatic
                                          ChoiceRow{100, 100, -1, 7}));
-
-TEST(PayloadPixels, CountsHeadersAndPartlyFilledPixels) {
-    EXPECT_EQ(kelvoPayloadPixels(8, 0, false, 0), 8u);
-    EXPECT_EQ(kelvoPayloadPixels(8, 3, false, 99), 11u);
-    EXPECT_EQ(kelvoPayloadPixels(23, 3, true, 3), 8u + 2u + 2u);
-    EXPECT_EQ(kelvoPayloadPixels(2, 1, true, 0), 12u);
-}
 
 } // namespace
