@@ -17,6 +17,11 @@ int NPKelvoPluginInstance::pageExtent(const QString& text) {
     return static_cast<int>(value);
 }
 
+NPKelvoPluginInstance::~NPKelvoPluginInstance() {
+    // The window and its viewer ask this instance for the link until they are gone.
+    destroyWidget();
+}
+
 void NPKelvoPluginInstance::followLink() {
     if (m_href)
         getURL(*m_href, m_target);
@@ -58,6 +63,9 @@ void NPKelvoPluginInstance::startLoading() {
 }
 
 bool NPKelvoPluginInstance::newStreamCreated(PluginStream* stream, StreamMode& mode) {
+    // Without a window there is nowhere to show the picture.
+    if (!m_window)
+        return false;
     if (m_loading)
         m_window->showReceiving(stream->url());
     mode = StreamMode::Normal;
@@ -108,7 +116,7 @@ void NPKelvoPluginInstance::showPicture(const QString& url) {
 
 void NPKelvoPluginInstance::notifyURL(const QString&, Reason reason, void*) {
     m_loading = false;
-    if (reason != Reason::Done)
+    if (reason != Reason::Done && m_window)
         fail();
 }
 

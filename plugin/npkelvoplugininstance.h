@@ -25,6 +25,7 @@ public:
     static constexpr int kMaxPageExtent = 8192;
 
     NPKelvoPluginInstance() = default;
+    ~NPKelvoPluginInstance() override;
 
     const std::optional<QString>& url() const { return m_url; }
     int pageWidth() const { return m_width; }

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -20,7 +21,7 @@ const QString kKelvoType = QStringLiteral("application/kelvo");
 int extent(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    return ok && value > 0 ? value : 0;
+    return ok && value > 0 ? std::min(value, HostSession::kMaxEmbedExtent) : 0;
 }
 
 QSize embedSize(const QList<QPair<QString, QString>>& attributes) {

@@ -20,6 +20,8 @@ class HostSession : public QObject {
 public:
     // The size the host gives an embed without width or height, as pages do.
     static constexpr QSize kDefaultEmbedSize{300, 150};
+    // Larger embeds are given this width or height; their windows stay within memory.
+    static constexpr int kMaxEmbedExtent = 4096;
     // Largest page the host reads, and the longest it waits for the embeds to load.
     static constexpr qint64 kMaxPageBytes = 16 << 20;
     static constexpr int kLoadTimeoutMs = 30000;

@@ -22,8 +22,13 @@ PluginInstance::PluginInstance() = default;
 
 PluginInstance::~PluginInstance() {
     // The widget's native window is a child of the foreign parent: destroy it first.
-    delete widget_;
+    destroyWidget();
     delete foreignParent_;
+}
+
+void PluginInstance::destroyWidget() {
+    delete widget_;
+    widget_ = nullptr;
 }
 
 void PluginInstance::bind(NPP npp, const NPNetscapeFuncs* browser, Parameters parameters) {

@@ -64,6 +64,11 @@ public:
 
     static Reason reasonFromCode(NPReason code);
 
+protected:
+    // Deletes the widget now. A derived instance calls it from its destructor, so that the
+    // widget, which may call back into it, never outlives the derived part.
+    void destroyWidget();
+
 private:
     template <typename Entry> Entry browserEntry(Entry NPNetscapeFuncs::*member) const;
     QWindow* parentWindowFor(WId id);

@@ -144,6 +144,20 @@ TEST_F(EntryPoints, MakeAnApplicationForAHostWithoutOne) {
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
 }
 
+TEST_F(EntryPoints, RefuseStreamsBeforeTheWindow) {
+    ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
+    NPP_t npp{};
+    char type[] = "application/kelvo";
+    ASSERT_EQ(plugin.newp(type, &npp, NP_FULL, 0, nullptr, nullptr, nullptr), NPERR_NO_ERROR);
+    NPStream stream{};
+    stream.url = "pic.png";
+    uint16_t mode = 0;
+    EXPECT_EQ(plugin.newstream(&npp, type, &stream, 0, &mode), NPERR_GENERIC_ERROR);
+    EXPECT_EQ(stream.pdata, nullptr);
+    plugin.urlnotify(&npp, "pic.png", NPRES_NETWORK_ERR, nullptr);
+    EXPECT_EQ(plugin.destroy(&npp, nullptr), NPERR_NO_ERROR);
+}
+
 TEST_F(EntryPoints, RefuseInstancesInAHostWithoutGui) {
     int argc = 1;
     char program[] = "test";
