@@ -33,7 +33,9 @@ QString PluginLibrary::pluginString(NPPVariable variable) const {
 
 bool PluginLibrary::load(const QString& path, const NPNetscapeFuncs* browser, QString* error) {
     unload();
-    m_handle = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+    // The code stays mapped after dlclose: Qt keeps registrations of the plug-in's types
+    // until the application object goes, after the library.
+    m_handle = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!m_handle) {
         *error = QString::fromLocal8Bit(dlerror());
         return false;
