@@ -27,8 +27,10 @@ void dumpWidget(const QString& prefix, QWidget* top, QWidget* widget) {
         if (!label->text().isEmpty())
             HostOutput::line(prefix + QStringLiteral("label ") + quoted(label->text()));
     } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
+        // Hidden once loading ends, but still telling how it went.
         HostOutput::line(prefix + QStringLiteral("progress %1 ").arg(bar->value()) +
-                         quoted(bar->text()));
+                         quoted(bar->text()) +
+                         (bar->isVisibleTo(top) ? QString() : QStringLiteral(" (hidden)")));
     } else if (auto* text = qobject_cast<QTextEdit*>(widget)) {
         HostOutput::line(prefix + QStringLiteral("text ") + quoted(text->toPlainText()));
     } else if (QString::fromLatin1(widget->metaObject()->className())
@@ -99,7 +101,7 @@ void HostAutomation::dump() const {
                                            sizeText(plugin->size())));
         const QList<QWidget*> widgets = plugin->findChildren<QWidget*>();
         for (QWidget* widget : widgets) {
-            if (widget->isVisibleTo(plugin))
+            if (widget->isVisibleTo(plugin) || qobject_cast<QProgressBar*>(widget))
                 dumpWidget(prefix, plugin, widget);
         }
     }

@@ -18,10 +18,11 @@ public:
     // Point in window coordinates.
     void hover(QPoint point);
     void click(QPoint point);
-    // One line per visible label, progress bar, text view and Kelvo widget of each embed:
+    // One line per visible label, text view and Kelvo widget and per progress bar of each
+    // embed:
     //   embed N: window CLASS WxH
     //   embed N: label "TEXT"
-    //   embed N: progress VALUE "TEXT"
+    //   embed N: progress VALUE "TEXT" [(hidden)]
     //   embed N: text "TEXT"
     //   embed N: widget CLASS X,Y WxH
     void dump() const;

@@ -132,14 +132,21 @@ void HostProcessTest::page_data() {
                                                   "notify: notpic.png done", ErrorLabel}
                                    << QStringList{"widget KelvoNPPluginViewerWidget"};
 
-    const qint64 chunks = (m_pictureBytes + 999) / 1000;
-    QTest::newRow("chunks no larger than asked")
-        << embed(sized + "kelvo=\"pic.png\"") << QStringList{"--chunk-size", "1000"}
-        << QStringList{QStringLiteral("stream: pic.png %1 bytes in %2 chunks")
-                           .arg(m_pictureBytes)
-                           .arg(chunks),
-                       "embed 1: widget KelvoNPPluginViewerWidget 0,0 100x80"}
-        << QStringList{"embed 1: progress"};
+    // Each chunk advances the bar by 10, whatever its size; the bar stops at 100.
+    for (const int chunk : {1000, 200, 50}) {
+        const qint64 chunks = (m_pictureBytes + chunk - 1) / chunk;
+        QTest::addRow("chunks of %d bytes", chunk)
+            << embed(sized + "kelvo=\"pic.png\"")
+            << QStringList{"--chunk-size", QString::number(chunk)}
+            << QStringList{QStringLiteral("stream: pic.png %1 bytes in %2 chunks")
+                               .arg(m_pictureBytes)
+                               .arg(chunks),
+                           QStringLiteral("embed 1: progress %1 \"%2\" (hidden)")
+                               .arg(std::min<qint64>(10 * chunks, 100))
+                               .arg(QString::asprintf("%.2fKB", double(m_pictureBytes) / 1024.0)),
+                           "embed 1: widget KelvoNPPluginViewerWidget 0,0 100x80"}
+            << QStringList();
+    }
     QTest::newRow("file url") << embed(sized + "kelvo=\"" +
                                        QUrl::fromLocalFile(m_dir.filePath("pic.png")).toString() +
                                        "\"")
