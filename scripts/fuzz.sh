@@ -10,7 +10,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target kelvo_fuzzers
 
 for fuzzer in build/fuzz/fuzz/fuzz_*; do
-    [ -x "$fuzzer" ] || continue
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name=$(basename "$fuzzer")
     seconds=${FUZZ_SECONDS:-20}
     [ "$name" = fuzz_decoder ] && seconds=${FUZZ_SECONDS:-60}
