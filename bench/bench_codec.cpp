@@ -3,6 +3,7 @@
 // memcpy of the same picture, measured in the same run. Pictures are noise, the worst case for
 // the test (half of all pixels carry a mark bit); regions are rectangles in a grid, each
 // covering a quarter of its cell and carrying a text and an image snippet with its palette.
+#include "benchpicturesize.h"
 #include "kelvoimglsbsdecoder.h"
 #include "kelvoimglsbsencoder.h"
 
@@ -19,22 +20,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct PictureSize {
-    int width;
-    int height;
-};
-
-PictureSize sizeOf(int megapixels) {
-    switch (megapixels) {
-    case 1:
-        return {1000, 1000};
-    case 4:
-        return {2000, 2000};
-    default:
-        return {4000, 3000};
-    }
-}
 
 std::vector<uint32_t> noise(PictureSize size) {
     std::mt19937 rng(uint32_t(size.width));

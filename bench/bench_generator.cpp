@@ -2,6 +2,7 @@
 // pictures with 16 regions. Every case reports x_pngsave: its time per iteration divided by
 // the time of a plain QImage PNG save of the same picture into memory, measured in the same
 // run. Pictures look like photographs: smooth colours with noise in their three low bits.
+#include "benchpicturesize.h"
 #include "kelvogenerator.h"
 #include "kelvoimagewriter.h"
 
@@ -20,19 +21,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kGrid = 4; // 4 x 4 regions
 
-QSize sizeOf(int megapixels) {
-    switch (megapixels) {
-    case 1:
-        return {1000, 1000};
-    case 4:
-        return {2000, 2000};
-    default:
-        return {4000, 3000};
-    }
-}
-
 QImage photo(int megapixels) {
-    const QSize size = sizeOf(megapixels);
+    const PictureSize picture = sizeOf(megapixels);
+    const QSize size(picture.width, picture.height);
     QImage image(size, QImage::Format_RGB32);
     QRandomGenerator random(static_cast<quint32>(megapixels));
     for (int y = 0; y < size.height(); ++y) {
