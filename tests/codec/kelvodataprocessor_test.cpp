@@ -222,9 +222,8 @@ TEST(KelvoDataProcessor, ReadsInconsistentStreamsSafely) {
 }
 
 TEST(KelvoDataProcessor, DropsUnknownRecordTypes) {
-    Bytes raw;
-    for (uint8_t header : {0x07, 0x13, 0x2F, 0x36})
-        raw.insert(raw.end(), {0, 0, 0, 1, header, 'z'});
+    Bytes raw = {0, 0, 0, 1, 0x07, 'z', 0, 0, 0, 1, 0x13, 'z',
+                 0, 0, 0, 1, 0x2F, 'z', 0, 0, 0, 1, 0x36, 'z'};
     raw.insert(raw.end(), kClosing.begin(), kClosing.end());
     EXPECT_EQ(parsedRaw(raw), (std::vector<KelvoData>{record(3, 1, {'z'}), record(6, 3, {'z'})}));
 }
