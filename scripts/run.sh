@@ -20,6 +20,6 @@ page="$samples/kelvo.html"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     shot="$PWD/build/release/kelvo-sample.png"
     echo "No display: running the host under Xvfb and saving a screenshot to $shot"
-    exec xvfb-run -a "$host" "$page" --hover 120,90 --screenshot "$shot" --quit "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$host" "$page" --hover 150,110 --screenshot "$shot" --quit "$@"
 fi
 exec "$host" "$page" "$@"
