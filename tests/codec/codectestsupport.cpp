@@ -5,12 +5,19 @@
 
 #include <algorithm>
 
+Bytes randomBytes(std::size_t count, uint32_t seed) {
+    std::mt19937 rng(seed);
+    Bytes bytes(count);
+    for (uint8_t& b : bytes)
+        b = uint8_t(rng());
+    return bytes;
+}
+
 TestPicture::TestPicture(int w, int h, uint32_t seed) : width(w), height(h) {
     std::mt19937 rng(seed);
     pixels.resize(std::size_t(w) * std::size_t(h));
-    for (uint32_t& p : pixels) {
+    for (uint32_t& p : pixels)
         p = 0xFF000000 | (rng() & 0xFFFFFF);
-    }
 }
 
 TestMask::TestMask(int w, int h)
@@ -25,45 +32,38 @@ uint32_t outlineColour(int n) {
 }
 
 void TestMask::rect(int x, int y, int w, int h, int n) {
-    std::vector<bool> inside(pixels.size(), false);
-    for (int yy = std::max(0, y); yy < std::min(height, y + h); ++yy) {
-        for (int xx = std::max(0, x); xx < std::min(width, x + w); ++xx) {
-            inside[std::size_t(yy) * std::size_t(width) + std::size_t(xx)] = true;
-        }
-    }
-    paint(inside, n);
+    paint([&](int px, int py) { return px >= x && py >= y && px < x + w && py < y + h; }, n);
 }
 
 void TestMask::polygon(const std::vector<Point>& points, int n) {
-    std::vector<bool> inside(pixels.size(), false);
-    for (int y = 0; y < height; ++y) {
-        const double cy = y + 0.5;
-        for (int x = 0; x < width; ++x) {
-            const double cx = x + 0.5;
+    paint(
+        [&](int x, int y) {
+            const double cx = x + 0.5, cy = y + 0.5;
             bool in = false;
             for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
                 const auto [xi, yi] = points[i];
                 const auto [xj, yj] = points[j];
-                if ((yi > cy) != (yj > cy) && cx < (xj - xi) * (cy - yi) / (yj - yi) + xi) {
+                if ((yi > cy) != (yj > cy) && cx < (xj - xi) * (cy - yi) / (yj - yi) + xi)
                     in = !in;
-                }
             }
-            inside[std::size_t(y) * std::size_t(width) + std::size_t(x)] = in;
-        }
-    }
-    paint(inside, n);
+            return in;
+        },
+        n);
 }
 
-void TestMask::paint(const std::vector<bool>& inside, int n) {
+void TestMask::paint(const std::function<bool(int, int)>& contains, int n) {
+    std::vector<bool> inside(pixels.size());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            inside[std::size_t(y) * std::size_t(width) + std::size_t(x)] = contains(x, y);
     const auto in = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < width && y < height &&
                inside[std::size_t(y) * std::size_t(width) + std::size_t(x)];
     };
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            if (!in(x, y)) {
+            if (!in(x, y))
                 continue;
-            }
             const bool border = !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1);
             pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] =
                 border ? outlineColour(n) : interiorColour(n);
@@ -88,9 +88,8 @@ std::vector<KelvoData> randomRecords(std::mt19937& rng, int n, std::size_t maxPa
         record.payload.resize(rng() % (maxPayload + 1));
         // Half of the payloads compress well, half do not.
         const bool plain = rng() % 2 == 0;
-        for (uint8_t& b : record.payload) {
+        for (uint8_t& b : record.payload)
             b = plain ? uint8_t('a' + rng() % 4) : uint8_t(rng());
-        }
     }
     return records;
 }
@@ -115,17 +114,21 @@ std::map<uint32_t, KelvoDataObjs> decode(TestPicture& picture, KelvoIndexedImage
     std::map<uint32_t, KelvoDataObjs> data;
     KelvoArgbImage marks;
     decoder.decode(idImage, data, marks);
-    if (ids) {
+    if (ids)
         *ids = std::move(idImage);
-    }
     return data;
+}
+
+KelvoIdBuffer regionsFromMarks(TestPicture& picture) {
+    KelvoIdBuffer ids(picture.width, picture.height);
+    ids.rebuildFromMarks(picture.buffer());
+    return ids;
 }
 
 std::vector<KelvoData> expectedRecords(std::vector<KelvoData> records, uint32_t key) {
     std::vector<uint8_t> used;
-    for (const KelvoData& r : records) {
+    for (const KelvoData& r : records)
         used.push_back(r.subIndex);
-    }
     std::sort(used.begin(), used.end());
     used.erase(std::unique(used.begin(), used.end()), used.end());
     for (KelvoData& r : records) {
@@ -139,10 +142,7 @@ std::vector<KelvoData> expectedRecords(std::vector<KelvoData> records, uint32_t 
 
 Bytes decoderFuzzInput(const TestPicture& picture) {
     Bytes input = {uint8_t(picture.width), uint8_t(picture.height)};
-    for (uint32_t p : picture.pixels) {
-        input.push_back(uint8_t(p >> 16));
-        input.push_back(uint8_t(p >> 8));
-        input.push_back(uint8_t(p));
-    }
+    for (uint32_t p : picture.pixels)
+        input.insert(input.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
     return input;
 }

@@ -7,10 +7,12 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvoidbuffer.h"
 #include "kelvoidbufferstruct.h"
 #include "kelvoimagebuffers.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -20,6 +22,8 @@
 using Bytes = std::vector<uint8_t>;
 using Point = std::pair<double, double>;
 
+Bytes randomBytes(std::size_t count, uint32_t seed);
+
 // A 32-bit picture that owns its pixels.
 struct TestPicture {
     int width = 0;
@@ -28,9 +32,7 @@ struct TestPicture {
 
     TestPicture(int w, int h, uint32_t seed); // opaque random pixels
     KelvoPixelBuffer buffer() { return {pixels.data(), width, height, width, 32}; }
-    uint32_t& at(int x, int y) {
-        return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
-    }
+    uint32_t& at(int x, int y) { return buffer().at(x, y); }
 };
 
 class TestMask {
@@ -49,7 +51,7 @@ public:
     std::vector<uint32_t> pixels;
 
 private:
-    void paint(const std::vector<bool>& inside, int n);
+    void paint(const std::function<bool(int, int)>& contains, int n);
 };
 
 uint32_t interiorColour(int n);
@@ -65,6 +67,8 @@ KelvoDataObjs regionData(std::vector<KelvoData> records, std::vector<uint32_t> c
 bool encode(TestPicture& picture, TestMask& mask, const std::vector<KelvoDataObjs>& data,
             uint32_t firstKey = 0, bool clearMarks = true);
 std::map<uint32_t, KelvoDataObjs> decode(TestPicture& picture, KelvoIndexedImage* ids = nullptr);
+// The regions a reader finds from the marks of `picture`.
+KelvoIdBuffer regionsFromMarks(TestPicture& picture);
 
 // What decoding gives back for `data` coded as region `key`: sub-indices renumbered and
 // display colours (255, sub-index, key).

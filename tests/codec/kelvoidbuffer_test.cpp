@@ -1,6 +1,5 @@
 #include "codectestsupport.h"
 #include "fuzzseeds.h"
-#include "kelvoidbuffer.h"
 #include "kelvopixelbits.h"
 #include "kelvostartpoint.h"
 
@@ -21,10 +20,6 @@ KelvoIdBuffer placedRegions(TestMask& mask, const std::vector<int>& numbers) {
     return ids;
 }
 
-uint8_t idAt(const KelvoIdBuffer& ids, int x, int y) {
-    return ids.idImage().at(x, y);
-}
-
 TEST(IdBuffer, RectangleStartsJustInsideItsTopLeftCorner) {
     TestMask mask(20, 20);
     mask.rect(3, 4, 10, 8, 0);
@@ -36,26 +31,27 @@ TEST(IdBuffer, RectangleStartsJustInsideItsTopLeftCorner) {
     EXPECT_EQ(region.subRegions[0].y, 5);
     EXPECT_EQ(region.fillCount, 8 * 6 - 3);
     EXPECT_EQ(region.outlineCount, 10 * 8 - 8 * 6 - 4 - 2) << "corners touch no interior";
-    EXPECT_EQ(idAt(placed, 3, 4), 0);
     const KelvoIdColorStruct& entry = placed.colourEntries().at(0).front();
     EXPECT_EQ(entry.fillIndex, 2);
     EXPECT_EQ(entry.outlineIndex, 3);
     EXPECT_EQ(entry.outlineColour, outlineColour(0));
-    EXPECT_EQ(idAt(placed, 4, 4), 3);
-    EXPECT_EQ(idAt(placed, 3, 5), 3);
-    EXPECT_EQ(idAt(placed, 4, 5), 2);
+    const KelvoIndexedImage& ids = placed.idImage();
+    EXPECT_EQ(ids.at(3, 4), 0);
+    EXPECT_EQ(ids.at(4, 4), 3);
+    EXPECT_EQ(ids.at(3, 5), 3);
+    EXPECT_EQ(ids.at(4, 5), 2);
 
+    // A reader finds the same pixels, counts and start point again.
     TestPicture picture(20, 20, 1);
     ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "rect")})}));
-    KelvoIdBuffer found(20, 20);
-    found.rebuildFromMarks(picture.buffer());
+    const KelvoIdBuffer found = regionsFromMarks(picture);
     ASSERT_EQ(found.regions().count(0), 1u);
     EXPECT_EQ(found.regions().at(0).subRegions[0].x, 4);
     EXPECT_EQ(found.regions().at(0).fillCount, region.fillCount);
     EXPECT_EQ(found.regions().at(0).outlineCount, region.outlineCount);
     EXPECT_EQ(found.idImage().palette[2], kelvoRgb(255, 0, 0));
     EXPECT_EQ(found.idImage().palette[3], kelvoRgb(0, 0, 0));
-    EXPECT_EQ(found.idImage().indices, placed.idImage().indices);
+    EXPECT_EQ(found.idImage().indices, ids.indices);
 }
 
 TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
@@ -64,8 +60,7 @@ TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
     mask.rect(2, 2, 12, 9, 5);
     TestPicture picture(40, 30, 2);
     ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(5, "two parts")})}, 9));
-    KelvoIdBuffer found(40, 30);
-    found.rebuildFromMarks(picture.buffer());
+    const KelvoIdBuffer found = regionsFromMarks(picture);
     ASSERT_EQ(found.regions().size(), 1u);
     const auto& subs = found.regions().at(9).subRegions;
     ASSERT_EQ(subs.size(), 2u);
@@ -77,8 +72,8 @@ TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
                                            kelvoRgb(255, 0, 9), kelvoRgb(0, 0, 9),
                                            kelvoRgb(255, 1, 9), kelvoRgb(0, 1, 9)};
     EXPECT_EQ(found.idImage().palette, palette);
-    EXPECT_EQ(idAt(found, 5, 5), 2);
-    EXPECT_EQ(idAt(found, 30, 18), 4);
+    EXPECT_EQ(found.idImage().at(5, 5), 2);
+    EXPECT_EQ(found.idImage().at(30, 18), 4);
     writeFuzzSeed("fuzz_decoder", "two_parts", decoderFuzzInput(picture));
 }
 
@@ -88,20 +83,16 @@ TEST(IdBuffer, OutlinePixelsAwayFromAnInteriorAreDropped) {
     mask.pixels[5 * 20 + 15] = outlineColour(0);  // alone
     mask.pixels[10 * 20 + 10] = outlineColour(0); // touches the rectangle's corner diagonally
     const KelvoIdBuffer placed = placedRegions(mask, {0});
-    EXPECT_EQ(idAt(placed, 15, 5), 0);
-    EXPECT_EQ(idAt(placed, 10, 10), 0);
-
     TestPicture picture(20, 12, 3);
-    for (uint32_t& p : picture.pixels) {
+    for (uint32_t& p : picture.pixels)
         p |= 1;
-    }
     ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "x")})}));
-    EXPECT_EQ(picture.at(15, 5) & 1, 0u);
-    EXPECT_EQ(picture.at(10, 10) & 1, 0u);
-    KelvoIdBuffer found(20, 12);
-    found.rebuildFromMarks(picture.buffer());
-    EXPECT_EQ(idAt(found, 15, 5), 0);
-    EXPECT_EQ(idAt(found, 10, 10), 0);
+    const KelvoIdBuffer found = regionsFromMarks(picture);
+    for (auto [x, y] : {std::pair{15, 5}, {10, 10}}) {
+        EXPECT_EQ(placed.idImage().at(x, y), 0);
+        EXPECT_EQ(picture.at(x, y) & 1, 0u);
+        EXPECT_EQ(found.idImage().at(x, y), 0);
+    }
 }
 
 TEST(IdBuffer, InteriorLeftOpenByTheMaskIsClosed) {
@@ -111,7 +102,7 @@ TEST(IdBuffer, InteriorLeftOpenByTheMaskIsClosed) {
     mask.rect(2, 2, 9, 7, 0);
     mask.pixels[5 * 16 + 10] = interiorColour(0);
     const KelvoIdBuffer placed = placedRegions(mask, {0});
-    EXPECT_EQ(idAt(placed, 11, 5), 3) << "background beside the gap becomes outline";
+    EXPECT_EQ(placed.idImage().at(11, 5), 3) << "background beside the gap becomes outline";
     EXPECT_EQ(placed.regions().at(0).outlineCount, 9 * 7 - 7 * 5 - 4 - 1 + 1 - 2);
 
     TestPicture picture(16, 12, 4);
@@ -124,8 +115,7 @@ TEST(IdBuffer, InteriorLeftOpenByTheMaskIsClosed) {
 
 TEST(IdBuffer, PictureWithoutStartPointsHasNoRegions) {
     TestPicture picture(30, 20, 5);
-    KelvoIdBuffer found(30, 20);
-    found.rebuildFromMarks(picture.buffer());
+    const KelvoIdBuffer found = regionsFromMarks(picture);
     EXPECT_TRUE(found.regions().empty());
     EXPECT_EQ(found.idImage().indices, std::vector<uint8_t>(600, 0));
     EXPECT_EQ(found.idImage().palette.size(), 2u);
@@ -133,36 +123,29 @@ TEST(IdBuffer, PictureWithoutStartPointsHasNoRegions) {
 
 TEST(IdBuffer, StartPointsBeyondThePaletteBelongToNoRegion) {
     // 150 marked squares, each with a start point; only 127 palette pairs fit.
-    constexpr int kCells = 150;
     TestPicture picture(5 * 15, 5 * 10, 6);
-    for (uint32_t& p : picture.pixels) {
+    for (uint32_t& p : picture.pixels)
         p &= ~1u;
-    }
-    for (int c = 0; c < kCells; ++c) {
+    for (int c = 0; c < 150; ++c) {
         const int left = (c % 15) * 5;
         const int top = (c / 15) * 5;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
             for (auto [x, y] : {std::pair{left + i, top},
                                 {left + i, top + 3},
                                 {left, top + i},
-                                {left + 3, top + i}}) {
+                                {left + 3, top + i}})
                 picture.at(x, y) |= 1;
-            }
-        }
         kelvoWriteStartPoint(picture.buffer(), left + 1, top + 1, uint32_t(c % 64), 1);
     }
-    KelvoIdBuffer found(picture.width, picture.height);
-    found.rebuildFromMarks(picture.buffer());
+    const KelvoIdBuffer found = regionsFromMarks(picture);
     EXPECT_EQ(found.idImage().palette.size(), 256u);
     std::size_t starts = 0;
-    for (const auto& entry : found.regions()) {
+    for (const auto& entry : found.regions())
         starts += entry.second.subRegions.size();
-    }
     EXPECT_EQ(starts, 127u);
-    const KelvoIdBuffer::Regions regions = found.regions();
-    EXPECT_EQ(regions.at(63).subRegions.size(), 1u);
-    EXPECT_EQ(regions.at(0).subRegions.size(), 2u);
-    EXPECT_EQ(idAt(found, 5 * 14 + 1, 5 * 9 + 2), 0) << "cell 149 has no region";
+    EXPECT_EQ(found.regions().at(63).subRegions.size(), 1u);
+    EXPECT_EQ(found.regions().at(0).subRegions.size(), 2u);
+    EXPECT_EQ(found.idImage().at(5 * 14 + 1, 5 * 9 + 2), 0) << "cell 149 has no region";
 }
 
 } // namespace

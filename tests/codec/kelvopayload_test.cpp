@@ -1,3 +1,5 @@
+// Packing levels, length headers and the payload sequence of a region's data pixels.
+#include "codectestsupport.h"
 #include "kelvodataprocessor.h"
 #include "kelvolengthheader.h"
 #include "kelvopayloadreader.h"
@@ -5,55 +7,90 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <tuple>
-#include <vector>
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 using Pixels = std::vector<uint32_t>;
 
-Pixels randomPixels(std::size_t count, uint32_t seed) {
-    std::mt19937 rng(seed);
-    Pixels pixels(count);
-    for (uint32_t& p : pixels) {
-        p = rng();
+TEST(PackingLevels, CarryTheirBitsInTableOrder) {
+    // Level, then how many bits it takes of R and of G from bit 0 and of B from bit 1; the data
+    // bits are R's, then G's, then B's, each channel from its lowest bit up.
+    const std::tuple<int, int, int, int> levels[] = {
+        {1, 1, 1, 0},  {2, 1, 1, 1},  {3, 2, 1, 1},  {4, 2, 2, 1}, {5, 2, 2, 2},
+        {6, 3, 2, 2},  {7, 3, 3, 2},  {8, 3, 3, 3},  {9, 4, 3, 3}, {10, 4, 4, 3},
+        {11, 4, 4, 4}, {12, 5, 4, 4}, {13, 5, 5, 4}, {14, 8, 8, 7}};
+    for (const auto& [number, r, g, b] : levels) {
+        SCOPED_TRACE(number);
+        const KelvoPackingLevel* level = kelvoPackingLevel(number);
+        ASSERT_NE(level, nullptr);
+        std::vector<int> bits;
+        for (int i = 0; i < r + g + b; ++i)
+            bits.push_back(i < r ? 16 + i : i < r + g ? 8 + i - r : 1 + i - r - g);
+        ASSERT_EQ(level->bits, int(bits.size()));
+        uint32_t dataMask = 0;
+        for (int bit : bits)
+            dataMask |= 1u << bit;
+        for (uint32_t background : {0x00000000u, 0xFFFFFFFFu, 0x5A3C96E1u}) {
+            for (std::size_t i = 0; i < bits.size(); ++i) {
+                const uint32_t one = level->write(background, 1u << i);
+                EXPECT_EQ(one, (background & ~dataMask) | 1u << bits[i]) << "value bit " << i;
+                EXPECT_EQ(level->read(one), 1u << i);
+            }
+            const uint32_t written = level->write(background, 0x2AAAAA);
+            EXPECT_EQ(written & ~dataMask, background & ~dataMask);
+            EXPECT_EQ(level->read(written), 0x2AAAAAu & ((1u << level->bits) - 1));
+        }
     }
-    return pixels;
 }
 
-Bytes randomBytes(std::size_t count, uint32_t seed) {
-    std::mt19937 rng(seed);
-    Bytes bytes(count);
-    for (uint8_t& b : bytes) {
-        b = uint8_t(rng());
-    }
-    return bytes;
+TEST(PackingLevels, ChoiceFollowsBitsPerPixel) {
+    // Bytes, pixels, requested level, chosen level; v = ceil(8 x bytes / pixels).
+    const std::tuple<uint64_t, int64_t, int, int> cases[] = {
+        {100, 400, 0, 1},  // v = 2
+        {100, 100, 0, 7},  // v = 8
+        {100, 40, 0, 14},  // v = 20
+        {100, 34, 0, 0},   // v = 24: does not fit
+        {100, 0, 0, 0},    // no pixels
+        {0, 10, 0, 1},     // nothing to carry
+        {50, 100, 3, 3},   // v = 4 keeps requested 3
+        {60, 96, 3, 4},    // v = 5: automatic
+        {10, 400, 14, 14}, // 14 always kept
+        {100, 34, 14, 0},  // but not beyond 23 bits
+        {100, 100, 15, 7}, // unknown request: automatic
+        {100, 100, -1, 7}};
+    for (const auto& [bytes, pixels, requested, expected] : cases)
+        EXPECT_EQ(kelvoChooseLevel(bytes, pixels, requested), expected)
+            << bytes << " bytes, " << pixels << " pixels, requested " << requested;
 }
 
-// Feeds pixels until the writer wants no more; returns how many it took.
+TEST(LengthHeader, HoldsAByteInRGBLowBits) {
+    // v = 0b11'010'101: R0-R2 = 101, G0-G2 = 010, B1-B2 = 11.
+    const uint32_t pixel = kelvoWriteHeaderByte(0xFFF8F8F9, 0xD5);
+    EXPECT_EQ(pixel, 0xFFFDFAFFu);
+    EXPECT_EQ(kelvoReadHeaderByte(pixel), 0xD5);
+    EXPECT_EQ(kelvoWriteHeaderByte(0xFFFFFFFF, 0) & 1u, 1u) << "B0 stays";
+}
+
+// Feeds pixels until the writer or reader wants no more; returns how many it took.
 std::size_t writeAll(KelvoPayloadWriter& writer, Pixels& pixels) {
     std::size_t taken = 0;
-    while (taken < pixels.size() && writer.put(pixels[taken])) {
+    while (taken < pixels.size() && writer.put(pixels[taken]))
         ++taken;
-    }
     return taken + 1;
 }
 
 std::size_t readAll(KelvoPayloadReader& reader, const Pixels& pixels, std::size_t limit) {
     std::size_t taken = 0;
-    while (taken < limit && reader.take(pixels[taken])) {
+    while (taken < limit && reader.take(pixels[taken]))
         ++taken;
-    }
     return taken + 1;
 }
 
 uint32_t headerAt(const Pixels& pixels, std::size_t first) {
     uint32_t value = 0;
-    for (int i = 0; i < kHeaderPixels; ++i) {
+    for (int i = 0; i < kHeaderPixels; ++i)
         value |= uint32_t(kelvoReadHeaderByte(pixels[first + std::size_t(i)])) << (8 * i);
-    }
     return value;
 }
 
@@ -70,7 +107,7 @@ TEST_P(PayloadTest, RoundTripsInExactlyTheCountedPixels) {
     const std::size_t needed =
         std::size_t(kelvoPayloadPixels(layout.bits, records.size(), table, colours.size()));
 
-    const Pixels original = randomPixels(needed + 5, 99);
+    const Pixels original = TestPicture(int(needed) + 5, 1, 99).pixels;
     Pixels pixels = original;
     KelvoPayloadWriter writer(layout, records, table);
     EXPECT_EQ(writeAll(writer, pixels), needed);
@@ -100,32 +137,30 @@ INSTANTIATE_TEST_SUITE_P(AllLevels, PayloadTest,
 TEST(Payload, HeaderBStartsAfterThePixelWithTheLastRecordBit) {
     // Level 7 carries a byte per pixel: the record stream ends on a pixel boundary.
     const Bytes records = {1, 2, 3};
-    Pixels pixels = randomPixels(16, 3);
+    Pixels pixels = TestPicture(16, 1, 3).pixels;
     const Pixels original = pixels;
     KelvoPayloadWriter writer(*kelvoPackingLevel(7), records, nullptr);
     EXPECT_EQ(writeAll(writer, pixels), 11u);
     EXPECT_EQ(headerAt(pixels, 0), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(kelvoPackingLevel(7)->read(pixels[4 + i]), records[i]);
-    }
     EXPECT_EQ(headerAt(pixels, 7), kNoColourTable);
     EXPECT_EQ(pixels[11], original[11]);
 }
 
 TEST(Payload, ReaderKeepsNoStreamItCouldNotReadWhole) {
-    Pixels pixels = randomPixels(64, 5);
+    Pixels pixels = TestPicture(64, 1, 5).pixels;
     const uint32_t tooLong = uint32_t(KelvoDataProcessor::kMaxStreamLength) + 1;
-    for (int i = 0; i < kHeaderPixels; ++i) {
+    for (int i = 0; i < kHeaderPixels; ++i)
         pixels[std::size_t(i)] =
             kelvoWriteHeaderByte(pixels[std::size_t(i)], uint8_t(tooLong >> (8 * i)));
-    }
     KelvoPayloadReader impossible(3);
     EXPECT_EQ(readAll(impossible, pixels, pixels.size()), std::size_t(kHeaderPixels));
     EXPECT_FALSE(impossible.recordsComplete());
 
     const Bytes records = randomBytes(40, 6);
     const Bytes colours = randomBytes(40, 7);
-    pixels = randomPixels(200, 8);
+    pixels = TestPicture(200, 1, 8).pixels;
     KelvoPayloadWriter writer(*kelvoPackingLevel(5), records, &colours);
     const std::size_t needed = writeAll(writer, pixels);
 

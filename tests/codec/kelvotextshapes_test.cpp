@@ -89,7 +89,9 @@ TEST(KelvoTextShapes, ObjectCountLimits) {
 
 KelvoComicEllipseObj randomObject(std::mt19937& rng, uint8_t kind) {
     auto any = [&] { return static_cast<int32_t>(rng()); };
-    auto channel = [&] { return static_cast<int32_t>(rng() % 256); };
+    auto colour = [&] {
+        return KelvoRgb{int32_t(rng() % 256), int32_t(rng() % 256), int32_t(rng() % 256)};
+    };
     KelvoComicEllipseObj obj;
     obj.kind = kind;
     obj.x = any();
@@ -97,9 +99,9 @@ KelvoComicEllipseObj randomObject(std::mt19937& rng, uint8_t kind) {
     obj.outlineWidth = static_cast<uint8_t>(rng());
     obj.labelX = any();
     obj.labelY = any();
-    obj.textColour = {channel(), channel(), channel()};
-    obj.outlineColour = {channel(), channel(), channel()};
-    obj.backgroundColour = {channel(), channel(), channel()};
+    obj.textColour = colour();
+    obj.outlineColour = colour();
+    obj.backgroundColour = colour();
     obj.backgroundFilled = rng() % 2;
     obj.font.family = kelvoFamilyName(static_cast<uint8_t>(1 + rng() % 70));
     obj.font.pointSize = static_cast<int32_t>(rng() % 256);
@@ -110,9 +112,10 @@ KelvoComicEllipseObj randomObject(std::mt19937& rng, uint8_t kind) {
     obj.text.resize(rng() % 40);
     for (char16_t& c : obj.text)
         c = static_cast<char16_t>(rng() % 256);
+    // Extreme rectangles wrap but still come back unchanged.
     obj.left = any();
     obj.top = any();
-    obj.right = any(); // extreme rectangles wrap but still come back unchanged
+    obj.right = any();
     obj.bottom = any();
     if (kind == KindSpeechBubble) {
         obj.peakX = any();
@@ -127,38 +130,33 @@ KelvoComicEllipseObj randomObject(std::mt19937& rng, uint8_t kind) {
     return obj;
 }
 
-class KelvoTextShapesRoundTrip : public testing::TestWithParam<unsigned> {};
-
-TEST_P(KelvoTextShapesRoundTrip, EllipseShapes) {
-    std::mt19937 rng(GetParam());
-    KelvoEllipseShape shape;
+// Writes 1..4 random objects of kinds firstKind.. firstKind + kinds - 1 and reads them back.
+template <class Shape, class Obj>
+void expectRoundTrip(std::mt19937& rng, std::vector<std::unique_ptr<Obj>> Shape::*objects,
+                     unsigned firstKind, unsigned kinds, const std::string& seedName) {
+    Shape shape;
     const std::size_t count = 1 + rng() % 4;
     for (std::size_t i = 0; i < count; ++i)
-        shape.objects.push_back(
-            std::make_unique<KelvoEllipseObj>(randomObject(rng, static_cast<uint8_t>(rng() % 3))));
+        (shape.*objects)
+            .push_back(
+                std::make_unique<Obj>(randomObject(rng, uint8_t(firstKind + rng() % kinds))));
     shape.serialize();
-    KelvoEllipseShape read;
+    Shape read;
     ASSERT_TRUE(read.read(shape.bytes.data(), shape.bytes.size()));
-    ASSERT_EQ(read.objects.size(), count);
+    ASSERT_EQ((read.*objects).size(), count);
     for (std::size_t i = 0; i < count; ++i)
-        EXPECT_EQ(*read.objects[i], *shape.objects[i]);
-    writeFuzzSeed("fuzz_textshapes", "ellipse_" + std::to_string(GetParam()), shape.bytes);
+        EXPECT_EQ(*(read.*objects)[i], *(shape.*objects)[i]);
+    writeFuzzSeed("fuzz_textshapes", seedName, shape.bytes);
 }
 
-TEST_P(KelvoTextShapesRoundTrip, ComicShapes) {
+class KelvoTextShapesRoundTrip : public testing::TestWithParam<unsigned> {};
+
+TEST_P(KelvoTextShapesRoundTrip, BothShapeClasses) {
     std::mt19937 rng(GetParam());
-    KelvoComicEllipseShape shape;
-    const std::size_t count = 1 + rng() % 4;
-    for (std::size_t i = 0; i < count; ++i)
-        shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(
-            randomObject(rng, static_cast<uint8_t>(3 + rng() % 2))));
-    shape.serialize();
-    KelvoComicEllipseShape read;
-    ASSERT_TRUE(read.read(shape.bytes.data(), shape.bytes.size()));
-    ASSERT_EQ(read.comicObjects.size(), count);
-    for (std::size_t i = 0; i < count; ++i)
-        EXPECT_EQ(*read.comicObjects[i], *shape.comicObjects[i]);
-    writeFuzzSeed("fuzz_textshapes", "comic_" + std::to_string(GetParam()), shape.bytes);
+    const std::string seed = std::to_string(GetParam());
+    expectRoundTrip(rng, &KelvoEllipseShape::objects, KindSimpleText, 3, "ellipse_" + seed);
+    expectRoundTrip(rng, &KelvoComicEllipseShape::comicObjects, KindSpeechBubble, 2,
+                    "comic_" + seed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, KelvoTextShapesRoundTrip, testing::Range(1u, 16u));
@@ -185,27 +183,20 @@ TEST(KelvoTextShapes, RejectsMalformedBlocks) {
     const Bytes good = rectBlock(u"Hello");
     KelvoEllipseShape shape;
     ASSERT_TRUE(shape.read(good.data(), good.size()));
-
     for (std::size_t length = 0; length < good.size(); ++length) {
         EXPECT_FALSE(shape.read(good.data(), length)) << length;
         EXPECT_TRUE(shape.objects.empty());
     }
-    Bytes bad = good;
-    bad.back() = 0x23;
-    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
-    bad = good;
-    bad[4] = 0; // no objects
-    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
-    bad = good;
-    bad[4] = 2; // second object missing
-    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
-    bad = good;
-    kelvoSetLe32(bad.data() + 5 + 31, 1000); // text longer than the block
-    EXPECT_FALSE(shape.read(bad.data(), bad.size()));
-
-    bad = good;
-    bad[5] = 7; // unknown kinds read as rectangles
-    ASSERT_TRUE(shape.read(bad.data(), bad.size()));
+    const auto spoiled = [&](std::size_t at, uint8_t value) {
+        Bytes bad = good;
+        bad[at] = value;
+        return shape.read(bad.data(), bad.size());
+    };
+    EXPECT_FALSE(spoiled(good.size() - 1, 0x23)); // terminator
+    EXPECT_FALSE(spoiled(4, 0));                  // no objects
+    EXPECT_FALSE(spoiled(4, 2));                  // second object missing
+    EXPECT_FALSE(spoiled(5 + 32, 0x10));          // text longer than the block
+    ASSERT_TRUE(spoiled(5, 7));                   // unknown kinds read as rectangles
     EXPECT_EQ(shape.objects[0]->kind, KindSimpleRect);
 }
 
@@ -228,9 +219,8 @@ TEST(KelvoTextShapes, SplitsPayloads) {
     EXPECT_EQ(kelvoSplitTextShapes(payload)[0].kind, KindSimpleRect);
 
     // A body length running past the end: that block and everything after it are dropped.
-    Bytes pastEnd = payload;
-    kelvoSetLe32(pastEnd.data() + 58, static_cast<uint32_t>(think.bytes.size()));
-    EXPECT_EQ(kelvoSplitTextShapes(pastEnd).size(), 1u);
+    kelvoSetLe32(payload.data() + 58, static_cast<uint32_t>(think.bytes.size()));
+    EXPECT_EQ(kelvoSplitTextShapes(payload).size(), 1u);
 
     EXPECT_TRUE(kelvoSplitTextShapes({}).empty());
     EXPECT_TRUE(kelvoSplitTextShapes({1, 0, 0}).empty());
