@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr int DeliveredLanguages = 6;
+const QString MainPath = QStringLiteral("dictionary/kelvoDict.xml");
+const QString PrivatePath = QStringLiteral("dictionary/kelvoDictPriv.xml");
 
 struct DeliveredItem {
     int id = -1;
@@ -25,9 +26,13 @@ QString sourceData() {
     return qEnvironmentVariable("KELVO_SOURCE_DATA");
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QByteArray delivered(const QString& relative) {
+    return KelvoTestDir::readFile(sourceData() + relative);
+}
+
+// "<_ID id><codedWord>t", the reference a picture stores for the item.
+QString referenceTo(const DeliveredItem& item) {
+    return QStringLiteral("<_ID %1><%2>t").arg(item.id).arg(item.codedWord);
 }
 
 // The items of a dictionary, found independently of the readers under test.
@@ -47,13 +52,6 @@ QList<DeliveredItem> itemsOf(const QByteArray& document) {
     return reader.hasError() ? QList<DeliveredItem>() : items;
 }
 
-QStringList tagsAndNames() {
-    QStringList result;
-    for (const TheS_Language& language : KelvoConfig::languages())
-        result.append(language.tag + QLatin1Char('=') + language.name);
-    return result;
-}
-
 } // namespace
 
 class DeliveredDataTest : public QObject {
@@ -62,11 +60,9 @@ class DeliveredDataTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void configurationAndLanguages();
-    void germanLanguageNames();
-    void everyItemResolvesInEveryLanguage();
-    void writerSavesTheMainDictionaryUnchanged();
-    void appendingToThePrivateDictionaryRebuildsTheMainOne();
+    void languages_data();
+    void languages();
+    void mainDictionary();
 
 private:
     QByteArray m_mainDictionary;
@@ -76,7 +72,7 @@ void DeliveredDataTest::init() {
     QVERIFY2(sourceData().endsWith(QLatin1Char('/')), "KELVO_SOURCE_DATA must name data/ with a /");
     KelvoTestDir::resetProcessState();
     qputenv("KELVO_DIR", QFile::encodeName(sourceData()));
-    m_mainDictionary = readFile(sourceData() + QStringLiteral("dictionary/kelvoDict.xml"));
+    m_mainDictionary = delivered(MainPath);
     QVERIFY(!m_mainDictionary.isEmpty());
 }
 
@@ -85,106 +81,79 @@ void DeliveredDataTest::cleanup() {
     KelvoTestDir::resetProcessState();
 }
 
-void DeliveredDataTest::configurationAndLanguages() {
+void DeliveredDataTest::languages_data() {
+    QTest::addColumn<QString>("uiLanguage"); // empty: as the delivered configuration sets it
+    QTest::addColumn<QStringList>("languages");
+
+    QTest::newRow("configured") << QString()
+                                << QStringList{"en=English", "fr=French",  "es=Spanish",
+                                               "de=German",  "it=Italian", "nl=Dutch"};
+    QTest::newRow("de") << QString("de")
+                        << QStringList{"en=Englisch", "fr=Französisch", "es=Spanisch",
+                                       "de=Deutsch",  "it=Italienisch", "nl=Niederländisch"};
+}
+
+void DeliveredDataTest::languages() {
+    QFETCH(QString, uiLanguage);
     const KelvoXmlConfigFileParser config;
-    const KelvoXmlLanguageFileParser languages;
     QCOMPARE(KelvoConfig::uiLanguage(), QStringLiteral("en"));
-    QCOMPARE(tagsAndNames(), (QStringList{"en=English", "fr=French", "es=Spanish", "de=German",
-                                          "it=Italian", "nl=Dutch"}));
-    KelvoTestDir::writeFuzzSeed("fuzz_config", QStringLiteral("delivered_config.xml"),
-                                readFile(sourceData() + QStringLiteral("kelvoConfig.xml")));
-}
-
-void DeliveredDataTest::germanLanguageNames() {
-    KelvoConfig::setUiLanguage(QStringLiteral("de"));
+    if (!uiLanguage.isEmpty())
+        KelvoConfig::setUiLanguage(uiLanguage);
     const KelvoXmlLanguageFileParser languages;
-    QCOMPARE(tagsAndNames(), (QStringList{"en=Englisch", "fr=Französisch", "es=Spanisch",
-                                          "de=Deutsch", "it=Italienisch", "nl=Niederländisch"}));
+    QTEST(KelvoTestDir::languagePairs(), "languages");
+    KelvoTestDir::writeFuzzSeed("fuzz_config", QStringLiteral("delivered_config.xml"),
+                                delivered(QStringLiteral("kelvoConfig.xml")));
 }
 
-void DeliveredDataTest::everyItemResolvesInEveryLanguage() {
+// Every delivered item is unique and resolves by id and by word alike, in all delivered
+// languages, with its coded word as the English term. The writer saves the main dictionary
+// unchanged, and the items appended in order to the delivered empty private dictionary give the
+// main dictionary byte for byte.
+void DeliveredDataTest::mainDictionary() {
+    KelvoTestDir dir;
+    dir.write(MainPath, m_mainDictionary);
+    dir.write(PrivatePath, delivered(PrivatePath));
+    dir.write(QStringLiteral("kelvoLanguages_en.xml"),
+              delivered(QStringLiteral("kelvoLanguages_en.xml")));
     const QList<DeliveredItem> items = itemsOf(m_mainDictionary);
     QVERIFY2(items.size() >= 300, qPrintable(QString::number(items.size())));
-    const KelvoXmlParser parser;
-    QCOMPARE(KelvoConfig::languages().size(), DeliveredLanguages);
-
-    QSet<int> ids;
-    QSet<QString> words;
-    for (const DeliveredItem& delivered : items) {
-        const QString label =
-            QStringLiteral("id %1 (%2)").arg(delivered.id).arg(delivered.codedWord);
-        QVERIFY2(!ids.contains(delivered.id) && !words.contains(delivered.codedWord),
-                 qPrintable(label + QStringLiteral(" is not unique")));
-        ids.insert(delivered.id);
-        words.insert(delivered.codedWord);
-
-        QString term;
-        TheS_DictItem byId, byWord;
-        QVERIFY2(parser.lookup(
-                     QStringLiteral("<_ID %1><%2>t").arg(delivered.id).arg(delivered.codedWord),
-                     term, byId),
-                 qPrintable(label));
-        QVERIFY2(parser.lookup(QLatin1Char('<') + delivered.codedWord + QLatin1String(">t"), term,
-                               byWord),
-                 qPrintable(label));
-        QVERIFY2(byId == byWord, qPrintable(label));
-        QCOMPARE(byId.translations.keys(), (QList<int>{0, 1, 2, 3, 4, 5}));
-        for (const TheS_DictEntries& entries : std::as_const(byId.translations)) {
-            QVERIFY2(!entries.primary.isEmpty() && entries.primary.trimmed() == entries.primary,
-                     qPrintable(label));
-        }
-        QVERIFY2(byId.translations.value(0).primary == delivered.codedWord,
-                 qPrintable(label + QStringLiteral(": coded word is not the English term")));
-    }
-}
-
-void DeliveredDataTest::writerSavesTheMainDictionaryUnchanged() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    dir.write(QStringLiteral("dictionary/kelvoDict.xml"), m_mainDictionary);
     {
-        const KelvoXmlDictWriter writer(QStringLiteral("kelvoDict.xml"));
-        QVERIFY(writer.isLoaded());
-        QVERIFY(writer.save());
-    }
-    QVERIFY(dir.read(QStringLiteral("dictionary/kelvoDict.xml")) == m_mainDictionary);
-}
-
-// Every delivered item, appended in order to the delivered empty private dictionary, gives the
-// delivered main dictionary byte for byte.
-void DeliveredDataTest::appendingToThePrivateDictionaryRebuildsTheMainOne() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    dir.write(QStringLiteral("dictionary/kelvoDict.xml"), m_mainDictionary);
-    dir.write(QStringLiteral("dictionary/kelvoDictPriv.xml"),
-              readFile(sourceData() + QStringLiteral("dictionary/kelvoDictPriv.xml")));
-    KelvoConfig::setUiLanguage(QStringLiteral("en"));
-    dir.write(QStringLiteral("kelvoLanguages_en.xml"),
-              readFile(sourceData() + QStringLiteral("kelvoLanguages_en.xml")));
-    {
+        const KelvoXmlDictWriter main(KelvoXmlParser::MainDictionary);
+        QVERIFY(main.isLoaded());
+        QVERIFY(main.save());
         KelvoXmlDictWriter writer;
         QVERIFY(writer.isLoaded());
-        for (const DeliveredItem& delivered : itemsOf(m_mainDictionary)) {
+        QCOMPARE(KelvoConfig::languages().size(), 6);
+        QSet<int> ids;
+        QSet<QString> words;
+        for (const DeliveredItem& source : items) {
+            const QString label = QStringLiteral("id %1 (%2)").arg(source.id).arg(source.codedWord);
+            QVERIFY2(!ids.contains(source.id) && !words.contains(source.codedWord),
+                     qPrintable(label + QStringLiteral(" is not unique")));
+            ids.insert(source.id);
+            words.insert(source.codedWord);
+
             QString term;
-            TheS_DictItem item;
-            QVERIFY(writer.lookup(
-                QStringLiteral("<_ID %1><%2>t").arg(delivered.id).arg(delivered.codedWord), term,
-                item));
-            QVERIFY(writer.appendItem(item.codedWord, item.translations, delivered.id));
+            TheS_DictItem item, byWord;
+            QVERIFY2(writer.lookup(referenceTo(source), term, item), qPrintable(label));
+            QVERIFY2(writer.lookup(QLatin1Char('<') + source.codedWord + QLatin1String(">t"), term,
+                                   byWord) &&
+                         byWord == item,
+                     qPrintable(label));
+            QCOMPARE(item.translations.keys(), (QList<int>{0, 1, 2, 3, 4, 5}));
+            for (const TheS_DictEntries& entries : std::as_const(item.translations)) {
+                QVERIFY2(!entries.primary.isEmpty() && entries.primary.trimmed() == entries.primary,
+                         qPrintable(label));
+            }
+            QVERIFY2(item.translations.value(0).primary == source.codedWord,
+                     qPrintable(label + QStringLiteral(": coded word is not the English term")));
+            QVERIFY(writer.appendItem(item.codedWord, item.translations, source.id));
         }
         QVERIFY(writer.save());
     }
-    const QByteArray rebuilt = dir.read(QStringLiteral("dictionary/kelvoDictPriv.xml"));
-    if (rebuilt != m_mainDictionary) {
-        const qsizetype at = std::mismatch(rebuilt.begin(), rebuilt.end(), m_mainDictionary.begin(),
-                                           m_mainDictionary.end())
-                                 .first -
-                             rebuilt.begin();
-        QFAIL(qPrintable(QStringLiteral("differs at byte %1: delivered \"%2\", written \"%3\"")
-                             .arg(at)
-                             .arg(QString::fromUtf8(m_mainDictionary.mid(at, 60)))
-                             .arg(QString::fromUtf8(rebuilt.mid(at, 60)))));
-    }
+    // Compared line by line, so that a failure shows where the files part.
+    QCOMPARE(dir.read(MainPath).split('\n'), m_mainDictionary.split('\n'));
+    QCOMPARE(dir.read(PrivatePath).split('\n'), m_mainDictionary.split('\n'));
 }
 
 QTEST_GUILESS_MAIN(DeliveredDataTest)

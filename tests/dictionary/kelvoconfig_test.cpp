@@ -5,29 +5,18 @@
 #include "kelvoxmllanguagefileparser.h"
 #include "kelvoxmlparser.h"
 
-#include <QDir>
 #include <QtTest>
 
 namespace {
 
 const QByteArray ConfigDe = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                             "<kelvoConfig>\n  <language>de</language>\n</kelvoConfig>\n";
-const QByteArray LanguagesEn = "<languages>\n"
-                               "<language>English<tag>en</tag></language>\n"
-                               "<language>German<tag>de</tag></language>\n"
-                               "</languages>\n";
-const QByteArray LanguagesDe = "<languages>\n"
-                               "<language>Englisch<tag>en</tag></language>\n"
-                               "<language>Deutsch<tag>de</tag></language>\n"
-                               "</languages>\n";
-
-// "tag=name" pairs of the current list, for readable comparisons.
-QStringList languageList() {
-    QStringList result;
-    for (const TheS_Language& language : KelvoConfig::languages())
-        result.append(language.tag + QLatin1Char('=') + language.name);
-    return result;
-}
+const QByteArray LanguagesEn = "<languages><language>English<tag>en</tag></language>"
+                               "<language>German<tag>de</tag></language></languages>";
+const QByteArray LanguagesDe = "<languages><language>Englisch<tag>en</tag></language>"
+                               "<language>Deutsch<tag>de</tag></language></languages>";
+const QStringList EnglishNames{"en=English", "de=German"};
+const QStringList GermanNames{"en=Englisch", "de=Deutsch"};
 
 void loadConfigAndLanguages() {
     const KelvoXmlConfigFileParser config;
@@ -46,7 +35,6 @@ private slots:
     void languageFileRules();
     void filesInCurrentFolderWithoutKelvoDir();
     void secondParserDoesNotReread();
-    void languageIndexAndTag();
 };
 
 void KelvoConfigTest::uiLanguageChoosesLanguageFile_data() {
@@ -54,31 +42,27 @@ void KelvoConfigTest::uiLanguageChoosesLanguageFile_data() {
     QTest::addColumn<QString>("uiLanguage");
     QTest::addColumn<QStringList>("languages");
 
-    const QStringList english{QStringLiteral("en=English"), QStringLiteral("de=German")};
-    const QStringList german{QStringLiteral("en=Englisch"), QStringLiteral("de=Deutsch")};
-    QTest::newRow("de") << ConfigDe << "de" << german;
-    QTest::newRow("no configuration") << QByteArray() << "en" << english;
-    QTest::newRow("element names in capitals")
-        << QByteArray("<CONFIG><LANGUAGE>de</LANGUAGE></CONFIG>") << "de" << german;
-    QTest::newRow("mixed case") << QByteArray("<c><Language>de</Language></c>") << "de" << german;
+    QTest::newRow("de") << ConfigDe << "de" << GermanNames;
+    QTest::newRow("no configuration") << QByteArray() << "en" << EnglishNames;
+    QTest::newRow("element names in any case")
+        << QByteArray("<CONFIG><Language>de</Language></CONFIG>") << "de" << GermanNames;
     QTest::newRow("malformed keeps en")
-        << QByteArray("<c><language>de</language>") << "en" << english;
-    QTest::newRow("no language element") << QByteArray("<c><lang>de</lang></c>") << "en" << english;
+        << QByteArray("<c><language>de</language>") << "en" << EnglishNames;
+    QTest::newRow("no language element")
+        << QByteArray("<c><lang>de</lang></c>") << "en" << EnglishNames;
     QTest::newRow("text after a child of language is not taken")
-        << QByteArray("<c><language>de<x/>fr</language></c>") << "de" << german;
+        << QByteArray("<c><language>de<x/>fr</language></c>") << "de" << GermanNames;
     QTest::newRow("later language element wins")
-        << QByteArray("<c><language>fr</language><language>de</language></c>") << "de" << german;
+        << QByteArray("<c><language>fr</language><language>de</language></c>") << "de"
+        << GermanNames;
     QTest::newRow("unknown language gives an empty list")
         << QByteArray("<c><language>fr</language></c>") << "fr" << QStringList();
 }
 
 void KelvoConfigTest::uiLanguageChoosesLanguageFile() {
     QFETCH(QByteArray, config);
-    QFETCH(QString, uiLanguage);
-    QFETCH(QStringList, languages);
 
     KelvoTestDir dir;
-    QVERIFY(dir.isValid());
     if (!config.isEmpty())
         dir.write(QStringLiteral("kelvoConfig.xml"), config);
     dir.write(QStringLiteral("kelvoLanguages_en.xml"), LanguagesEn);
@@ -87,64 +71,51 @@ void KelvoConfigTest::uiLanguageChoosesLanguageFile() {
     KelvoTestDir::writeFuzzSeed("fuzz_config", QStringLiteral("config_de.xml"), ConfigDe);
 
     loadConfigAndLanguages();
-    QCOMPARE(KelvoConfig::uiLanguage(), uiLanguage);
-    QCOMPARE(languageList(), languages);
+    QTEST(KelvoConfig::uiLanguage(), "uiLanguage");
+    QTEST(KelvoTestDir::languagePairs(), "languages");
 }
 
 void KelvoConfigTest::languageFileRules_data() {
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<QStringList>("languages");
 
+    const QByteArray english = "<l><language>English<tag>en</tag></language>";
     QTest::newRow("language without tag takes the previous tag")
-        << QByteArray("<l><language>English<tag>en</tag></language>"
-                      "<language>Klingon</language></l>")
-        << QStringList{QStringLiteral("en=English"), QStringLiteral("en=Klingon")};
+        << english + "<language>Klingon</language></l>" << QStringList{"en=English", "en=Klingon"};
     QTest::newRow("capitals") << QByteArray("<L><LANGUAGE>Dutch<TAG>nl</TAG></LANGUAGE></L>")
-                              << QStringList{QStringLiteral("nl=Dutch")};
+                              << QStringList{"nl=Dutch"};
     QTest::newRow("whitespace after the tag becomes the name")
-        << QByteArray("<l><language>French<tag>fr</tag>\n</language></l>")
-        << QStringList{QStringLiteral("fr=\n")};
-    QTest::newRow("tag before name") << QByteArray("<l><language><tag>es</tag></language></l>")
-                                     << QStringList{QStringLiteral("es=")};
-    QTest::newRow("malformed gives an empty list")
-        << QByteArray("<l><language>English<tag>en</tag></language>") << QStringList();
+        << QByteArray("<l><language>French<tag>fr</tag>\n</language></l>") << QStringList{"fr=\n"};
+    QTest::newRow("tag before name")
+        << QByteArray("<l><language><tag>es</tag></language></l>") << QStringList{"es="};
+    QTest::newRow("malformed gives an empty list") << english << QStringList();
     QTest::newRow("too deep gives an empty list")
-        << QByteArray("<l><language>English<tag>en</tag></language>") +
-               QByteArray("<x>").repeated(100) + QByteArray("</x>").repeated(100) +
-               QByteArray("</l>")
+        << english + QByteArray("<x>").repeated(100) + QByteArray("</x>").repeated(100) + "</l>"
         << QStringList();
 }
 
 void KelvoConfigTest::languageFileRules() {
     QFETCH(QByteArray, document);
-    QFETCH(QStringList, languages);
 
     KelvoTestDir dir;
-    QVERIFY(dir.isValid());
     dir.write(QStringLiteral("kelvoLanguages_en.xml"), document);
     loadConfigAndLanguages();
-    QCOMPARE(languageList(), languages);
+    QTEST(KelvoTestDir::languagePairs(), "languages");
 }
 
 void KelvoConfigTest::filesInCurrentFolderWithoutKelvoDir() {
     KelvoTestDir dir;
-    QVERIFY(dir.isValid());
     dir.write(QStringLiteral("kelvoConfig.xml"), ConfigDe);
     dir.write(QStringLiteral("kelvoLanguages_de.xml"), LanguagesDe);
-    qunsetenv("KELVO_DIR");
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.root()));
+    QVERIFY(dir.enterWithoutKelvoDir());
 
     loadConfigAndLanguages();
-    QDir::setCurrent(previous);
     QCOMPARE(KelvoConfig::uiLanguage(), QStringLiteral("de"));
-    QCOMPARE(languageList(),
-             (QStringList{QStringLiteral("en=Englisch"), QStringLiteral("de=Deutsch")}));
+    QCOMPARE(KelvoTestDir::languagePairs(), GermanNames);
 }
 
 void KelvoConfigTest::secondParserDoesNotReread() {
     KelvoTestDir dir;
-    QVERIFY(dir.isValid());
     dir.write(QStringLiteral("kelvoLanguages_en.xml"), LanguagesEn);
     loadConfigAndLanguages(); // no configuration file yet: the attempt still counts
     const KelvoXmlParser firstDictionaryUser;
@@ -156,23 +127,7 @@ void KelvoConfigTest::secondParserDoesNotReread() {
     const KelvoXmlParser secondDictionaryUser;
 
     QCOMPARE(KelvoConfig::uiLanguage(), QStringLiteral("en"));
-    QCOMPARE(languageList(),
-             (QStringList{QStringLiteral("en=English"), QStringLiteral("de=German")}));
-}
-
-void KelvoConfigTest::languageIndexAndTag() {
-    KelvoTestDir dir;
-    KelvoTestDir::setLanguages({QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("en")});
-
-    QCOMPARE(KelvoXmlParser::languageIndex(QStringLiteral("en")), 0);
-    QCOMPARE(KelvoXmlParser::languageIndex(QStringLiteral("de")), 1);
-    QCOMPARE(KelvoXmlParser::languageIndex(QStringLiteral("DE")), -1);
-    QString tag = QStringLiteral("unchanged");
-    QVERIFY(KelvoXmlParser::languageTag(1, tag));
-    QCOMPARE(tag, QStringLiteral("de"));
-    QVERIFY(!KelvoXmlParser::languageTag(3, tag));
-    QVERIFY(!KelvoXmlParser::languageTag(-1, tag));
-    QCOMPARE(tag, QStringLiteral("de"));
+    QCOMPARE(KelvoTestDir::languagePairs(), EnglishNames);
 }
 
 QTEST_GUILESS_MAIN(KelvoConfigTest)

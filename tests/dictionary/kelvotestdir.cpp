@@ -8,13 +8,14 @@
 
 KelvoTestDir::KelvoTestDir() {
     resetProcessState();
-    if (m_dir.isValid()) {
-        QDir(m_dir.path()).mkdir(QStringLiteral("dictionary"));
-        qputenv("KELVO_DIR", QFile::encodeName(root()));
-    }
+    if (!m_dir.isValid() || !QDir(m_dir.path()).mkdir(QStringLiteral("dictionary")))
+        qFatal("cannot make a temporary installation folder");
+    qputenv("KELVO_DIR", QFile::encodeName(root()));
 }
 
 KelvoTestDir::~KelvoTestDir() {
+    if (!m_previousFolder.isEmpty())
+        QDir::setCurrent(m_previousFolder);
     qunsetenv("KELVO_DIR");
     resetProcessState();
 }
@@ -26,8 +27,14 @@ void KelvoTestDir::write(const QString& relative, const QByteArray& content) con
         qFatal("cannot write %s", qPrintable(file.fileName()));
 }
 
-QByteArray KelvoTestDir::read(const QString& relative) const {
-    QFile file(path(relative));
+bool KelvoTestDir::enterWithoutKelvoDir() {
+    qunsetenv("KELVO_DIR");
+    m_previousFolder = QDir::currentPath();
+    return QDir::setCurrent(root());
+}
+
+QByteArray KelvoTestDir::readFile(const QString& path) {
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -41,6 +48,13 @@ void KelvoTestDir::setLanguages(const QStringList& tags) {
     for (const QString& tag : tags)
         languages.append({tag, tag});
     KelvoConfig::setLanguages(languages);
+}
+
+QStringList KelvoTestDir::languagePairs() {
+    QStringList result;
+    for (const TheS_Language& language : KelvoConfig::languages())
+        result.append(language.tag + QLatin1Char('=') + language.name);
+    return result;
 }
 
 void KelvoTestDir::writeFuzzSeed(const char* target, const QString& name,

@@ -14,27 +14,38 @@ namespace {
 
 const QByteArray Declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 const QByteArray EmptyDictionary = Declaration + "<kelvoDictionary>\n\n</kelvoDictionary>\n";
+const QString Folder = QStringLiteral("dictionary");
 const QString PrivatePath = QStringLiteral("dictionary/kelvoDictPriv.xml");
 
 QByteArray dictionaryWith(const QByteArray& items) {
     return Declaration + "<kelvoDictionary>\n\n" + items + "</kelvoDictionary>\n";
 }
 
-void useLanguages() {
-    KelvoTestDir::setLanguages(
-        {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("de")});
+// A stored item without translations, with an id attribute when one is given.
+QByteArray item(const char* id = nullptr) {
+    const QByteArray attribute = id ? QByteArray(" id=\"") + id + '"' : QByteArray();
+    return "<DictItem" + attribute + ">a\n</DictItem>\n\n";
 }
 
 QMap<int, TheS_DictEntries> englishOnly(const QString& term) {
     return {{0, {term, {}}}};
 }
 
+// Appends an item "w" with the English term "w" and the next id.
+bool appendW(KelvoXmlDictWriter& writer) {
+    return writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1);
+}
+
 } // namespace
 
+// Every test starts with languages en, fr, es, de at indices 0..3 and an empty private
+// dictionary.
 class KelvoXmlDictWriterTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup() { m_dir.reset(); }
     void appendedId_data();
     void appendedId();
     void appendedLayout();
@@ -46,68 +57,63 @@ private slots:
     void saveKeepsPermissionsAndLinks();
     void pathWithoutKelvoDir();
     void writersShareTheLibrary();
+
+private:
+    std::unique_ptr<KelvoTestDir> m_dir;
 };
+
+void KelvoXmlDictWriterTest::init() {
+    m_dir = std::make_unique<KelvoTestDir>();
+    KelvoTestDir::setLanguages();
+    m_dir->write(PrivatePath, EmptyDictionary);
+}
 
 void KelvoXmlDictWriterTest::appendedId_data() {
     QTest::addColumn<QByteArray>("items");
     QTest::addColumn<int>("id");
-    QTest::addColumn<QByteArray>("startTag");
+    QTest::addColumn<QByteArray>("written"); // the new item's id attribute
 
-    const QByteArray item41 = "<DictItem id=\"41\">a\n</DictItem>\n\n";
-    QTest::newRow("-1 after 41") << item41 << -1 << QByteArray("<DictItem id=\"42\">");
-    QTest::newRow("-1 without items") << QByteArray() << -1 << QByteArray("<DictItem id=\"1\">");
-    QTest::newRow("-1 skips an item without id") << item41 + "<DictItem>b\n</DictItem>\n\n"
-                                                 << -1 << QByteArray("<DictItem id=\"42\">");
-    QTest::newRow("-1 after a non-numeric id")
-        << QByteArray("<DictItem id=\"x\">b\n</DictItem>\n\n") << -1
-        << QByteArray("<DictItem id=\"1\">");
+    QTest::newRow("-1 after 41") << item("41") << -1 << QByteArray(" id=\"42\"");
+    QTest::newRow("-1 without items") << QByteArray() << -1 << QByteArray(" id=\"1\"");
+    QTest::newRow("-1 skips an item without id")
+        << item("41") + item() << -1 << QByteArray(" id=\"42\"");
+    QTest::newRow("-1 after a non-numeric id") << item("x") << -1 << QByteArray(" id=\"1\"");
     QTest::newRow("-1 takes the nearest, not the largest")
-        << QByteArray("<DictItem id=\"90\">a\n</DictItem>\n\n<DictItem id=\"3\">b\n</DictItem>\n\n")
-        << -1 << QByteArray("<DictItem id=\"4\">");
+        << item("90") + item("3") << -1 << QByteArray(" id=\"4\"");
     QTest::newRow("-1 after the largest id")
-        << QByteArray("<DictItem id=\"2147483647\">a\n</DictItem>\n\n") << -1
-        << QByteArray("<DictItem id=\"2147483648\">");
-    QTest::newRow("given") << item41 << 7 << QByteArray("<DictItem id=\"7\">");
-    QTest::newRow("given 0") << item41 << 0 << QByteArray("<DictItem id=\"0\">");
-    QTest::newRow("-2 writes no id") << item41 << -2 << QByteArray("<DictItem>");
+        << item("2147483647") << -1 << QByteArray(" id=\"2147483648\"");
+    QTest::newRow("given") << item("41") << 7 << QByteArray(" id=\"7\"");
+    QTest::newRow("given 0") << item("41") << 0 << QByteArray(" id=\"0\"");
+    QTest::newRow("-2 writes no id") << item("41") << -2 << QByteArray();
 }
 
 void KelvoXmlDictWriterTest::appendedId() {
     QFETCH(QByteArray, items);
     QFETCH(int, id);
-    QFETCH(QByteArray, startTag);
+    QFETCH(QByteArray, written);
 
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, dictionaryWith(items));
+    m_dir->write(PrivatePath, dictionaryWith(items));
     {
         KelvoXmlDictWriter writer;
         QVERIFY(writer.isLoaded());
         QVERIFY(writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), id));
         QVERIFY(writer.save());
     }
-    QCOMPARE(dir.read(PrivatePath),
-             dictionaryWith(items + startTag + "w\n<en><en_P>w</en_P></en>\n</DictItem>\n\n"));
+    QCOMPARE(m_dir->read(PrivatePath),
+             dictionaryWith(items + "<DictItem" + written +
+                            ">w\n<en><en_P>w</en_P></en>\n</DictItem>\n\n"));
 }
 
 void KelvoXmlDictWriterTest::appendedLayout() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, EmptyDictionary);
     KelvoTestDir::writeFuzzSeed("fuzz_dictionary", QStringLiteral("empty.xml"), EmptyDictionary);
-
     KelvoXmlDictWriter writer;
-    QMap<int, TheS_DictEntries> house;
-    house.insert(3, {QStringLiteral("Haus"), {}});
-    house.insert(9, {QStringLiteral("not a language"), {}});
-    house.insert(0,
-                 {QStringLiteral("house"), {QStringLiteral("home"), QStringLiteral("dwelling")}});
-    house.insert(-1, {QStringLiteral("not a language either"), {}});
+    const QMap<int, TheS_DictEntries> house{{3, {"Haus", {}}},
+                                            {9, {"not a language", {}}},
+                                            {0, {"house", {"home", "dwelling"}}},
+                                            {-1, {"not a language either", {}}}};
     QVERIFY(writer.appendItem(QStringLiteral("house"), house, 5));
     QVERIFY(writer.appendItem(QStringLiteral("tree"), englishOnly(QStringLiteral("tree")), -1));
-    QCOMPARE(dir.read(PrivatePath), EmptyDictionary); // nothing written before saving
+    QCOMPARE(m_dir->read(PrivatePath), EmptyDictionary); // nothing written before saving
     QVERIFY(writer.save());
 
     const QByteArray expected =
@@ -116,17 +122,14 @@ void KelvoXmlDictWriterTest::appendedLayout() {
                        "<de><de_P>Haus</de_P></de>\n"
                        "</DictItem>\n\n"
                        "<DictItem id=\"6\">tree\n<en><en_P>tree</en_P></en>\n</DictItem>\n\n");
-    QCOMPARE(dir.read(PrivatePath), expected);
+    QCOMPARE(m_dir->read(PrivatePath), expected);
     KelvoTestDir::writeFuzzSeed("fuzz_dictionary", QStringLiteral("appended.xml"), expected);
 }
 
 void KelvoXmlDictWriterTest::textsAreKeptIntact() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, EmptyDictionary);
     // "<" and ">" cannot be part of a coded word (references use them as brackets), but of terms.
     const QString word = QStringLiteral("salt & pepper \"x\"");
+    const QString reference = QLatin1Char('<') + word + QLatin1String(">t");
     const QString english = QStringLiteral("salt & pepper <mild>");
     const QString french = QStringLiteral("sel & poivre — doux 🌶");
     const QString withControls = QStringLiteral("a\x01z\x1f") + QChar(0xFFFE);
@@ -134,7 +137,7 @@ void KelvoXmlDictWriterTest::textsAreKeptIntact() {
     const KelvoXmlParser reader; // reads the file before and after the append
     QString term;
     TheS_DictItem item;
-    QVERIFY(!reader.lookup(QLatin1Char('<') + word + QLatin1String(">t"), term, item));
+    QVERIFY(!reader.lookup(reference, term, item));
     {
         KelvoXmlDictWriter writer;
         QMap<int, TheS_DictEntries> translations{{0, {english, {withControls}}}, {1, {french, {}}}};
@@ -142,16 +145,10 @@ void KelvoXmlDictWriterTest::textsAreKeptIntact() {
         QVERIFY(writer.save());
     }
 
-    QVERIFY(reader.lookup(QLatin1Char('<') + word + QLatin1String(">t"), term, item));
-    QCOMPARE(item.translations.value(0).primary, english);
-    QCOMPARE(item.translations.value(0).secondaries, QStringList{QStringLiteral("az")});
-    QCOMPARE(item.translations.value(1).primary, french);
-    QString foundWord;
-    int id = 0;
-    QVERIFY(reader.search(KelvoXmlParser::PrivateDictionary,
-                          QStringLiteral("SEL & POIVRE — DOUX 🌶"), 1, foundWord, id));
-    QCOMPARE(foundWord, word);
-    QCOMPARE(id, -1);
+    QVERIFY(reader.lookup(reference, term, item));
+    const QMap<int, TheS_DictEntries> kept{{0, {english, {QStringLiteral("az")}}},
+                                           {1, {french, {}}}};
+    QCOMPARE(item.translations, kept);
 }
 
 void KelvoXmlDictWriterTest::unusableDictionaryIsReported_data() {
@@ -166,50 +163,38 @@ void KelvoXmlDictWriterTest::unusableDictionaryIsReported_data() {
 
 void KelvoXmlDictWriterTest::unusableDictionaryIsReported() {
     QFETCH(QByteArray, content);
-
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    if (!content.isNull())
-        dir.write(PrivatePath, content);
+    if (content.isNull())
+        QVERIFY(QFile::remove(m_dir->path(PrivatePath)));
+    else
+        m_dir->write(PrivatePath, content);
 
     KelvoXmlDictWriter writer;
     QVERIFY(!writer.isLoaded());
-    QCOMPARE(writer.filePath(), dir.path(PrivatePath));
-    QVERIFY(!writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1));
+    QCOMPARE(writer.filePath(), m_dir->path(PrivatePath));
+    QVERIFY(!appendW(writer));
     QVERIFY(!writer.save());
-    QCOMPARE(QFile::exists(dir.path(PrivatePath)), !content.isNull());
-    if (!content.isNull())
-        QCOMPARE(dir.read(PrivatePath), content);
+    QCOMPARE(QFile::exists(m_dir->path(PrivatePath)), !content.isNull());
+    QCOMPARE(m_dir->read(PrivatePath), content.isNull() ? QByteArray() : content);
 }
 
 void KelvoXmlDictWriterTest::saveOverFolderFails() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, EmptyDictionary);
     KelvoXmlDictWriter writer;
-    QVERIFY(writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1));
+    QVERIFY(appendW(writer));
 
     // The target has become a folder with content: it cannot be replaced.
-    QVERIFY(QFile::remove(dir.path(PrivatePath)));
-    QVERIFY(QDir().mkpath(dir.path(PrivatePath + QStringLiteral("/keep"))));
+    QVERIFY(QFile::remove(m_dir->path(PrivatePath)));
+    QVERIFY(QDir().mkpath(m_dir->path(PrivatePath + QStringLiteral("/keep"))));
     QVERIFY(!writer.save());
-    QVERIFY(QFileInfo(dir.path(PrivatePath + QStringLiteral("/keep"))).isDir());
+    QVERIFY(QFileInfo(m_dir->path(PrivatePath + QStringLiteral("/keep"))).isDir());
     // No temporary file is left behind.
-    QCOMPARE(QDir(dir.path(QStringLiteral("dictionary"))).entryList(QDir::Files | QDir::Hidden),
-             QStringList());
+    QCOMPARE(QDir(m_dir->path(Folder)).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void KelvoXmlDictWriterTest::saveIntoReadOnlyFolderKeepsOldFile() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, EmptyDictionary);
     KelvoXmlDictWriter writer;
-    QVERIFY(writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1));
+    QVERIFY(appendW(writer));
 
-    const QString folder = dir.path(QStringLiteral("dictionary"));
+    const QString folder = m_dir->path(Folder);
     const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     QFile probe(folder + QStringLiteral("/probe"));
@@ -221,53 +206,40 @@ void KelvoXmlDictWriterTest::saveIntoReadOnlyFolderKeepsOldFile() {
     const bool saved = writer.save();
     QFile::setPermissions(folder, writable);
     QVERIFY(!saved);
-    QCOMPARE(dir.read(PrivatePath), EmptyDictionary);
+    QCOMPARE(m_dir->read(PrivatePath), EmptyDictionary);
 }
 
 void KelvoXmlDictWriterTest::saveKeepsPermissionsAndLinks() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(QStringLiteral("dictionary/real.xml"), EmptyDictionary);
-    QVERIFY(QFile::link(QStringLiteral("real.xml"), dir.path(PrivatePath)));
+    const QString realPath = QStringLiteral("dictionary/real.xml");
+    QVERIFY(QFile::rename(m_dir->path(PrivatePath), m_dir->path(realPath)));
+    QVERIFY(QFile::link(QStringLiteral("real.xml"), m_dir->path(PrivatePath)));
     const QFile::Permissions permissions =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    QVERIFY(QFile::setPermissions(dir.path(QStringLiteral("dictionary/real.xml")), permissions));
+    QVERIFY(QFile::setPermissions(m_dir->path(realPath), permissions));
 
     KelvoXmlDictWriter writer;
-    QVERIFY(writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1));
+    QVERIFY(appendW(writer));
     QVERIFY(writer.save());
 
-    QVERIFY(QFileInfo(dir.path(PrivatePath)).isSymLink());
-    const QFileInfo real(dir.path(QStringLiteral("dictionary/real.xml")));
+    QVERIFY(QFileInfo(m_dir->path(PrivatePath)).isSymLink());
+    const QFileInfo real(m_dir->path(realPath));
     QCOMPARE(real.permissions() & ~(QFile::ReadUser | QFile::WriteUser), permissions);
-    QVERIFY(dir.read(QStringLiteral("dictionary/real.xml")).contains("<en_P>w</en_P>"));
+    QVERIFY(m_dir->read(realPath).contains("<en_P>w</en_P>"));
 }
 
 void KelvoXmlDictWriterTest::pathWithoutKelvoDir() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, EmptyDictionary);
-    qunsetenv("KELVO_DIR");
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.root()));
+    QVERIFY(m_dir->enterWithoutKelvoDir());
     {
         KelvoXmlDictWriter writer;
         QCOMPARE(writer.filePath(), PrivatePath);
-        QVERIFY(writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1));
+        QVERIFY(appendW(writer));
         QVERIFY(writer.save());
     }
-    QDir::setCurrent(previous);
-    QVERIFY(dir.read(PrivatePath).contains("<DictItem id=\"1\">w\n"));
+    QVERIFY(m_dir->read(PrivatePath).contains("<DictItem id=\"1\">w\n"));
 }
 
 // libxml2's global state is released when the last writer goes, not under a living one.
 void KelvoXmlDictWriterTest::writersShareTheLibrary() {
-    KelvoTestDir dir;
-    QVERIFY(dir.isValid());
-    useLanguages();
-    dir.write(PrivatePath, EmptyDictionary);
     auto first = std::make_unique<KelvoXmlDictWriter>();
     KelvoXmlDictWriter second;
     first.reset();
@@ -275,7 +247,7 @@ void KelvoXmlDictWriterTest::writersShareTheLibrary() {
     QVERIFY(second.save());
     KelvoXmlDictWriter third;
     QVERIFY(third.isLoaded());
-    QVERIFY(dir.read(PrivatePath).contains("<en_P>é</en_P>"));
+    QVERIFY(m_dir->read(PrivatePath).contains("<en_P>é</en_P>"));
 }
 
 QTEST_GUILESS_MAIN(KelvoXmlDictWriterTest)
