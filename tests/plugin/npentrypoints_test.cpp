@@ -32,6 +32,7 @@ protected:
         browser.size = sizeof(browser);
         browser.version = (NP_VERSION_MAJOR << 8) | NP_VERSION_MINOR;
         plugin.size = sizeof(plugin);
+        stream.url = "pic.png";
     }
 
     void TearDown() override {
@@ -51,6 +52,11 @@ protected:
         return text ? text : "";
     }
 
+    // NPP_New for `npp`, without parameters: nothing is requested from the browser.
+    NPError newInstance(uint16_t mode) {
+        return plugin.newp(type, &npp, mode, 0, nullptr, nullptr, nullptr);
+    }
+
     NP_GetEntryPointsFunc getEntryPoints = nullptr;
     NP_InitializeFunc initialize = nullptr;
     NP_ShutdownFunc shutdown = nullptr;
@@ -58,6 +64,9 @@ protected:
     NP_GetValueFunc getValue = nullptr;
     NPNetscapeFuncs browser{};
     NPPluginFuncs plugin{};
+    NPP_t npp{};
+    NPStream stream{};
+    char type[sizeof("application/kelvo")] = "application/kelvo";
 
 private:
     void* m_library = nullptr;
@@ -122,13 +131,7 @@ TEST_F(EntryPoints, FillAShorterTableOnlyToItsSize) {
 TEST_F(EntryPoints, MakeAnApplicationForAHostWithoutOne) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
     ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
-    NPP_t npp{};
-    char name[] = "kelvo";
-    char value[] = "";
-    char* argn[] = {name};
-    char* argv[] = {value};
-    char type[] = "application/kelvo";
-    ASSERT_EQ(plugin.newp(type, &npp, NP_EMBED, 1, argn, argv, nullptr), NPERR_NO_ERROR);
+    ASSERT_EQ(newInstance(NP_EMBED), NPERR_NO_ERROR);
     EXPECT_NE(npp.pdata, nullptr);
     EXPECT_NE(qobject_cast<QApplication*>(QCoreApplication::instance()), nullptr);
     // No window from the browser: the plug-in shows a top-level one.
@@ -146,11 +149,7 @@ TEST_F(EntryPoints, MakeAnApplicationForAHostWithoutOne) {
 
 TEST_F(EntryPoints, RefuseStreamsBeforeTheWindow) {
     ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
-    NPP_t npp{};
-    char type[] = "application/kelvo";
-    ASSERT_EQ(plugin.newp(type, &npp, NP_FULL, 0, nullptr, nullptr, nullptr), NPERR_NO_ERROR);
-    NPStream stream{};
-    stream.url = "pic.png";
+    ASSERT_EQ(newInstance(NP_FULL), NPERR_NO_ERROR);
     uint16_t mode = 0;
     EXPECT_EQ(plugin.newstream(&npp, type, &stream, 0, &mode), NPERR_GENERIC_ERROR);
     EXPECT_EQ(stream.pdata, nullptr);
@@ -164,19 +163,13 @@ TEST_F(EntryPoints, RefuseInstancesInAHostWithoutGui) {
     char* argv[] = {program, nullptr};
     QCoreApplication core(argc, argv);
     ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
-    NPP_t npp{};
-    char type[] = "application/kelvo";
-    EXPECT_EQ(plugin.newp(type, &npp, NP_EMBED, 0, nullptr, nullptr, nullptr), NPERR_GENERIC_ERROR);
+    EXPECT_EQ(newInstance(NP_EMBED), NPERR_GENERIC_ERROR);
     EXPECT_EQ(npp.pdata, nullptr);
     EXPECT_EQ(QCoreApplication::instance(), &core);
 }
 
 TEST_F(EntryPoints, CallsWithoutInstanceOrStreamFailSafely) {
     ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
-    NPP_t npp{};
-    NPStream stream{};
-    stream.url = "pic.png";
-    char type[] = "application/kelvo";
     uint16_t mode = 0;
     char buffer[4] = {};
     EXPECT_EQ(plugin.newp(type, nullptr, NP_EMBED, 0, nullptr, nullptr, nullptr),
