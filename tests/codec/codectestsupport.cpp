@@ -4,6 +4,8 @@
 #include "kelvoimglsbsencoder.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 Bytes randomBytes(std::size_t count, uint32_t seed) {
     std::mt19937 rng(seed);
@@ -145,4 +147,12 @@ Bytes decoderFuzzInput(const TestPicture& picture) {
     for (uint32_t p : picture.pixels)
         input.insert(input.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
     return input;
+}
+
+void writeFuzzSeed(const std::string& target, const std::string& name, const Bytes& bytes) {
+    const std::filesystem::path dir = std::filesystem::path(KELVO_FUZZ_SEED_DIR) / target;
+    std::error_code ignored;
+    std::filesystem::create_directories(dir, ignored);
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }

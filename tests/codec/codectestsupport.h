@@ -76,3 +76,5 @@ std::vector<KelvoData> expectedRecords(std::vector<KelvoData> records, uint32_t 
 
 // The picture in the fuzz_decoder input format (see fuzz/fuzz_decoder.cpp).
 Bytes decoderFuzzInput(const TestPicture& picture);
+// Leaves a valid input made by a test as a seed file for fuzz target `target`.
+void writeFuzzSeed(const std::string& target, const std::string& name, const Bytes& bytes);

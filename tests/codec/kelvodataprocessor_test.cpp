@@ -1,5 +1,4 @@
 #include "codectestsupport.h"
-#include "fuzzseeds.h"
 #include "kelvodataprocessor.h"
 
 #include <gtest/gtest.h>

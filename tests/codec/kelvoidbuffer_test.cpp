@@ -1,5 +1,5 @@
 #include "codectestsupport.h"
-#include "fuzzseeds.h"
+#include "kelvodatapixels.h"
 #include "kelvopixelbits.h"
 #include "kelvostartpoint.h"
 
@@ -52,6 +52,8 @@ TEST(IdBuffer, RectangleStartsJustInsideItsTopLeftCorner) {
     EXPECT_EQ(found.idImage().palette[2], kelvoRgb(255, 0, 0));
     EXPECT_EQ(found.idImage().palette[3], kelvoRgb(0, 0, 0));
     EXPECT_EQ(found.idImage().indices, ids.indices);
+    // Corners, the start point and its neighbours carry no data.
+    EXPECT_EQ(KelvoDataPixels(found).counts().at(0), 10u * 8u - 4u - 5u);
 }
 
 TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
@@ -77,40 +79,32 @@ TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
     writeFuzzSeed("fuzz_decoder", "two_parts", decoderFuzzInput(picture));
 }
 
-TEST(IdBuffer, OutlinePixelsAwayFromAnInteriorAreDropped) {
+TEST(IdBuffer, MaskFaultsAreMended) {
     TestMask mask(20, 12);
-    mask.rect(2, 2, 8, 8, 0);
-    mask.pixels[5 * 20 + 15] = outlineColour(0);  // alone
-    mask.pixels[10 * 20 + 10] = outlineColour(0); // touches the rectangle's corner diagonally
-    const KelvoIdBuffer placed = placedRegions(mask, {0});
-    TestPicture picture(20, 12, 3);
-    for (uint32_t& p : picture.pixels)
-        p |= 1;
-    ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "x")})}));
-    const KelvoIdBuffer found = regionsFromMarks(picture);
-    for (auto [x, y] : {std::pair{15, 5}, {10, 10}}) {
-        EXPECT_EQ(placed.idImage().at(x, y), 0);
-        EXPECT_EQ(picture.at(x, y) & 1, 0u);
-        EXPECT_EQ(found.idImage().at(x, y), 0);
-    }
-}
-
-TEST(IdBuffer, InteriorLeftOpenByTheMaskIsClosed) {
+    mask.rect(2, 2, 9, 7, 0);
     // A one-pixel gap in the outline: the interior pixel beside it would let a reader's fill
     // run out into the picture.
-    TestMask mask(16, 12);
-    mask.rect(2, 2, 9, 7, 0);
-    mask.pixels[5 * 16 + 10] = interiorColour(0);
+    mask.pixels[5 * 20 + 10] = interiorColour(0);
+    // Outline pixels that touch no interior: one alone, one diagonal to the corner.
+    mask.pixels[9 * 20 + 16] = outlineColour(0);
+    mask.pixels[9 * 20 + 11] = outlineColour(0);
     const KelvoIdBuffer placed = placedRegions(mask, {0});
     EXPECT_EQ(placed.idImage().at(11, 5), 3) << "background beside the gap becomes outline";
     EXPECT_EQ(placed.regions().at(0).outlineCount, 9 * 7 - 7 * 5 - 4 - 1 + 1 - 2);
 
-    TestPicture picture(16, 12, 4);
+    TestPicture picture(20, 12, 3);
+    for (uint32_t& p : picture.pixels)
+        p |= 1;
     ASSERT_TRUE(encode(picture, mask, {regionData({textRecord(0, "closed")})}));
     KelvoIndexedImage ids;
     const auto decoded = decode(picture, &ids);
     EXPECT_EQ(ids.at(14, 5), 0) << "the fill stays inside";
     EXPECT_EQ(decoded.at(0).records, expectedRecords({textRecord(0, "closed")}, 0));
+    for (auto [x, y] : {std::pair{16, 9}, {11, 9}}) {
+        EXPECT_EQ(placed.idImage().at(x, y), 0);
+        EXPECT_EQ(picture.at(x, y) & 1, 0u);
+        EXPECT_EQ(ids.at(x, y), 0);
+    }
 }
 
 TEST(IdBuffer, PictureWithoutStartPointsHasNoRegions) {

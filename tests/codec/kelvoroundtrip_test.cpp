@@ -1,6 +1,5 @@
 // Encode -> decode over many random region layouts and payloads.
 #include "codectestsupport.h"
-#include "fuzzseeds.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 namespace {
 
@@ -45,40 +45,36 @@ TEST(StartPoint, Layout) {
     }
 }
 
-TEST(StartPoint, SpoiledNeighbourhoodsFailTheTest) {
-    const std::pair<const char*, std::function<void(TestPicture&)>> spoils[] = {
-        {"only the first pair",
-         [](TestPicture& p) {
-             p.at(3, 2) ^= 0x100;
-             p.at(2, 3) ^= 0x100;
-         }},
-        {"only the second pair",
-         [](TestPicture& p) {
-             p.at(2, 1) ^= 0x10000;
-             p.at(1, 2) ^= 0x10000;
-         }},
-        {"start unmarked", [](TestPicture& p) { p.at(2, 2) &= ~1u; }},
-        {"up unmarked", [](TestPicture& p) { p.at(2, 1) &= ~1u; }},
-        {"left unmarked", [](TestPicture& p) { p.at(1, 2) &= ~1u; }},
-        // The first signature up and down, the second left and right.
-        {"first pair in a column",
-         [](TestPicture& p) {
-             std::swap(p.at(1, 2), p.at(2, 3));
-             p.at(1, 2) |= 1;
-         }},
-        // Another orientation passes (the first pair up and right, the second left and down),
-        // but only with both pixels of the first pair marked.
-        {"first pair up and right, right unmarked", [](TestPicture& p) {
-             std::swap(p.at(1, 2), p.at(3, 2));
-             p.at(1, 2) |= 1;
-             p.at(3, 2) |= 1;
-             EXPECT_TRUE(kelvoIsStartPoint(p.buffer(), 2, 2));
-             p.at(3, 2) &= ~1u;
-         }}};
-    for (const auto& [name, spoil] : spoils) {
+TEST(StartPoint, NeighbourhoodsThatPassAndFail) {
+    // Turns a pixel's signature into the other one.
+    constexpr uint32_t kOther = 0x1E1806;
+    struct Flip {
+        int x, y;
+        uint32_t bits;
+    };
+    const struct {
+        const char* name;
+        std::vector<Flip> flips;
+        bool passes;
+    } cases[] = {
+        {"as written", {}, true},
+        {"only the first pair", {{3, 2, 0x100}, {2, 3, 0x100}}, false},
+        {"only the second pair", {{2, 1, 0x10000}, {1, 2, 0x10000}}, false},
+        {"start unmarked", {{2, 2, 1}}, false},
+        {"up unmarked", {{2, 1, 1}}, false},
+        {"left unmarked", {{1, 2, 1}}, false},
+        {"first pair up and down", {{1, 2, kOther}, {2, 3, kOther}}, false},
+        {"first pair up and right", {{1, 2, kOther}, {3, 2, kOther}}, true},
+        {"first pair up and right, right unmarked", {{1, 2, kOther}, {3, 2, kOther | 1}}, false},
+    };
+    for (const auto& c : cases) {
+        // All four neighbours marked, so that only the flips decide.
         TestPicture picture = pictureWithStartPoint(12, 4, 3);
-        spoil(picture);
-        EXPECT_FALSE(kelvoIsStartPoint(picture.buffer(), 2, 2)) << name;
+        picture.at(3, 2) |= 1;
+        picture.at(2, 3) |= 1;
+        for (const Flip& flip : c.flips)
+            picture.at(flip.x, flip.y) ^= flip.bits;
+        EXPECT_EQ(kelvoIsStartPoint(picture.buffer(), 2, 2), c.passes) << c.name;
     }
 }
 
