@@ -59,7 +59,7 @@ TEST(EraseMarks, AllMarksGo) {
     EXPECT_EQ(picture.at(3, 4), channelAverage({ll, lr}));
 }
 
-TEST(EraseMarks, OneRegionGoesWithAllItsParts) {
+TEST(EraseMarks, OneRegionGoesWithAllItsPartsOrNothingDoes) {
     CodedPicture coded;
     KelvoPixelBuffer buffer = coded.picture.buffer();
     const std::vector<uint32_t> original = coded.picture.pixels;

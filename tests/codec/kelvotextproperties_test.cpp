@@ -5,39 +5,37 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// Weight, italic flag and alignment read from a style byte.
+std::tuple<int32_t, bool, int32_t> styleOf(uint8_t style) {
+    const KelvoFontStyle read = kelvoFontStyle(style);
+    return {read.weight, read.italic, read.alignment};
+}
+
 TEST(KelvoFontCodes, StyleBytes) {
-    const struct {
-        int32_t weight;
-        bool italic;
-        int32_t alignment;
-        uint8_t style;
-        KelvoFontStyle readBack;
-    } cases[] = {{75, true, 3, 0xE3, {75, true, 3}},
-                 {50, false, 2, 0x20, {50, false, 2}},
-                 {50, false, 0, 0x00, {50, false, 2}}, // no alignment: centred
-                 {25, false, 1, 0x41, {25, false, 1}},
-                 {63, true, 1, 0xC2, {63, true, 1}},
-                 {87, false, 3, 0x64, {87, false, 3}},
-                 {60, false, 9, 0x00, {50, false, 2}}}; // unknown weight, alignment
-    for (const auto& c : cases) {
-        KelvoFont font;
-        font.weight = c.weight;
-        font.italic = c.italic;
-        EXPECT_EQ(kelvoStyleByte(font, c.alignment), c.style) << c.weight;
-        const KelvoFontStyle read = kelvoFontStyle(c.style);
-        EXPECT_EQ(read.weight, c.readBack.weight) << int(c.style);
-        EXPECT_EQ(read.italic, c.readBack.italic) << int(c.style);
-        EXPECT_EQ(read.alignment, c.readBack.alignment) << int(c.style);
-    }
-    // Weight codes no writer produces.
-    EXPECT_EQ(kelvoFontStyle(0x05).weight, 87);
-    EXPECT_EQ(kelvoFontStyle(0x07).weight, 87);
-    EXPECT_EQ(kelvoFontStyle(0x80).weight, 50);
+    // Every weight and alignment the style byte knows comes back, italic or not.
+    for (int32_t weight : {25, 50, 63, 75, 87})
+        for (bool italic : {false, true})
+            for (int32_t alignment : {1, 2, 3})
+                EXPECT_EQ(styleOf(kelvoStyleByte({"Arial", 10, weight, italic}, alignment)),
+                          std::tuple(weight, italic, alignment))
+                    << weight << " " << italic << " " << alignment;
+    EXPECT_EQ(kelvoStyleByte({"Arial", 10, 75, true}, 3), 0xE3);
+    EXPECT_EQ(kelvoStyleByte({"Arial", 10, 50, false}, 2), 0x20);
+    EXPECT_EQ(kelvoStyleByte({"Arial", 10, 25, false}, 1), 0x41);
+    EXPECT_EQ(kelvoStyleByte({"Arial", 10, 63, true}, 1), 0xC2);
+    EXPECT_EQ(kelvoStyleByte({"Arial", 10, 87, false}, 3), 0x64);
+    EXPECT_EQ(kelvoStyleByte({"Arial", 10, 60, false}, 9), 0x00); // unknown weight, alignment
+    // Bytes no writer produces: no alignment bits read as centred, weight codes 5..7 as black.
+    EXPECT_EQ(styleOf(0x00), std::tuple(50, false, 2));
+    EXPECT_EQ(styleOf(0x80), std::tuple(50, true, 2));
+    EXPECT_EQ(styleOf(0x05), std::tuple(87, false, 2));
+    EXPECT_EQ(styleOf(0x47), std::tuple(87, false, 1));
 }
 
 TEST(KelvoFontCodes, FamiliesAndSizes) {

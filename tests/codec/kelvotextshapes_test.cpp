@@ -109,8 +109,7 @@ KelvoComicEllipseObj randomObject(std::mt19937& rng, uint8_t kind) {
     if (kind == KindSpeechBubble)
         for (int32_t* v : {&obj.peakX, &obj.peakY, &obj.angle1, &obj.angle2})
             *v = int32_t(rng());
-    if (kind == KindThinkBubble)
-        obj.circles.resize(rng() % 6);
+    obj.circles.resize(kind == KindThinkBubble ? rng() % 6 : 0);
     for (KelvoThinkBubbleCircle& c : obj.circles)
         c = {int32_t(rng()), int32_t(rng()), int32_t(rng()), int32_t(rng())};
     return obj;
