@@ -1,8 +1,10 @@
 // The viewer's hover logic, driven by pointer events through the window system, over regions
 // built from records: balloons follow the pointer and swap, pinned balloons stay, images show
-// masked to their region, bubbles come and go, outlines toggle, translations refresh.
+// masked to their region, bubbles come and go, outlines toggle, translations refresh. Last, a
+// picture coded by the generator, opened and decoded as a host does.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "kelvodecodehandler.h"
+#include "kelvogenerator.h"
 #include "kelvotextwidget.h"
 #include "kelvotwanchorbutton.h"
 #include "kelvoviewershapedtext.h"
@@ -23,33 +25,28 @@ const QRect ImageAndText(220, 100, 60, 60);
 const QRect Shapes(300, 100, 60, 60);
 const QRect Dict(20, 200, 80, 60);
 const QRect TopRight(330, 2, 68, 40);
-const QPoint BubbleAt(300, 80); // reaching into its region
+const QRect NoObjects(120, 200, 80, 60); // in the id image, not in the map
+const QPoint BubbleAt(300, 80);          // reaching into its region
 const QSize BubbleSize(70, 40);
 const QRgb SnippetColour = qRgb(10, 200, 30);
+const QRgb Red = qRgb(250, 20, 20);
+const QRgb Blue = qRgb(20, 20, 250);
+const QPoint CodedBubbleAt(310, 170);
 
-QPoint centreOf(const QRect& r) {
-    return r.center();
-}
-
-// A host: shows a picture and the objects of the given records over an id image.
+// A host: shows the picture and the objects of the records over an id image of the regions.
 class TestViewer : public KelvoViewerWidget {
 public:
-    TestViewer() { resize(PictureSize); }
-
-    DecodeStatistics showRegions(const std::map<uint32_t, KelvoDataObjs>& data,
-                                 const std::vector<Region>& regions) {
+    TestViewer(const std::map<uint32_t, KelvoDataObjs>& data, const std::vector<Region>& regions) {
+        resize(PictureSize);
         setImage(ViewerTestData::picture(PictureSize));
-        clearDecodedData();
         m_idImage = ViewerTestData::idImage(PictureSize, regions);
         m_outlineImage = m_picture.copy();
         for (const Region& region : regions) {
             QPainter(&m_outlineImage).fillRect(region.rect, Qt::red);
         }
-        const DecodeStatistics stats = buildRegionViewerObjects(data, m_idImage, m_regions, this);
+        buildRegionViewerObjects(data, m_idImage, m_regions, this);
         setMouseTracking(true);
-        return stats;
     }
-    const RegionViewerObjects& objects(uint32_t key) const { return m_regions.at(key); }
 
     QList<QPair<Qt::MouseButton, QPoint>> presses;
 
@@ -64,20 +61,50 @@ std::map<uint32_t, KelvoDataObjs> sampleData() {
     data[1].records = {textRecord(QStringLiteral("Alpha"))};
     data[2].records = {textRecord(QStringLiteral("Beta"))};
     KelvoDataObjs& both = data[3];
-    both.records = {textRecord(QStringLiteral("hidden by the image")),
-                    imageRecord(std::vector<uint8_t>(size_t(fillPixelCount(ImageAndText)), 0))};
+    both.records = {
+        textRecord(QStringLiteral("hidden by the image")),
+        record(TypeImage, std::vector<uint8_t>(size_t(fillPixelCount(ImageAndText)), 0))};
     both.colours = {SnippetColour & 0xFFFFFF};
     KelvoComicEllipseObj bubble =
         simpleShape(KindSimpleRect, BubbleAt, BubbleSize, QStringLiteral("Bubble"));
     bubble.backgroundFilled = false; // the picture, or its outlines, show through
     data[4].records = {shapedRecord({bubble})};
-    data[5].records = {dictRecord(QStringLiteral("<_ID 7><house>Haus"))};
+    data[5].records = {textRecord(QStringLiteral("<_ID 7><house>Haus"), TypeDictEntry)};
     data[6].records = {textRecord(QStringLiteral("Top right corner"))};
     return data;
 }
 
-const std::vector<Region> SampleRegions = {{1, TextA},  {2, TextB}, {3, ImageAndText},
-                                           {4, Shapes}, {5, Dict},  {6, TopRight}};
+const std::vector<Region> SampleRegions = {{1, TextA},    {2, TextB}, {3, ImageAndText},
+                                           {4, Shapes},   {5, Dict},  {6, TopRight},
+                                           {9, NoObjects}};
+
+// The text in TextA, a two-coloured snippet in TextB, a speech bubble below Shapes and a
+// dictionary entry in Dict, coded into the picture.
+QImage generatedPicture() {
+    QImage snippet(TextB.size(), QImage::Format_RGB32);
+    snippet.fill(Red);
+    QPainter(&snippet).fillRect(0, 0, TextB.width() / 2, TextB.height(), Blue);
+    KelvoRegionMap regions;
+    regions[1].polygons = {QPolygon(TextA)};
+    regions[1].texts = {QStringLiteral("Hello there")};
+    regions[2].polygons = {QPolygon(TextB)};
+    regions[2].images = {{snippet, QPolygon(QRect(QPoint(), TextB.size()))}};
+    regions[3].polygons = {QPolygon(Shapes)};
+    regions[3].shapedTexts = {
+        shapeBlock(speechBubble(CodedBubbleAt, {0, 0, 80, 40}, {10, 60}, 250, 200))};
+    regions[4].polygons = {QPolygon(Dict)};
+    regions[4].dictEntry = KelvoDictEntryRef{7, QStringLiteral("house"), QStringLiteral("Haus")};
+    QImage coded;
+    KelvoGeneratorError error;
+    if (!KelvoGenerator::generate(picture(PictureSize), coded, regions, true, 0, {}, &error)) {
+        qWarning() << error.message();
+    }
+    return coded;
+}
+
+void onStatus(void* context, const QString& message, int durationMs) {
+    *static_cast<QString*>(context) = QStringLiteral("%1 (%2)").arg(message).arg(durationMs);
+}
 
 } // namespace
 
@@ -85,44 +112,36 @@ class KelvoViewerWidgetTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
-    void balloonFollowsThePointerAndSwaps();
-    void balloonGoesWhenThePointerLeaves_data();
-    void balloonGoesWhenThePointerLeaves();
+    void cleanup() { m_viewer.reset(); }
+    void balloonFollowsThePointer();
     void pinnedBalloonStays();
     void imageShowsInsteadOfText();
     void bubblesShowAndHide();
-    void outlinesToggleImageAndBubbles();
     void translationRefreshesDictionaryBalloons();
-    void balloonFlipsNearEdges();
     void otherButtonsReachTheViewer();
     void offsetPicture();
-    void regionWithoutObjectsOrOutsidePalette();
+    void regionWithoutObjectsChangesNothing();
+    void codedPicture();
 
 private:
-    Dictionary* m_dictionary = nullptr;
-    TestViewer* m_viewer = nullptr;
+    const Dictionary m_dictionary;
+    std::unique_ptr<TestViewer> m_viewer;
 
-    void move(QPoint p) { QTest::mouseMove(m_viewer, p); }
-    KelvoTextWidget* balloon(uint32_t key) const { return m_viewer->objects(key).textWidget; }
+    void move(QPoint p) { QTest::mouseMove(m_viewer.get(), p); }
+    KelvoTextWidget* balloon(uint32_t key) const { return m_viewer->regions().at(key).textWidget; }
 };
 
 void KelvoViewerWidgetTest::init() {
-    m_dictionary = new Dictionary;
-    m_viewer = new TestViewer;
-    m_viewer->showRegions(sampleData(), SampleRegions);
+    m_viewer = std::make_unique<TestViewer>(sampleData(), SampleRegions);
     m_viewer->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_viewer));
+    QVERIFY(QTest::qWaitForWindowExposed(m_viewer.get()));
     move(QPoint(5, 5));
 }
 
-void KelvoViewerWidgetTest::cleanup() {
-    delete m_viewer;
-    delete m_dictionary;
-}
-
-void KelvoViewerWidgetTest::balloonFollowsThePointerAndSwaps() {
-    const QPoint a = centreOf(TextA);
+// The balloon of the region under the pointer follows it, swaps with the next region's, flips
+// near the viewer's edges and goes when the pointer leaves its region or the viewer.
+void KelvoViewerWidgetTest::balloonFollowsThePointer() {
+    const QPoint a = TextA.center();
     move(a);
     KelvoTextWidget* alpha = balloon(1);
     QVERIFY(alpha->isVisible());
@@ -130,70 +149,61 @@ void KelvoViewerWidgetTest::balloonFollowsThePointerAndSwaps() {
     QCOMPARE(alpha->pos() + alpha->anchorPoint(), a);
     QCOMPARE(m_viewer->activeTextWidget(), alpha);
     QCOMPARE(QWidget::mouseGrabber(), alpha->anchorButton());
-
     // Moves arrive at the grabbing button, which passes them on.
     move(a + QPoint(10, 5));
     QCOMPARE(alpha->pos() + alpha->anchorPoint(), a + QPoint(10, 5));
 
-    const QPoint b = centreOf(TextB);
+    QPoint b = TextB.center();
     move(b);
     QVERIFY(!alpha->isVisible());
     QVERIFY(balloon(2)->isVisible());
     QCOMPARE(balloon(2)->pos() + balloon(2)->anchorPoint(), b);
     QCOMPARE(m_viewer->textRegion(), 2);
     QCOMPARE(QWidget::mouseGrabber(), balloon(2)->anchorButton());
-}
 
-void KelvoViewerWidgetTest::balloonGoesWhenThePointerLeaves_data() {
-    QTest::addColumn<QPoint>("away");
-    QTest::newRow("to the background") << QPoint(110, 20);
-    QTest::newRow("out of the viewer") << QPoint(-30, 150);
-}
+    for (const QPoint& away : {QPoint(110, 20), QPoint(-30, 150)}) {
+        move(away);
+        QVERIFY(!balloon(2)->isVisible());
+        QVERIFY(QWidget::mouseGrabber() == nullptr);
+        b += QPoint(1, 1); // back over the region
+        move(b);
+        QVERIFY(balloon(2)->isVisible());
+    }
 
-void KelvoViewerWidgetTest::balloonGoesWhenThePointerLeaves() {
-    QFETCH(QPoint, away);
-    move(centreOf(TextA));
-    QVERIFY(balloon(1)->isVisible());
-    move(away);
-    QVERIFY(!balloon(1)->isVisible());
-    QVERIFY(QWidget::mouseGrabber() == nullptr);
-
-    // Back over the region, the balloon comes back.
-    move(centreOf(TextA) + QPoint(1, 1));
-    QVERIFY(balloon(1)->isVisible());
+    const QPoint corner(TopRight.right() - 10, TopRight.top() + 10);
+    move(corner);
+    KelvoTextWidget* top = balloon(6);
+    QVERIFY(top->isVisible() && !top->placedRight() && !top->placedAbove());
+    QCOMPARE(top->pos() + top->anchorPoint(), corner);
 }
 
 void KelvoViewerWidgetTest::pinnedBalloonStays() {
-    const QPoint a = centreOf(TextA);
+    const QPoint a = TextA.center();
     move(a);
     KelvoTextWidget* alpha = balloon(1);
-    QTest::mouseClick(m_viewer, Qt::LeftButton, {}, a);
+    QTest::mouseClick(m_viewer.get(), Qt::LeftButton, {}, a);
     QVERIFY(alpha->isAnchored());
     QVERIFY(QWidget::mouseGrabber() == nullptr);
     const QPoint pinnedAt = alpha->pos();
-
-    for (const QPoint& p : {QPoint(110, 20), centreOf(TextB), QPoint(380, 290)}) {
+    for (const QPoint& p : {QPoint(110, 20), QPoint(380, 290), TextB.center()}) {
         move(p);
         QVERIFY(alpha->isVisible());
         QCOMPARE(alpha->pos(), pinnedAt);
     }
-    QVERIFY(balloon(2)->isHidden());
-    move(centreOf(TextB) + QPoint(2, 0));
     QVERIFY(balloon(2)->isVisible());
-    QVERIFY(alpha->isVisible());
 
     // Unpinned, it goes with the next move away from its region.
     alpha->anchorButton()->setChecked(false);
-    move(centreOf(TextA));
+    move(a);
     move(QPoint(110, 20));
     QVERIFY(!alpha->isVisible());
 }
 
 // The image of a region is drawn masked to the region's fill pixels; its text is not shown.
 void KelvoViewerWidgetTest::imageShowsInsteadOfText() {
-    move(centreOf(TextA));
+    move(TextA.center());
     QVERIFY(balloon(1)->isVisible());
-    move(centreOf(ImageAndText));
+    move(ImageAndText.center());
     QCOMPARE(m_viewer->imageRegion(), 3);
     QVERIFY(!balloon(1)->isVisible());
     QVERIFY(!balloon(3)->isVisible());
@@ -211,17 +221,16 @@ void KelvoViewerWidgetTest::imageShowsInsteadOfText() {
     move(QPoint(110, 20));
     QCOMPARE(m_viewer->imageRegion(), -1);
     QCOMPARE(m_viewer->grab(ImageAndText).toImage().pixel(29, 29),
-             plain.pixel(centreOf(ImageAndText)));
+             plain.pixel(ImageAndText.center()));
 }
 
-// Bubbles show at their position while the pointer is over their region, and go with the
-// first move onto the background.
+// Bubbles show at their position while the pointer is over their region, over the picture or,
+// with outlines shown, over the outline image; they go with the first move onto the background.
 void KelvoViewerWidgetTest::bubblesShowAndHide() {
-    const auto& bubbles = m_viewer->objects(4).shapedTexts;
-    QCOMPARE(bubbles.size(), size_t(1));
-    KelvoViewerShapedText* bubble = bubbles.front();
+    QCOMPARE(m_viewer->regions().at(4).shapedTexts.size(), size_t(1));
+    KelvoViewerShapedText* bubble = m_viewer->regions().at(4).shapedTexts.front();
     QVERIFY(bubble->isHidden());
-    move(centreOf(Shapes));
+    move(Shapes.center());
     QVERIFY(bubble->isVisible());
     QCOMPARE(bubble->geometry(), QRect(BubbleAt, BubbleSize));
     QCOMPARE(m_viewer->shapesRegion(), 4);
@@ -232,79 +241,52 @@ void KelvoViewerWidgetTest::bubblesShowAndHide() {
     QVERIFY(bubble->isVisible());
     QTest::mouseMove(bubble, QPoint(20, 10));
     QVERIFY(bubble->isHidden());
-    move(centreOf(Shapes));
+    move(Shapes.center());
     QVERIFY(bubble->isVisible());
+
+    auto rgb = [](const QPixmap& pixmap) {
+        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QVERIFY(rgb(bubble->outlineBackground()) != rgb(bubble->plainBackground()));
+    for (bool outlines : {true, false}) {
+        m_viewer->setOutlinesShown(outlines);
+        QCOMPARE(m_viewer->displayedImage(),
+                 outlines ? &m_viewer->outlineImage() : &m_viewer->pictureImage());
+        QCOMPARE(m_viewer->grab(QRect(TextA.topLeft(), QSize(1, 1))).toImage().pixel(0, 0),
+                 outlines ? qRgb(255, 0, 0) : picture(PictureSize).pixel(TextA.topLeft()));
+        QCOMPARE(bubble->showsOutlineBackground(), outlines);
+        QCOMPARE(rgb(bubble->grab()),
+                 rgb(outlines ? bubble->outlineBackground() : bubble->plainBackground()));
+    }
 
     move(QPoint(380, 290));
     QVERIFY(bubble->isHidden());
     QCOMPARE(m_viewer->shapesRegion(), -1);
 }
 
-void KelvoViewerWidgetTest::outlinesToggleImageAndBubbles() {
-    move(centreOf(Shapes));
-    KelvoViewerShapedText* bubble = m_viewer->objects(4).shapedTexts.front();
-    QCOMPARE(m_viewer->displayedImage(), &m_viewer->pictureImage());
-    QVERIFY(!bubble->showsOutlineBackground());
-
-    m_viewer->setOutlinesShown(true);
-    QCOMPARE(m_viewer->displayedImage(), &m_viewer->outlineImage());
-    QVERIFY(bubble->showsOutlineBackground());
-    QCOMPARE(m_viewer->grab(QRect(TextA.topLeft(), QSize(1, 1))).toImage().pixel(0, 0),
-             qRgb(255, 0, 0));
-    auto rgb = [](const QPixmap& pixmap) {
-        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    };
-    QCOMPARE(rgb(bubble->grab()), rgb(bubble->outlineBackground()));
-    QVERIFY(rgb(bubble->outlineBackground()) != rgb(bubble->plainBackground()));
-
-    m_viewer->setOutlinesShown(false);
-    QCOMPARE(m_viewer->displayedImage(), &m_viewer->pictureImage());
-    QCOMPARE(rgb(bubble->grab()), rgb(bubble->plainBackground()));
-}
-
+// New settings reach every dictionary balloon, also a pinned one, which stays.
 void KelvoViewerWidgetTest::translationRefreshesDictionaryBalloons() {
     KelvoTextWidget* dict = balloon(5);
-    QVERIFY(dict->isDictionaryWidget());
-    const QChar bullet(0x2022);
-    QCOMPARE(dict->text(), QString(bullet) + " Haus\n" + bullet + " house");
-
-    move(centreOf(Dict));
-    QTest::mouseClick(m_viewer, Qt::LeftButton, {}, centreOf(Dict));
+    move(Dict.center());
+    QTest::mouseClick(m_viewer.get(), Qt::LeftButton, {}, Dict.center());
     QVERIFY(dict->isAnchored());
-    const QRect button = dict->anchorButton()->geometry().translated(dict->pos());
-
     m_viewer->setTranslation({3, 1, true, true});
-    QCOMPARE(dict->text(), QString(bullet) + " Haus\n" + bullet + " maison\n\n(Haus)");
+    const QString bullet(QChar(0x2022));
+    QCOMPARE(dict->text(), bullet + " Haus\n" + bullet + " maison\n\n(Haus)");
     QCOMPARE(m_viewer->translation(), KelvoTranslationSettings({3, 1, true, true}));
     QVERIFY(dict->isVisible());
-    QCOMPARE(dict->anchorButton()->geometry().translated(dict->pos()), button);
-
-    m_viewer->setTranslation({3, 0, true, false});
-    QCOMPARE(dict->text(), QString(bullet) + " Haus\n" + bullet + " house {home, building}");
-    QCOMPARE(dict->anchorButton()->geometry().translated(dict->pos()), button);
     QCOMPARE(balloon(1)->text(), QStringLiteral("Alpha"));
-}
-
-void KelvoViewerWidgetTest::balloonFlipsNearEdges() {
-    const QPoint corner(TopRight.right() - 10, TopRight.top() + 10);
-    move(corner);
-    KelvoTextWidget* top = balloon(6);
-    QVERIFY(top->isVisible());
-    QVERIFY(!top->placedRight());
-    QVERIFY(!top->placedAbove());
-    QCOMPARE(top->pos() + top->anchorPoint(), corner);
-    QVERIFY(m_viewer->rect().contains(top->geometry()));
 }
 
 // A right click on a balloon's button or on a bubble reaches the viewer (a host's context
 // menu) at the pointer's place.
 void KelvoViewerWidgetTest::otherButtonsReachTheViewer() {
-    const QPoint a = centreOf(TextA);
+    const QPoint a = TextA.center();
     move(a);
-    QTest::mouseClick(m_viewer, Qt::RightButton, {}, a);
+    QTest::mouseClick(m_viewer.get(), Qt::RightButton, {}, a);
     QVERIFY(!balloon(1)->isAnchored());
-    move(centreOf(Shapes));
-    KelvoViewerShapedText* bubble = m_viewer->objects(4).shapedTexts.front();
+    move(Shapes.center());
+    KelvoViewerShapedText* bubble = m_viewer->regions().at(4).shapedTexts.front();
     QTest::mouseClick(bubble, Qt::RightButton, {}, QPoint(20, 30));
     const QList<QPair<Qt::MouseButton, QPoint>> expected = {
         {Qt::RightButton, a}, {Qt::RightButton, BubbleAt + QPoint(20, 30)}};
@@ -315,26 +297,58 @@ void KelvoViewerWidgetTest::otherButtonsReachTheViewer() {
 void KelvoViewerWidgetTest::offsetPicture() {
     m_viewer->resize(PictureSize + QSize(100, 60));
     QTRY_COMPARE(m_viewer->offset(), QPoint(50, 30));
-    move(centreOf(TextB) + QPoint(50, 30));
+    move(TextB.center() + QPoint(50, 30));
     QVERIFY(balloon(2)->isVisible());
-    QCOMPARE(balloon(2)->pos() + balloon(2)->anchorPoint(), centreOf(TextB) + QPoint(50, 30));
-    move(centreOf(Shapes) + QPoint(50, 30));
-    QCOMPARE(m_viewer->objects(4).shapedTexts.front()->pos(), BubbleAt + QPoint(50, 30));
+    QCOMPARE(balloon(2)->pos() + balloon(2)->anchorPoint(), TextB.center() + QPoint(50, 30));
+    move(Shapes.center() + QPoint(50, 30));
+    QCOMPARE(m_viewer->regions().at(4).shapedTexts.front()->pos(), BubbleAt + QPoint(50, 30));
 }
 
-void KelvoViewerWidgetTest::regionWithoutObjectsOrOutsidePalette() {
-    // Key 9 has pixels but no map entry: nothing changes.
-    TestViewer viewer;
-    std::map<uint32_t, KelvoDataObjs> data;
-    data[1].records = {textRecord(QStringLiteral("one"))};
-    viewer.showRegions(data, {{1, TextA}, {9, TextB}});
+void KelvoViewerWidgetTest::regionWithoutObjectsChangesNothing() {
+    move(TextA.center());
+    move(NoObjects.center());
+    QCOMPARE(m_viewer->textRegion(), 1);
+    QVERIFY(balloon(1)->isVisible());
+}
+
+void KelvoViewerWidgetTest::codedPicture() {
+    const QImage coded = generatedPicture();
+    QVERIFY(!coded.isNull());
+    KelvoViewerWidget viewer;
+    QCOMPARE(viewer.widgetKey(), QStringLiteral("KELVO_VIEWER_WIDGET"));
+    QString status;
+    viewer.setStatusCallback(onStatus, &status);
+    QVERIFY(viewer.setImage(coded));
+    QVERIFY(viewer.hasCodedData());
+    QCOMPARE(status, QStringLiteral("The image has coded data. (10000)"));
+    QCOMPARE(viewer.decodePicture(), DecodeStatistics({4, 1, 1, 1, 1}));
+
+    // Outlines are dotted over the picture; away from them the outline image is the picture.
+    const QImage& outline = viewer.outlineImage();
+    QCOMPARE(outline.size(), PictureSize);
+    QCOMPARE(outline.pixel(380, 290), coded.pixel(380, 290));
+    QCOMPARE(outline.pixel(TextA.center()), coded.pixel(TextA.center()));
+    int dotted = 0;
+    for (int x = TextA.left(); x <= TextA.right(); ++x) {
+        dotted += outline.pixel(x, TextA.top()) != coded.pixel(x, TextA.top()) ? 1 : 0;
+    }
+    QVERIFY(dotted > TextA.width() / 2);
+
+    const RegionViewerMap& regions = viewer.regions();
+    QCOMPARE(regions.at(0).textWidget->text(), QStringLiteral("Hello there"));
+    QCOMPARE(regions.at(2).shapedTexts.at(0)->position(), CodedBubbleAt);
+    QVERIFY(regions.at(3).textWidget->text().contains(QStringLiteral("Haus")));
+
+    // Over its region the snippet shows with its halves where they were, the picture around it.
+    viewer.resize(PictureSize);
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QTest::mouseMove(&viewer, centreOf(TextA));
-    QVERIFY(viewer.objects(1).textWidget->isVisible());
-    QTest::mouseMove(&viewer, centreOf(TextB));
-    QCOMPARE(viewer.textRegion(), 1);
-    QVERIFY(viewer.objects(1).textWidget->isVisible());
+    QTest::mouseMove(&viewer, TextB.center());
+    QCOMPARE(viewer.imageRegion(), 1);
+    const QImage shown = viewer.grab(TextB.adjusted(-1, -1, 1, 1)).toImage();
+    QCOMPARE(shown.pixel(0, 0), coded.pixel(TextB.topLeft() - QPoint(1, 1)));
+    QCOMPARE(shown.pixel(12, 30), Blue);
+    QCOMPARE(shown.pixel(shown.width() - 13, 30), Red);
 }
 
 QTEST_MAIN(KelvoViewerWidgetTest)

@@ -4,6 +4,7 @@
 #include "kelvoconfig.h"
 #include "kelvodictionarycache.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 
@@ -21,11 +22,12 @@ QImage idImage(QSize size, const std::vector<Region>& regions) {
     image.fill(0);
     uint fill = 2;
     for (const Region& region : regions) {
-        for (int y = region.rect.top(); y <= region.rect.bottom(); ++y) {
-            for (int x = region.rect.left(); x <= region.rect.right(); ++x) {
-                const bool edge = x == region.rect.left() || x == region.rect.right() ||
-                                  y == region.rect.top() || y == region.rect.bottom();
-                image.setPixel(x, y, edge ? fill + 1 : fill);
+        const QRect& r = region.rect;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            uchar* line = image.scanLine(y) + r.left();
+            std::fill(line, line + r.width(), uchar(fill + 1));
+            if (y != r.top() && y != r.bottom()) {
+                std::fill(line + 1, line + r.width() - 1, uchar(fill));
             }
         }
         fill += 2;
@@ -43,37 +45,32 @@ QImage picture(QSize size) {
     return image;
 }
 
-KelvoData rawRecord(uint32_t type, const std::vector<uint8_t>& payload) {
+KelvoData record(uint32_t type, const std::vector<uint8_t>& payload) {
     KelvoData record;
     record.type = type;
     record.payload = payload;
     return record;
 }
 
-KelvoData textRecord(const QString& text) {
+KelvoData textRecord(const QString& text, uint32_t type) {
     const QByteArray bytes = text.toLatin1();
-    return rawRecord(TypeText, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    return record(type, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
-KelvoData dictRecord(const QString& reference) {
-    KelvoData record = textRecord(reference);
-    record.type = TypeDictEntry;
-    return record;
-}
-
-KelvoData imageRecord(const std::vector<uint8_t>& indices) {
-    return rawRecord(TypeImage, indices);
+std::vector<uint8_t> shapeBlock(const KelvoComicEllipseObj& object) {
+    KelvoComicEllipseShape shape;
+    shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
+    shape.serialize();
+    return shape.bytes;
 }
 
 KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects) {
-    KelvoData record = rawRecord(TypeShapedText, {});
+    KelvoData shaped = record(TypeShapedText, {});
     for (const KelvoComicEllipseObj& object : objects) {
-        KelvoComicEllipseShape shape;
-        shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
-        shape.serialize();
-        record.payload.insert(record.payload.end(), shape.bytes.begin(), shape.bytes.end());
+        const std::vector<uint8_t> block = shapeBlock(object);
+        shaped.payload.insert(shaped.payload.end(), block.begin(), block.end());
     }
-    return record;
+    return shaped;
 }
 
 KelvoComicEllipseObj simpleShape(uint8_t kind, QPoint at, QSize body, const QString& text) {
@@ -121,35 +118,25 @@ KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
 
 void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& records,
                             const std::vector<uint32_t>& colours) {
-    QByteArray seed;
-    const size_t count = std::min<size_t>(colours.size(), 255);
-    seed.append(char(count));
-    for (size_t i = 0; i < count; ++i) {
-        seed.append(char(colours[i] >> 16)).append(char(colours[i] >> 8)).append(char(colours[i]));
-    }
-    auto appendLength = [&seed](uint32_t length) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            seed.append(char(length >> shift));
-        }
-    };
-    for (const KelvoData& record : records) {
-        appendLength(uint32_t(record.payload.size()));
-        seed.append(char((record.subIndex & 0xF) << 4 | (record.type & 0xF)));
-        seed.append(reinterpret_cast<const char*>(record.payload.data()),
-                    qsizetype(record.payload.size()));
-    }
-    appendLength(1);
-    seed.append('\0');
     const QString folder = QStringLiteral(KELVO_FUZZ_SEED_DIR "/fuzz_regionobjects");
     QDir().mkpath(folder);
     QFile file(folder + QLatin1Char('/') + name);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(seed);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return;
     }
-}
-
-int fillPixelCount(const QRect& rect) {
-    return (rect.width() - 2) * (rect.height() - 2);
+    QDataStream out(&file); // big-endian
+    const size_t count = std::min<size_t>(colours.size(), 255);
+    out << quint8(count);
+    for (size_t i = 0; i < count; ++i) {
+        out << quint8(colours[i] >> 16) << quint8(colours[i] >> 8) << quint8(colours[i]);
+    }
+    for (const KelvoData& record : records) {
+        out << quint32(record.payload.size())
+            << quint8((record.subIndex & 0xF) << 4 | (record.type & 0xF));
+        out.writeRawData(reinterpret_cast<const char*>(record.payload.data()),
+                         int(record.payload.size()));
+    }
+    out << quint32(1) << quint8(0);
 }
 
 Dictionary::Dictionary() {

@@ -10,13 +10,11 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <map>
 #include <vector>
 
 namespace ViewerTestData {
 
-// A region of an id image: its key, its outline rectangle (outline on the edge pixels, fill
-// inside).
+// A region of an id image: its key and its rectangle, outline on the edge pixels, fill inside.
 struct Region {
     uint32_t key;
     QRect rect;
@@ -25,15 +23,18 @@ struct Region {
 // An 8-bit id image as the decoder makes it: entry 0 white, entry 1 (0, 255, 210), then per
 // region the fill entry (255, 0, key) and the outline entry (0, 0, key).
 QImage idImage(QSize size, const std::vector<Region>& regions);
+inline int fillPixelCount(const QRect& rect) {
+    return (rect.width() - 2) * (rect.height() - 2);
+}
 
 // A picture with a colour gradient, so that copies of parts of it can be told apart.
 QImage picture(QSize size);
 
-KelvoData textRecord(const QString& text);
-KelvoData dictRecord(const QString& reference);
-KelvoData imageRecord(const std::vector<uint8_t>& indices);
-KelvoData rawRecord(uint32_t type, const std::vector<uint8_t>& payload);
-// A shaped-text record holding one block per object.
+KelvoData record(uint32_t type, const std::vector<uint8_t>& payload);
+// A text or dictionary record holding `text` in Latin-1.
+KelvoData textRecord(const QString& text, uint32_t type = TypeText);
+// The shaped-text block of one object, and a record holding one block per object.
+std::vector<uint8_t> shapeBlock(const KelvoComicEllipseObj& object);
 KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects);
 
 // Shape objects at picture position `at`.
@@ -46,9 +47,6 @@ KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
 // u8 colour count, 3 bytes per colour, then the uninflated record stream.
 void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& records,
                             const std::vector<uint32_t>& colours);
-
-// The fill pixels of `rect` (inside its edge) in raster order, counted.
-int fillPixelCount(const QRect& rect);
 
 // A temporary installation folder (KELVO_DIR) with a dictionary knowing "house" (id 7; en
 // house with secondaries home and building, fr maison, es casa, de Haus) and the language
