@@ -12,6 +12,9 @@ QPolygon triangle() {
 
 // The interior pixels of `polygon` as the region mask paints them, in raster order.
 std::vector<QPoint> interior(const QSize& size, const QPolygon& polygon) {
+    if (size.isEmpty()) {
+        return {};
+    }
     QImage mask(size, QImage::Format_RGB32);
     mask.fill(Qt::white);
     kelvoPaintRegion(mask, {polygon}, 1);
@@ -26,14 +29,14 @@ std::vector<QPoint> interior(const QSize& size, const QPolygon& polygon) {
     return points;
 }
 
-QImage gradient(QImage::Format format) {
+QImage gradient() {
     QImage image(32, 24, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             image.setPixel(x, y, qRgb(x * 8, y * 10, (x + y) % 2 ? 40 : 200));
         }
     }
-    return image.convertToFormat(format);
+    return image;
 }
 
 } // namespace
@@ -44,26 +47,36 @@ class KelvoImgProcessorTest : public QObject {
 private slots:
     void selectedPixels_data() {
         QTest::addColumn<QImage>("snippet");
+        QTest::addColumn<QPolygon>("polygon");
         QTest::addColumn<bool>("exactColours"); // at most 256 colours inside the outline
-        QTest::newRow("rgb32") << gradient(QImage::Format_RGB32) << false;
+        const QImage rgb32 = gradient();
+        QTest::newRow("rgb32") << rgb32 << triangle() << false;
         QTest::newRow("few colours")
-            << gradient(QImage::Format_RGB32)
-                   .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)
+            << rgb32.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)
                    .convertToFormat(QImage::Format_RGB32)
-            << true;
-        QTest::newRow("indexed")
-            << gradient(QImage::Format_RGB32).convertToFormat(QImage::Format_Indexed8) << true;
+            << triangle() << true;
+        QTest::newRow("indexed") << rgb32.convertToFormat(QImage::Format_Indexed8) << triangle()
+                                 << true;
+        // Nothing selected: no indices and no colour table.
+        QTest::newRow("empty picture") << QImage() << triangle() << true;
+        QTest::newRow("flat polygon")
+            << rgb32 << QPolygon({QPoint(2, 2), QPoint(20, 2), QPoint(10, 2)}) << true;
+        QTest::newRow("outside") << rgb32
+                                 << QPolygon({QPoint(50, 50), QPoint(70, 50), QPoint(60, 70)})
+                                 << true;
     }
 
     // One index per interior pixel, in raster order, each naming the pixel's colour (exactly
     // when the snippet has few colours, nearly otherwise).
     void selectedPixels() {
         QFETCH(QImage, snippet);
+        QFETCH(QPolygon, polygon);
         QFETCH(bool, exactColours);
-        const KelvoImageObjs objs = KelvoImgProcessor::prepare({snippet, triangle()}, 5);
-        const std::vector<QPoint> points = interior(snippet.size(), triangle());
+        const KelvoImageObjs objs = KelvoImgProcessor::prepare({snippet, polygon}, 5);
+        const std::vector<QPoint> points = interior(snippet.size(), polygon);
         QCOMPARE(objs.pixelIndices.size(), points.size());
-        QVERIFY(!objs.colourTable.empty() && objs.colourTable.size() <= 256);
+        QCOMPARE(objs.colourTable.empty(), points.empty());
+        QVERIFY(objs.colourTable.size() <= 256);
         QCOMPARE(objs.colour, kelvoMaskFillColour(5));
         for (std::size_t i = 0; i < points.size(); ++i) {
             QVERIFY(objs.pixelIndices[i] < objs.colourTable.size());
@@ -76,24 +89,6 @@ private slots:
                 QVERIFY(qAbs(qGreen(actual) - qGreen(expected)) < 64);
             }
         }
-    }
-
-    void nothingSelected_data() {
-        QTest::addColumn<QImage>("snippet");
-        QTest::addColumn<QPolygon>("polygon");
-        QTest::newRow("empty picture") << QImage() << triangle();
-        QTest::newRow("flat polygon") << gradient(QImage::Format_RGB32)
-                                      << QPolygon({QPoint(2, 2), QPoint(20, 2), QPoint(10, 2)});
-        QTest::newRow("outside") << gradient(QImage::Format_RGB32)
-                                 << QPolygon({QPoint(50, 50), QPoint(70, 50), QPoint(60, 70)});
-    }
-
-    void nothingSelected() {
-        QFETCH(QImage, snippet);
-        QFETCH(QPolygon, polygon);
-        const KelvoImageObjs objs = KelvoImgProcessor::prepare({snippet, polygon}, 1);
-        QVERIFY(objs.pixelIndices.empty());
-        QVERIFY(objs.colourTable.empty());
     }
 };
 

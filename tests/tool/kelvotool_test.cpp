@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -10,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Result {
@@ -18,69 +19,51 @@ struct Result {
     QString err;
 };
 
-// A drawn picture with noise in its low bits.
+struct TextRegion {
+    int left, top, right, bottom;
+    QString text;
+};
+
+// Sky over grass, with noise in the low bits.
 QImage scene(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(120, 170, 220));
-    QPainter painter(&image);
-    painter.setBrush(QColor(60, 140, 60));
-    painter.drawRect(0, height / 2, width, height / 2);
-    painter.end();
     QRandomGenerator random(11);
     for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            line[x] ^= random.bounded(8u) * 0x010101u;
+            const QRgb base = y < height / 2 ? qRgb(120, 170, 220) : qRgb(60, 140, 60);
+            image.setPixel(x, y, base ^ (random.bounded(8u) * 0x010101u));
         }
     }
     return image;
 }
 
-QJsonArray rect(int left, int top, int right, int bottom) {
-    return QJsonArray{QJsonArray{left, top}, QJsonArray{right, top}, QJsonArray{right, bottom},
-                      QJsonArray{left, bottom}};
+QJsonValue json(const QByteArray& text) {
+    const QJsonDocument document = QJsonDocument::fromJson(text);
+    return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
 }
 
-QJsonObject textRegion(const QJsonArray& polygon, const QString& text) {
-    return QJsonObject{{QStringLiteral("polygons"), QJsonArray{polygon}},
-                       {QStringLiteral("texts"), QJsonArray{text}}};
-}
-
-QJsonObject annotations(const QJsonArray& regions) {
-    return QJsonObject{{QStringLiteral("regions"), regions}};
-}
-
-QJsonObject shape(int kind) {
-    QJsonObject font{{QStringLiteral("family"), QStringLiteral("Times New Roman")},
-                     {QStringLiteral("pointSize"), 14},
-                     {QStringLiteral("weight"), 75},
-                     {QStringLiteral("italic"), true}};
-    QJsonObject object{{QStringLiteral("kind"), kind},
-                       {QStringLiteral("x"), 10 * kind},
-                       {QStringLiteral("y"), -3},
-                       {QStringLiteral("labelX"), 7},
-                       {QStringLiteral("labelY"), 9},
-                       {QStringLiteral("rect"), QJsonArray{1, 2, 90, 40}},
-                       {QStringLiteral("text"), QStringLiteral("kind %1, 25 \u00b0C").arg(kind)},
-                       {QStringLiteral("font"), font},
-                       {QStringLiteral("alignment"), 3},
-                       {QStringLiteral("textColour"), QStringLiteral("#102030")},
-                       {QStringLiteral("outlineColour"), QStringLiteral("#ff0000")},
-                       {QStringLiteral("backgroundColour"), QStringLiteral("#fafad2")},
-                       {QStringLiteral("filled"), false},
-                       {QStringLiteral("outlineWidth"), 3}};
-    if (kind == 3) {
-        object.insert(QStringLiteral("peak"), QJsonArray{40, 70});
-        object.insert(QStringLiteral("angles"), QJsonArray{280, 250});
-    } else if (kind == 4) {
-        object.insert(QStringLiteral("circles"),
-                      QJsonArray{QJsonArray{30, 45, 12, 10}, QJsonArray{24, 58, 8, 7}});
+// Annotations with one text region per rectangle.
+QByteArray textRegions(std::initializer_list<TextRegion> list) {
+    QJsonArray regions;
+    for (const TextRegion& r : list) {
+        const QJsonArray polygon{QJsonArray{r.left, r.top}, QJsonArray{r.right, r.top},
+                                 QJsonArray{r.right, r.bottom}, QJsonArray{r.left, r.bottom}};
+        regions.append(
+            QJsonObject{{u"polygons"_s, QJsonArray{polygon}}, {u"texts"_s, QJsonArray{r.text}}});
     }
-    return object;
+    return QJsonDocument(QJsonObject{{u"regions"_s, regions}}).toJson();
 }
 
-QJsonArray records(const QJsonObject& region) {
-    return region.value(QStringLiteral("records")).toArray();
+// A shaped text of `kind` with every field set.
+QJsonValue shape(int kind) {
+    const char* const extra[] = {"", "", R"(, "peak": [40, 70], "angles": [280, 250])",
+                                 R"(, "circles": [[30, 45, 12, 10], [24, 58, 8, 7]])"};
+    const QString text = QString::fromLatin1(R"({"kind": %1, "x": %2, "y": -3, "labelX": 7,
+        "labelY": 9, "rect": [1, 2, 90, 40], "text": "kind %1, 25 \u00b0C", "alignment": 3,
+        "font": {"family": "Times New Roman", "pointSize": 14, "weight": 75, "italic": true},
+        "textColour": "#102030", "outlineColour": "#ff0000", "backgroundColour": "#fafad2",
+        "filled": false, "outlineWidth": 3%3})");
+    return json(text.arg(kind).arg(10 * kind).arg(QLatin1String(extra[kind - 1])).toUtf8());
 }
 
 } // namespace
@@ -91,58 +74,31 @@ class KelvoToolTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QVERIFY(scene(160, 100).save(path(QStringLiteral("plain.png"))));
+        QVERIFY(scene(160, 100).save(path(u"plain.png"_s)));
         QImage snippet = scene(56, 41);
         QPainter(&snippet).fillRect(10, 10, 20, 20, Qt::yellow);
-        QVERIFY(snippet.save(path(QStringLiteral("snip.png"))));
-        writeFile(QStringLiteral("garbage.png"), "not a picture");
+        QVERIFY(snippet.save(path(u"snip.png"_s)));
+        writeFile(u"garbage.png"_s, "not a picture");
         // A header announcing 60000 x 60000 pixels, and no image data.
-        writeFile(QStringLiteral("huge.png"),
+        writeFile(u"huge.png"_s,
                   QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000ea600000ea600802000000"
                                       "0fb0e2150000000049454e44ae426082"));
-        writeFile(QStringLiteral("bad.json"), "{\"regions\": [");
-        writeJson(QStringLiteral("one.json"),
-                  annotations({textRegion(rect(5, 5, 70, 45), QStringLiteral("first"))}));
-        QCOMPARE(tool({QStringLiteral("encode"), path(QStringLiteral("plain.png")),
-                       path(QStringLiteral("coded.png")), path(QStringLiteral("one.json"))})
-                     .code,
-                 0);
-
-        QJsonObject unknownKey = textRegion(rect(5, 5, 40, 40), QStringLiteral("x"));
-        unknownKey.insert(QStringLiteral("colour"), 1);
-        writeJson(QStringLiteral("unknownkey.json"), annotations({unknownKey}));
-        writeJson(QStringLiteral("outside.json"),
-                  annotations({textRegion(rect(100, 50, 170, 90), QStringLiteral("x"))}));
-        writeJson(QStringLiteral("overlap.json"),
-                  annotations({textRegion(rect(5, 5, 40, 40), QStringLiteral("a")),
-                               textRegion(rect(40, 40, 80, 80), QStringLiteral("b"))}));
-        writeJson(QStringLiteral("overlapcoded.json"),
-                  annotations({textRegion(rect(60, 30, 100, 60), QStringLiteral("x"))}));
-        QString noise;
-        QRandomGenerator random(5);
-        for (int i = 0; i < 400; ++i) {
-            noise += QLatin1Char(char('!' + random.bounded(90)));
-        }
-        writeJson(QStringLiteral("small.json"),
-                  annotations({textRegion(rect(5, 5, 12, 12), noise)}));
-        writeJson(QStringLiteral("flat.json"),
-                  annotations({textRegion(rect(5, 5, 60, 6), QStringLiteral("x"))}));
+        writeFile(u"one.json"_s, textRegions({{5, 5, 70, 45, u"first"_s}}));
+        QCOMPARE(tool(u"encode @plain.png @coded.png @one.json"_s).code, 0);
     }
 
     void help_data() {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("usage");
-        QTest::newRow("overview") << QStringList{QStringLiteral("--help")}
-                                  << QStringLiteral("Usage: kelvo-tool COMMAND");
+        QTest::newRow("overview") << u"--help"_s << u"Usage: kelvo-tool COMMAND"_s;
         for (const char* command : {"test", "decode", "encode", "erase", "idimage"}) {
-            QTest::newRow(command)
-                << QStringList{QLatin1String(command), QStringLiteral("--help")}
-                << QStringLiteral("Usage: kelvo-tool %1 ").arg(QLatin1String(command));
+            QTest::newRow(command) << QLatin1String(command) + u" --help"_s
+                                   << u"Usage: kelvo-tool %1 "_s.arg(QLatin1String(command));
         }
     }
 
     void help() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(QString, usage);
         const Result result = tool(arguments);
         QCOMPARE(result.code, 0);
@@ -152,216 +108,156 @@ private slots:
     // Every error exits with 2 and one line on stderr naming the file and the reason, and
     // leaves the output file as it was.
     void errors_data() {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("arguments"); // "@name": a file of the test folder
+        QTest::addColumn<QByteArray>("notes");  // written to notes.json first
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, std::initializer_list<const char*> arguments,
+        const auto row = [](const char* name, const char* arguments, const QByteArray& notes,
                             const char* message) {
-            QStringList list;
-            for (const char* argument : arguments) {
-                list << QLatin1String(argument);
-            }
-            QTest::newRow(name) << list << QString::fromLatin1(message);
+            QTest::newRow(name) << QString::fromLatin1(arguments) << notes
+                                << QString::fromLatin1(message);
         };
-        row("no arguments", {}, "no command; see kelvo-tool --help");
-        row("unknown command", {"frobnicate"}, "unknown command \"frobnicate\"");
-        row("missing argument", {"test"}, "Usage: kelvo-tool test IMAGE");
-        row("extra argument", {"test", "@plain.png", "@plain.png"}, "Usage: kelvo-tool test");
-        row("unknown option", {"decode", "--verbose", "@plain.png"}, "unknown option --verbose");
-        row("missing picture", {"test", "@missing.png"}, "missing.png: cannot read picture");
-        row("not a picture", {"decode", "@garbage.png"}, "garbage.png: cannot read picture");
-        row("huge picture", {"decode", "@huge.png"}, "huge.png: cannot read picture");
-        row("bad JSON", {"encode", "@plain.png", "@out.png", "@bad.json"},
-            "bad.json: invalid JSON at offset");
-        row("missing JSON", {"encode", "@plain.png", "@out.png", "@none.json"}, "none.json: ");
-        row("unknown key", {"encode", "@plain.png", "@out.png", "@unknownkey.json"},
-            "unknownkey.json: regions[0].colour: unknown key");
-        row("outside the picture", {"encode", "@plain.png", "@out.png", "@outside.json"},
-            "outside.json: regions[0].polygons[0]: reaches outside the 160 x 100 picture");
-        row("overlapping regions", {"encode", "@plain.png", "@out.png", "@overlap.json"},
-            "overlap.json: regions[1]: overlaps regions[0] at (40, 40)");
-        row("overlapping a coded region",
-            {"encode", "@coded.png", "@out.png", "@overlapcoded.json"},
-            "overlapcoded.json: regions[0]: overlaps coded region 0 of");
-        row("region too small", {"encode", "@plain.png", "@out.png", "@small.json"},
-            "small.json: regions[0]: too small for its data");
-        row("no interior", {"encode", "@plain.png", "@out.png", "@flat.json"},
-            "flat.json: regions[0]: no interior");
-        row("index without value", {"erase", "@coded.png", "@out.png", "--index"},
+        const char* const encode = "encode @plain.png @out.png @notes.json";
+        QString noise;
+        QRandomGenerator random(5);
+        for (int i = 0; i < 400; ++i) {
+            noise += QLatin1Char(char('!' + random.bounded(90)));
+        }
+        row("no arguments", "", {}, "no command; see kelvo-tool --help");
+        row("unknown command", "frobnicate", {}, "unknown command \"frobnicate\"");
+        row("missing argument", "test", {}, "Usage: kelvo-tool test IMAGE");
+        row("extra argument", "test @plain.png @plain.png", {}, "Usage: kelvo-tool test");
+        row("unknown option", "decode --verbose @plain.png", {}, "unknown option --verbose");
+        row("not a picture", "decode @garbage.png", {}, "garbage.png: cannot read picture");
+        row("huge picture", "decode @huge.png", {}, "huge.png: cannot read picture");
+        row("bad JSON", encode, "{\"regions\": [", "notes.json: invalid JSON at offset");
+        row("missing JSON", "encode @plain.png @out.png @none.json", {}, "none.json: ");
+        row("outside the picture", encode, textRegions({{100, 50, 170, 90, u"x"_s}}),
+            "notes.json: regions[0].polygons[0]: reaches outside the 160 x 100 picture");
+        row("overlapping regions", encode,
+            textRegions({{5, 5, 40, 40, u"a"_s}, {40, 40, 80, 80, u"b"_s}}),
+            "notes.json: regions[1]: overlaps regions[0] at (40, 40)");
+        row("overlapping a coded region", "encode @coded.png @out.png @notes.json",
+            textRegions({{60, 30, 100, 60, u"x"_s}}),
+            "notes.json: regions[0]: overlaps coded region 0 of");
+        row("region too small", encode, textRegions({{5, 5, 12, 12, noise}}),
+            "notes.json: regions[0]: too small for its data");
+        row("no interior", encode, textRegions({{5, 5, 60, 6, u"x"_s}}),
+            "notes.json: regions[0]: no interior");
+        row("index without value", "erase @coded.png @out.png --index", {},
             "--index needs one id index");
-        row("negative index", {"erase", "@coded.png", "@out.png", "--index", "-2"},
+        row("negative index", "erase @coded.png @out.png --index -2", {},
             "--index needs one id index");
-        row("index of no region", {"erase", "@coded.png", "@out.png", "--index", "0"},
+        row("index of no region", "erase @coded.png @out.png --index 0", {},
             "coded.png: no coded region owns id index 0");
-        row("index beyond the palette", {"erase", "@coded.png", "@out.png", "--index", "99"},
+        row("index beyond the palette", "erase @coded.png @out.png --index 99", {},
             "coded.png: no coded region owns id index 99");
-        row("index in an uncoded picture", {"erase", "@plain.png", "@out.png", "--index", "2"},
+        row("index in an uncoded picture", "erase @plain.png @out.png --index 2", {},
             "plain.png: no coded region owns id index 2");
-        row("unwritable output", {"idimage", "@plain.png", "@nowhere/out.png"},
+        row("unwritable output", "idimage @plain.png @nowhere/out.png", {},
             "out.png: cannot write picture");
     }
 
     void errors() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, notes);
         QFETCH(QString, message);
-        writeFile(QStringLiteral("out.png"), "older picture");
+        writeFile(u"out.png"_s, "older picture");
+        if (!notes.isEmpty()) {
+            writeFile(u"notes.json"_s, notes);
+        }
         const Result result = tool(arguments);
         QCOMPARE(result.code, 2);
         QVERIFY(result.out.isEmpty());
-        QVERIFY2(result.err.startsWith(QStringLiteral("kelvo-tool: ")), qPrintable(result.err));
+        QVERIFY2(result.err.startsWith(u"kelvo-tool: "_s), qPrintable(result.err));
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
-        QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
-        QCOMPARE(readFile(QStringLiteral("out.png")), QByteArray("older picture"));
-    }
-
-    void testCommand() {
-        Result result = tool({QStringLiteral("test"), path(QStringLiteral("plain.png"))});
-        QCOMPARE(result.code, 1);
-        QCOMPARE(result.out, QStringLiteral("not coded\n"));
-        result = tool({QStringLiteral("test"), path(QStringLiteral("coded.png"))});
-        QCOMPARE(result.code, 0);
-        QCOMPARE(result.out, QStringLiteral("coded\n"));
+        QCOMPARE(result.err.count(u'\n'), 1);
+        QCOMPARE(readFile(u"out.png"_s), QByteArray("older picture"));
     }
 
     // Every kind of record goes through the files and comes back as it was given.
     void everyRecordType() {
-        QJsonObject texts = textRegion(rect(5, 5, 70, 45), QStringLiteral("Hello, world"));
-        texts.insert(QStringLiteral("texts"),
-                     QJsonArray{QStringLiteral("Hello, world"), QStringLiteral("caf\u00e9")});
-        texts.insert(QStringLiteral("dictEntry"),
-                     QJsonObject{{QStringLiteral("id"), 222},
-                                 {QStringLiteral("word"), QStringLiteral("house")},
-                                 {QStringLiteral("term"), QStringLiteral("Haus")}});
-        texts.insert(
-            QStringLiteral("records"),
-            QJsonArray{QJsonObject{{QStringLiteral("type"), 3},
-                                   {QStringLiteral("payload"), QStringLiteral("00ff7f")}}});
-        texts.insert(QStringLiteral("colours"), QJsonArray{0x123456, 0xabcdef});
         const QJsonArray shapes{shape(1), shape(2), shape(3), shape(4)};
-        const QJsonObject shaped{{QStringLiteral("polygons"), QJsonArray{rect(80, 5, 155, 95)}},
-                                 {QStringLiteral("shapedTexts"), shapes}};
-        const QJsonObject image{
-            {QStringLiteral("polygons"), QJsonArray{rect(5, 55, 60, 95)}},
-            {QStringLiteral("images"),
-             QJsonArray{QJsonObject{{QStringLiteral("file"), QStringLiteral("snip.png")},
-                                    {QStringLiteral("polygon"), rect(0, 0, 55, 40)}}}}};
-        writeJson(QStringLiteral("all.json"), annotations({texts, shaped, image}));
-        QCOMPARE(tool({QStringLiteral("encode"), path(QStringLiteral("plain.png")),
-                       path(QStringLiteral("all.png")), path(QStringLiteral("all.json"))})
-                     .code,
-                 0);
+        QByteArray notes = R"({"regions": [
+            {"polygons": [[[5, 5], [70, 5], [70, 45], [5, 45]]],
+             "texts": ["Hello, world", "caf\u00e9"], "colours": [1193046, 11259375],
+             "dictEntry": {"id": 222, "word": "house", "term": "Haus"},
+             "records": [{"type": 3, "payload": "00ff7f"}]},
+            {"polygons": [[[80, 5], [155, 5], [155, 95], [80, 95]]], "shapedTexts": SHAPES},
+            {"polygons": [[[5, 55], [60, 55], [60, 95], [5, 95]]],
+             "images": [{"file": "snip.png", "polygon": [[0, 0], [55, 0], [55, 40], [0, 40]]}]}
+            ]})";
+        writeFile(u"all.json"_s, notes.replace("SHAPES", QJsonDocument(shapes).toJson()));
+        QCOMPARE(tool(u"encode @plain.png @all.png @all.json"_s).code, 0);
 
-        const QJsonObject decoded = decode(QStringLiteral("all.png"));
-        QCOMPARE(decoded.value(QStringLiteral("width")).toInt(), 160);
-        QCOMPARE(decoded.value(QStringLiteral("height")).toInt(), 100);
-        QVERIFY(decoded.value(QStringLiteral("coded")).toBool());
-        const QJsonArray regions = decoded.value(QStringLiteral("regions")).toArray();
+        const QJsonObject decoded = decode(u"all.png"_s);
+        QCOMPARE(decoded[u"width"_s].toInt(), 160);
+        QCOMPARE(decoded[u"height"_s].toInt(), 100);
+        QVERIFY(decoded[u"coded"_s].toBool());
+        const QJsonArray regions = decoded[u"regions"_s].toArray();
         QCOMPARE(regions.size(), 3);
         for (int key = 0; key < 3; ++key) {
-            const QJsonObject region = regions[key].toObject();
-            QCOMPARE(region.value(QStringLiteral("key")).toInt(), key);
-            QVERIFY(region.value(QStringLiteral("level")).toInt() >= 1);
-            const QJsonArray starts = region.value(QStringLiteral("startPoints")).toArray();
+            QCOMPARE(regions[key][u"key"_s].toInt(), key);
+            QVERIFY(regions[key][u"level"_s].toInt() >= 1);
+            const QJsonArray starts = regions[key][u"startPoints"_s].toArray();
             QCOMPARE(starts.size(), 1);
-            QCOMPARE(starts[0].toObject().value(QStringLiteral("pixelCount")),
-                     region.value(QStringLiteral("fillCount")));
+            QCOMPARE(starts[0][u"pixelCount"_s], regions[key][u"fillCount"_s]);
         }
-        const QJsonObject first = regions[0].toObject();
-        const QJsonArray firstRecords = records(first);
-        QCOMPARE(firstRecords.size(), 4);
-        QCOMPARE(firstRecords[0].toObject().value(QStringLiteral("text")).toString(),
-                 QStringLiteral("Hello, world"));
-        QCOMPARE(firstRecords[1].toObject().value(QStringLiteral("payload")).toString(),
-                 QStringLiteral("636166e9"));
-        QCOMPARE(firstRecords[1].toObject().value(QStringLiteral("text")).toString(),
-                 QStringLiteral("caf\u00e9"));
-        QCOMPARE(firstRecords[2].toObject().value(QStringLiteral("type")).toInt(), 3);
-        QCOMPARE(firstRecords[2].toObject().value(QStringLiteral("payload")).toString(),
-                 QStringLiteral("00ff7f"));
-        QCOMPARE(firstRecords[3].toObject().value(QStringLiteral("type")).toInt(), 6);
-        QCOMPARE(firstRecords[3].toObject().value(QStringLiteral("text")).toString(),
-                 QStringLiteral("<_ID 222><house>Haus"));
-        QCOMPARE(first.value(QStringLiteral("colours")).toArray(),
-                 (QJsonArray{0x123456, 0xabcdef}));
+        QCOMPARE(regions[0][u"records"_s], json(R"([
+            {"type": 0, "subIndex": 0, "payload": "48656c6c6f2c20776f726c64",
+             "text": "Hello, world"},
+            {"type": 0, "subIndex": 0, "payload": "636166e9", "text": "caf\u00e9"},
+            {"type": 3, "subIndex": 0, "payload": "00ff7f"},
+            {"type": 6, "subIndex": 0, "payload": "3c5f4944203232323e3c686f7573653e48617573",
+             "text": "<_ID 222><house>Haus"}])"));
+        QCOMPARE(regions[0][u"colours"_s], json("[1193046, 11259375]"));
 
-        const QJsonArray shapeRecords = records(regions[1].toObject());
+        const QJsonArray shapeRecords = regions[1][u"records"_s].toArray();
         QCOMPARE(shapeRecords.size(), 4);
         for (qsizetype i = 0; i < shapes.size(); ++i) {
-            const QJsonObject record = shapeRecords[i].toObject();
-            QCOMPARE(record.value(QStringLiteral("type")).toInt(), 1);
-            QCOMPARE(record.value(QStringLiteral("subIndex")).toInt(), 0);
-            QCOMPARE(record.value(QStringLiteral("shapes")).toArray(), QJsonArray{shapes[i]});
+            QCOMPARE(shapeRecords[i][u"type"_s].toInt(), 1);
+            QCOMPARE(shapeRecords[i][u"subIndex"_s].toInt(), 0);
+            QCOMPARE(shapeRecords[i][u"shapes"_s], QJsonValue(QJsonArray{shapes[i]}));
         }
 
-        const QJsonObject snippet = regions[2].toObject();
-        const QJsonObject imageRecord = records(snippet)[0].toObject();
-        QCOMPARE(imageRecord.value(QStringLiteral("type")).toInt(), 2);
-        QCOMPARE(imageRecord.value(QStringLiteral("size")).toInt(), 54 * 39);
-        QVERIFY(!snippet.value(QStringLiteral("colours")).toArray().isEmpty());
+        const QJsonValue snippet = regions[2][u"records"_s][0];
+        QCOMPARE(snippet[u"type"_s].toInt(), 2);
+        QCOMPARE(snippet[u"size"_s].toInt(), 54 * 39);
+        QVERIFY(!regions[2][u"colours"_s].toArray().isEmpty());
     }
 
-    void uncodedPicture() {
-        const QJsonObject decoded = decode(QStringLiteral("plain.png"));
-        QVERIFY(!decoded.value(QStringLiteral("coded")).toBool());
-        QVERIFY(decoded.value(QStringLiteral("regions")).toArray().isEmpty());
-    }
+    // "test" tells coded pictures (exit 0) from others (exit 1), "decode" of an uncoded picture
+    // finds no regions. Regions added to a coded picture get the next keys and keep the old
+    // region. The id image holds interior (even) and outline (odd) indices; erasing the region
+    // that owns one index keeps the other region, erasing all leaves an uncoded picture.
+    void codedPictureLifecycle() {
+        Result result = tool(u"test @plain.png"_s);
+        QCOMPARE(result.code, 1);
+        QCOMPARE(result.out, u"not coded\n"_s);
+        const QJsonObject plain = decode(u"plain.png"_s);
+        QVERIFY(!plain[u"coded"_s].toBool());
+        QVERIFY(plain[u"regions"_s].toArray().isEmpty());
+        result = tool(u"test @coded.png"_s);
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out, u"coded\n"_s);
 
-    // Regions added to a coded picture get the next keys and keep the old region.
-    void addToCodedPicture() {
-        writeJson(QStringLiteral("two.json"),
-                  annotations({textRegion(rect(90, 10, 150, 80), QStringLiteral("second"))}));
-        QCOMPARE(tool({QStringLiteral("encode"), path(QStringLiteral("coded.png")),
-                       path(QStringLiteral("both.png")), path(QStringLiteral("two.json"))})
-                     .code,
-                 0);
-        const QJsonArray regions =
-            decode(QStringLiteral("both.png")).value(QStringLiteral("regions")).toArray();
-        QCOMPARE(regions.size(), 2);
-        QCOMPARE(records(regions[0].toObject())[0].toObject().value(QStringLiteral("text")),
-                 QJsonValue(QStringLiteral("first")));
-        QCOMPARE(regions[1].toObject().value(QStringLiteral("key")).toInt(), 1);
-        QCOMPARE(records(regions[1].toObject())[0].toObject().value(QStringLiteral("text")),
-                 QJsonValue(QStringLiteral("second")));
-    }
+        writeFile(u"two.json"_s, textRegions({{90, 10, 150, 80, u"second"_s}}));
+        QCOMPARE(tool(u"encode @coded.png @both.png @two.json"_s).code, 0);
+        QCOMPARE(keysAndTexts(u"both.png"_s), (QStringList{u"0 first"_s, u"1 second"_s}));
 
-    // The id image holds interior (even) and outline (odd) indices; erasing the region that
-    // owns one index keeps the other region.
-    void idImageAndErase() {
-        writeJson(QStringLiteral("pair.json"),
-                  annotations({textRegion(rect(5, 5, 60, 60), QStringLiteral("left")),
-                               textRegion(rect(90, 10, 150, 80), QStringLiteral("right"))}));
-        QCOMPARE(tool({QStringLiteral("encode"), path(QStringLiteral("plain.png")),
-                       path(QStringLiteral("pair.png")), path(QStringLiteral("pair.json"))})
-                     .code,
-                 0);
-        QCOMPARE(tool({QStringLiteral("idimage"), path(QStringLiteral("pair.png")),
-                       path(QStringLiteral("ids.png"))})
-                     .code,
-                 0);
-        const QImage ids(path(QStringLiteral("ids.png")));
+        QCOMPARE(tool(u"idimage @both.png @ids.png"_s).code, 0);
+        const QImage ids(path(u"ids.png"_s));
         QCOMPARE(ids.format(), QImage::Format_Grayscale8);
         QCOMPARE(ids.size(), QSize(160, 100));
         QCOMPARE(qGray(ids.pixel(2, 2)), 0);
-        const int rightInterior = qGray(ids.pixel(120, 40));
-        QVERIFY(rightInterior >= 2 && rightInterior % 2 == 0);
-        QCOMPARE(qGray(ids.pixel(150, 40)), rightInterior + 1);
-        QVERIFY(qGray(ids.pixel(30, 30)) != rightInterior);
+        const int secondInterior = qGray(ids.pixel(120, 40));
+        QVERIFY(secondInterior >= 2 && secondInterior % 2 == 0);
+        QCOMPARE(qGray(ids.pixel(150, 40)), secondInterior + 1);
+        QVERIFY(qGray(ids.pixel(30, 30)) != secondInterior);
 
-        QCOMPARE(tool({QStringLiteral("erase"), path(QStringLiteral("pair.png")),
-                       path(QStringLiteral("left.png")), QStringLiteral("--index"),
-                       QString::number(rightInterior + 1)})
-                     .code,
-                 0);
-        const QJsonArray left =
-            decode(QStringLiteral("left.png")).value(QStringLiteral("regions")).toArray();
-        QCOMPARE(left.size(), 1);
-        QCOMPARE(records(left[0].toObject())[0].toObject().value(QStringLiteral("text")),
-                 QJsonValue(QStringLiteral("left")));
-
-        QCOMPARE(tool({QStringLiteral("erase"), path(QStringLiteral("pair.png")),
-                       path(QStringLiteral("none.png"))})
-                     .code,
-                 0);
-        QCOMPARE(tool({QStringLiteral("test"), path(QStringLiteral("none.png"))}).code, 1);
+        QCOMPARE(tool(u"erase @both.png @first.png --index %1"_s.arg(secondInterior + 1)).code, 0);
+        QCOMPARE(keysAndTexts(u"first.png"_s), QStringList{u"0 first"_s});
+        QCOMPARE(tool(u"erase @both.png @none.png"_s).code, 0);
+        QCOMPARE(tool(u"test @none.png"_s).code, 1);
     }
 
     // Pictures of every format the editor opens are coded; palette pictures in 32 bits.
@@ -374,24 +270,15 @@ private slots:
 
     void inputFormats() {
         QFETCH(QString, format);
-        const QString in = path(QStringLiteral("input.") + format);
         QImage picture = scene(120, 80);
-        if (format == QLatin1String("xpm")) {
+        if (format == u"xpm"_s) {
             picture = picture.convertToFormat(QImage::Format_Indexed8);
         }
-        QVERIFY(picture.save(in));
-        writeJson(QStringLiteral("format.json"),
-                  annotations({textRegion(rect(10, 10, 100, 70), QStringLiteral("any format"))}));
-        const QString out = path(QStringLiteral("from-") + format + QStringLiteral(".png"));
-        const Result result =
-            tool({QStringLiteral("encode"), in, out, path(QStringLiteral("format.json"))});
+        QVERIFY(picture.save(path(u"input."_s + format)));
+        writeFile(u"format.json"_s, textRegions({{10, 10, 100, 70, u"any format"_s}}));
+        const Result result = tool(u"encode @input.%1 @from.png @format.json"_s.arg(format));
         QVERIFY2(result.code == 0, qPrintable(result.err));
-        const QJsonArray regions = decode(QStringLiteral("from-") + format + QStringLiteral(".png"))
-                                       .value(QStringLiteral("regions"))
-                                       .toArray();
-        QCOMPARE(regions.size(), 1);
-        QCOMPARE(records(regions[0].toObject())[0].toObject().value(QStringLiteral("text")),
-                 QJsonValue(QStringLiteral("any format")));
+        QCOMPARE(keysAndTexts(u"from.png"_s), QStringList{u"0 any format"_s});
     }
 
 private:
@@ -408,14 +295,11 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void writeJson(const QString& name, const QJsonObject& json) const {
-        writeFile(name, QJsonDocument(json).toJson());
-    }
-
-    // Runs the tool; arguments starting with "@" name files in the test folder.
-    Result tool(QStringList arguments) const {
+    // Runs the tool on a space-separated command line; "@name" names a file in the test folder.
+    Result tool(const QString& commandLine) const {
+        QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts);
         for (QString& argument : arguments) {
-            if (argument.startsWith(QLatin1Char('@'))) {
+            if (argument.startsWith(u'@')) {
                 argument = path(argument.mid(1));
             }
         }
@@ -432,9 +316,20 @@ private:
     }
 
     QJsonObject decode(const QString& name) const {
-        const Result result = tool({QStringLiteral("decode"), path(name)});
+        const Result result = tool(u"decode @"_s + name);
         return result.code == 0 ? QJsonDocument::fromJson(result.out.toUtf8()).object()
                                 : QJsonObject();
+    }
+
+    // "KEY TEXT" for every decoded region of a picture, with the text of its first record.
+    QStringList keysAndTexts(const QString& name) const {
+        QStringList result;
+        const QJsonArray regions = decode(name)[u"regions"_s].toArray();
+        for (const QJsonValue& region : regions) {
+            result << u"%1 %2"_s.arg(region[u"key"_s].toInt())
+                          .arg(region[u"records"_s][0][u"text"_s].toString());
+        }
+        return result;
     }
 
     QTemporaryDir m_dir;
