@@ -42,19 +42,6 @@ QImage kelvoToQImage(const KelvoIndexedImage& image) {
     return out;
 }
 
-QImage kelvoToQImage(const KelvoArgbImage& image) {
-    QImage out(image.width, image.height, QImage::Format_ARGB32);
-    if (out.isNull()) {
-        return out;
-    }
-    for (int y = 0; y < image.height; ++y) {
-        std::memcpy(out.scanLine(y),
-                    image.pixels.data() + static_cast<std::size_t>(y) * image.width,
-                    static_cast<std::size_t>(image.width) * sizeof(uint32_t));
-    }
-    return out;
-}
-
 KelvoIndexedImage kelvoFromQImage(const QImage& image) {
     KelvoIndexedImage out;
     if (image.isNull()) {

@@ -16,8 +16,5 @@ KelvoPixelBuffer kelvoPixelBuffer(QImage& image);
 // The id image as a Format_Indexed8 picture with its palette (a deep copy).
 QImage kelvoToQImage(const KelvoIndexedImage& image);
 
-// A 32-bit picture as Format_ARGB32 (a deep copy).
-QImage kelvoToQImage(const KelvoArgbImage& image);
-
 // A Format_Indexed8 picture (converted first when it has another format) as a codec id image.
 KelvoIndexedImage kelvoFromQImage(const QImage& image);
