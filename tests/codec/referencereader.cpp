@@ -8,24 +8,13 @@
 
 namespace {
 
-int red(uint32_t p) {
-    return int(p >> 16 & 0xFF);
-}
-int green(uint32_t p) {
-    return int(p >> 8 & 0xFF);
-}
-int blue(uint32_t p) {
-    return int(p & 0xFF);
-}
-bool marked(uint32_t p) {
-    return (p & 1) != 0;
-}
+constexpr auto red = [](uint32_t p) { return int(p >> 16 & 0xFF); };
+constexpr auto green = [](uint32_t p) { return int(p >> 8 & 0xFF); };
+constexpr auto blue = [](uint32_t p) { return int(p & 0xFF); };
+constexpr auto marked = [](uint32_t p) { return (p & 1) != 0; };
 
-bool firstSignature(uint32_t p) {
-    return (red(p) & 0x1F) == 9 && (green(p) & 0x1F) == 30 && (blue(p) & 0x1E) == 0x14;
-}
-bool secondSignature(uint32_t p) {
-    return (red(p) & 0x1F) == 23 && (green(p) & 0x1F) == 6 && (blue(p) & 0x1E) == 0x12;
+bool signature(uint32_t p, int r, int g, int b) {
+    return (red(p) & 0x1F) == r && (green(p) & 0x1F) == g && (blue(p) & 0x1E) == b;
 }
 
 // Bits per channel of each packing level: R from bit 0, G from bit 0, B from bit 1.
@@ -86,9 +75,9 @@ private:
         int withMark = 0;
         for (int i = 0; i < 4; ++i) {
             const uint32_t p = pixel(nx[i], ny[i]);
-            if (firstSignature(p))
+            if (signature(p, 9, 30, 0x14))
                 first.push_back(i);
-            if (secondSignature(p))
+            if (signature(p, 23, 6, 0x12))
                 second.push_back(i);
             if (marked(p))
                 ++withMark;
