@@ -3,9 +3,13 @@
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
+#include <QMap>
+
 #include <algorithm>
 #include <new>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,7 +30,7 @@ const char* const kOverview =
 
 struct Invocation {
     QStringList positional;
-    std::optional<int> index;
+    QMap<QString, QString> options; // "--name" -> value, for the command's value options
 };
 
 int runTest(const Invocation& call, QTextStream& out) {
@@ -47,7 +51,15 @@ int runEncode(const Invocation& call, QTextStream&) {
 }
 
 int runErase(const Invocation& call, QTextStream&) {
-    KelvoToolCommands::erase(call.positional[0], call.positional[1], call.index);
+    std::optional<int> index;
+    if (call.options.contains(QStringLiteral("--index"))) {
+        bool ok = false;
+        index = call.options.value(QStringLiteral("--index")).toInt(&ok);
+        if (!ok || *index < 0) {
+            throw KelvoToolError(QStringLiteral("--index needs one id index (0 or more)"));
+        }
+    }
+    KelvoToolCommands::erase(call.positional[0], call.positional[1], index);
     return KelvoTool::Success;
 }
 
@@ -59,34 +71,50 @@ int runIdImage(const Invocation& call, QTextStream&) {
 struct Command {
     const char* name;
     int (*run)(const Invocation&, QTextStream&);
-    int arguments;   // positional arguments
-    bool takesIndex; // accepts --index I
+    int arguments; // positional arguments
+    // Value options it accepts, each "--name VALUE" at most once, with what the value is.
+    std::vector<std::pair<QString, QString>> options;
     const char* help;
 };
 
 const Command kCommands[] = {
-    {"test", runTest, 1, false,
+    {"test",
+     runTest,
+     1,
+     {},
      "Usage: kelvo-tool test IMAGE\n"
      "Prints \"coded\" and exits with 0 when IMAGE carries coded regions, otherwise prints\n"
      "\"not coded\" and exits with 1.\n"},
-    {"decode", runDecode, 1, false,
+    {"decode",
+     runDecode,
+     1,
+     {},
      "Usage: kelvo-tool decode IMAGE\n"
      "Prints the picture's size and every coded region as JSON: key, packing level, start\n"
      "points, pixel counts, records (type, sub-index, payload in hex; texts and dictionary\n"
      "entries as \"text\", shaped texts as \"shapes\", image snippets with their \"size\") and\n"
      "the colour list.\n"},
-    {"encode", runEncode, 3, false,
+    {"encode",
+     runEncode,
+     3,
+     {},
      "Usage: kelvo-tool encode IN OUT ANNOTATIONS.json\n"
      "Codes the regions of ANNOTATIONS.json into the picture IN and writes OUT as PNG.\n"
      "Unless the file says otherwise, blue bit 0 of every pixel is cleared when IN carries no\n"
      "coded data, and the first new region key is the number of regions already coded in IN.\n"
      "New regions must lie inside the picture and overlap neither each other nor coded\n"
      "regions of IN.\n"},
-    {"erase", runErase, 2, true,
+    {"erase",
+     runErase,
+     2,
+     {{QStringLiteral("--index"), QStringLiteral("one id index (0 or more)")}},
      "Usage: kelvo-tool erase IN OUT [--index I]\n"
      "Removes the marks of every coded region of IN, or with --index those of the region that\n"
      "owns palette index I of the decoded id image, and writes OUT as PNG.\n"},
-    {"idimage", runIdImage, 2, false,
+    {"idimage",
+     runIdImage,
+     2,
+     {},
      "Usage: kelvo-tool idimage IN OUT.png\n"
      "Decodes IN and writes its id image as an 8-bit grey PNG whose grey values are the\n"
      "id palette indices (0: no region).\n"},
@@ -104,15 +132,15 @@ Invocation parse(const Command& command, const QStringList& arguments) {
     Invocation invocation;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (command.takesIndex && argument == QLatin1String("--index")) {
-            bool ok = false;
-            const int index = i + 1 < arguments.size() ? arguments[i + 1].toInt(&ok) : -1;
-            if (!ok || index < 0 || invocation.index) {
-                throw KelvoToolError(QStringLiteral("--index needs one id index (0 or more); ") +
+        const auto option =
+            std::find_if(command.options.begin(), command.options.end(),
+                         [&argument](const auto& known) { return known.first == argument; });
+        if (option != command.options.end()) {
+            if (i + 1 >= arguments.size() || invocation.options.contains(argument)) {
+                throw KelvoToolError(QStringLiteral("%1 needs %2; ").arg(argument, option->second) +
                                      usageLine(command));
             }
-            invocation.index = index;
-            ++i;
+            invocation.options.insert(argument, arguments[++i]);
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             throw KelvoToolError(QStringLiteral("unknown option %1; ").arg(argument) +
                                  usageLine(command));
