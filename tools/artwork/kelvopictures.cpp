@@ -1,0 +1,120 @@
+#include "kelvopictures.h"
+
+#include "kelvoartkit.h"
+#include "kelvoicons.h"
+
+#include <QLinearGradient>
+
+using namespace KelvoArt;
+
+namespace {
+
+QFont font(int pixelSize, QFont::Weight weight = QFont::Normal) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelSize);
+    f.setWeight(weight);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+// The blue backdrop of both pictures, with a scatter of pixel squares fading towards the left:
+// the pixels that carry the hidden data.
+void paintBackdrop(QPainter& p, const QRect& area) {
+    QLinearGradient gradient(area.topLeft(), area.bottomRight());
+    gradient.setColorAt(0, navy);
+    gradient.setColorAt(1, blue);
+    p.fillRect(area, gradient);
+    quint32 state = 0x9e3779b9u; // a fixed seed keeps the pattern the same on every run
+    constexpr int cell = 12;
+    for (int y = area.top() + 4; y + cell <= area.bottom(); y += cell) {
+        for (int x = area.left() + area.width() / 2; x + cell <= area.right(); x += cell) {
+            state = state * 1664525u + 1013904223u;
+            const int chance = (x - area.left() - area.width() / 2) * 100 / (area.width() / 2);
+            if (static_cast<int>(state >> 25) % 100 < chance / 2) {
+                p.fillRect(QRect(x, y, cell - 3, cell - 3),
+                           QColor(255, 255, 255, 18 + static_cast<int>(state >> 28) * 3));
+            }
+        }
+    }
+}
+
+// The program icon with a soft shadow and a light rim, so that it stands out from the backdrop.
+void paintLogo(QPainter& p, const QPointF& at, int size) {
+    const qreal unit = size / 22.0;
+    const QRectF tile(at + QPointF(unit, unit), QSizeF(20 * unit, 20 * unit));
+    p.setPen(Qt::NoPen);
+    for (int n = 4; n >= 1; --n) {
+        p.setBrush(QColor(0, 0, 0, 14));
+        p.drawRoundedRect(tile.translated(0, unit * 0.6).adjusted(-n, -n, n, n), 4.5 * unit + n,
+                          4.5 * unit + n);
+    }
+    p.setBrush(QColor(255, 255, 255, 80));
+    p.drawRoundedRect(tile.adjusted(-1.5, -1.5, 1.5, 1.5), 4.5 * unit + 1.5, 4.5 * unit + 1.5);
+    p.save();
+    p.translate(at);
+    p.scale(size / 22.0, size / 22.0);
+    paintProgramIcon(p);
+    p.restore();
+}
+
+QImage newPicture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(paper);
+    return image;
+}
+
+} // namespace
+
+QImage startPicture(const QString& version) {
+    QImage image = newPicture(360, 240);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paintBackdrop(p, image.rect());
+    paintLogo(p, {28, 62}, 92);
+
+    p.setPen(paper);
+    p.setFont(font(50, QFont::Bold));
+    p.drawText(QPointF(138, 122), QStringLiteral("Kelvo"));
+    p.setPen(QColor(0xd6, 0xe6, 0xff));
+    p.setFont(font(14));
+    p.drawText(QPointF(140, 148), QStringLiteral("Notes hidden in pictures"));
+    p.setPen(QColor(0xa9, 0xc4, 0xee));
+    p.setFont(font(11));
+    p.drawText(QRect(0, 0, 348, 230), Qt::AlignRight | Qt::AlignBottom,
+               QStringLiteral("Version ") + version);
+    p.setPen(QColor(0, 0, 0, 90));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 359, 239));
+    return image;
+}
+
+QImage aboutPicture(const QString& version) {
+    QImage image = newPicture(360, 260);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(image.rect(), QColor(0xf6, 0xf8, 0xfb));
+    paintBackdrop(p, QRect(0, 0, 360, 104));
+    paintLogo(p, {24, 20}, 64);
+
+    p.setPen(paper);
+    p.setFont(font(34, QFont::Bold));
+    p.drawText(QPointF(104, 58), QStringLiteral("Kelvo"));
+    p.setPen(QColor(0xd6, 0xe6, 0xff));
+    p.setFont(font(13));
+    p.drawText(QPointF(106, 82), QStringLiteral("Version ") + version);
+
+    p.setPen(ink);
+    p.setFont(font(13));
+    p.drawText(QRect(24, 120, 312, 90), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               QStringLiteral("Kelvo hides texts, speech bubbles, dictionary terms and image "
+                              "snippets in the pixels of a picture and shows them again "
+                              "wherever the pointer moves over the annotated regions."));
+    p.setPen(QColor(0xd5, 0xdc, 0xe6));
+    p.drawLine(QPointF(24, 215.5), QPointF(336, 215.5));
+    p.setPen(QColor(0, 0, 0, 90));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 359, 259));
+    return image;
+}

@@ -1,0 +1,62 @@
+// kelvo-artwork: paints the editor's icons and its start and about pictures.
+//
+//   kelvo-artwork SOURCE_DIR [--contact-sheet FILE.png]
+//
+// writes editor/app/icons/<name>.png (22 pixels) and <name>@2x.png (44 pixels), the program
+// icon also at 64, 128 and 256 pixels, and data/pixmaps/startImg.png and kelvoInfo.png under
+// SOURCE_DIR, the root of the source tree. Run it after changing a painting and commit the
+// pictures it writes; the build uses the committed files.
+#include "kelvocontactsheet.h"
+#include "kelvoicons.h"
+#include "kelvopictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+bool save(const QImage& image, const QString& fileName) {
+    if (!image.save(fileName, "PNG", 0)) {
+        QTextStream(stderr) << fileName << ": cannot write picture\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--contact-sheet"))) {
+        QTextStream(stderr) << "usage: kelvo-artwork SOURCE_DIR [--contact-sheet FILE.png]\n";
+        return 2;
+    }
+    const QDir root(args[1]);
+    const QString iconDir = root.filePath(QStringLiteral("editor/app/icons"));
+    const QString pixmapDir = root.filePath(QStringLiteral("data/pixmaps"));
+    if (!QDir().mkpath(iconDir) || !QDir().mkpath(pixmapDir)) {
+        QTextStream(stderr) << "cannot make the folders under " << args[1] << "\n";
+        return 2;
+    }
+    bool ok = true;
+    for (const KelvoIconArt& icon : kelvoIcons()) {
+        const QString base = iconDir + QLatin1Char('/') + icon.name;
+        ok = save(renderIcon(icon, 22), base + QStringLiteral(".png")) && ok;
+        ok = save(renderIcon(icon, 44), base + QStringLiteral("@2x.png")) && ok;
+    }
+    const KelvoIconArt& program = kelvoIcons().back();
+    for (int size : {64, 128, 256}) {
+        ok = save(renderIcon(program, size), iconDir + QStringLiteral("/kelvo-%1.png").arg(size)) &&
+             ok;
+    }
+    const QString version = QStringLiteral(KELVO_VERSION);
+    ok = save(startPicture(version), pixmapDir + QStringLiteral("/startImg.png")) && ok;
+    ok = save(aboutPicture(version), pixmapDir + QStringLiteral("/kelvoInfo.png")) && ok;
+    if (args.size() == 4) {
+        ok = save(iconContactSheet(), args[3]) && ok;
+    }
+    return ok ? 0 : 1;
+}
