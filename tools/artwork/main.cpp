@@ -2,8 +2,8 @@
 //
 //   kelvo-artwork SOURCE_DIR [--contact-sheet FILE.png]
 //
-// writes editor/app/icons/<name>.png (22 pixels) and <name>@2x.png (44 pixels), the program
-// icon also at 64, 128 and 256 pixels, and data/pixmaps/startImg.png and kelvoInfo.png under
+// writes editor/app/icons/<name>.png (22 pixels) and <name>-44.png (44 pixels), the program
+// icon also as kelvo-64.png, -128 and -256, and data/pixmaps/startImg.png and kelvoInfo.png under
 // SOURCE_DIR, the root of the source tree. Run it after changing a painting and commit the
 // pictures it writes; the build uses the committed files.
 #include "kelvocontactsheet.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     for (const KelvoIconArt& icon : kelvoIcons()) {
         const QString base = iconDir + QLatin1Char('/') + icon.name;
         ok = save(renderIcon(icon, 22), base + QStringLiteral(".png")) && ok;
-        ok = save(renderIcon(icon, 44), base + QStringLiteral("@2x.png")) && ok;
+        ok = save(renderIcon(icon, 44), base + QStringLiteral("-44.png")) && ok;
     }
     const KelvoIconArt& program = kelvoIcons().back();
     for (int size : {64, 128, 256}) {
