@@ -1,0 +1,41 @@
+#include "kelvocommandline.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+KelvoCommandLine::KelvoCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Kelvo hides texts, dictionary terms and image snippets in the pixels of pictures."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("pictures"),
+        tr("Pictures to open (BMP, JPEG, PNG, PPM or XPM). Coded pictures open in a viewer "
+           "window, all others in an encoder window."),
+        tr("[PICTURE...]"));
+
+    if (!parser.parse(arguments)) {
+        m_outcome = Outcome::Error;
+        m_text = parser.errorText() + QLatin1Char('\n') +
+                 tr("Try \"kelvo --help\" for more information.") + QLatin1Char('\n');
+        return;
+    }
+    if (parser.isSet(help)) {
+        m_outcome = Outcome::Help;
+        m_text = parser.helpText();
+        return;
+    }
+    if (parser.isSet(versionOption)) {
+        m_outcome = Outcome::Version;
+        m_text = QStringLiteral("kelvo ") + version() + QLatin1Char('\n');
+        return;
+    }
+    for (const QString& picture : parser.positionalArguments()) {
+        m_pictures.append(QFileInfo(picture).absoluteFilePath());
+    }
+}
+
+QString KelvoCommandLine::version() {
+    return QStringLiteral(KELVO_VERSION);
+}
