@@ -21,7 +21,8 @@ KelvoCommandLine::KelvoCommandLine(const QStringList& arguments) {
                  tr("Try \"kelvo --help\" for more information.") + QLatin1Char('\n');
         return;
     }
-    if (parser.isSet(help)) {
+    // addHelpOption() also adds "--help-all", which the parser only answers in process().
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         m_outcome = Outcome::Help;
         m_text = parser.helpText();
         return;
@@ -32,7 +33,10 @@ KelvoCommandLine::KelvoCommandLine(const QStringList& arguments) {
         return;
     }
     for (const QString& picture : parser.positionalArguments()) {
-        m_pictures.append(QFileInfo(picture).absoluteFilePath());
+        // An empty argument (an unset variable in a script) names no picture.
+        if (!picture.isEmpty()) {
+            m_pictures.append(QFileInfo(picture).absoluteFilePath());
+        }
     }
 }
 

@@ -28,6 +28,8 @@ void KelvoCommandLineTest::parses_data() {
         << QStringList{"b.png", "sub/a.jpg", "/abs/c.bmp"} << none;
     QTest::newRow("name with blanks") << QStringList{"My Kelvos/village.png"} << Outcome::Run
                                       << QStringList{"My Kelvos/village.png"} << none;
+    QTest::newRow("empty argument")
+        << QStringList{"", "a.png"} << Outcome::Run << QStringList{"a.png"} << none;
     QTest::newRow("name like an option after --")
         << QStringList{"--", "-x.png", "--help"} << Outcome::Run << QStringList{"-x.png", "--help"}
         << none;
@@ -35,6 +37,8 @@ void KelvoCommandLineTest::parses_data() {
                             << QStringList{"PICTURE", "--version", "encoder window"};
     QTest::newRow("-h among pictures")
         << QStringList{"a.png", "-h"} << Outcome::Help << none << QStringList{"PICTURE"};
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << Outcome::Help << none
+                                << QStringList{"PICTURE"};
     QTest::newRow("--version") << QStringList{"--version"} << Outcome::Version << none
                                << QStringList{"kelvo "};
     QTest::newRow("-v after a picture")

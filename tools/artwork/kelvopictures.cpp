@@ -81,7 +81,7 @@ QImage startPicture(const QString& version) {
     p.drawText(QPointF(140, 148), QStringLiteral("Notes hidden in pictures"));
     p.setPen(QColor(0xa9, 0xc4, 0xee));
     p.setFont(font(11));
-    p.drawText(QRect(0, 0, 348, 230), Qt::AlignRight | Qt::AlignBottom,
+    p.drawText(QRect(30, 0, 300, 228), Qt::AlignLeft | Qt::AlignBottom,
                QStringLiteral("Version ") + version);
     p.setPen(QColor(0, 0, 0, 90));
     p.setBrush(Qt::NoBrush);

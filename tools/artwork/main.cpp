@@ -4,8 +4,9 @@
 //
 // writes editor/app/icons/<name>.png (22 pixels) and <name>-44.png (44 pixels), the program
 // icon also as kelvo-64.png, -128 and -256, and data/pixmaps/startImg.png and kelvoInfo.png under
-// SOURCE_DIR, the root of the source tree. Run it after changing a painting and commit the
-// pictures it writes; the build uses the committed files.
+// SOURCE_DIR, the root of the source tree. Run it after changing a painting or the project
+// version (which the pictures show) and commit the pictures it writes; the build uses the
+// committed files. The contact sheet shows every icon enlarged, for judging them by eye.
 #include "kelvocontactsheet.h"
 #include "kelvoicons.h"
 #include "kelvopictures.h"
