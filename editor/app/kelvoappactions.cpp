@@ -14,8 +14,8 @@ constexpr char kContext[] = "KelvoAppBase";
 
 } // namespace
 
-const std::vector<KelvoMenuSpec>& kelvoMenus() {
-    static const std::vector<KelvoMenuSpec> menus = {
+const std::vector<KelvoMenuInfo>& kelvoMenus() {
+    static const std::vector<KelvoMenuInfo> menus = {
         {QT_TRANSLATE_NOOP("KelvoAppBase", "&File"),
          {{QT_TRANSLATE_NOOP("KelvoAppBase", "&Open"), "Ctrl+O", "open"},
           {QT_TRANSLATE_NOOP("KelvoAppBase", "&Save as"), "Ctrl+S", "saveAs"},
@@ -35,8 +35,8 @@ const std::vector<KelvoMenuSpec>& kelvoMenus() {
     return menus;
 }
 
-const std::vector<KelvoToolButtonSpec>& kelvoToolButtons() {
-    static const std::vector<KelvoToolButtonSpec> buttons = {
+const std::vector<KelvoToolButtonInfo>& kelvoToolButtons() {
+    static const std::vector<KelvoToolButtonInfo> buttons = {
         {"erase", QT_TRANSLATE_NOOP("KelvoAppBase", "Erase encoded data from image"), false, false},
         {"showOutlines", QT_TRANSLATE_NOOP("KelvoAppBase", "Show coded image regions"), true,
          false},

@@ -8,27 +8,27 @@
 
 #include <vector>
 
-struct KelvoMenuItemSpec {
+struct KelvoMenuItemInfo {
     const char* text;     // nullptr for a separator
     const char* shortcut; // portable key text such as "Ctrl+O", or nullptr
     const char* icon;     // name for kelvoIcon(), or nullptr
 };
 
-struct KelvoMenuSpec {
+struct KelvoMenuInfo {
     const char* title;
     // Empty for "&Image Dictionary", whose popup is built from the dictionary languages.
-    std::vector<KelvoMenuItemSpec> items;
+    std::vector<KelvoMenuItemInfo> items;
 };
 
-struct KelvoToolButtonSpec {
+struct KelvoToolButtonInfo {
     const char* name;  // object name and icon name; nullptr for a separator
     const char* label; // text label, shown as the tool tip
     bool toggle;       // a toggle button rather than a push button
     bool exclusive;    // one of the two selection buttons, of which at most one is on
 };
 
-const std::vector<KelvoMenuSpec>& kelvoMenus();
-const std::vector<KelvoToolButtonSpec>& kelvoToolButtons();
+const std::vector<KelvoMenuInfo>& kelvoMenus();
+const std::vector<KelvoToolButtonInfo>& kelvoToolButtons();
 
 QString kelvoAppText(const char* text);
 // A built-in icon by name ("open", "selectRect", "kelvo" ...) at 22 and 44 pixels; the program

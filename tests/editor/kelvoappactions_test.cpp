@@ -22,14 +22,14 @@ double difference(const QImage& a, const QImage& b) {
 // Every icon the menus and the tool bar name, then the program icon.
 QStringList iconNames() {
     QStringList names;
-    for (const KelvoMenuSpec& menu : kelvoMenus()) {
-        for (const KelvoMenuItemSpec& item : menu.items) {
+    for (const KelvoMenuInfo& menu : kelvoMenus()) {
+        for (const KelvoMenuItemInfo& item : menu.items) {
             if (item.icon) {
                 names.append(QLatin1String(item.icon));
             }
         }
     }
-    for (const KelvoToolButtonSpec& button : kelvoToolButtons()) {
+    for (const KelvoToolButtonInfo& button : kelvoToolButtons()) {
         if (button.name) {
             names.append(QLatin1String(button.name));
         }
@@ -52,7 +52,7 @@ private slots:
 void KelvoAppActionsTest::toolButtonsAreTheEightTools() {
     QStringList names;
     QStringList exclusive;
-    for (const KelvoToolButtonSpec& button : kelvoToolButtons()) {
+    for (const KelvoToolButtonInfo& button : kelvoToolButtons()) {
         names.append(button.name ? QLatin1String(button.name) : QLatin1String("|"));
         if (button.exclusive) {
             QVERIFY(button.toggle);
