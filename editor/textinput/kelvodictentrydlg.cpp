@@ -2,6 +2,7 @@
 
 #include "kelvoconfig.h"
 #include "kelvodialoglook.h"
+#include "kelvoxmllanguagefileparser.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,6 +28,7 @@ KelvoDictEntryDlg::KelvoDictEntryDlg(QWidget* parent) : QDialog(parent) {
     m_languages = new QComboBox(box);
     m_languages->setObjectName(QStringLiteral("languageBox"));
     m_languages->setFixedWidth(200);
+    const KelvoXmlLanguageFileParser loadLanguageList;
     for (const TheS_Language& language : KelvoConfig::languages())
         m_languages->addItem(language.name);
     m_languages->setCurrentIndex(0);

@@ -17,8 +17,9 @@ namespace {
 
 using Fields = QList<QPair<QString, QString>>; // line edit name -> typed text
 
-const QByteArray PrivateItems = "<DictItem id=\"9\">kitten\n<de><de_P>K\xc3\xa4tzchen</de_P></de>\n"
-                                "</DictItem>\n\n";
+const QByteArray PrivateItems =
+    "<DictItem id=\"9\">wolpertinger\n<de><de_P>Wolpertinger</de_P></de>\n"
+    "</DictItem>\n\n";
 const QString English = QStringLiteral("englishEdit");
 
 void fill(QWidget* editor, const Fields& fields) {
@@ -185,7 +186,7 @@ void KelvoDictEditorTest::refusedEnglishTerm() {
 
 void KelvoDictEditorTest::existingCodedWord_data() {
     QTest::addColumn<QString>("english");
-    QTest::newRow("in the private dictionary") << "kitten";
+    QTest::newRow("in the private dictionary") << "wolpertinger";
     QTest::newRow("in the main dictionary") << "woman";
 }
 
