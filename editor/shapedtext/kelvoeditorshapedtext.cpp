@@ -1,0 +1,284 @@
+#include "kelvoeditorshapedtext.h"
+
+#include "kelvobubble.h"
+#include "kelvobubbledataconversion.h"
+#include "kelvobubbletext.h"
+#include "kelvocomicellipseshape.h"
+#include "kelvodataprocessor.h"
+#include "kelvomsgdlg.h"
+#include "kelvoreachablearea.h"
+#include "kelvotexteditor.h"
+#include "kelvotextproperties.h"
+#include "kelvoviewershapedtext.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+
+namespace {
+
+// Length field and header byte of the record, and the closing block of the stream.
+constexpr std::size_t kRecordFraming = 4 + 1 + 4 + 1;
+constexpr int kMaxPointSize = 255;
+
+bool withinLimit(std::initializer_list<int64_t> values) {
+    return std::all_of(values.begin(), values.end(), [](int64_t value) {
+        return std::llabs(value) <= KelvoEditorShapedText::maxCoordinate();
+    });
+}
+
+bool coordinatesWithinLimit(const KelvoComicEllipseObj& o) {
+    if (!withinLimit(
+            {o.x, o.y, o.labelX, o.labelY, o.left, o.top, o.right, o.bottom, o.peakX, o.peakY})) {
+        return false;
+    }
+    return std::all_of(o.circles.begin(), o.circles.end(), [](const KelvoThinkBubbleCircle& c) {
+        return withinLimit({c.x, c.y, int64_t(c.x) + c.width, int64_t(c.y) + c.height});
+    });
+}
+
+std::vector<uint8_t> serialized(const KelvoComicEllipseObj& object) {
+    if (object.kind == KindSpeechBubble || object.kind == KindThinkBubble) {
+        KelvoComicEllipseShape shape;
+        shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
+        shape.serialize();
+        return shape.bytes;
+    }
+    KelvoEllipseShape shape;
+    shape.objects.push_back(std::make_unique<KelvoEllipseObj>(object));
+    shape.serialize();
+    return shape.bytes;
+}
+
+} // namespace
+
+int KelvoEditorShapedText::maxCoordinate() {
+    return KelvoViewerShapedText::kMaxCoordinate;
+}
+
+std::size_t KelvoEditorShapedText::maxRecordLength() {
+    return KelvoDataProcessor::kMaxStreamLength - kRecordFraming;
+}
+
+KelvoEditorShapedText::KelvoEditorShapedText(QWidget* parent, const QString& name)
+    : KelvoShapedTextBase(parent, name) {
+    m_currentProps.textData.text = tr("Click right mouse\nbutton to edit");
+    m_currentProps.textData.font = QFont(QStringLiteral("Helvetica"), 12, QFont::Normal, false);
+    m_currentProps.textData.alignmentFlags |= Qt::AlignHCenter | Qt::AlignVCenter;
+    m_acceptedProps = m_currentProps;
+
+    m_editor = new KelvoTextEditor(this, QStringLiteral("Editor"), m_currentProps.textData.text,
+                                   m_currentProps.textData.font);
+    m_editor->onPreview = [this](const TheS_BubbleData& props) { preview(props); };
+    m_editor->onOk = [this](const TheS_BubbleData& props) { ok(props); };
+    m_editor->onCancel = [this] { cancel(); };
+
+    m_menu = new QMenu(this);
+    connect(m_menu->addAction(tr("Change properties")), &QAction::triggered, this,
+            &KelvoEditorShapedText::changeProps);
+    connect(m_menu->addAction(tr("Center text")), &QAction::triggered, this,
+            &KelvoEditorShapedText::moveTextToCenter);
+    connect(m_menu->addAction(tr("Remove this element")), &QAction::triggered, this,
+            &KelvoEditorShapedText::deleteElement);
+}
+
+KelvoEditorShapedText::~KelvoEditorShapedText() = default;
+
+void KelvoEditorShapedText::createLabel(const QRect& layout) {
+    const TheS_BubbleTextData shown = storedLook(m_currentProps).textData;
+    m_label =
+        new KelvoBubbleText(this, QStringLiteral("BubbleText"), layout, shown.text, shown.font);
+    m_label->setTextProperties(shown);
+    m_label->onMove = [this] { partEditing(true); };
+    m_label->onRelease = [this] { partEditing(false); };
+    m_label->raise();
+}
+
+TheS_BubbleData KelvoEditorShapedText::storedLook(const TheS_BubbleData& props) {
+    KelvoEllipseObj object;
+    kelvoFillTextObj(props, object);
+    object.outlineWidth = uint8_t(std::clamp(props.outlineWidth, 0, 255));
+    std::vector<uint8_t> bytes;
+    std::size_t count = 0;
+    kelvoWriteTextProperties(object, bytes, count);
+    // Something always follows the properties in a record.
+    bytes.push_back(KelvoEllipseShape::kTerminator);
+    std::size_t pos = 0;
+    KelvoEllipseObj read;
+    kelvoReadTextProperties(bytes.data(), bytes.size(), pos, read);
+    TheS_BubbleData shown = kelvoBubbleData(read);
+    shown.rect = props.rect;
+    return shown;
+}
+
+KelvoComicEllipseObj KelvoEditorShapedText::codecObject(QPoint origin) const {
+    KelvoComicEllipseObj object;
+    object.kind = uint8_t(shapeKind());
+    object.x = x() - origin.x();
+    object.y = y() - origin.y();
+    object.outlineWidth = uint8_t(std::clamp(m_currentProps.outlineWidth, 0, 255));
+    if (m_label) {
+        object.labelX = m_label->x();
+        object.labelY = m_label->y();
+    }
+    kelvoFillTextObj(m_currentProps, object);
+    fillGeometry(object);
+    return object;
+}
+
+QString KelvoEditorShapedText::codingError(QPoint origin) const {
+    const KelvoComicEllipseObj object = codecObject(origin);
+    if (!coordinatesWithinLimit(object)) {
+        return tr("This element lies too far from its region to be stored in the picture: its "
+                  "coordinates must stay within %1 pixels of the region.")
+            .arg(maxCoordinate());
+    }
+    const int size = object.font.pointSize;
+    if (size < 1 || size > kMaxPointSize) {
+        return tr("The font size of this element must be between 1 and %1 points to be stored "
+                  "in the picture.")
+            .arg(kMaxPointSize);
+    }
+    const std::size_t length = serialized(object).size();
+    if (length > maxRecordLength()) {
+        return tr("The text of this element is too long to be stored in the picture: the element "
+                  "takes %1 bytes, and a picture region holds at most %2.")
+            .arg(length)
+            .arg(maxRecordLength());
+    }
+    return {};
+}
+
+std::vector<uint8_t> KelvoEditorShapedText::codedBytes(QPoint origin) {
+    const QString error = codingError(origin);
+    if (!error.isEmpty()) {
+        int button = 0;
+        showMessage(button, this, tr("Kelvo - Message"), error, tr("OK"));
+        return {};
+    }
+    return serialized(codecObject(origin));
+}
+
+void KelvoEditorShapedText::applyTextProps(const TheS_BubbleData& props) {
+    m_label->setTextProperties(storedLook(props).textData);
+    moveTextToCenter();
+    rebuildMask();
+}
+
+void KelvoEditorShapedText::rebuildMask() {
+    QRegion painted, area, marks;
+    maskParts(painted, area, marks);
+    QRegion mask = (painted & area) + marks;
+    if (m_label) {
+        mask += m_label->glyphs().translated(m_label->pos()) & area;
+        mask += m_label->shapeMask().subtracted(m_label->glyphs()).translated(m_label->pos());
+    }
+    m_mask = mask;
+    setMask(m_mask);
+}
+
+void KelvoEditorShapedText::partEditing(bool editing) {
+    if (editing) {
+        clearMask();
+    } else {
+        rebuildMask();
+    }
+}
+
+void KelvoEditorShapedText::connectMainBody(KelvoBubble* body) {
+    body->onPress = [this](QMouseEvent* event) { pressAt(event); };
+    body->onMove = [this](QMouseEvent* event) { dragTo(event); };
+    body->onRelease = [this] { endDrag(); };
+}
+
+void KelvoEditorShapedText::centreLabelOn(const QRect& rect) {
+    const QRect label = m_label->geometry();
+    const QPoint centre((rect.left() + rect.right()) / 2, (rect.top() + rect.bottom()) / 2);
+    const QPoint labelCentre((label.left() + label.right()) / 2,
+                             (label.top() + label.bottom()) / 2);
+    m_label->move(label.topLeft() + centre - labelCentre);
+}
+
+void KelvoEditorShapedText::changeProps() {
+    if (m_editor) {
+        m_editor->loadProps(m_currentProps);
+        m_editor->show();
+    }
+}
+
+void KelvoEditorShapedText::deleteElement() {
+    delete m_editor;
+    m_editor = nullptr;
+    if (onRemove) {
+        onRemove(this);
+    } else {
+        deleteLater();
+    }
+}
+
+void KelvoEditorShapedText::display(const TheS_BubbleData& props) {
+    applyTextProps(props);
+    applyShapeProps(storedLook(props));
+    rebuildMask();
+    update();
+}
+
+void KelvoEditorShapedText::preview(const TheS_BubbleData& props) {
+    m_currentProps = props;
+    display(props);
+}
+
+void KelvoEditorShapedText::ok(const TheS_BubbleData& props) {
+    m_acceptedProps = props;
+    m_currentProps = props;
+    display(props);
+}
+
+void KelvoEditorShapedText::cancel() {
+    m_currentProps = m_acceptedProps;
+    display(m_acceptedProps);
+}
+
+void KelvoEditorShapedText::pressAt(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        m_dragging = false;
+        m_menu->popup(event->globalPosition().toPoint());
+        return;
+    }
+    m_dragging = true;
+    m_pressOffset = mapFromGlobal(event->globalPosition().toPoint());
+}
+
+void KelvoEditorShapedText::dragTo(QMouseEvent* event) {
+    if (!m_dragging || !parentWidget()) {
+        return;
+    }
+    clearMask();
+    // The pressed point stays on the picture, so the shaped text can be grabbed again.
+    const QPoint cursor = kelvoClamped(
+        parentWidget()->mapFromGlobal(event->globalPosition()).toPoint(), parentWidget()->rect());
+    move(cursor - m_pressOffset);
+}
+
+void KelvoEditorShapedText::endDrag() {
+    if (m_dragging) {
+        m_dragging = false;
+        rebuildMask();
+    }
+}
+
+void KelvoEditorShapedText::mousePressEvent(QMouseEvent* event) {
+    pressAt(event);
+}
+
+void KelvoEditorShapedText::mouseMoveEvent(QMouseEvent* event) {
+    dragTo(event);
+}
+
+void KelvoEditorShapedText::mouseReleaseEvent(QMouseEvent*) {
+    endDrag();
+}
