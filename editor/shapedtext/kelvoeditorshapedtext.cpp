@@ -3,6 +3,7 @@
 #include "kelvobubble.h"
 #include "kelvobubbledataconversion.h"
 #include "kelvobubbletext.h"
+#include "kelvobutton.h"
 #include "kelvocomicellipseshape.h"
 #include "kelvodataprocessor.h"
 #include "kelvomsgdlg.h"
@@ -169,13 +170,21 @@ void KelvoEditorShapedText::applyTextProps(const TheS_BubbleData& props) {
     rebuildMask();
 }
 
+QRegion KelvoEditorShapedText::editorMarks() const {
+    QRegion painted, area, marks;
+    maskParts(painted, area, marks);
+    if (m_label) {
+        marks += m_label->handle()->geometry().translated(m_label->pos());
+    }
+    return marks;
+}
+
 void KelvoEditorShapedText::rebuildMask() {
     QRegion painted, area, marks;
     maskParts(painted, area, marks);
-    QRegion mask = (painted & area) + marks;
+    QRegion mask = (painted & area) + editorMarks();
     if (m_label) {
         mask += m_label->glyphs().translated(m_label->pos()) & area;
-        mask += m_label->shapeMask().subtracted(m_label->glyphs()).translated(m_label->pos());
     }
     m_mask = mask;
     setMask(m_mask);

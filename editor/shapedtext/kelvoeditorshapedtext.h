@@ -46,6 +46,9 @@ public:
     QMenu* contextMenu() const { return m_menu; }
     // The widget's mask as last built (empty while a part is dragged).
     const QRegion& shapeMask() const { return m_mask; }
+    // What only the editor shows over the shape: handles and frames, in the widget's
+    // coordinates.
+    QRegion editorMarks() const;
 
     // 1 rectangle, 2 ellipse, 3 speech bubble, 4 think bubble.
     virtual int shapeKind() const = 0;

@@ -17,6 +17,10 @@ const CircleStart kCircles[] = {
     {"SubBubble3", {14, 12}, {23, 100}},
 };
 
+// Room around a circle's body for the outer half of its outline, which shows where the circle
+// overlaps the main body; enough for the widest contour the text editor offers.
+constexpr int kPenRoom = 11;
+
 } // namespace
 
 KelvoEditorThinkBubble::KelvoEditorThinkBubble(QWidget* parent, const QString& name)
@@ -25,10 +29,11 @@ KelvoEditorThinkBubble::KelvoEditorThinkBubble(QWidget* parent, const QString& n
                              false, true)) {
     connectMainBody(m_main);
     for (const CircleStart& start : kCircles) {
-        auto* circle =
-            new KelvoBubble(this, QString::fromLatin1(start.name), QPoint(0, 0),
-                            QPoint(start.size.width() - 1, start.size.height() - 1), true, true);
-        circle->move(start.position);
+        const QPoint room(kPenRoom, kPenRoom);
+        auto* circle = new KelvoBubble(
+            this, QString::fromLatin1(start.name), room,
+            room + QPoint(start.size.width() - 1, start.size.height() - 1), true, true);
+        circle->move(start.position - room);
         circle->onRelease = [this] { normalize(); };
         m_circles.push_back(circle);
     }

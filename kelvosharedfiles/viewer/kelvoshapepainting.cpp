@@ -40,9 +40,14 @@ QRect kelvoTextBox(const TheS_BubbleTextData& text, const QRect& layout, QPoint 
 }
 
 void kelvoDrawText(QPainter& painter, const TheS_BubbleTextData& text, const QRect& box) {
+    painter.save();
+    // The editor's label is a widget of the box's size, so glyphs that overhang the box (the
+    // slant of italics) are cut here too.
+    painter.setClipRect(box, Qt::IntersectClip);
     painter.setFont(text.font);
     painter.setPen(text.textColour);
     painter.drawText(box, text.alignmentFlags, text.text);
+    painter.restore();
 }
 
 QBitmap kelvoAlphaMask(const QImage& image) {

@@ -27,7 +27,7 @@ void kelvoDrawFramedRect(QPainter& painter, const QRect& body, int outlineWidth,
 
 // The text's box: its size laid out with word wrap and left alignment in `layout`, at `at`.
 QRect kelvoTextBox(const TheS_BubbleTextData& text, const QRect& layout, QPoint at);
-// Draws the text in its colour, font and flags into `box`.
+// Draws the text in its colour, font and flags into `box`, cut to the box.
 void kelvoDrawText(QPainter& painter, const TheS_BubbleTextData& text, const QRect& box);
 
 // One-bit mask of the pixels of `image` that are not fully transparent.
