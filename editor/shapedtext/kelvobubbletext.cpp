@@ -69,7 +69,8 @@ void KelvoBubbleText::dragTo(QPoint cursorInLabel) {
         onMove();
     }
     // The label stays whole inside the shaped text, so it can always be grabbed again.
-    const QRect inside(QPoint(0, 0), parentWidget()->size() - size());
+    const QSize room = parentWidget()->size() - size();
+    const QRect inside(QPoint(0, 0), QPoint(room.width(), room.height()));
     QPoint topLeft = pos() + cursorInLabel - m_pressOffset;
     if (inside.isValid()) {
         topLeft = kelvoClamped(topLeft, inside);

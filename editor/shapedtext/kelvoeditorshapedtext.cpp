@@ -5,42 +5,19 @@
 #include "kelvobubbletext.h"
 #include "kelvobutton.h"
 #include "kelvocomicellipseshape.h"
-#include "kelvodataprocessor.h"
 #include "kelvomsgdlg.h"
 #include "kelvoreachablearea.h"
+#include "kelvoshapedtextlimits.h"
 #include "kelvotexteditor.h"
 #include "kelvotextproperties.h"
-#include "kelvoviewershapedtext.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <cstdlib>
-#include <initializer_list>
 #include <memory>
 
 namespace {
-
-// Length field and header byte of the record, and the closing block of the stream.
-constexpr std::size_t kRecordFraming = 4 + 1 + 4 + 1;
-constexpr int kMaxPointSize = 255;
-
-bool withinLimit(std::initializer_list<int64_t> values) {
-    return std::all_of(values.begin(), values.end(), [](int64_t value) {
-        return std::llabs(value) <= KelvoEditorShapedText::maxCoordinate();
-    });
-}
-
-bool coordinatesWithinLimit(const KelvoComicEllipseObj& o) {
-    if (!withinLimit(
-            {o.x, o.y, o.labelX, o.labelY, o.left, o.top, o.right, o.bottom, o.peakX, o.peakY})) {
-        return false;
-    }
-    return std::all_of(o.circles.begin(), o.circles.end(), [](const KelvoThinkBubbleCircle& c) {
-        return withinLimit({c.x, c.y, int64_t(c.x) + c.width, int64_t(c.y) + c.height});
-    });
-}
 
 std::vector<uint8_t> serialized(const KelvoComicEllipseObj& object) {
     if (object.kind == KindSpeechBubble || object.kind == KindThinkBubble) {
@@ -56,14 +33,6 @@ std::vector<uint8_t> serialized(const KelvoComicEllipseObj& object) {
 }
 
 } // namespace
-
-int KelvoEditorShapedText::maxCoordinate() {
-    return KelvoViewerShapedText::kMaxCoordinate;
-}
-
-std::size_t KelvoEditorShapedText::maxRecordLength() {
-    return KelvoDataProcessor::kMaxStreamLength - kRecordFraming;
-}
 
 KelvoEditorShapedText::KelvoEditorShapedText(QWidget* parent, const QString& name)
     : KelvoShapedTextBase(parent, name) {
@@ -133,25 +102,7 @@ KelvoComicEllipseObj KelvoEditorShapedText::codecObject(QPoint origin) const {
 
 QString KelvoEditorShapedText::codingError(QPoint origin) const {
     const KelvoComicEllipseObj object = codecObject(origin);
-    if (!coordinatesWithinLimit(object)) {
-        return tr("This element lies too far from its region to be stored in the picture: its "
-                  "coordinates must stay within %1 pixels of the region.")
-            .arg(maxCoordinate());
-    }
-    const int size = object.font.pointSize;
-    if (size < 1 || size > kMaxPointSize) {
-        return tr("The font size of this element must be between 1 and %1 points to be stored "
-                  "in the picture.")
-            .arg(kMaxPointSize);
-    }
-    const std::size_t length = serialized(object).size();
-    if (length > maxRecordLength()) {
-        return tr("The text of this element is too long to be stored in the picture: the element "
-                  "takes %1 bytes, and a picture region holds at most %2.")
-            .arg(length)
-            .arg(maxRecordLength());
-    }
-    return {};
+    return KelvoShapedTextLimits::codingError(object, serialized(object).size());
 }
 
 std::vector<uint8_t> KelvoEditorShapedText::codedBytes(QPoint origin) {

@@ -29,13 +29,6 @@ class QMouseEvent;
 class KelvoEditorShapedText : public KelvoShapedTextBase {
     Q_OBJECT
 public:
-    // Stored coordinates beyond this distance from the region origin are not shown by the
-    // viewers, so such a shaped text is not coded.
-    static int maxCoordinate();
-    // A record must fit into a region's record stream together with its framing (length and
-    // header byte) and the stream's closing block.
-    static std::size_t maxRecordLength();
-
     ~KelvoEditorShapedText() override;
 
     // What the shaped text shows and codes, and what the last OK of the editor confirmed.
@@ -54,7 +47,7 @@ public:
     virtual int shapeKind() const = 0;
     // The record's values, positions counted from `origin` (picture coordinates).
     KelvoComicEllipseObj codecObject(QPoint origin) const;
-    // Why the record cannot be coded, for the author; empty when it can.
+    // Why the record cannot be coded (KelvoShapedTextLimits), for the author; empty when it can.
     QString codingError(QPoint origin) const;
     // The serialized shaped-text record. When it cannot be coded, tells the author why and
     // returns nothing.
