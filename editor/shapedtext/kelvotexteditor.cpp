@@ -196,6 +196,12 @@ QAction* KelvoTextEditor::addColourButton(QToolBar* bar, const QString& text, co
 }
 
 void KelvoTextEditor::applyToAll(const std::function<void()>& change) {
+    if (m_edit->document()->isEmpty()) {
+        // No text to select: the change goes to the cursor's format, which moving the cursor
+        // would lose.
+        change();
+        return;
+    }
     m_edit->selectAll();
     change();
     QTextCursor cursor = m_edit->textCursor();
