@@ -138,6 +138,8 @@ KelvoTextEditor::KelvoTextEditor(QWidget* parent, const QString& name, const QSt
     m_transparent = addToggle(textBar, tr("Transparent background"), "transparentBackground",
                               patternIcon(), &KelvoTextEditor::transparentBackground);
 
+    // A row of its own, so that no control of the first row is pushed out of sight.
+    addToolBarBreak();
     QToolBar* backgroundBar = addToolBar(tr("Background properties"));
     m_contourWidth = new QComboBox(backgroundBar);
     m_contourWidth->addItem(QStringLiteral("0"));
