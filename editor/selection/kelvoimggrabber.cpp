@@ -142,12 +142,14 @@ KelvoImgSelectCopyWidget* KelvoImgGrabber::activeWindow() const {
 
 void KelvoImgGrabber::selectRect() {
     if (KelvoImgSelectCopyWidget* window = activeWindow()) {
+        window->disarmAutoSelection();
         window->setSelectionMode(KelvoImgSelectionWidget::RectangleMode);
     }
 }
 
 void KelvoImgGrabber::selectPoly() {
     if (KelvoImgSelectCopyWidget* window = activeWindow()) {
+        window->disarmAutoSelection();
         window->setSelectionMode(KelvoImgSelectionWidget::FreehandMode);
     }
 }

@@ -31,6 +31,8 @@ public:
     // outline around the object on it.
     void armAutoSelection();
     bool isAutoArmed() const { return m_autoArmed; }
+    // Another selection tool was chosen: the next click selects as usual.
+    void disarmAutoSelection() { m_autoArmed = false; }
     // Hands the displayed picture and the outline to the grab callback, when set.
     void grab() const;
 

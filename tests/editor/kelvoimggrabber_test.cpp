@@ -150,6 +150,16 @@ void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
     automatic->trigger();
     QVERIFY(!active()->isAutoArmed());
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
+
+    // Choosing another tool while armed selects with that tool.
+    SelectionTestSupport::pressOnNextMessage(&text);
+    automatic->trigger();
+    QVERIFY(active()->isAutoArmed());
+    tool("selectPoly")->trigger();
+    QVERIFY(!active()->isAutoArmed());
+    const QPoint at = active()->offset();
+    drag(active(), {at + QPoint(5, 5), at + QPoint(30, 5), at + QPoint(20, 30)});
+    QCOMPARE(active()->imageOutline(), (QPolygon{{5, 5}, {30, 5}, {20, 30}, {5, 5}}));
 }
 
 void KelvoImgGrabberTest::hideDiscardsPictures() {
