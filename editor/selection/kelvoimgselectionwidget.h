@@ -53,9 +53,9 @@ protected:
 
     // Takes `outline` (picture coordinates, not repeated at the end) as the complete outline.
     void takeOutline(const QPolygon& outline);
-    void reportSelection();
 
 private:
+    void reportSelection();
     // The line drawn now: the band being dragged, or the complete outline.
     QPolygon band() const;
     QPolygon rectangleBand() const;
@@ -67,7 +67,6 @@ private:
     int m_mode = RectangleMode;
     bool m_selectionClosed = false;
     bool m_drawn = false;
-    bool m_moved = false;
     bool m_dragging = false;
     bool m_pressed = false;
     bool m_dataAttached = false;
