@@ -1,5 +1,6 @@
 #include "kelvotool.h"
 
+#include "kelvocontourcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
@@ -25,12 +26,14 @@ const char* const kOverview =
     "  encode IN OUT ANNOTATIONS.json  code the annotations into IN, write OUT as PNG\n"
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
+    "  contour IMAGE X,Y               print the outline found from a background point\n"
     "\n"
     "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
 
 struct Invocation {
     QStringList positional;
     QMap<QString, QString> options; // "--name" -> value, for the command's value options
+    QTextStream* err = nullptr;     // for commands whose negative answer is a message
 };
 
 int runTest(const Invocation& call, QTextStream& out) {
@@ -65,6 +68,17 @@ int runErase(const Invocation& call, QTextStream&) {
 
 int runIdImage(const Invocation& call, QTextStream&) {
     KelvoToolCommands::idImage(call.positional[0], call.positional[1]);
+    return KelvoTool::Success;
+}
+
+int runContour(const Invocation& call, QTextStream& out) {
+    const std::optional<QByteArray> outline =
+        KelvoContourCommand::outline(call.positional[0], call.positional[1]);
+    if (!outline) {
+        *call.err << "no closed contour" << Qt::endl;
+        return KelvoTool::NoContour;
+    }
+    out << *outline << Qt::endl;
     return KelvoTool::Success;
 }
 
@@ -118,6 +132,15 @@ const Command kCommands[] = {
      "Usage: kelvo-tool idimage IN OUT.png\n"
      "Decodes IN and writes its id image as an 8-bit grey PNG whose grey values are the\n"
      "id palette indices (0: no region).\n"},
+    {"contour",
+     runContour,
+     2,
+     {},
+     "Usage: kelvo-tool contour IMAGE X,Y\n"
+     "Takes the colour of pixel X,Y as the background and walks round the object nearest to\n"
+     "the picture's top-left that stands on it, as the image grabber's automatic selection\n"
+     "does. Prints the outline as a JSON array of [x, y] points in walk order and exits with\n"
+     "0, or prints \"no closed contour\" on stderr and exits with 1.\n"},
 };
 
 bool isHelp(const QString& argument) {
@@ -182,7 +205,9 @@ int KelvoTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
         return Success;
     }
     try {
-        return command->run(parse(*command, rest), out);
+        Invocation invocation = parse(*command, rest);
+        invocation.err = &err;
+        return command->run(invocation, out);
     } catch (const KelvoToolError& error) {
         err << kProgram << ": " << error.message() << Qt::endl;
     } catch (const std::bad_alloc&) {
