@@ -1,5 +1,7 @@
 #include "kelvomsgdlg.h"
 
+#include "kelvodialoglook.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +18,7 @@ KelvoMsgDlg::KelvoMsgDlg(QWidget* parent, const QString& caption, const QString&
                          const QString& button3)
     : QDialog(parent) {
     setWindowTitle(caption);
+    kelvoApplyDialogLook(this);
     const QString texts[3] = {button1, button2, button3};
     const int extraButtons = (button2.isEmpty() ? 0 : 1) + (button3.isEmpty() ? 0 : 1);
 
@@ -66,7 +69,7 @@ void KelvoMsgDlg::b3Pressed() {
 }
 
 void KelvoMsgDlg::press(int button) {
-    m_result = button;
+    m_pressed = button;
     accept();
 }
 
@@ -74,9 +77,9 @@ bool showMessage(int& result, QWidget* parent, const QString& caption, const QSt
                  const QString& button1, int defaultButton, const QString& button2,
                  const QString& button3) {
     KelvoMsgDlg dialog(parent, caption, text, button1, defaultButton, button2, button3);
-    if (dialog.exec() != QDialog::Accepted || dialog.result() == 0) {
+    if (dialog.exec() != QDialog::Accepted || dialog.pressedButton() == 0) {
         return false;
     }
-    result = dialog.result();
+    result = dialog.pressedButton();
     return true;
 }
