@@ -18,7 +18,7 @@ QRegion shapeRegion(const QPolygon& outline, QSize size) {
     painted.fill(Qt::white);
     kelvoPaintRegion(painted, {outline}, 0);
     return QRegion(
-        QBitmap::fromImage(painted.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor)));
+        QBitmap::fromImage(painted.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
 }
 
 } // namespace

@@ -32,7 +32,6 @@ KelvoMsgDlg::KelvoMsgDlg(QWidget* parent, const QString& caption, const QString&
     grid->addWidget(label, 0, 0, 1, 3 + extraButtons, Qt::AlignCenter);
 
     QPushButton* buttons[3] = {};
-    int column = 1;
     for (int n = 0; n < 3; ++n) {
         if (n > 0 && texts[n].isEmpty()) {
             continue;
@@ -41,7 +40,7 @@ KelvoMsgDlg::KelvoMsgDlg(QWidget* parent, const QString& caption, const QString&
         button->setObjectName(QStringLiteral("button%1").arg(n + 1));
         button->setFixedSize(kButtonWidth, kButtonHeight);
         button->setAutoDefault(false);
-        grid->addWidget(button, 1, column++, Qt::AlignCenter);
+        grid->addWidget(button, 1, n + 1, Qt::AlignCenter);
         buttons[n] = button;
     }
     connect(buttons[0], &QPushButton::clicked, this, &KelvoMsgDlg::b1Pressed);

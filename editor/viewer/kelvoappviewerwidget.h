@@ -4,7 +4,9 @@
 //
 // Erasing changes the picture in memory and marks it modified; the window then hands itself
 // back through the replace-window callback with an empty name, and the main window reopens a
-// copy of the picture: as a viewer while coded regions remain, otherwise as an encoder.
+// copy of the picture: as a viewer while coded regions remain, otherwise as an encoder. The
+// callback may run inside this window's mouse handler, so it must delete the window with
+// deleteLater(), never directly.
 #pragma once
 
 #include "kelvoviewerwidget.h"
