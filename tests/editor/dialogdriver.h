@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,11 +14,12 @@
 // instead of hanging it.
 inline void answerNextDialog(std::function<void(QWidget*)> answer) {
     auto* timer = new QTimer;
-    QWidget* before = QApplication::activeModalWidget();
+    // Guarded: a dialog that follows on the stack may get the address of the one before.
+    QPointer<QWidget> before = QApplication::activeModalWidget();
     int ticks = 0;
     QObject::connect(timer, &QTimer::timeout, [timer, before, ticks, answer]() mutable {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog && dialog != before && dialog->isVisible()) {
+        if (dialog && dialog != before.data() && dialog->isVisible()) {
             timer->stop();
             timer->deleteLater();
             answer(dialog);
