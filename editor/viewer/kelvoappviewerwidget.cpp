@@ -14,9 +14,13 @@ constexpr int kFirstRegionIndex = 2;
 
 } // namespace
 
-KelvoAppViewerWidget::KelvoAppViewerWidget(QWidget* parent, Qt::WindowFlags flags)
+KelvoAppViewerWidget::KelvoAppViewerWidget(QWidget* parent, const QString& name,
+                                           Qt::WindowFlags flags)
     : KelvoViewerWidget(parent) {
-    setWindowFlags(flags);
+    setObjectName(name);
+    if (flags) {
+        setWindowFlags(flags);
+    }
 }
 
 QString KelvoAppViewerWidget::widgetKey() const {
@@ -129,6 +133,10 @@ void KelvoAppViewerWidget::eraseData() {
     } else if (answer == 2 &&
                showMessage(answer, this, tr("Delete Data"),
                            tr("Select the region in the image\nto be deleted ..."), tr("OK"))) {
+        // A balloon left up by the pointer would hold the pointer and take the click that
+        // picks the region; the hover step hides everything for a point off the picture.
+        m_lookupPos = QPoint(-1, -1);
+        updateHover();
         m_eraseArmed = true;
         setOutlinesShown(true);
     }

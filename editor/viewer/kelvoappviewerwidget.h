@@ -23,7 +23,8 @@ public:
     // (context, erase enabled)
     using EraseStateCallback = void (*)(void* context, bool eraseEnabled);
 
-    explicit KelvoAppViewerWidget(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    explicit KelvoAppViewerWidget(QWidget* parent = nullptr, const QString& name = QString(),
+                                  Qt::WindowFlags flags = {});
 
     // "KELVO_APP_VIEWER_WIDGET".
     QString widgetKey() const override;

@@ -119,6 +119,7 @@ private slots:
     void clickWithoutRegion_data();
     void clickWithoutRegion();
     void decliningTheRegionDialogArmsNothing();
+    void pinnedBalloonKeepsItsSpotOnResize();
 
 private:
     void open(const QImage& picture);
@@ -247,7 +248,11 @@ void KelvoAppViewerWidgetTest::eraseEverything() {
 
 void KelvoAppViewerWidgetTest::eraseOneOfTwoRegions() {
     open(twoRegions());
+    // The balloon that the pointer brings up goes, so that the click reaches the picture.
+    QTest::mouseMove(m_window.get(), Left.center() + m_window->offset());
+    QVERIFY(m_window->activeTextWidget() && m_window->activeTextWidget()->isVisible());
     answerErase(2);
+    QVERIFY(!m_window->activeTextWidget() || !m_window->activeTextWidget()->isVisible());
     QVERIFY(m_window->eraseArmed());
     QVERIFY(m_window->outlinesShown());
     QCOMPARE(m_main.replacements, 0);
@@ -342,6 +347,22 @@ void KelvoAppViewerWidgetTest::decliningTheRegionDialogArmsNothing() {
     QVERIFY(!m_window->outlinesShown());
     clickPicture(Left.center());
     QCOMPARE(m_main.replacements, 0);
+}
+
+void KelvoAppViewerWidgetTest::pinnedBalloonKeepsItsSpotOnResize() {
+    open(twoRegions());
+    const QPoint spot = Right.center() + m_window->offset();
+    QTest::mouseMove(m_window.get(), spot);
+    KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"
+    QVERIFY(balloon->isVisible());
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, spot);
+    QVERIFY(balloon->isAnchored());
+    const QPoint pinnedAt = balloon->pos();
+
+    m_window->resize(WindowSize + QSize(100, 60));
+    QCOMPARE(m_window->offset(), QPoint(100, 80));
+    QCOMPARE(balloon->pos(), pinnedAt + QPoint(50, 30));
+    QVERIFY(balloon->isVisible());
 }
 
 QTEST_MAIN(KelvoAppViewerWidgetTest)
