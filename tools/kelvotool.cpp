@@ -1,6 +1,7 @@
 #include "kelvotool.h"
 
 #include "kelvocontourcommand.h"
+#include "kelvohtmlcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
@@ -27,6 +28,7 @@ const char* const kOverview =
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
     "  contour IMAGE X,Y               print the outline found from a background point\n"
+    "  html IMAGE [--link URL]         print the HTML that embeds IMAGE in a web page\n"
     "\n"
     "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
 
@@ -79,6 +81,16 @@ int runContour(const Invocation& call, QTextStream& out) {
         return KelvoTool::NoContour;
     }
     out << *outline << Qt::endl;
+    return KelvoTool::Success;
+}
+
+int runHtml(const Invocation& call, QTextStream& out) {
+    std::optional<QString> link;
+    if (call.options.contains(QStringLiteral("--link"))) {
+        link = call.options.value(QStringLiteral("--link"));
+    }
+    // The text ends without a newline, as the editor copies it; a line of output gets one.
+    out << KelvoHtmlCommand::text(call.positional[0], link) << Qt::endl;
     return KelvoTool::Success;
 }
 
@@ -141,6 +153,14 @@ const Command kCommands[] = {
      "the picture's top-left that stands on it, as the image grabber's automatic selection\n"
      "does. Prints the outline as a JSON array of [x, y] points in walk order and exits with\n"
      "0, or prints \"no closed contour\" on stderr and exits with 1.\n"},
+    {"html",
+     runHtml,
+     1,
+     {{QStringLiteral("--link"), QStringLiteral("the URL the picture links to")}},
+     "Usage: kelvo-tool html IMAGE [--link URL]\n"
+     "Prints the HTML with which a web page embeds IMAGE through the plug-in, as the editor's\n"
+     "HTML generator makes it: IMAGE as given, the picture's width and height, and with --link\n"
+     "the link target. Values are put in verbatim.\n"},
 };
 
 bool isHelp(const QString& argument) {
