@@ -24,9 +24,9 @@ uint32_t be32(const uint8_t* p) {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 
-// 16 to 8 bits as QRgba64 rounds.
-uint32_t div257(uint32_t x) {
-    return (x - (x >> 8) + 0x80) >> 8;
+// 16 to 8 bits, rounded to nearest as Qt's PNG reader scales them.
+uint32_t scale16(uint32_t x) {
+    return (x * 255 + 32767) / 65535;
 }
 
 struct Header {
@@ -201,11 +201,11 @@ private:
         return (row[bit / 8] >> shift) & ((1u << depth) - 1);
     }
 
-    // A sample scaled to 8 bits; 16-bit samples round as Qt's 64-bit formats do.
+    // A sample scaled to 8 bits.
     uint32_t byte(uint32_t value) const {
         switch (m_format.header.bitDepth) {
         case 16:
-            return div257(value);
+            return scale16(value);
         case 8:
             return value;
         default:

@@ -2,7 +2,7 @@
 // get from QImageReader and KelvoReadablePixels, bit for bit, so that both decode the same
 // hidden data:
 //   RGB and RGBA, 8 bits               as stored (RGB opaque; a tRNS colour becomes alpha 0)
-//   RGB and RGBA, 16 bits              each channel rounded to 8 bits
+//   16 bits                            each sample rounded to the nearest 8-bit value
 //   grey with alpha                    grey copied into red, green and blue
 //   palette, grey without alpha        depth 8 (16 for 16-bit grey): never coded; the pixels
 //                                      are still given for display
