@@ -56,8 +56,11 @@
     function lookupReference(dictionary, reference) {
         const parsed = parseReference(reference);
         for (const file of dictionary.dictionaries) {
-            const item = parsed.id !== -1 ? file.byId[parsed.id] : file.byWord[parsed.codedWord];
-            if (item && item.codedWord) return {term: parsed.term, item};
+            const byId = parsed.id !== -1;
+            const item = byId ? file.byId[parsed.id] : file.byWord[parsed.codedWord];
+            if (item && parsed.codedWord) {
+                return {term: parsed.term, item: {...item, codedWord: parsed.codedWord}};
+            }
         }
         return null;
     }

@@ -53,7 +53,8 @@ QJsonObject dictionaryJson(const QString& path) {
         }
         const QStringView id = reader.attributes().value(QLatin1String("id"));
         if (!id.isEmpty()) {
-            const TheS_DictItem item = file->lookup(QString(), id.toInt());
+            // An id lookup answers with the reference's own coded word: any non-empty one will do.
+            const TheS_DictItem item = file->lookup(QStringLiteral("id"), id.toInt());
             if (!item.codedWord.isEmpty()) {
                 byId.insert(QString::number(id.toInt()), itemJson(item));
             }
