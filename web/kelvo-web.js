@@ -341,6 +341,7 @@
 .kelvo-status progress{flex:1;min-width:40px}
 .kelvo-status .kelvo-centre{flex:1;display:flex;align-items:center;justify-content:center;
   text-align:center;padding:0 12.5%;white-space:normal;font-weight:bold}
+.kelvo-status[hidden]{display:none}
 .kelvo-viewer[data-state=error] .kelvo-status{background:#fff0f0;border-color:#d88}
 .kelvo-viewer[data-state=error][data-link] .kelvo-status{cursor:pointer}
 .kelvo-balloon{position:absolute;z-index:10;display:none;max-width:240px;background:#c0c0c0;

@@ -121,8 +121,9 @@ test('the demo page shows every viewer and the errors', {skip}, async () => {
 
 test('hovering shows balloon texts, also on a scaled picture', {skip}, async () => {
     const {page, context} = await openPage('/index.html');
-    const notes = JSON.parse(readFileSync(path.join(KELVO_SOURCE_DIR, 'data/samples/village.json')));
-    const expected = notes.regions.map((r) => r.texts?.at(-1)).filter(Boolean);
+    // A text region, and a dictionary region translated from German to English by default.
+    const expected = ['The sun: the star at the centre of our solar system, 150 million km away.',
+                      '\u2022 Haus\n\u2022 house'];
     for (const selector of ['#generated-village .kelvo-viewer', '#img-village-scaled']) {
         const seen = [];
         for (const p of await regionPoints(page, selector)) {
@@ -150,7 +151,7 @@ test('a speech bubble is drawn where its shape lies', {skip}, async () => {
         return opaque / (data.length / 4);
     }, bubble);
     assert.equal(await inside(), 0);
-    const key = (await regionPoints(page, selector)).find((p) => p.x < 400);
+    const key = (await regionPoints(page, selector)).find((p) => p.key === 0);
     await page.mouse.move(key.x, key.y);
     assert.ok(await inside() > 0.5, 'most of the bubble\'s box is painted');
     await page.screenshot({path: path.join(KELVO_WEB_DIR, 'screenshot-bubble.png'),
@@ -194,13 +195,14 @@ test('a page made from the HTML generator\'s text works', {skip}, async () => {
     const {page, errors, context} = await openPage('/generated.html');
     const selector = '.kelvo-viewer';
     assert.equal(await page.$eval(selector, (v) => v.dataset.state), 'shown');
-    const [p] = await regionPoints(page, selector);
+    const p = (await regionPoints(page, selector)).find((r) => r.key === 0); // the sun's text
     await page.mouse.move(p.x, p.y);
     assert.notEqual(await balloon(page, selector), null);
     await page.mouse.click(p.x, p.y, {button: 'right'});
-    const items = await page.$$eval('.kelvo-menu > [role^=menuitem]', (m) => m.map((i) => i.textContent));
+    const items = await page.$eval('body > .kelvo-menu', (menu) => [...menu.children].map(
+        (c) => (c.classList.contains('kelvo-has-sub') ? c.firstChild : c).textContent).filter(Boolean));
     assert.deepEqual(items, ['Image Properties', 'Open Link Location', 'Save Image As',
-                             'Show Image Outlines', 'About']);
+                             'Show Image Outlines', 'Image Dictionary', 'About']);
     await page.click('text=Image Properties');
     assert.match(await page.textContent('dialog'), /Properties for "village.png"/);
     assert.match(await page.textContent('dialog'), /320 px \(original\) \/ 320 px \(displayed\)/);
