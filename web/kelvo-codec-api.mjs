@@ -16,9 +16,11 @@ export class KelvoCodec {
     }
 
     // Decodes the bytes of a PNG file. Resolves to {width, height, coded, json, pixels, ids,
-    // palette, marks} (typed arrays copied out of the module's memory; ids, palette and marks
-    // null for a picture without regions); rejects with an Error naming the reason.
-    async decode(bytes, {withJson = false} = {}) {
+    // palette, markDots}: typed arrays copied out of the module's memory; pixels as 0xAARRGGBB
+    // words (`pixels: 'argb'`), as RGBA bytes ('rgba') or none (false); ids and palette null
+    // for a picture without regions; markDots the outline dots as pairs of pixel index and
+    // colour. Rejects with an Error naming the reason.
+    async decode(bytes, {withJson = false, pixels = 'argb'} = {}) {
         const m = await this.ready();
         let input = 0;
         let result = 0;
@@ -35,7 +37,7 @@ export class KelvoCodec {
             if (error) {
                 throw new Error(error);
             }
-            return this.copyResult(m, result);
+            return this.copyResult(m, result, pixels);
         } catch (e) {
             // An abort (memory exhausted) leaves the module unusable: the next call makes anew.
             if (!(e instanceof Error) || e instanceof WebAssembly.RuntimeError) {
@@ -53,23 +55,29 @@ export class KelvoCodec {
         }
     }
 
-    copyResult(m, result) {
+    copyResult(m, result, pixels) {
         const width = m._kelvo_width(result);
         const height = m._kelvo_height(result);
         const count = width * height;
-        const words = (ptr, n) => new Uint32Array(m.HEAPU32.buffer, ptr, n).slice();
+        const copy = (Type, ptr, n) => {
+            const out = new Type(n);
+            out.set(new Type(m.HEAPU8.buffer, ptr, n));
+            return out;
+        };
         const idsPtr = m._kelvo_ids(result);
-        const marksPtr = m._kelvo_marks(result);
+        const dots = m._kelvo_mark_dot_count(result);
         return {
             width,
             height,
             coded: m._kelvo_coded(result) !== 0,
             json: m.UTF8ToString(m._kelvo_json(result)),
-            pixels: words(m._kelvo_pixels(result), count),
-            ids: idsPtr ? new Uint8Array(m.HEAPU8.buffer, idsPtr, count).slice() : null,
-            palette: idsPtr ? words(m._kelvo_id_palette(result), m._kelvo_id_palette_size(result))
-                            : null,
-            marks: marksPtr ? words(marksPtr, count) : null,
+            pixels: pixels === 'argb' ? copy(Uint32Array, m._kelvo_pixels(result), count)
+                  : pixels === 'rgba' ? copy(Uint8ClampedArray, m._kelvo_rgba(result), 4 * count)
+                  : null,
+            ids: idsPtr ? copy(Uint8Array, idsPtr, count) : null,
+            palette: idsPtr ? copy(Uint32Array, m._kelvo_id_palette(result),
+                                   m._kelvo_id_palette_size(result)) : null,
+            markDots: copy(Uint32Array, m._kelvo_mark_dots(result), 2 * dots),
         };
     }
 }

@@ -20,7 +20,7 @@ try {
     } catch (e) {
         throw new Error(`cannot read picture: ${e.code === 'ENOENT' ? 'File not found' : e.message}`);
     }
-    const decoded = await codec.decode(bytes, {withJson: true}).catch((e) => {
+    const decoded = await codec.decode(bytes, {withJson: true, pixels: false}).catch((e) => {
         throw new Error(`cannot read picture: ${e.message}`);
     });
     process.stdout.write(JSON.stringify(JSON.parse(decoded.json), null, 4) + '\n');

@@ -304,6 +304,8 @@
             const points = speechOutline(l, t, r, b, s.angles[0], s.angles[1], s.peak);
             points.forEach(([x, y], i) => (i ? path.lineTo(x + 0.5, y + 0.5) : path.moveTo(x + 0.5, y + 0.5)));
             path.closePath();
+            // The arc's points lie on whole pixels: mitred joins between its short steps spike.
+            ctx.lineJoin = 'round';
         } else if (s.kind === 4) {
             ellipse(l + 0.5, t + 0.5, r - 0.5, b - 0.5);
             for (const [x, y, cw, ch] of s.circles) ellipse(x + 0.5, y + 0.5, x + cw - 1.5, y + ch - 1.5);
@@ -338,6 +340,7 @@
 .kelvo-status{position:absolute;inset:0;display:flex;flex-direction:column;justify-content:flex-end;
   background:#f4f4f4;border:1px solid #ccc;box-sizing:border-box;padding:2px;gap:2px;overflow:hidden}
 .kelvo-status .kelvo-row{display:flex;gap:4px;align-items:center;white-space:pre;min-height:1.3em}
+.kelvo-viewer[data-state=error] .kelvo-row{white-space:normal;font-size:11px}
 .kelvo-status progress{flex:1;min-width:40px}
 .kelvo-status .kelvo-centre{flex:1;display:flex;align-items:center;justify-content:center;
   text-align:center;padding:0 12.5%;white-space:normal;font-weight:bold}
@@ -542,17 +545,16 @@
 
             this.plain = canvasOf(new ImageData(picture.rgba, pw, ph));
             this.outlined = null;
-            if (picture.marks) {
+            if (picture.markDots && picture.markDots.length) {
                 const rgba = new Uint8ClampedArray(picture.rgba);
-                const marks = picture.marks;
-                for (let i = 0; i < marks.length; i++) {
-                    const m = marks[i];
-                    if (m >>> 24) {
-                        rgba[4 * i] = (m >>> 16) & 0xff;
-                        rgba[4 * i + 1] = (m >>> 8) & 0xff;
-                        rgba[4 * i + 2] = m & 0xff;
-                        rgba[4 * i + 3] = m >>> 24;
-                    }
+                const dots = picture.markDots;
+                for (let d = 0; d < dots.length; d += 2) {
+                    const o = 4 * dots[d];
+                    const m = dots[d + 1];
+                    rgba[o] = (m >>> 16) & 0xff;
+                    rgba[o + 1] = (m >>> 8) & 0xff;
+                    rgba[o + 2] = m & 0xff;
+                    rgba[o + 3] = m >>> 24;
                 }
                 this.outlined = canvasOf(new ImageData(rgba, pw, ph));
             }

@@ -5,19 +5,6 @@ import {KelvoCodec} from './kelvo-codec-api.mjs';
 
 const codec = new KelvoCodec();
 
-// 0xAARRGGBB words to RGBA bytes for ImageData.
-function rgbaBytes(pixels) {
-    const out = new Uint8ClampedArray(pixels.length * 4);
-    for (let i = 0, o = 0; i < pixels.length; i++, o += 4) {
-        const p = pixels[i];
-        out[o] = (p >>> 16) & 0xff;
-        out[o + 1] = (p >>> 8) & 0xff;
-        out[o + 2] = p & 0xff;
-        out[o + 3] = p >>> 24;
-    }
-    return out;
-}
-
 async function otherFormat(bytes) {
     const bitmap = await createImageBitmap(new Blob([bytes]));
     const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
@@ -32,17 +19,17 @@ self.onmessage = async ({data: {bytes, withTiming}}) => {
         const start = performance.now();
         let picture;
         try {
-            const decoded = await codec.decode(bytes, {withJson: true});
+            const decoded = await codec.decode(bytes, {withJson: true, pixels: 'rgba'});
             const decodeMs = performance.now() - start;
             picture = {
                 width: decoded.width,
                 height: decoded.height,
                 coded: decoded.coded,
                 report: JSON.parse(decoded.json),
-                rgba: rgbaBytes(decoded.pixels),
+                rgba: decoded.pixels,
                 ids: decoded.ids,
                 palette: decoded.palette,
-                marks: decoded.marks,
+                markDots: decoded.markDots,
                 decodeMs,
             };
         } catch (e) {
@@ -52,7 +39,7 @@ self.onmessage = async ({data: {bytes, withTiming}}) => {
             picture = await otherFormat(bytes);
         }
         const transfer = [picture.rgba.buffer];
-        for (const extra of [picture.ids, picture.marks]) {
+        for (const extra of [picture.ids, picture.markDots]) {
             if (extra) transfer.push(extra.buffer);
         }
         self.postMessage({picture, withTiming}, transfer);

@@ -66,7 +66,7 @@ struct Header {
     std::size_t rowBytes(int pixels) const {
         return (std::size_t(pixels) * channels() * bitDepth + 7) / 8;
     }
-    int filterStep() const { return std::max(1, channels() * bitDepth / 8); }
+    std::size_t filterStep() const { return std::size_t(std::max(1, channels() * bitDepth / 8)); }
 };
 
 // Everything besides the image data that the pixels depend on.
@@ -135,10 +135,7 @@ public:
                     error = "bad filter type";
                     return false;
                 }
-                uint32_t* out = pixels.data() + std::size_t(y0 + r * dy) * h.width;
-                for (int i = 0; i < w; ++i) {
-                    out[x0 + i * dx] = pixel(row, i);
-                }
+                convertRow(row, w, pixels.data() + std::size_t(y0 + r * dy) * h.width + x0, dx);
                 previous = row;
                 p += 1 + rowBytes;
             }
@@ -159,32 +156,67 @@ private:
         return static_cast<uint8_t>(pa <= pb && pa <= pc ? a : (pb <= pc ? b : c));
     }
 
+    // One loop per filter type: this runs over every byte of the picture.
     static bool unfilter(uint8_t type, uint8_t* row, const uint8_t* previous, std::size_t size,
-                         int step) {
-        for (std::size_t i = 0; i < size; ++i) {
-            const int a = i >= std::size_t(step) ? row[i - step] : 0;
-            const int b = previous ? previous[i] : 0;
-            const int c = previous && i >= std::size_t(step) ? previous[i - step] : 0;
-            switch (type) {
-            case 0:
-                return true;
-            case 1:
-                row[i] = static_cast<uint8_t>(row[i] + a);
-                break;
-            case 2:
-                row[i] = static_cast<uint8_t>(row[i] + b);
-                break;
-            case 3:
-                row[i] = static_cast<uint8_t>(row[i] + (a + b) / 2);
-                break;
-            case 4:
-                row[i] = static_cast<uint8_t>(row[i] + paeth(a, b, c));
-                break;
-            default:
-                return false;
+                         std::size_t step) {
+        const std::size_t left = std::min(step, size);
+        switch (type) {
+        case 0:
+            return true;
+        case 1:
+            for (std::size_t i = step; i < size; ++i) {
+                row[i] = static_cast<uint8_t>(row[i] + row[i - step]);
+            }
+            return true;
+        case 2:
+            if (previous) {
+                for (std::size_t i = 0; i < size; ++i) {
+                    row[i] = static_cast<uint8_t>(row[i] + previous[i]);
+                }
+            }
+            return true;
+        case 3:
+            for (std::size_t i = 0; i < left; ++i) {
+                row[i] = static_cast<uint8_t>(row[i] + (previous ? previous[i] : 0) / 2);
+            }
+            for (std::size_t i = step; i < size; ++i) {
+                row[i] = static_cast<uint8_t>(row[i] +
+                                              (row[i - step] + (previous ? previous[i] : 0)) / 2);
+            }
+            return true;
+        case 4:
+            for (std::size_t i = 0; i < left; ++i) {
+                row[i] = static_cast<uint8_t>(row[i] + (previous ? previous[i] : 0));
+            }
+            for (std::size_t i = step; i < size; ++i) {
+                const int b = previous ? previous[i] : 0;
+                const int c = previous ? previous[i - step] : 0;
+                row[i] = static_cast<uint8_t>(row[i] + paeth(row[i - step], b, c));
+            }
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // Writes a row's `count` pixels to every `dx`-th word of `out`; 8-bit RGB and RGBA, the
+    // formats of coded pictures, take a short way.
+    void convertRow(const uint8_t* row, int count, uint32_t* out, int dx) const {
+        const Header& h = m_format.header;
+        if (h.bitDepth == 8 && h.colourType == Rgba) {
+            for (int i = 0; i < count; ++i, row += 4) {
+                out[i * dx] = uint32_t(row[3]) << 24 | uint32_t(row[0]) << 16 |
+                              uint32_t(row[1]) << 8 | row[2];
+            }
+        } else if (h.bitDepth == 8 && h.colourType == Rgb && !m_format.hasTransparentColour) {
+            for (int i = 0; i < count; ++i, row += 3) {
+                out[i * dx] = 0xFF000000u | uint32_t(row[0]) << 16 | uint32_t(row[1]) << 8 | row[2];
+            }
+        } else {
+            for (int i = 0; i < count; ++i) {
+                out[i * dx] = pixel(row, i);
             }
         }
-        return type <= 4;
     }
 
     // Sample `s` of a row, at the file's bit depth.

@@ -11,6 +11,7 @@ struct KelvoWebResult {
     KelvoWebDecoded decoded;
     std::string json;
     std::string error;
+    std::vector<uint32_t> markDots; // pixel index, colour; for each opaque pixel of the marks
 };
 
 } // namespace
@@ -67,11 +68,34 @@ EMSCRIPTEN_KEEPALIVE int kelvo_id_palette_size(const KelvoWebResult* r) {
     return static_cast<int>(r->decoded.idImage.palette.size());
 }
 
-// The marks picture, 0xAARRGGBB, transparent but for the outline dots; null when empty.
-EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_marks(const KelvoWebResult* r) {
+// Turns the pixels into R, G, B, A bytes in place, the order of the browser's ImageData.
+EMSCRIPTEN_KEEPALIVE const uint8_t* kelvo_rgba(KelvoWebResult* r) {
+    std::vector<uint32_t>& pixels = r->decoded.picture.pixels;
+    for (uint32_t& p : pixels) {
+        // Little-endian memory: the word 0xAABBGGRR holds the bytes R, G, B, A.
+        p = (p & 0xFF00FF00u) | (p >> 16 & 0xFFu) | (p & 0xFFu) << 16;
+    }
+    return reinterpret_cast<const uint8_t*>(pixels.data());
+}
+
+// The marks picture is transparent but for the outline dots: their pixel indices and colours
+// (0xAARRGGBB) in pairs, counted by kelvo_mark_dot_count.
+EMSCRIPTEN_KEEPALIVE int kelvo_mark_dot_count(KelvoWebResult* r) {
     const KelvoArgbImage& marks = r->decoded.marks;
-    return marks.pixels.empty() || marks.width != r->decoded.picture.width ? nullptr
-                                                                           : marks.pixels.data();
+    r->markDots.clear();
+    if (marks.width == r->decoded.picture.width && marks.height == r->decoded.picture.height) {
+        for (std::size_t i = 0; i < marks.pixels.size(); ++i) {
+            if (marks.pixels[i] >> 24) {
+                r->markDots.push_back(static_cast<uint32_t>(i));
+                r->markDots.push_back(marks.pixels[i]);
+            }
+        }
+    }
+    return static_cast<int>(r->markDots.size() / 2);
+}
+
+EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_mark_dots(const KelvoWebResult* r) {
+    return r->markDots.data();
 }
 
 EMSCRIPTEN_KEEPALIVE void kelvo_free_result(KelvoWebResult* r) {
