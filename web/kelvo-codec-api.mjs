@@ -69,15 +69,16 @@ export class KelvoCodec {
         return {
             width,
             height,
-            coded: m._kelvo_coded(result) !== 0,
-            json: m.UTF8ToString(m._kelvo_json(result)),
-            pixels: pixels === 'argb' ? copy(Uint32Array, m._kelvo_pixels(result), count)
-                  : pixels === 'rgba' ? copy(Uint8ClampedArray, m._kelvo_rgba(result), 4 * count)
-                  : null,
-            ids: idsPtr ? copy(Uint8Array, idsPtr, count) : null,
-            palette: idsPtr ? copy(Uint32Array, m._kelvo_id_palette(result),
-                                   m._kelvo_id_palette_size(result)) : null,
-            markDots: copy(Uint32Array, m._kelvo_mark_dots(result), 2 * dots),
+            coded : m._kelvo_coded(result) !== 0,
+            json : m.UTF8ToString(m._kelvo_json(result)),
+            pixels : pixels === 'argb'   ? copy(Uint32Array, m._kelvo_pixels(result), count)
+                     : pixels === 'rgba' ? copy(Uint8ClampedArray, m._kelvo_rgba(result), 4 * count)
+                                         : null,
+            ids : idsPtr ? copy(Uint8Array, idsPtr, count) : null,
+            palette : idsPtr ? copy(Uint32Array, m._kelvo_id_palette(result),
+                                    m._kelvo_id_palette_size(result))
+                             : null,
+            markDots : copy(Uint32Array, m._kelvo_mark_dots(result), 2 * dots),
         };
     }
 }

@@ -18,11 +18,11 @@ try {
     try {
         bytes = await readFile(file);
     } catch (e) {
-        throw new Error(`cannot read picture: ${e.code === 'ENOENT' ? 'File not found' : e.message}`);
+        throw new Error(
+            `cannot read picture: ${e.code === 'ENOENT' ? 'File not found' : e.message}`);
     }
-    const decoded = await codec.decode(bytes, {withJson: true, pixels: false}).catch((e) => {
-        throw new Error(`cannot read picture: ${e.message}`);
-    });
+    const decoded = await codec.decode(bytes, {withJson : true, pixels : false})
+                        .catch((e) => { throw new Error(`cannot read picture: ${e.message}`); });
     process.stdout.write(JSON.stringify(JSON.parse(decoded.json), null, 4) + '\n');
 } catch (e) {
     process.stderr.write(`${file}: ${e.message}\n`);

@@ -12,16 +12,16 @@
     const PRIMARY_SOURCE = 3;
     const PRIMARY_TARGET = 0;
     const TEXT = {
-        srcNotAllowed: " The parameter 'src' is not allowed! ",
-        noUrl: " No image url specified in parameter 'kelvo'! ",
-        noParameter: " No parameter 'kelvo' specified! ",
-        tryLoading: ' Kelvo plugin >> try loading: ',
-        receiving: ' Kelvo plugin >> receiving:  ',
-        loadError: ' Kelvo plugin >> an error occured, while loading the image! ' +
-                   'Propably the image link is broken.',
-        errorPaint: 'An Error occured',
-        preparing: 'Preparing Image',
-        about: 'Kelvo Version 0.7\nShows the annotations hidden in pictures on web pages.',
+        srcNotAllowed : " The parameter 'src' is not allowed! ",
+        noUrl : " No image url specified in parameter 'kelvo'! ",
+        noParameter : " No parameter 'kelvo' specified! ",
+        tryLoading : ' Kelvo plugin >> try loading: ',
+        receiving : ' Kelvo plugin >> receiving:  ',
+        loadError : ' Kelvo plugin >> an error occured, while loading the image! ' +
+                        'Propably the image link is broken.',
+        errorPaint : 'An Error occured',
+        preparing : 'Preparing Image',
+        about : 'Kelvo Version 0.7\nShows the annotations hidden in pictures on web pages.',
     };
 
     // ---- dictionary -------------------------------------------------------------------------
@@ -30,9 +30,9 @@
     function loadDictionary() {
         if (!dictionaryPromise) {
             dictionaryPromise = fetch(new URL('kelvo-dictionary.json', BASE))
-                .then((r) => (r.ok ? r.json() : null))
-                .catch(() => null)
-                .then((d) => d || {languages: [], dictionaries: []});
+                                    .then((r) => (r.ok ? r.json() : null))
+                                    .catch(() => null)
+                                    .then((d) => d || {languages : [], dictionaries : []});
         }
         return dictionaryPromise;
     }
@@ -44,13 +44,14 @@
             const close = reference.indexOf('>');
             if (close !== -1) {
                 id = parseInt(close > 5 ? reference.slice(5, close) : '', 10);
-                if (!Number.isFinite(id)) id = 0;
+                if (!Number.isFinite(id))
+                    id = 0;
             }
         }
         const term = reference.slice(reference.lastIndexOf('>') + 1);
         const afterOpen = reference.slice(reference.lastIndexOf('<') + 1);
         const close = afterOpen.indexOf('>');
-        return {id, term, codedWord: close === -1 ? afterOpen : afterOpen.slice(0, close)};
+        return {id, term, codedWord : close === -1 ? afterOpen : afterOpen.slice(0, close)};
     }
 
     function lookupReference(dictionary, reference) {
@@ -59,7 +60,7 @@
             const byId = parsed.id !== -1;
             const item = byId ? file.byId[parsed.id] : file.byWord[parsed.codedWord];
             if (item && parsed.codedWord) {
-                return {term: parsed.term, item: {...item, codedWord: parsed.codedWord}};
+                return {term : parsed.term, item : {...item, codedWord : parsed.codedWord}};
             }
         }
         return null;
@@ -81,7 +82,8 @@
         if (settings.showAmbiguities && secondaries.length) {
             text += ` {${secondaries.join(', ')}}`;
         }
-        if (showCoded && entry.term) text += `\n\n(${entry.term})`;
+        if (showCoded && entry.term)
+            text += `\n\n(${entry.term})`;
         return text;
     }
 
@@ -92,7 +94,7 @@
         return new Promise((resolve, reject) => {
             let worker;
             try {
-                worker = new Worker(new URL('kelvo-worker.mjs', BASE), {type: 'module'});
+                worker = new Worker(new URL('kelvo-worker.mjs', BASE), {type : 'module'});
             } catch (e) {
                 reject(e);
                 return;
@@ -112,52 +114,60 @@
                 e.preventDefault();
                 finish(reject, new Error(e.message || 'worker failed'));
             };
-            worker.postMessage({bytes}, [bytes.buffer]);
+            worker.postMessage({bytes}, [ bytes.buffer ]);
         });
     }
 
     function hexBytes(hex) {
         const out = new Uint8Array(hex.length >> 1);
-        for (let i = 0; i < out.length; i++) out[i] = parseInt(hex.substr(2 * i, 2), 16);
+        for (let i = 0; i < out.length; i++)
+            out[i] = parseInt(hex.substr(2 * i, 2), 16);
         return out;
     }
 
-    function latin1(hex) {
-        return String.fromCharCode(...hexBytes(hex));
-    }
+    function latin1(hex) { return String.fromCharCode(...hexBytes(hex)); }
 
     // The regions of a decoded picture: what each shows, its box, a point to show it at, and
     // its image snippet as a canvas.
     function buildRegions(picture, dictionary) {
         const regions = new Map();
-        const stats = {areas: 0, texts: 0, formatted: 0, translatable: 0, images: 0};
-        if (!picture.report) return {regions, stats};
+        const stats = {areas : 0, texts : 0, formatted : 0, translatable : 0, images : 0};
+        if (!picture.report)
+            return {regions, stats};
         for (const region of picture.report.regions) {
             stats.areas++;
-            const r = {key: region.key, balloon: null, shapes: [], image: null, colours: region.colours,
-                       box: null, anchor: null};
+            const r = {
+                key : region.key,
+                balloon : null,
+                shapes : [],
+                image : null,
+                colours : region.colours,
+                box : null,
+                anchor : null
+            };
             for (const record of region.records) {
                 if (record.type === 0) {
                     stats.texts++;
-                    r.balloon = {text: record.text};
+                    r.balloon = {text : record.text};
                 } else if (record.type === 2) {
                     stats.images++;
                     r.image = hexBytes(record.payload);
                 } else if (record.type === 1) {
                     for (const shape of record.shapes) {
                         stats.formatted++;
-                        if (shape.kind >= 1) r.shapes.push(shape);
+                        if (shape.kind >= 1)
+                            r.shapes.push(shape);
                     }
                 } else if (record.type === 6) {
                     const entry = lookupReference(dictionary, record.text);
                     if (entry) {
                         stats.translatable++;
-                        r.balloon = {dictionary: entry};
+                        r.balloon = {dictionary : entry};
                     }
                 }
             }
             const start = region.startPoints[0];
-            r.anchor = start ? {x: start.x, y: start.y} : null;
+            r.anchor = start ? {x : start.x, y : start.y} : null;
             regions.set(region.key, r);
         }
         scanIdImage(picture, regions);
@@ -166,23 +176,29 @@
 
     // Fill pixels (palette entries with red 255) belong to the region named by blue.
     function scanIdImage(picture, regions) {
-        if (!picture.ids) return;
+        if (!picture.ids)
+            return;
         const {width, height, ids, palette} = picture;
         const keyOf = new Int16Array(256).fill(-1);
         for (let i = 0; i < palette.length && i < 256; i++) {
             const entry = palette[i];
             const key = entry & 0xff;
-            if (((entry >>> 16) & 0xff) === 255 && regions.has(key)) keyOf[i] = key;
+            if (((entry >>> 16) & 0xff) === 255 && regions.has(key))
+                keyOf[i] = key;
         }
         const boxes = new Map();
         for (let y = 0, p = 0; y < height; y++) {
             for (let x = 0; x < width; x++, p++) {
                 const key = keyOf[ids[p]];
-                if (key < 0) continue;
+                if (key < 0)
+                    continue;
                 let b = boxes.get(key);
-                if (!b) boxes.set(key, (b = {minX: x, minY: y, maxX: x, maxY: y, first: {x, y}}));
-                if (x < b.minX) b.minX = x;
-                if (x > b.maxX) b.maxX = x;
+                if (!b)
+                    boxes.set(key, (b = {minX : x, minY : y, maxX : x, maxY : y, first : {x, y}}));
+                if (x < b.minX)
+                    b.minX = x;
+                if (x > b.maxX)
+                    b.maxX = x;
                 b.maxY = y;
             }
         }
@@ -190,8 +206,12 @@
         for (const [key, b] of boxes) {
             const r = regions.get(key);
             r.box = b;
-            r.anchor = {x: Math.round((b.minX + b.maxX) / 2), y: Math.round((b.minY + b.maxY) / 2)};
-            if (keyOf[ids[r.anchor.y * width + r.anchor.x]] !== key) r.anchor = b.first;
+            r.anchor = {
+                x : Math.round((b.minX + b.maxX) / 2),
+                y : Math.round((b.minY + b.maxY) / 2)
+            };
+            if (keyOf[ids[r.anchor.y * width + r.anchor.x]] !== key)
+                r.anchor = b.first;
             const w = b.maxX - b.minX + 1;
             const h = b.maxY - b.minY + 1;
             if (!r.image || w * h > budget) {
@@ -203,9 +223,11 @@
             let next = 0;
             for (let y = b.minY; y <= b.maxY; y++) {
                 for (let x = b.minX; x <= b.maxX && next < r.image.length; x++) {
-                    if (keyOf[ids[y * width + x]] !== key) continue;
+                    if (keyOf[ids[y * width + x]] !== key)
+                        continue;
                     const index = r.image[next++];
-                    if (index >= r.colours.length) continue;
+                    if (index >= r.colours.length)
+                        continue;
                     const c = r.colours[index];
                     const o = 4 * ((y - b.minY) * w + (x - b.minX));
                     data.data[o] = (c >>> 16) & 0xff;
@@ -250,15 +272,17 @@
         const points = [];
         for (let i = 0; i <= steps; i++) {
             const a = startRad + (spanRad * i) / steps;
-            points.push([Math.round(cx + rx * Math.cos(a)), Math.round(cy - ry * Math.sin(a))]);
+            // Not rounded to whole pixels as the native outline is: a smooth path draws cleaner.
+            points.push([ cx + rx * Math.cos(a), cy - ry * Math.sin(a) ]);
         }
         points.push(peak);
         return points;
     }
 
     function cssFont(font) {
-        const weight = Math.min(900, Math.max(100, Math.round((font.weight * 8) / 100) * 100 + 100));
-        const size = font.pointSize < 0 ? `${-font.pointSize}px` : `${font.pointSize}pt`;
+        const weight =
+            Math.min(900, Math.max(100, Math.round((font.weight * 8) / 100) * 100 + 100));
+        const size = font.pointSize < 0 ? `${- font.pointSize}px` : `${font.pointSize}pt`;
         return `${font.italic ? 'italic ' : ''}${weight} ${size} "${font.family}", sans-serif`;
     }
 
@@ -302,16 +326,18 @@
             ellipse(l + 0.5, t + 0.5, r - 0.5, b - 0.5);
         } else if (s.kind === 3) {
             const points = speechOutline(l, t, r, b, s.angles[0], s.angles[1], s.peak);
-            points.forEach(([x, y], i) => (i ? path.lineTo(x + 0.5, y + 0.5) : path.moveTo(x + 0.5, y + 0.5)));
+            points.forEach(([ x, y ], i) =>
+                               (i ? path.lineTo(x + 0.5, y + 0.5) : path.moveTo(x + 0.5, y + 0.5)));
             path.closePath();
-            // The arc's points lie on whole pixels: mitred joins between its short steps spike.
-            ctx.lineJoin = 'round';
         } else if (s.kind === 4) {
             ellipse(l + 0.5, t + 0.5, r - 0.5, b - 0.5);
-            for (const [x, y, cw, ch] of s.circles) ellipse(x + 0.5, y + 0.5, x + cw - 1.5, y + ch - 1.5);
+            for (const [x, y, cw, ch] of s.circles)
+                ellipse(x + 0.5, y + 0.5, x + cw - 1.5, y + ch - 1.5);
         }
-        if (s.filled) ctx.fill(path, 'nonzero');
-        if (w > 0) ctx.stroke(path);
+        if (s.filled)
+            ctx.fill(path, 'nonzero');
+        if (w > 0)
+            ctx.stroke(path);
         ctx.font = cssFont(s.font);
         ctx.fillStyle = s.textColour;
         ctx.textBaseline = 'top';
@@ -359,7 +385,7 @@
 .kelvo-menu{position:fixed;z-index:1000;background:#f8f8f8;border:1px solid #999;padding:3px 0;
   box-shadow:2px 2px 6px rgba(0,0,0,.3);font:13px sans-serif;min-width:180px}
 .kelvo-menu [role=menuitem],.kelvo-menu [role=menuitemcheckbox],.kelvo-menu [role=menuitemradio]{
-  display:block;width:100%;text-align:left;border:0;background:none;padding:3px 18px 3px 22px;
+  display:block;width:100%;box-sizing:border-box;text-align:left;border:0;background:none;padding:3px 18px 3px 22px;
   font:inherit;color:#000;cursor:default;position:relative;white-space:nowrap}
 .kelvo-menu [aria-checked=true]::before{content:'\\2713';position:absolute;left:6px}
 .kelvo-menu [aria-haspopup]::after{content:'\\25B8';position:absolute;right:6px}
@@ -377,7 +403,8 @@
 `;
 
     function ensureStyle() {
-        if (document.getElementById('kelvo-web-style')) return;
+        if (document.getElementById('kelvo-web-style'))
+            return;
         const style = document.createElement('style');
         style.id = 'kelvo-web-style';
         style.textContent = STYLE;
@@ -387,10 +414,14 @@
     function element(tag, props = {}, ...children) {
         const e = document.createElement(tag);
         for (const [k, v] of Object.entries(props)) {
-            if (k === 'class') e.className = v;
-            else if (k === 'text') e.textContent = v;
-            else if (k.startsWith('on')) e.addEventListener(k.slice(2), v);
-            else e.setAttribute(k, v);
+            if (k === 'class')
+                e.className = v;
+            else if (k === 'text')
+                e.textContent = v;
+            else if (k.startsWith('on'))
+                e.addEventListener(k.slice(2), v);
+            else
+                e.setAttribute(k, v);
         }
         e.append(...children);
         return e;
@@ -403,8 +434,10 @@
     }
 
     function fileSizeText(bytes) {
-        if (bytes < 0) return 'unknown';
-        if (bytes <= 1024) return `${bytes} bytes`;
+        if (bytes < 0)
+            return 'unknown';
+        if (bytes <= 1024)
+            return `${bytes} bytes`;
         const g = (v) => String(Number(v.toPrecision(6)));
         const kb = bytes / 1024;
         return kb > 1024 ? `${g(kb / 1024)}MB (${bytes} bytes)` : `${g(kb)}KB (${bytes} bytes)`;
@@ -417,24 +450,36 @@
             this.height = leadingInt(params.height);
             this.href = params.href ?? null;
             this.target = params.target || '_BLANK';
-            this.settings = {source: PRIMARY_SOURCE, target: PRIMARY_TARGET, showCodedWord: false,
-                             showAmbiguities: false};
+            this.settings = {
+                source : PRIMARY_SOURCE,
+                target : PRIMARY_TARGET,
+                showCodedWord : false,
+                showAmbiguities : false
+            };
             this.outlines = false;
             this.shownKey = -1;
             this.focusIndex = -1;
             this.anchored = false;
 
-            this.root = element('div', {class: 'kelvo-viewer', 'data-state': 'message',
-                                        role: 'group', 'aria-roledescription': 'annotated picture'});
-            if (this.href !== null) this.root.dataset.link = this.href;
-            if (original.id) this.root.id = original.id;
-            this.status = element('div', {class: 'kelvo-status'});
-            this.label1 = element('div', {class: 'kelvo-row'});
+            this.root = element('div', {
+                class : 'kelvo-viewer',
+                'data-state' : 'message',
+                role : 'group',
+                'aria-roledescription' : 'annotated picture'
+            });
+            if (this.href !== null)
+                this.root.dataset.link = this.href;
+            if (original.id)
+                this.root.id = original.id;
+            this.status = element('div', {class : 'kelvo-status'});
+            this.label1 = element('div', {class : 'kelvo-row'});
             this.label2 = element('span');
-            this.progress = element('progress', {max: '100', value: '0'});
+            this.progress = element('progress', {max : '100', value : '0'});
             this.progress.hidden = true;
-            this.status.append(this.label1, element('div', {class: 'kelvo-row'}, this.label2, this.progress));
-            this.live = element('div', {class: 'kelvo-live', 'aria-live': 'polite', role: 'status'});
+            this.status.append(this.label1,
+                               element('div', {class : 'kelvo-row'}, this.label2, this.progress));
+            this.live =
+                element('div', {class : 'kelvo-live', 'aria-live' : 'polite', role : 'status'});
             this.root.append(this.status, this.live);
             this.setSize(this.width || 200, this.height || 60);
             original.replaceWith(this.root);
@@ -468,7 +513,8 @@
             let bytes;
             try {
                 const response = await fetch(new URL(url, document.baseURI));
-                if (!response.ok || !response.body) throw new Error(`HTTP ${response.status}`);
+                if (!response.ok || !response.body)
+                    throw new Error(`HTTP ${response.status}`);
                 this.label2.textContent = TEXT.receiving;
                 this.progress.hidden = false;
                 const chunks = [];
@@ -477,7 +523,8 @@
                 const reader = response.body.getReader();
                 for (;;) {
                     const {done, value} = await reader.read();
-                    if (done) break;
+                    if (done)
+                        break;
                     chunks.push(value);
                     size += value.length;
                     progress = Math.min(100, progress + 10);
@@ -500,9 +547,11 @@
             this.label1.textContent = '';
             this.progress.hidden = true;
             this.label2.textContent = '';
-            this.status.replaceChildren(element('div', {class: 'kelvo-centre', text: TEXT.preparing}));
+            this.status.replaceChildren(
+                element('div', {class : 'kelvo-centre', text : TEXT.preparing}));
             try {
-                const [picture, dictionary] = await Promise.all([decodeInWorker(bytes), loadDictionary()]);
+                const [picture, dictionary] =
+                    await Promise.all([ decodeInWorker(bytes), loadDictionary() ]);
                 this.show(picture, dictionary);
             } catch (e) {
                 this.fail(`${url}: ${e.message}`);
@@ -513,12 +562,13 @@
             this.root.dataset.state = 'error';
             this.root.dataset.error = reason;
             if (this.root.querySelector('.kelvo-picture')) {
-                for (const c of this.root.querySelectorAll('canvas')) c.remove();
+                for (const c of this.root.querySelectorAll('canvas'))
+                    c.remove();
             }
             this.status.hidden = false;
             this.status.replaceChildren(
-                element('div', {class: 'kelvo-centre', text: TEXT.errorPaint}),
-                element('div', {class: 'kelvo-row', text: TEXT.loadError}));
+                element('div', {class : 'kelvo-centre', text : TEXT.errorPaint}),
+                element('div', {class : 'kelvo-row', text : TEXT.loadError}));
             this.root.setAttribute('aria-label', TEXT.errorPaint);
             this.live.textContent = TEXT.errorPaint;
             if (this.href !== null) {
@@ -561,30 +611,35 @@
             const {regions, stats} = buildRegions(picture, dictionary);
             this.regions = regions;
             this.stats = stats;
-            this.order = [...regions.values()].filter((r) => r.anchor)
-                .sort((a, b) => a.anchor.y - b.anchor.y || a.anchor.x - b.anchor.x);
+            this.order = [...regions.values() ]
+                             .filter((r) => r.anchor)
+                             .sort((a, b) => a.anchor.y - b.anchor.y || a.anchor.x - b.anchor.x);
 
-            this.canvas = element('canvas', {class: 'kelvo-picture'});
+            this.canvas = element('canvas', {class : 'kelvo-picture'});
             this.canvas.width = W;
             this.canvas.height = H;
-            this.overlay = element('canvas', {class: 'kelvo-overlay'});
+            this.overlay = element('canvas', {class : 'kelvo-overlay'});
             this.overlay.width = W;
             this.overlay.height = H;
-            this.balloon = element('div', {class: 'kelvo-balloon', role: 'tooltip'});
+            this.balloon = element('div', {class : 'kelvo-balloon', role : 'tooltip'});
             this.balloonText = element('div');
-            this.anchorButton = element('button', {type: 'button', 'aria-pressed': 'false',
-                                                   'aria-label': 'Keep this text open'});
+            this.anchorButton = element(
+                'button',
+                {type : 'button', 'aria-pressed' : 'false', 'aria-label' : 'Keep this text open'});
             this.balloon.append(this.anchorButton, this.balloonText);
             this.status.hidden = true;
             this.root.prepend(this.canvas, this.overlay, this.balloon);
             this.root.dataset.state = 'shown';
             this.root.dataset.regions = String(regions.size);
-            if (picture.decodeMs !== undefined) this.root.dataset.decodeMs = picture.decodeMs.toFixed(1);
+            if (picture.decodeMs !== undefined)
+                this.root.dataset.decodeMs = picture.decodeMs.toFixed(1);
             this.root.tabIndex = 0;
             const name = this.fileName();
-            this.root.setAttribute('aria-label', regions.size
-                ? `${name}: picture with ${regions.size} annotated areas; use the arrow keys to read them`
-                : name);
+            this.root.setAttribute(
+                'aria-label',
+                regions.size ? `${name}: picture with ${
+                                   regions.size} annotated areas; use the arrow keys to read them`
+                             : name);
             this.paint();
             this.bindEvents();
         }
@@ -606,20 +661,25 @@
         bindEvents() {
             const c = this.canvas;
             c.addEventListener('pointermove', (e) => {
-                if (e.pointerType === 'mouse') this.pointAt(e.offsetX, e.offsetY, true);
+                if (e.pointerType === 'mouse')
+                    this.pointAt(e.offsetX, e.offsetY, true);
             });
             c.addEventListener('pointerleave', (e) => {
-                if (e.pointerType === 'mouse' && !this.anchored) this.hideAll();
+                if (e.pointerType === 'mouse' && !this.anchored)
+                    this.hideAll();
             });
             c.addEventListener('pointerdown', (e) => {
                 if (e.pointerType !== 'mouse') {
                     const key = this.regionAt(e.offsetX, e.offsetY);
-                    if (key === this.shownKey || key < 0) this.hideAll();
-                    else this.pointAt(e.offsetX, e.offsetY, true);
+                    if (key === this.shownKey || key < 0)
+                        this.hideAll();
+                    else
+                        this.pointAt(e.offsetX, e.offsetY, true);
                 }
             });
             c.addEventListener('click', (e) => {
-                if (this.href !== null && e.pointerType === 'mouse' && this.regionAt(e.offsetX, e.offsetY) < 0) {
+                if (this.href !== null && e.pointerType === 'mouse' &&
+                    this.regionAt(e.offsetX, e.offsetY) < 0) {
                     window.open(this.href, this.target);
                 }
             });
@@ -631,7 +691,8 @@
             this.root.addEventListener('blur', (e) => {
                 if (!this.root.contains(e.relatedTarget)) {
                     this.focusIndex = -1;
-                    if (!this.anchored) this.hideAll();
+                    if (!this.anchored)
+                        this.hideAll();
                 }
             }, true);
             this.anchorButton.addEventListener('click', () => {
@@ -642,12 +703,15 @@
 
         regionAt(x, y) {
             const p = this.picture;
-            if (!p.ids) return -1;
+            if (!p.ids)
+                return -1;
             const px = Math.floor(x / this.sx);
             const py = Math.floor(y / this.sy);
-            if (px < 0 || py < 0 || px >= p.width || py >= p.height) return -1;
+            if (px < 0 || py < 0 || px >= p.width || py >= p.height)
+                return -1;
             const index = p.ids[py * p.width + px];
-            if (index >= p.palette.length) return -1;
+            if (index >= p.palette.length)
+                return -1;
             const key = p.palette[index] & 0xff;
             return key < 255 && this.regions.has(key) ? key : -1;
         }
@@ -655,7 +719,8 @@
         pointAt(x, y, fromPointer) {
             const key = this.regionAt(x, y);
             if (key < 0) {
-                if (!this.anchored) this.hideAll();
+                if (!this.anchored)
+                    this.hideAll();
                 return;
             }
             this.showRegion(key, x, y, fromPointer);
@@ -672,16 +737,18 @@
                 this.root.dataset.shownRegion = String(key);
                 this.drawOverlay(r);
                 const text = this.balloonFor(r);
-                const spoken = [text, ...r.shapes.map((s) => s.text)].filter(Boolean).join('. ');
+                const spoken = [ text, ...r.shapes.map((s) => s.text) ].filter(Boolean).join('. ');
                 this.live.textContent = spoken || (r.image ? 'picture' : '');
                 this.balloonText.textContent = text || '';
                 this.balloon.style.display = text ? 'block' : 'none';
             }
-            if (this.balloon.style.display === 'block' && !this.anchored) this.placeBalloon(x, y);
+            if (this.balloon.style.display === 'block' && !this.anchored)
+                this.placeBalloon(x, y);
         }
 
         balloonFor(r) {
-            if (r.image || !r.balloon) return null;
+            if (r.image || !r.balloon)
+                return null;
             return r.balloon.dictionary ? dictionaryText(r.balloon.dictionary, this.settings)
                                         : r.balloon.text;
         }
@@ -717,7 +784,8 @@
         }
 
         hideAll() {
-            if (this.shownKey === -1) return;
+            if (this.shownKey === -1)
+                return;
             this.shownKey = -1;
             delete this.root.dataset.shownRegion;
             this.anchored = false;
@@ -728,18 +796,24 @@
         }
 
         onKey(e) {
-            if (!this.order || !this.order.length) return;
+            if (!this.order || !this.order.length)
+                return;
             let step = 0;
-            if (e.key === 'ArrowRight' || e.key === 'ArrowDown') step = 1;
-            else if (e.key === 'ArrowLeft' || e.key === 'ArrowUp') step = -1;
-            else if (e.key === 'Tab') step = e.shiftKey ? -1 : 1;
+            if (e.key === 'ArrowRight' || e.key === 'ArrowDown')
+                step = 1;
+            else if (e.key === 'ArrowLeft' || e.key === 'ArrowUp')
+                step = -1;
+            else if (e.key === 'Tab')
+                step = e.shiftKey ? -1 : 1;
             else if (e.key === 'Escape') {
                 this.hideAll();
                 this.focusIndex = -1;
                 return;
             }
-            if (!step) return;
-            const next = this.focusIndex === -1 && step < 0 ? this.order.length - 1 : this.focusIndex + step;
+            if (!step)
+                return;
+            const next =
+                this.focusIndex === -1 && step < 0 ? this.order.length - 1 : this.focusIndex + step;
             if (next < 0 || next >= this.order.length) {
                 // Tab past the last region leaves the picture; arrows stop there.
                 if (e.key === 'Tab') {
@@ -760,35 +834,45 @@
 
         openMenu(x, y) {
             this.closeMenu();
-            if (this.root.dataset.state !== 'shown') return;
+            if (this.root.dataset.state !== 'shown')
+                return;
             const item = (label, action, {disabled = false, checked = null} = {}) => {
-                const e = element('div', {role: checked === null ? 'menuitem' : 'menuitemcheckbox',
-                                          tabindex: '-1', text: label});
-                if (checked !== null) e.setAttribute('aria-checked', String(checked));
-                if (disabled) e.setAttribute('aria-disabled', 'true');
-                else e.addEventListener('click', () => {
-                    this.closeMenu();
-                    action();
+                const e = element('div', {
+                    role : checked === null ? 'menuitem' : 'menuitemcheckbox',
+                    tabindex : '-1',
+                    text : label
                 });
+                if (checked !== null)
+                    e.setAttribute('aria-checked', String(checked));
+                if (disabled)
+                    e.setAttribute('aria-disabled', 'true');
+                else
+                    e.addEventListener('click', () => {
+                        this.closeMenu();
+                        action();
+                    });
                 return e;
             };
-            const menu = element('div', {class: 'kelvo-menu', role: 'menu'});
+            const menu = element('div', {class : 'kelvo-menu', role : 'menu'});
             menu.append(item('Image Properties', () => this.showProperties()),
                         item('Open Link Location', () => window.open(this.href, this.target),
-                             {disabled: this.href === null}),
-                        item('Save Image As', () => this.saveImage()),
-                        element('hr'));
+                             {disabled : this.href === null}),
+                        item('Save Image As', () => this.saveImage()), element('hr'));
             if (this.regions.size) {
                 menu.append(item('Show Image Outlines', () => {
                     this.outlines = !this.outlines;
                     this.paint();
-                }, {checked: this.outlines}));
-                if (this.stats.translatable > 0) menu.append(this.dictionaryMenu());
-                else menu.append(item('Image Dictionary', null, {disabled: true}));
+                }, {checked : this.outlines}));
+                if (this.stats.translatable > 0)
+                    menu.append(this.dictionaryMenu());
+                else
+                    menu.append(item('Image Dictionary', null, {disabled : true}));
                 menu.append(element('hr'));
             }
-            menu.append(item('About', () => this.showDialog('Program Info',
-                                                            element('p', {text: TEXT.about, style: 'white-space:pre-line'}))));
+            menu.append(item(
+                'About', () => this.showDialog(
+                             'Program Info',
+                             element('p', {text : TEXT.about, style : 'white-space:pre-line'}))));
             menu.style.left = `${x}px`;
             menu.style.top = `${y}px`;
             document.body.appendChild(menu);
@@ -796,19 +880,22 @@
             menu.querySelector('[role^=menuitem]:not([aria-disabled])')?.focus();
             menu.addEventListener('keydown', (e) => this.menuKey(e));
             this.closer = (e) => {
-                if (!menu.contains(e.target)) this.closeMenu();
+                if (!menu.contains(e.target))
+                    this.closeMenu();
             };
             setTimeout(() => document.addEventListener('pointerdown', this.closer, true));
         }
 
         menuKey(e) {
-            const items = [...this.menu.querySelectorAll('[role^=menuitem]')].filter((i) => i.offsetParent);
+            const items =
+                [...this.menu.querySelectorAll('[role^=menuitem]') ].filter((i) => i.offsetParent);
             const at = items.indexOf(document.activeElement);
             if (e.key === 'Escape') {
                 this.closeMenu();
                 this.root.focus();
             } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
-                items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length]?.focus();
+                items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length]
+                    ?.focus();
             } else if (e.key === 'Enter' || e.key === ' ') {
                 document.activeElement?.click();
             } else {
@@ -820,14 +907,24 @@
         dictionaryMenu() {
             const languages = this.dictionary.languages;
             const sub = (label, children) => {
-                const box = element('div', {class: 'kelvo-has-sub'});
-                box.append(element('div', {role: 'menuitem', tabindex: '-1', 'aria-haspopup': 'menu', text: label}),
-                           element('div', {class: 'kelvo-sub kelvo-menu', role: 'menu'}, ...children));
+                const box = element('div', {class : 'kelvo-has-sub'});
+                box.append(
+                    element('div', {
+                        role : 'menuitem',
+                        tabindex : '-1',
+                        'aria-haspopup' : 'menu',
+                        text : label
+                    }),
+                    element('div', {class : 'kelvo-sub kelvo-menu', role : 'menu'}, ...children));
                 return box;
             };
             const radios = (field) => languages.map((lang, i) => {
-                const e = element('div', {role: 'menuitemradio', tabindex: '-1', text: lang.name,
-                                          'aria-checked': String(this.settings[field] === i)});
+                const e = element('div', {
+                    role : 'menuitemradio',
+                    tabindex : '-1',
+                    text : lang.name,
+                    'aria-checked' : String(this.settings[field] === i)
+                });
                 e.addEventListener('click', () => {
                     this.settings[field] = i;
                     this.closeMenu();
@@ -836,8 +933,12 @@
                 return e;
             });
             const check = (label, field) => {
-                const e = element('div', {role: 'menuitemcheckbox', tabindex: '-1', text: label,
-                                          'aria-checked': String(this.settings[field])});
+                const e = element('div', {
+                    role : 'menuitemcheckbox',
+                    tabindex : '-1',
+                    text : label,
+                    'aria-checked' : String(this.settings[field])
+                });
                 e.addEventListener('click', () => {
                     this.settings[field] = !this.settings[field];
                     this.closeMenu();
@@ -845,15 +946,18 @@
                 });
                 return e;
             };
-            return sub('Image Dictionary', [sub('Translate from ...', radios('source')),
-                                            sub('Translate to ...', radios('target')), element('hr'),
-                                            check('Show coded word', 'showCodedWord'),
-                                            check('Show ambiguities', 'showAmbiguities')]);
+            return sub('Image Dictionary', [
+                sub('Translate from ...', radios('source')),
+                sub('Translate to ...', radios('target')), element('hr'),
+                check('Show coded word', 'showCodedWord'),
+                check('Show ambiguities', 'showAmbiguities')
+            ]);
         }
 
         refreshDictionary() {
             const key = this.shownKey;
-            if (key === -1) return;
+            if (key === -1)
+                return;
             const r = this.regions.get(key);
             if (r.balloon?.dictionary) {
                 this.balloonText.textContent = this.balloonFor(r);
@@ -862,15 +966,16 @@
         }
 
         closeMenu() {
-            if (!this.menu) return;
+            if (!this.menu)
+                return;
             this.menu.remove();
             this.menu = null;
             document.removeEventListener('pointerdown', this.closer, true);
         }
 
         saveImage() {
-            const link = element('a', {download: this.fileName() || 'kelvo.png'});
-            link.href = URL.createObjectURL(new Blob([this.originalBytes], {type: 'image/png'}));
+            const link = element('a', {download : this.fileName() || 'kelvo.png'});
+            link.href = URL.createObjectURL(new Blob([ this.originalBytes ], {type : 'image/png'}));
             document.body.appendChild(link);
             link.click();
             link.remove();
@@ -879,28 +984,30 @@
 
         showProperties() {
             const p = this.picture;
-            const location = element('input', {readonly: '', value: this.url});
+            const location = element('input', {readonly : '', value : this.url});
             const rows = [
-                ['File Location:', location],
-                ['Width:', `${p.width} px (original) / ${this.displayW} px (displayed)`],
-                ['Height:', `${p.height} px (original) / ${this.displayH} px (displayed)`],
-                ['File Size:', fileSizeText(this.fileSize)],
-                ['Annotated Areas:', String(this.stats.areas)],
-                ['  Unformatted Texts:', String(this.stats.texts)],
-                ['  Formatted Texts:', String(this.stats.formatted)],
-                ['  Translateable Texts:  ', String(this.stats.translatable)],
-                ['  Encoded Images:', String(this.stats.images)],
+                [ 'File Location:', location ],
+                [ 'Width:', `${p.width} px (original) / ${this.displayW} px (displayed)` ],
+                [ 'Height:', `${p.height} px (original) / ${this.displayH} px (displayed)` ],
+                [ 'File Size:', fileSizeText(this.fileSize) ],
+                [ 'Annotated Areas:', String(this.stats.areas) ],
+                [ '  Unformatted Texts:', String(this.stats.texts) ],
+                [ '  Formatted Texts:', String(this.stats.formatted) ],
+                [ '  Translateable Texts:  ', String(this.stats.translatable) ],
+                [ '  Encoded Images:', String(this.stats.images) ],
             ];
-            const table = element('table', {},
-                ...rows.map(([k, v]) => element('tr', {}, element('td', {text: k, style: 'white-space:pre'}),
-                                                 element('td', {}, v))));
+            const table = element(
+                'table', {},
+                ...rows.map(([ k, v ]) => element(
+                                'tr', {}, element('td', {text : k, style : 'white-space:pre'}),
+                                element('td', {}, v))));
             this.showDialog('Image Properties',
-                            element('h2', {text: `Properties for "${this.fileName()}"`}), table);
+                            element('h2', {text : `Properties for "${this.fileName()}"`}), table);
         }
 
         showDialog(title, ...content) {
-            const close = element('button', {type: 'button', text: 'Close', autofocus: ''});
-            const dialog = element('dialog', {class: 'kelvo-dialog', 'aria-label': title},
+            const close = element('button', {type : 'button', text : 'Close', autofocus : ''});
+            const dialog = element('dialog', {class : 'kelvo-dialog', 'aria-label' : title},
                                    ...content, element('p', {}, close));
             close.addEventListener('click', () => dialog.close());
             dialog.addEventListener('close', () => {
@@ -914,28 +1021,34 @@
 
     // ---- finding the elements -----------------------------------------------------------------
 
-    const PARAMS = ['kelvo', 'src', 'width', 'height', 'href', 'target'];
+    const PARAMS = [ 'kelvo', 'src', 'width', 'height', 'href', 'target' ];
 
     function upgrade(e) {
-        if (e.kelvoUpgraded) return;
+        if (e.kelvoUpgraded)
+            return;
         e.kelvoUpgraded = true;
         const params = {};
         if (e.tagName === 'IMG') {
             params.kelvo = e.getAttribute('src') ?? '';
-            for (const name of ['width', 'height']) params[name] = e.getAttribute(name);
+            for (const name of ['width', 'height'])
+                params[name] = e.getAttribute(name);
             params.href = e.getAttribute('data-href');
             params.target = e.getAttribute('data-target');
         } else {
-            for (const name of PARAMS) params[name] = e.getAttribute(name);
+            for (const name of PARAMS)
+                params[name] = e.getAttribute(name);
         }
-        for (const name of PARAMS) if (params[name] === null) delete params[name];
+        for (const name of PARAMS)
+            if (params[name] === null)
+                delete params[name];
         new KelvoViewer(params, e);
     }
 
     const SELECTOR = 'embed[type="application/kelvo" i], img[data-kelvo]';
 
     function scan(root) {
-        if (root.matches?.(SELECTOR)) upgrade(root);
+        if (root.matches?.(SELECTOR))
+            upgrade(root);
         root.querySelectorAll?.(SELECTOR).forEach(upgrade);
     }
 
@@ -943,16 +1056,19 @@
         ensureStyle();
         scan(document);
         new MutationObserver((records) => {
-            for (const r of records) r.addedNodes.forEach((n) => n.nodeType === 1 && scan(n));
-        }).observe(document.documentElement, {childList: true, subtree: true});
+            for (const r of records)
+                r.addedNodes.forEach((n) => n.nodeType === 1 && scan(n));
+        }).observe(document.documentElement, {childList : true, subtree : true});
     }
 
     window.KelvoWeb = {
         upgrade,
-        decode: (bytes) => decodeInWorker(bytes),
+        decode : (bytes) => decodeInWorker(bytes),
         fileSizeText,
         parseReference,
     };
-    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', init);
-    else init();
+    if (document.readyState === 'loading')
+        document.addEventListener('DOMContentLoaded', init);
+    else
+        init();
 })();

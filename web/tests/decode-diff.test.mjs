@@ -20,16 +20,16 @@ const ready = decoder && existsSync(decoder) && KELVO_TOOL && existsSync(KELVO_T
 
 async function outcome(command, args) {
     try {
-        const {stdout} = await run(command, args, {maxBuffer: 1 << 28});
-        return {code: 0, json: JSON.parse(stdout)};
+        const {stdout} = await run(command, args, {maxBuffer : 1 << 28});
+        return {code : 0, json : JSON.parse(stdout)};
     } catch (e) {
-        return {code: e.code, stderr: e.stderr};
+        return {code : e.code, stderr : e.stderr};
     }
 }
 
 async function compare(file) {
-    const [native, web] = await Promise.all([outcome(KELVO_TOOL, ['decode', file]),
-                                             outcome(process.execPath, [decoder, file])]);
+    const [native, web] = await Promise.all(
+        [ outcome(KELVO_TOOL, [ 'decode', file ]), outcome(process.execPath, [ decoder, file ]) ]);
     assert.equal(web.code, native.code, `${file}: exit codes differ (${web.stderr ?? ''})`);
     if (native.code === 0) {
         assert.deepEqual(web.json, native.json, `${file}: reports differ`);
@@ -45,47 +45,55 @@ function damaged(good) {
     const huge = Buffer.from(good.subarray(0, 33));
     huge.writeUInt32BE(100000, 16);
     huge.writeUInt32BE(100000, 20);
-    const hugeFile = Buffer.concat([huge.subarray(0, 8), chunk('IHDR', huge.subarray(16, 29)),
-                                    good.subarray(33)]);
+    const hugeFile = Buffer.concat(
+        [ huge.subarray(0, 8), chunk('IHDR', huge.subarray(16, 29)), good.subarray(33) ]);
     return {
-        'cut-in-half': good.subarray(0, good.length >> 1),
-        'bad-crc': badCrc,
-        'huge-header': hugeFile,
-        'not-a-picture': Buffer.from('<html>not a picture</html>\n'),
-        'empty': Buffer.alloc(0),
+        'cut-in-half' : good.subarray(0, good.length >> 1),
+        'bad-crc' : badCrc,
+        'huge-header' : hugeFile,
+        'not-a-picture' : Buffer.from('<html>not a picture</html>\n'),
+        'empty' : Buffer.alloc(0),
     };
 }
 
-test('WebAssembly and native decode agree', {skip: !ready && 'build/web or kelvo-tool missing'},
+test('WebAssembly and native decode agree', {skip : !ready && 'build/web or kelvo-tool missing'},
      async (t) => {
-    const dir = mkdtempSync(path.join(tmpdir(), 'kelvo-web-diff-'));
-    const samplesDir = path.join(KELVO_SOURCE_DIR, 'data', 'samples');
-    const myKelvos = path.join(KELVO_DATA_DIR, 'My Kelvos');
-    const samples = [
-        ...readdirSync(myKelvos).filter((f) => f.endsWith('.png')).map((f) => path.join(myKelvos, f)),
-        ...readdirSync(samplesDir).filter((f) => f.endsWith('.png')).map((f) => path.join(samplesDir, f)),
-    ];
-    const coded = writeCodedPictures(KELVO_TOOL, dir, samplesDir);
-    const {KelvoCodec} = await import(pathToFileURL(path.join(KELVO_WEB_DIR, 'kelvo-codec-api.mjs')));
-    const wasm = new KelvoCodec({wasmBinary: readFileSync(path.join(KELVO_WEB_DIR, 'kelvo-codec.wasm'))});
+         const dir = mkdtempSync(path.join(tmpdir(), 'kelvo-web-diff-'));
+         const samplesDir = path.join(KELVO_SOURCE_DIR, 'data', 'samples');
+         const myKelvos = path.join(KELVO_DATA_DIR, 'My Kelvos');
+         const samples = [
+             ...readdirSync(myKelvos)
+                 .filter((f) => f.endsWith('.png'))
+                 .map((f) => path.join(myKelvos, f)),
+             ...readdirSync(samplesDir)
+                 .filter((f) => f.endsWith('.png'))
+                 .map((f) => path.join(samplesDir, f)),
+         ];
+         const coded = writeCodedPictures(KELVO_TOOL, dir, samplesDir);
+         const {KelvoCodec} =
+             await import(pathToFileURL(path.join(KELVO_WEB_DIR, 'kelvo-codec-api.mjs')));
+         const wasm = new KelvoCodec(
+             {wasmBinary : readFileSync(path.join(KELVO_WEB_DIR, 'kelvo-codec.wasm'))});
 
-    for (const file of [...samples, ...coded]) {
-        await t.test(path.basename(file), async () => {
-            const native = await compare(file);
-            assert.equal(native.code, 0);
-        });
-    }
-    let codedSeen = 0;
-    for (const file of [...coded, path.join(myKelvos, 'comic.png')]) {
-        const picture = await wasm.decode(readFileSync(file));
-        codedSeen += picture.coded ? 1 : 0;
-        const variants = {...pngVariants(picture.width, picture.height, picture.pixels),
-                          ...damaged(readFileSync(file))};
-        for (const [name, bytes] of Object.entries(variants)) {
-            const variant = path.join(dir, `${path.basename(file, '.png')}-${name}.png`);
-            writeFileSync(variant, bytes);
-            await t.test(path.basename(variant), () => compare(variant));
-        }
-    }
-    assert.equal(codedSeen, coded.length + 1, 'every written picture is coded');
-});
+         for (const file of [...samples, ...coded]) {
+             await t.test(path.basename(file), async () => {
+                 const native = await compare(file);
+                 assert.equal(native.code, 0);
+             });
+         }
+         let codedSeen = 0;
+         for (const file of [...coded, path.join(myKelvos, 'comic.png')]) {
+             const picture = await wasm.decode(readFileSync(file));
+             codedSeen += picture.coded ? 1 : 0;
+             const variants = {
+                 ...pngVariants(picture.width, picture.height, picture.pixels),
+                 ...damaged(readFileSync(file))
+             };
+             for (const [name, bytes] of Object.entries(variants)) {
+                 const variant = path.join(dir, `${path.basename(file, '.png')}-${name}.png`);
+                 writeFileSync(variant, bytes);
+                 await t.test(path.basename(variant), () => compare(variant));
+             }
+         }
+         assert.equal(codedSeen, coded.length + 1, 'every written picture is coded');
+     });
