@@ -373,9 +373,10 @@
 .kelvo-status[hidden]{display:none}
 .kelvo-viewer[data-state=error] .kelvo-status{background:#fff0f0;border-color:#d88}
 .kelvo-viewer[data-state=error][data-link] .kelvo-status{cursor:pointer}
-.kelvo-balloon{position:absolute;z-index:10;display:none;max-width:240px;background:#c0c0c0;
+.kelvo-balloon{position:absolute;z-index:10;display:none;width:max-content;max-width:240px;background:#c0c0c0;pointer-events:none;
   color:#000;border:1px solid #808080;border-radius:6px;padding:8px 12px;white-space:pre-wrap;
-  box-shadow:2px 2px 4px rgba(0,0,0,.35);font:13px sans-serif;pointer-events:auto}
+  box-shadow:2px 2px 4px rgba(0,0,0,.35);font:13px sans-serif}
+.kelvo-balloon.anchored,.kelvo-balloon button{pointer-events:auto}
 .kelvo-balloon button{position:absolute;width:16px;height:16px;border-radius:50%;padding:0;
   border:1px solid #555;background:radial-gradient(circle at 35% 35%,#fff,#aaa);cursor:pointer}
 .kelvo-balloon button[aria-pressed=true]{background:radial-gradient(circle at 35% 35%,#fc6,#c60)}
@@ -623,9 +624,12 @@
             this.overlay.height = H;
             this.balloon = element('div', {class : 'kelvo-balloon', role : 'tooltip'});
             this.balloonText = element('div');
-            this.anchorButton = element(
-                'button',
-                {type : 'button', 'aria-pressed' : 'false', 'aria-label' : 'Keep this text open'});
+            this.anchorButton = element('button', {
+                type : 'button',
+                tabindex : '-1',
+                'aria-pressed' : 'false',
+                'aria-label' : 'Keep this text open'
+            });
             this.balloon.append(this.anchorButton, this.balloonText);
             this.status.hidden = true;
             this.root.prepend(this.canvas, this.overlay, this.balloon);
@@ -658,47 +662,59 @@
             ctx.drawImage(source, 0, 0, this.displayW, this.displayH);
         }
 
+        // Pointer positions in the picture canvas's coordinates. Listening on the root lets the
+        // balloon's anchor button sit under the pointer, as in the native viewers, where a click
+        // anchors the balloon in place.
+        canvasPoint(e) {
+            const box = this.canvas.getBoundingClientRect();
+            return [ e.clientX - box.left, e.clientY - box.top ];
+        }
+
         bindEvents() {
-            const c = this.canvas;
-            c.addEventListener('pointermove', (e) => {
+            const root = this.root;
+            root.addEventListener('pointermove', (e) => {
+                if (e.pointerType === 'mouse' && !this.menu)
+                    this.pointAt(...this.canvasPoint(e));
+            });
+            root.addEventListener('pointerleave', (e) => {
                 if (e.pointerType === 'mouse')
-                    this.pointAt(e.offsetX, e.offsetY, true);
+                    this.anchored ? this.clearShown() : this.hideAll();
             });
-            c.addEventListener('pointerleave', (e) => {
-                if (e.pointerType === 'mouse' && !this.anchored)
+            root.addEventListener('pointerdown', (e) => {
+                if (e.pointerType === 'mouse' || this.anchorButton.contains(e.target))
+                    return;
+                const [x, y] = this.canvasPoint(e);
+                const key = this.regionAt(x, y);
+                if (key === this.shownKey || key < 0)
                     this.hideAll();
+                else
+                    this.pointAt(x, y);
             });
-            c.addEventListener('pointerdown', (e) => {
-                if (e.pointerType !== 'mouse') {
-                    const key = this.regionAt(e.offsetX, e.offsetY);
-                    if (key === this.shownKey || key < 0)
-                        this.hideAll();
-                    else
-                        this.pointAt(e.offsetX, e.offsetY, true);
-                }
-            });
-            c.addEventListener('click', (e) => {
+            this.canvas.addEventListener('click', (e) => {
                 if (this.href !== null && e.pointerType === 'mouse' &&
-                    this.regionAt(e.offsetX, e.offsetY) < 0) {
+                    this.regionAt(...this.canvasPoint(e)) < 0) {
                     window.open(this.href, this.target);
                 }
             });
-            this.root.addEventListener('contextmenu', (e) => {
+            root.addEventListener('contextmenu', (e) => {
                 e.preventDefault();
                 this.openMenu(e.clientX, e.clientY);
             });
-            this.root.addEventListener('keydown', (e) => this.onKey(e));
-            this.root.addEventListener('blur', (e) => {
-                if (!this.root.contains(e.relatedTarget)) {
+            root.addEventListener('keydown', (e) => this.onKey(e));
+            root.addEventListener('blur', (e) => {
+                if (!root.contains(e.relatedTarget)) {
                     this.focusIndex = -1;
                     if (!this.anchored)
                         this.hideAll();
                 }
             }, true);
-            this.anchorButton.addEventListener('click', () => {
-                this.anchored = !this.anchored;
-                this.anchorButton.setAttribute('aria-pressed', String(this.anchored));
-            });
+            this.anchorButton.addEventListener('click', () => this.setAnchored(!this.anchored));
+        }
+
+        setAnchored(on) {
+            this.anchored = on;
+            this.anchorButton.setAttribute('aria-pressed', String(on));
+            this.balloon.classList.toggle('anchored', on);
         }
 
         regionAt(x, y) {
@@ -716,31 +732,32 @@
             return key < 255 && this.regions.has(key) ? key : -1;
         }
 
-        pointAt(x, y, fromPointer) {
+        pointAt(x, y) {
             const key = this.regionAt(x, y);
-            if (key < 0) {
-                if (!this.anchored)
-                    this.hideAll();
-                return;
-            }
-            this.showRegion(key, x, y, fromPointer);
+            if (key >= 0)
+                this.showRegion(key, x, y);
+            else if (this.anchored)
+                this.clearShown();
+            else
+                this.hideAll();
         }
 
+        // Shows a region's shapes and image, and its balloon with the anchor at (x, y). An
+        // anchored balloon stays where it is, whatever the pointer shows meanwhile.
         showRegion(key, x, y) {
             const r = this.regions.get(key);
             if (key !== this.shownKey) {
-                if (this.anchored) {
-                    this.anchored = false;
-                    this.anchorButton.setAttribute('aria-pressed', 'false');
-                }
                 this.shownKey = key;
                 this.root.dataset.shownRegion = String(key);
                 this.drawOverlay(r);
                 const text = this.balloonFor(r);
                 const spoken = [ text, ...r.shapes.map((s) => s.text) ].filter(Boolean).join('. ');
                 this.live.textContent = spoken || (r.image ? 'picture' : '');
-                this.balloonText.textContent = text || '';
-                this.balloon.style.display = text ? 'block' : 'none';
+                if (!this.anchored) {
+                    this.balloonKey = key;
+                    this.balloonText.textContent = text || '';
+                    this.balloon.style.display = text ? 'block' : 'none';
+                }
             }
             if (this.balloon.style.display === 'block' && !this.anchored)
                 this.placeBalloon(x, y);
@@ -753,18 +770,20 @@
                                         : r.balloon.text;
         }
 
+        // Right of and below the pointer where there is room, else left or above; the anchor
+        // button's centre, on the corner nearest the pointer, lies on the pointer.
         placeBalloon(x, y) {
             const b = this.balloon;
             const w = b.offsetWidth;
             const h = b.offsetHeight;
-            const right = x <= this.canvas.width - w - 8;
-            const above = y >= h + 8;
+            const right = x <= this.canvas.width - w;
+            const above = y >= h;
             b.classList.toggle('right', right);
             b.classList.toggle('left', !right);
             b.classList.toggle('above', above);
             b.classList.toggle('below', !above);
-            b.style.left = `${right ? x + 8 : x - w - 8}px`;
-            b.style.top = `${above ? y - h - 8 : y + 8}px`;
+            b.style.left = `${right ? x : x - w}px`;
+            b.style.top = `${above ? y - h : y}px`;
         }
 
         drawOverlay(r) {
@@ -783,14 +802,18 @@
             }
         }
 
-        hideAll() {
+        // Hides the shapes and image; an anchored balloon stays.
+        clearShown() {
             if (this.shownKey === -1)
                 return;
             this.shownKey = -1;
             delete this.root.dataset.shownRegion;
-            this.anchored = false;
-            this.anchorButton.setAttribute('aria-pressed', 'false');
             this.overlay.getContext('2d').clearRect(0, 0, this.overlay.width, this.overlay.height);
+        }
+
+        hideAll() {
+            this.clearShown();
+            this.setAnchored(false);
             this.balloon.style.display = 'none';
             this.live.textContent = '';
         }
@@ -805,7 +828,10 @@
                 step = -1;
             else if (e.key === 'Tab')
                 step = e.shiftKey ? -1 : 1;
-            else if (e.key === 'Escape') {
+            else if (e.key === 'Enter' && this.balloon.style.display === 'block') {
+                this.setAnchored(!this.anchored);
+                return;
+            } else if (e.key === 'Escape') {
                 this.hideAll();
                 this.focusIndex = -1;
                 return;

@@ -161,6 +161,18 @@ test('hovering shows balloon texts, also on a scaled picture', {skip}, async () 
         await page.mouse.move(1, 1);
         assert.equal(await balloon(page, selector), null, 'leaving hides the balloon');
     }
+    // A click where the balloon's anchor sits keeps it open until it is clicked again.
+    const selector = '#generated-village .kelvo-viewer';
+    const sun = (await regionPoints(page, selector)).find((p) => p.key === 0);
+    await page.mouse.move(sun.x - 1, sun.y);
+    await page.mouse.move(sun.x, sun.y);
+    await page.mouse.click(sun.x, sun.y);
+    await page.mouse.move(1, 1);
+    assert.equal(await balloon(page, selector), expected[0], 'the anchored balloon stays');
+    await page.mouse.move(sun.x, sun.y);
+    await page.mouse.click(sun.x, sun.y);
+    await page.mouse.move(1, 1);
+    assert.equal(await balloon(page, selector), null);
     await context.close();
 });
 
