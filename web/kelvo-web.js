@@ -279,10 +279,13 @@
         return points;
     }
 
+    // The stored weight codes as the native viewers map them; sizes in pixels (negative) keep
+    // the default size there, as here.
+    const FONT_WEIGHTS = {25 : 300, 63 : 600, 75 : 700, 87 : 900};
+
     function cssFont(font) {
-        const weight =
-            Math.min(900, Math.max(100, Math.round((font.weight * 8) / 100) * 100 + 100));
-        const size = font.pointSize < 0 ? `${- font.pointSize}px` : `${font.pointSize}pt`;
+        const weight = FONT_WEIGHTS[font.weight] || 400;
+        const size = font.pointSize > 0 ? `${font.pointSize}pt` : '13px';
         return `${font.italic ? 'italic ' : ''}${weight} ${size} "${font.family}", sans-serif`;
     }
 
@@ -336,6 +339,10 @@
         }
         if (s.filled)
             ctx.fill(path, 'nonzero');
+        // Ellipses and bubbles are cut to their shape, so only the inner half of their wide pen
+        // shows, as in the native viewers.
+        if (s.kind !== 1)
+            ctx.clip(path);
         if (w > 0)
             ctx.stroke(path);
         ctx.font = cssFont(s.font);
