@@ -645,12 +645,11 @@
             if (picture.decodeMs !== undefined)
                 this.root.dataset.decodeMs = picture.decodeMs.toFixed(1);
             this.root.tabIndex = 0;
-            const name = this.fileName();
-            this.root.setAttribute(
-                'aria-label',
-                regions.size ? `${name}: picture with ${
-                                   regions.size} annotated areas; use the arrow keys to read them`
-                             : name);
+            // An image element's text alternative names the picture; else its file name does.
+            const name = this.params.alt || this.fileName();
+            const hint =
+                `picture with ${regions.size} annotated areas; use the arrow keys to read them`;
+            this.root.setAttribute('aria-label', regions.size ? `${name}: ${hint}` : name);
             this.paint();
             this.bindEvents();
         }
@@ -1054,7 +1053,7 @@
 
     // ---- finding the elements -----------------------------------------------------------------
 
-    const PARAMS = [ 'kelvo', 'src', 'width', 'height', 'href', 'target' ];
+    const PARAMS = [ 'kelvo', 'src', 'width', 'height', 'href', 'target', 'alt' ];
 
     function upgrade(e) {
         if (e.kelvoUpgraded)
@@ -1067,6 +1066,7 @@
                 params[name] = e.getAttribute(name);
             params.href = e.getAttribute('data-href');
             params.target = e.getAttribute('data-target');
+            params.alt = e.getAttribute('alt');
         } else {
             for (const name of PARAMS)
                 params[name] = e.getAttribute(name);

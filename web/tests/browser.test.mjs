@@ -260,6 +260,31 @@ test('a page made from the HTML generator\'s text works', {skip}, async () => {
     await context.close();
 });
 
+test('the dictionary menu changes the translation shown', {skip}, async () => {
+    const {page, context} = await openPage('/index.html');
+    const selector = '#generated-village .kelvo-viewer';
+    const house = (await regionPoints(page, selector)).find((p) => p.key === 1);
+    const hover = async () => {
+        await page.mouse.move(1, 1);
+        await page.mouse.move(house.x, house.y);
+        return balloon(page, selector);
+    };
+    assert.equal(await hover(), '\u2022 Haus\n\u2022 house');
+    const choose = async (...path) => {
+        await page.mouse.click(house.x, house.y, {button : 'right'});
+        for (const label of path)
+            await page.locator('body > .kelvo-menu')
+                .getByText(label, {exact : true})
+                .last()
+                .click();
+    };
+    await choose('Image Dictionary', 'Translate to ...', 'French');
+    assert.equal(await hover(), '\u2022 Haus\n\u2022 maison');
+    await choose('Image Dictionary', 'Show coded word');
+    assert.equal(await hover(), '\u2022 Haus\n\u2022 maison\n\n(house)');
+    await context.close();
+});
+
 test('hostile pictures end in the element without freezing the page', {skip}, async () => {
     extra.set('/bomb.png', [ 'image/png', hostilePng(4000, 4000) ]);
     extra.set('/huge.png', [ 'image/png', hostilePng(1, 1).fill(0xff, 16, 24) ]);
