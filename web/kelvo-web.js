@@ -484,8 +484,9 @@
             this.label2 = element('span');
             this.progress = element('progress', {max : '100', value : '0'});
             this.progress.hidden = true;
-            this.status.append(this.label1,
-                               element('div', {class : 'kelvo-row'}, this.label2, this.progress));
+            this.received = element('span');
+            this.status.append(this.label1, element('div', {class : 'kelvo-row'}, this.label2,
+                                                    this.progress, this.received));
             this.live =
                 element('div', {class : 'kelvo-live', 'aria-live' : 'polite', role : 'status'});
             this.root.append(this.status, this.live);
@@ -537,8 +538,7 @@
                     size += value.length;
                     progress = Math.min(100, progress + 10);
                     this.progress.value = progress;
-                    this.progress.textContent = `${(size / 1024).toFixed(2)}KB`;
-                    this.progress.title = this.progress.textContent;
+                    this.received.textContent = `${(size / 1024).toFixed(2)}KB`;
                 }
                 bytes = new Uint8Array(size);
                 let at = 0;

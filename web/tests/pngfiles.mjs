@@ -33,7 +33,31 @@ const ADAM7 = [
     [ 0, 1, 1, 2 ]
 ];
 
-// `samples(x, y)` gives the pixel's samples at the file's bit depth, in file order.
+function paeth(a, b, c) {
+    const p = a + b - c;
+    const pa = Math.abs(p - a);
+    const pb = Math.abs(p - b);
+    const pc = Math.abs(p - c);
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+}
+
+// Filters a row of raw bytes with `type` (0 none, 1 sub, 2 up, 3 average, 4 Paeth) against the
+// row above (null for a pass's first row).
+function filterRow(raw, above, type, step) {
+    const out = Buffer.alloc(raw.length + 1);
+    out[0] = type;
+    for (let i = 0; i < raw.length; i++) {
+        const a = i >= step ? raw[i - step] : 0;
+        const b = above ? above[i] : 0;
+        const c = above && i >= step ? above[i - step] : 0;
+        const predicted = [ 0, a, b, (a + b) >> 1, paeth(a, b, c) ][type];
+        out[i + 1] = (raw[i] - predicted) & 0xff;
+    }
+    return out;
+}
+
+// `samples(x, y)` gives the pixel's samples at the file's bit depth, in file order. Rows take
+// the five filter types in turn.
 export function encodePng(
     {width, height, colourType, bitDepth, interlaced = false, samples, extraChunks = []}) {
     const channels = {0 : 1, 2 : 3, 3 : 1, 4 : 2, 6 : 4}[colourType];
@@ -45,23 +69,24 @@ export function encodePng(
             xs.push(x);
         if (xs.length === 0)
             continue;
+        let above = null;
         for (let y = y0; y < height; y += dy) {
-            const row = Buffer.alloc(1 + Math.ceil((xs.length * channels * bitDepth) / 8));
-            row[0] = 0;
+            const row = Buffer.alloc(Math.ceil((xs.length * channels * bitDepth) / 8));
             xs.forEach((x, i) => {
                 samples(x, y).forEach((v, c) => {
                     const s = i * channels + c;
                     if (bitDepth === 16) {
-                        row.writeUInt16BE(v, 1 + 2 * s);
+                        row.writeUInt16BE(v, 2 * s);
                     } else if (bitDepth === 8) {
-                        row[1 + s] = v;
+                        row[s] = v;
                     } else {
                         const at = s * bitDepth;
-                        row[1 + (at >> 3)] |= v << (8 - bitDepth - (at & 7));
+                        row[at >> 3] |= v << (8 - bitDepth - (at & 7));
                     }
                 });
             });
-            rows.push(row);
+            rows.push(filterRow(row, above, y % 5, Math.max(1, (channels * bitDepth) >> 3)));
+            above = row;
         }
     }
     const header = Buffer.alloc(13);

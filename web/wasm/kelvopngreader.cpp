@@ -148,12 +148,18 @@ private:
         return size > start ? (size - start + step - 1) / step : 0;
     }
 
-    static uint8_t paeth(int a, int b, int c) {
-        const int p = a + b - c;
-        const int pa = std::abs(p - a);
-        const int pb = std::abs(p - b);
-        const int pc = std::abs(p - c);
-        return static_cast<uint8_t>(pa <= pb && pa <= pc ? a : (pb <= pc ? b : c));
+    // The predictor nearest to a + b - c, ties going to a, then b; written as libpng does,
+    // with fewer operations than the textbook form.
+    static int paeth(int a, int b, int c) {
+        const int p = b - c;
+        const int q = a - c;
+        const int pa = std::abs(p);
+        const int pb = std::abs(q);
+        const int pc = std::abs(p + q);
+        if (pb < pa && pb <= pc) {
+            return b;
+        }
+        return pc < pa && pc < pb ? c : a;
     }
 
     // One loop per filter type: this runs over every byte of the picture.
@@ -176,22 +182,30 @@ private:
             }
             return true;
         case 3:
+            if (!previous) {
+                for (std::size_t i = step; i < size; ++i) {
+                    row[i] = static_cast<uint8_t>(row[i] + row[i - step] / 2);
+                }
+                return true;
+            }
             for (std::size_t i = 0; i < left; ++i) {
-                row[i] = static_cast<uint8_t>(row[i] + (previous ? previous[i] : 0) / 2);
+                row[i] = static_cast<uint8_t>(row[i] + previous[i] / 2);
             }
             for (std::size_t i = step; i < size; ++i) {
-                row[i] = static_cast<uint8_t>(row[i] +
-                                              (row[i - step] + (previous ? previous[i] : 0)) / 2);
+                row[i] = static_cast<uint8_t>(row[i] + (row[i - step] + previous[i]) / 2);
             }
             return true;
         case 4:
+            // Without a row above, Paeth predicts from the left neighbour alone.
+            if (!previous) {
+                return unfilter(1, row, previous, size, step);
+            }
             for (std::size_t i = 0; i < left; ++i) {
-                row[i] = static_cast<uint8_t>(row[i] + (previous ? previous[i] : 0));
+                row[i] = static_cast<uint8_t>(row[i] + previous[i]);
             }
             for (std::size_t i = step; i < size; ++i) {
-                const int b = previous ? previous[i] : 0;
-                const int c = previous ? previous[i - step] : 0;
-                row[i] = static_cast<uint8_t>(row[i] + paeth(row[i - step], b, c));
+                row[i] = static_cast<uint8_t>(
+                    row[i] + paeth(row[i - step], previous[i], previous[i - step]));
             }
             return true;
         default:
