@@ -27,9 +27,16 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 export DEBIAN_FRONTEND=noninteractive
 if [ $need_src_list -eq 1 ]; then
+    # Sources from the archive that apt already uses for the release's main component.
     . /etc/os-release
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$VERSION_CODENAME" | $sudo tee "$src_list" >/dev/null
+    archive=$(grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2; exit}')
+    keyring=$(grep -hs '^Signed-By:' /etc/apt/sources.list.d/*.sources | awk '{print $2; exit}')
+    [ -n "$archive" ] || archive=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
+    {
+        printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n' "$archive" \
+            "$VERSION_CODENAME"
+        [ -z "$keyring" ] || printf 'Signed-By: %s\n' "$keyring"
+    } | $sudo tee "$src_list" >/dev/null
 fi
 [ ${#missing[@]} -eq 0 ] && { $sudo apt-get update -qq; exit 0; }
 $sudo apt-get update -qq
