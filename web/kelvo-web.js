@@ -68,6 +68,8 @@
 
     function dictionaryText(entry, settings) {
         const translations = entry.item.translations;
+        if (Object.keys(translations).length === 0)
+            return 'error'; // an item without any language, as the native balloon says
         const from = translations[settings.source]?.primary || '';
         const to = translations[settings.target]?.primary || '';
         let showCoded = settings.showCodedWord;
@@ -124,8 +126,6 @@
             out[i] = parseInt(hex.substr(2 * i, 2), 16);
         return out;
     }
-
-    function latin1(hex) { return String.fromCharCode(...hexBytes(hex)); }
 
     // The regions of a decoded picture: what each shows, its box, a point to show it at, and
     // its image snippet as a canvas.
