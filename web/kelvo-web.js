@@ -1016,7 +1016,8 @@
 
         showProperties() {
             const p = this.picture;
-            const location = element('input', {readonly : '', value : this.url});
+            const location =
+                element('input', {readonly : '', value : new URL(this.url, document.baseURI).href});
             const rows = [
                 [ 'File Location:', location ],
                 [ 'Width:', `${p.width} px (original) / ${this.displayW} px (displayed)` ],
