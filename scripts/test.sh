@@ -19,3 +19,8 @@ echo "== full build and tests"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
+
+echo "== web viewer: WebAssembly build and its tests"
+scripts/build-web.sh
+(cd web/tests && npm ci --no-audit --no-fund >/dev/null)
+ctest --preset dev -L web --output-on-failure
