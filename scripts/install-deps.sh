@@ -7,6 +7,7 @@ packages=(
     zlib1g-dev libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     xvfb xauth fonts-dejavu-core
+    libspng-dev libdeflate-dev
 )
 
 missing=()

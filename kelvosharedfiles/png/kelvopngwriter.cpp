@@ -76,9 +76,6 @@ std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
             return filterRows(pixels, alpha, rowAt(index), rowAt(index + 1));
         },
         parts);
-    if (stream.empty()) {
-        return {};
-    }
 
     std::vector<uint8_t> png(std::begin(kSignature), std::end(kSignature));
     png.reserve(stream.size() + stream.size() / kIdatBytes * 12 + 64);

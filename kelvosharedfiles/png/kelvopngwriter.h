@@ -1,5 +1,6 @@
 // Writing the codec's 32-bit pixels as a PNG, fast: 8-bit RGB (RGBA when `alpha`), every row
-// with the Sub filter, compressed in row bands on `threads` threads into one zlib stream.
+// with the Sub filter, Huffman-coded in row bands on `threads` threads into one zlib stream
+// (kelvozlibstream.h).
 // Lossless: RGB keeps the low 24 bits of every pixel, RGBA all 32 (unpremultiplied ARGB).
 #pragma once
 
@@ -13,7 +14,7 @@
 constexpr int kKelvoPngThreads = 2;
 
 // The PNG file's bytes, with an iCCP chunk when `iccProfile` is not empty; empty for a buffer
-// without pixels or when compression fails.
+// without pixels or a profile zlib cannot compress.
 std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
                                    const std::string& iccProfile = {},
                                    int threads = kKelvoPngThreads);

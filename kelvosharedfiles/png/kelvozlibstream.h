@@ -11,7 +11,5 @@
 // Produces part `index` of `count`: the bytes to compress.
 using KelvoZlibPartSource = std::function<std::vector<uint8_t>(int index, int count)>;
 
-// Compresses the parts in order with Huffman coding alone: filtered photographs hold almost no
-// repeats that string matching could find, so it would cost time for nothing. Empty when zlib
-// fails.
+// Compresses the parts in order with kelvoHuffmanDeflate().
 std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts);
