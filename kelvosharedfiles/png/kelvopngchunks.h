@@ -9,6 +9,17 @@ namespace kelvopng {
 
 constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
 
+// Our own ancillary chunk "kbND", before the first IDAT: the zlib stream is made of bands of
+// rows, each ending on a byte boundary and inflatable without the others (no string matches),
+// so a reader may inflate them at the same time. Data: the band count (2 or more), then per
+// band its first row, its data's offset in the zlib stream and its length, all big-endian
+// 32-bit. The last letter in capitals marks it unsafe to copy: editors that change the picture
+// drop it. Other readers ignore it.
+constexpr uint32_t kBandChunk = 0x6b624e44; // "kbND"
+constexpr uint32_t kBandEntryBytes = 12;
+constexpr std::size_t kZlibHeaderBytes = 2;
+constexpr std::size_t kZlibTrailerBytes = 4;
+
 enum ColourType : uint8_t { Grey = 0, Rgb = 2, Palette = 3, GreyAlpha = 4, Rgba = 6 };
 
 // One chunk of a PNG stream, its data pointing into the stream.

@@ -70,12 +70,11 @@ std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
         return {};
     }
     const int parts = std::clamp(pixels.height / kMinRowsPerPart, 1, std::max(threads, 1));
+    const auto rowAt = [&](int i) { return int(int64_t(pixels.height) * i / parts); };
+    std::vector<std::size_t> partBytes;
     const std::vector<uint8_t> stream = kelvoZlibStream(
-        [&](int index, int count) {
-            const auto rowAt = [&](int i) { return int(int64_t(pixels.height) * i / count); };
-            return filterRows(pixels, alpha, rowAt(index), rowAt(index + 1));
-        },
-        parts);
+        [&](int index, int) { return filterRows(pixels, alpha, rowAt(index), rowAt(index + 1)); },
+        parts, &partBytes);
 
     std::vector<uint8_t> png(std::begin(kSignature), std::end(kSignature));
     png.reserve(stream.size() + stream.size() / kIdatBytes * 12 + 64);
@@ -90,6 +89,18 @@ std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
             return {};
         }
         appendChunk(png, chunkType("iCCP"), iccp.data(), iccp.size());
+    }
+    if (parts > 1) {
+        std::vector<uint8_t> bands;
+        kelvoPutBe32(bands, uint32_t(parts));
+        std::size_t offset = kZlibHeaderBytes;
+        for (int i = 0; i < parts; ++i) {
+            kelvoPutBe32(bands, uint32_t(rowAt(i)));
+            kelvoPutBe32(bands, uint32_t(offset));
+            kelvoPutBe32(bands, uint32_t(partBytes[std::size_t(i)]));
+            offset += partBytes[std::size_t(i)];
+        }
+        appendChunk(png, kBandChunk, bands.data(), bands.size());
     }
     for (std::size_t offset = 0; offset < stream.size(); offset += kIdatBytes) {
         appendChunk(png, chunkType("IDAT"), stream.data() + offset,

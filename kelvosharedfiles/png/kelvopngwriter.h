@@ -1,6 +1,7 @@
 // Writing the codec's 32-bit pixels as a PNG, fast: 8-bit RGB (RGBA when `alpha`), every row
 // with the Sub filter, Huffman-coded in row bands on `threads` threads into one zlib stream
-// (kelvozlibstream.h).
+// (kelvozlibstream.h). A kbND chunk (kelvopngchunks.h) lists the bands, so that our reader can
+// inflate them at the same time too.
 // Lossless: RGB keeps the low 24 bits of every pixel, RGBA all 32 (unpremultiplied ARGB).
 #pragma once
 

@@ -30,7 +30,8 @@ void compressPart(const std::vector<uint8_t>& input, bool last, Part& part) {
 
 } // namespace
 
-std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts) {
+std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts,
+                                     std::vector<std::size_t>* partBytes) {
     parts = std::max(parts, 1);
     std::vector<Part> results(static_cast<std::size_t>(parts));
     auto work = [&](int index) {
@@ -53,6 +54,9 @@ std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int part
     uLong adler = 1;
     for (const Part& part : results) {
         out.insert(out.end(), part.compressed.begin(), part.compressed.end());
+        if (partBytes) {
+            partBytes->push_back(part.compressed.size());
+        }
         adler = adler32_combine(adler, part.adler, z_off_t(part.length));
     }
     kelvoPutBe32(out, uint32_t(adler));

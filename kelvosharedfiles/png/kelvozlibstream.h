@@ -12,4 +12,6 @@
 using KelvoZlibPartSource = std::function<std::vector<uint8_t>(int index, int count)>;
 
 // Compresses the parts in order with kelvoHuffmanDeflate().
-std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts);
+// `partBytes`, when given, receives the compressed size of each part.
+std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts,
+                                     std::vector<std::size_t>* partBytes = nullptr);

@@ -136,6 +136,42 @@ KelvoPngStatus headerStatus(const Bytes& png) {
     return reader.readHeader(header);
 }
 
+// The byte offset of the data of the first chunk of `type` ("kbND"), or 0.
+std::size_t chunkData(const Bytes& png, const char* type) {
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const uint32_t length = kelvoGetBe32(&png[at]);
+        if (std::equal(type, type + 4, png.begin() + std::ptrdiff_t(at + 4))) {
+            return at + 8;
+        }
+        at += 12 + length;
+    }
+    return 0;
+}
+
+// The band list only lets the reader inflate bands at the same time: a list that does not fit
+// the stream is passed over, and the picture still reads exactly.
+TEST(PngReader, bandListIsOnlyAHint) {
+    Picture picture = noise(90, 400, false, 8);
+    const Bytes png = kelvoWritePng(picture.buffer(), false, {}, 2);
+    const std::size_t bands = chunkData(png, "kbND");
+    ASSERT_NE(bands, 0u);
+    ASSERT_EQ(kelvoGetBe32(&png[bands]), 2u);
+    const std::size_t lengthAt = bands - 8;
+    for (const std::size_t field : {std::size_t(4 + 12 + 4), std::size_t(4 + 12), std::size_t(4)}) {
+        Bytes forged = png;
+        forged[bands + field + 3] ^= 1; // second band's offset, its first row, the count
+        const uint32_t length = kelvoGetBe32(&forged[lengthAt]);
+        const uint32_t crc = uint32_t(crc32(0, &forged[lengthAt + 4], uInt(length + 4)));
+        Bytes crcBytes;
+        kelvoPutBe32(crcBytes, crc);
+        std::copy(crcBytes.begin(), crcBytes.end(),
+                  forged.begin() + std::ptrdiff_t(bands + length));
+        Picture back{};
+        ASSERT_EQ(read(forged, back), KelvoPngStatus::Ok) << "field " << field;
+        EXPECT_EQ(back.pixels, picture.pixels) << "field " << field;
+    }
+}
+
 // Limits are checked on the header, before any pixel memory is taken: 256 MB of 32-bit pixels
 // at most, and no side beyond kMaxSide.
 TEST(PngReader, refusesPicturesBeyondTheLimits) {
