@@ -2,12 +2,11 @@
 // pictures with 16 regions. Every case reports x_pngsave: its time per iteration divided by
 // the time of a plain QImage PNG save of the same picture into memory, measured in the same
 // run. Pictures look like photographs: smooth colours with noise in their three low bits.
-#include "benchpicturesize.h"
+#include "benchphoto.h"
 #include "kelvogenerator.h"
 #include "kelvoimagewriter.h"
 
 #include <QBuffer>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -20,23 +19,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kGrid = 4; // 4 x 4 regions
-
-QImage photo(int megapixels) {
-    const PictureSize picture = sizeOf(megapixels);
-    const QSize size(picture.width, picture.height);
-    QImage image(size, QImage::Format_RGB32);
-    QRandomGenerator random(static_cast<quint32>(megapixels));
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const uint32_t grain = random.generate();
-            line[x] = qRgb((x * 255 / size.width()) ^ (grain & 7),
-                           (y * 255 / size.height()) ^ ((grain >> 3) & 7),
-                           ((x + y) & 255) ^ ((grain >> 6) & 7));
-        }
-    }
-    return image;
-}
 
 // Regions covering a quarter of their grid cell, each with a text.
 KelvoRegionMap regions(const QSize& size) {
@@ -93,7 +75,7 @@ void timeAgainstPngSave(benchmark::State& state, int megapixels, const QImage& i
 
 void BM_Generate(benchmark::State& state) {
     const int megapixels = int(state.range(0));
-    const QImage source = photo(megapixels);
+    const QImage source = benchPhoto(megapixels);
     const KelvoRegionMap map = regions(source.size());
     timeAgainstPngSave(state, megapixels, source, [&] {
         QImage output;
@@ -106,7 +88,7 @@ void BM_Generate(benchmark::State& state) {
 
 void BM_WriteImageExact(benchmark::State& state) {
     const int megapixels = int(state.range(0));
-    const QImage source = photo(megapixels);
+    const QImage source = benchPhoto(megapixels);
     QImage coded;
     KelvoGenerator::generate(source, coded, regions(source.size()), true, 0);
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 
 #include "kelvoconfig.h"
 #include "kelvodecodehandler.h"
+#include "kelvoimagewriter.h"
 #include "kelvopluginimagepropertiesdialog.h"
 #include "kelvoviewershapedtext.h"
 
@@ -186,7 +187,7 @@ void KelvoPluginViewerWidget::saveImageCB() {
         if (extension == QLatin1String("bmp"))
             m_originalImage.save(name, "BMP");
         else if (extension == QLatin1String("png"))
-            m_originalImage.save(name, "PNG");
+            writeImageExact(name, m_originalImage, "PNG");
     }
     update();
 }

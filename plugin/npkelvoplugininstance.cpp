@@ -1,6 +1,7 @@
 #include "npkelvoplugininstance.h"
 
 #include "kelvonppluginviewerwidget.h"
+#include "kelvopicturereader.h"
 #include "npkelvopluginwidget.h"
 #include "pluginstream.h"
 
@@ -95,7 +96,7 @@ void NPKelvoPluginInstance::streamDestroyed(PluginStream* stream) {
 }
 
 void NPKelvoPluginInstance::showPicture(const QString& url) {
-    m_image = QImage::fromData(m_data);
+    m_image = KelvoPictureReader::read(m_data);
     const qint64 fileSize = m_data.size();
     // The picture holds all that is needed from here on.
     m_data = QByteArray();

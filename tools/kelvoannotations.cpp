@@ -2,13 +2,12 @@
 
 #include "kelvogenerator.h"
 #include "kelvojsonreader.h"
-#include "kelvopicturefile.h"
+#include "kelvopicturereader.h"
 #include "kelvoshapejson.h"
 #include "kelvotoolerror.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QJsonArray>
 
 #include <limits>
@@ -93,14 +92,11 @@ private:
         if (!QFileInfo(file).isFile()) {
             m_reader.fail(filePath, QStringLiteral("%1 is not a picture file").arg(file));
         }
-        QImageReader imageReader(file);
-        KelvoPictureFile::limit(imageReader);
+        QString error;
         KelvoImageSnippet snippet;
-        snippet.image = imageReader.read();
+        snippet.image = KelvoPictureReader::readFile(file, &error);
         if (snippet.image.isNull()) {
-            m_reader.fail(
-                filePath,
-                QStringLiteral("cannot read picture %1: %2").arg(file, imageReader.errorString()));
+            m_reader.fail(filePath, QStringLiteral("cannot read picture %1: %2").arg(file, error));
         }
         snippet.polygon = m_reader.polygon(object.value(QStringLiteral("polygon")), polygonPath);
         return snippet;

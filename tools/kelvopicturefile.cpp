@@ -1,19 +1,14 @@
 #include "kelvopicturefile.h"
 
 #include "kelvoimagewriter.h"
+#include "kelvopicturereader.h"
 #include "kelvotoolerror.h"
 
-void KelvoPictureFile::limit(QImageReader& reader) {
-    reader.setAllocationLimit(kMaxPictureMegabytes);
-}
-
 QImage KelvoPictureFile::load(const QString& fileName) {
-    QImageReader reader(fileName);
-    limit(reader);
-    QImage image = reader.read();
+    QString error;
+    QImage image = KelvoPictureReader::readFile(fileName, &error);
     if (image.isNull()) {
-        throw KelvoToolError(fileName + QStringLiteral(": cannot read picture: ") +
-                             reader.errorString());
+        throw KelvoToolError(fileName + QStringLiteral(": cannot read picture: ") + error);
     }
     return image;
 }

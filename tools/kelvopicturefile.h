@@ -2,18 +2,13 @@
 #pragma once
 
 #include <QImage>
-#include <QImageReader>
 #include <QString>
 
 class KelvoPictureFile {
 public:
-    // Pictures needing more memory than this are refused before they are decoded.
-    static constexpr int kMaxPictureMegabytes = 256;
-
-    // Makes `reader` refuse pictures beyond kMaxPictureMegabytes.
-    static void limit(QImageReader& reader);
     // The picture in `fileName` (any format the image reader knows: PNG, JPEG, BMP, PPM, XPM,
-    // ...). Throws KelvoToolError when it cannot be read.
+    // ...) through KelvoPictureReader, which refuses pictures beyond 256 MB before decoding
+    // them. Throws KelvoToolError when it cannot be read.
     static QImage load(const QString& fileName);
     // Writes `image` as PNG with writeImageExact: the file is replaced only by a complete picture
     // that decodes to exactly the same pixels. Throws KelvoToolError otherwise.

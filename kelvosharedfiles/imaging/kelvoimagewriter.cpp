@@ -1,22 +1,45 @@
 #include "kelvoimagewriter.h"
 
+#include "kelvopicturereader.h"
+#include "kelvopngwriter.h"
+#include "kelvoqtimage.h"
+
 #include <QBuffer>
 #include <QByteArray>
+#include <QColorSpace>
 #include <QImageWriter>
 #include <QSaveFile>
+
+#include <cstring>
 
 namespace {
 
 constexpr int kQualities[] = {70, 80, 90, 100};
 
+// Pixels only: the colour space travels beside them, in the file's ICC profile.
 bool samePixels(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) {
+    if (a.size() != b.size() || a.isNull() != b.isNull()) {
         return false;
     }
-    if (a.format() == b.format()) {
-        return a == b;
+    const bool alpha = a.hasAlphaChannel() || b.hasAlphaChannel();
+    const QImage::Format format = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    const QImage first = a.convertToFormat(format);
+    const QImage second = b.convertToFormat(format);
+    const uint32_t compared = alpha ? 0xffffffffu : 0x00ffffffu;
+    const std::size_t rowBytes = std::size_t(first.width()) * sizeof(uint32_t);
+    for (int y = 0; y < first.height(); ++y) {
+        const auto* p = reinterpret_cast<const uint32_t*>(first.constScanLine(y));
+        const auto* q = reinterpret_cast<const uint32_t*>(second.constScanLine(y));
+        if (std::memcmp(p, q, rowBytes) == 0) {
+            continue;
+        }
+        for (int x = 0; x < first.width(); ++x) {
+            if ((p[x] ^ q[x]) & compared) {
+                return false;
+            }
+        }
     }
-    return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
+    return true;
 }
 
 bool fail(QString* error, const QString& reason) {
@@ -36,6 +59,39 @@ QByteArray encode(const QImage& image, const char* format, int quality) {
     return writer.write(image) ? bytes : QByteArray();
 }
 
+bool isPng(const char* format) {
+    return QByteArray(format).compare("png", Qt::CaseInsensitive) == 0;
+}
+
+// The fast writer takes the codec's pixel formats, and writes them in 8 bits per sample.
+bool fastlyWritable(const QImage& image, const char* format) {
+    return isPng(format) &&
+           (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32);
+}
+
+QByteArray encodeFast(const QImage& image) {
+    const QColorSpace space = image.colorSpace();
+    const std::vector<uint8_t> png =
+        kelvoWritePng(kelvoConstPixelBuffer(image), image.format() == QImage::Format_ARGB32,
+                      space.isValid() ? space.iccProfile().toStdString() : std::string());
+    return QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()));
+}
+
+// Encoded bytes that decode to exactly `image`, or an empty array.
+QByteArray exactEncoding(const QImage& image, const char* format) {
+    if (fastlyWritable(image, format)) {
+        const QByteArray bytes = encodeFast(image);
+        return samePixels(KelvoPictureReader::read(bytes), image) ? bytes : QByteArray();
+    }
+    for (const int quality : kQualities) {
+        const QByteArray bytes = encode(image, format, quality);
+        if (!bytes.isEmpty() && samePixels(QImage::fromData(bytes, format), image)) {
+            return bytes;
+        }
+    }
+    return QByteArray();
+}
+
 } // namespace
 
 bool writeImageExact(const QString& fileName, const QImage& image, const char* format,
@@ -43,19 +99,14 @@ bool writeImageExact(const QString& fileName, const QImage& image, const char* f
     if (image.isNull()) {
         return fail(error, QStringLiteral("the picture is empty"));
     }
-    for (const int quality : kQualities) {
-        const QByteArray bytes = encode(image, format, quality);
-        if (bytes.isEmpty() || !samePixels(QImage::fromData(bytes, format), image)) {
-            continue;
-        }
-        QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.commit()) {
-            return fail(error, file.errorString());
-        }
-        return true;
+    const QByteArray bytes = exactEncoding(image, format);
+    if (bytes.isEmpty()) {
+        return fail(error, QStringLiteral("no %1 quality keeps the picture exactly")
+                               .arg(QString::fromLatin1(format)));
     }
-    return fail(
-        error,
-        QStringLiteral("no %1 quality keeps the picture exactly").arg(QString::fromLatin1(format)));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return fail(error, file.errorString());
+    }
+    return true;
 }

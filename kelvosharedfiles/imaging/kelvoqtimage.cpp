@@ -61,3 +61,17 @@ KelvoIndexedImage kelvoFromQImage(const QImage& image) {
     out.palette.assign(colours.begin(), colours.end());
     return out;
 }
+
+KelvoPixelBuffer kelvoConstPixelBuffer(const QImage& image) {
+    KelvoPixelBuffer buffer;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) {
+        buffer.depth = image.isNull() ? 0 : image.depth();
+        return buffer;
+    }
+    // The codec's buffers have no const view; callers of this one only read.
+    buffer.pixels = const_cast<uint32_t*>(reinterpret_cast<const uint32_t*>(image.constBits()));
+    buffer.width = image.width();
+    buffer.height = image.height();
+    buffer.stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(uint32_t));
+    return buffer;
+}

@@ -18,3 +18,7 @@ QImage kelvoToQImage(const KelvoIndexedImage& image);
 
 // A Format_Indexed8 picture (converted first when it has another format) as a codec id image.
 KelvoIndexedImage kelvoFromQImage(const QImage& image);
+
+// A read-only view of the pixels of a Format_RGB32 or Format_ARGB32 picture without detaching
+// it; any other picture gives a buffer without pixels.
+KelvoPixelBuffer kelvoConstPixelBuffer(const QImage& image);

@@ -1,6 +1,8 @@
 #include "kelvoimgwidget.h"
 
 #include "kelvogenerator.h"
+#include "kelvoimagewriter.h"
+#include "kelvopicturereader.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -52,8 +54,8 @@ void KelvoImgWidget::warnNotLoaded() {
 }
 
 bool KelvoImgWidget::loadImage(const QString& fileName) {
-    QImage loaded;
-    m_loaded = loaded.load(fileName);
+    const QImage loaded = KelvoPictureReader::readFile(fileName);
+    m_loaded = !loaded.isNull();
     if (!m_loaded) {
         warnNotLoaded();
         return false;
@@ -114,7 +116,7 @@ void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {
 }
 
 bool KelvoImgWidget::saveImage(const QString& fileName) const {
-    return m_picture.save(fileName, "PNG", 100);
+    return writeImageExact(fileName, m_picture, "PNG");
 }
 
 QString KelvoImgWidget::fileExtension(const QString& fileName, bool* hasExtension) {

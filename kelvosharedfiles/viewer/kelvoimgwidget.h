@@ -39,7 +39,8 @@ public:
     virtual void copyFrom(const KelvoImgWidget& other);
     // Tells the kinds of windows apart: "KELVO_IMG_WIDGET" here.
     virtual QString widgetKey() const;
-    // Writes the picture as PNG; false when it cannot be written.
+    // Writes the picture as PNG that reproduces it exactly (writeImageExact); false when it
+    // cannot be written.
     bool saveImage(const QString& fileName) const;
 
     // The text after the last "." of `fileName`; empty, with `hasExtension` false, without one.

@@ -1,0 +1,322 @@
+#include "kelvopngrgbreader.h"
+
+#include "kelvobyteorder.h"
+#include "kelvopngchunks.h"
+
+#include <libdeflate.h>
+#include <zlib.h>
+
+#include <cstdlib>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+using namespace kelvopng;
+
+namespace {
+
+constexpr uint32_t kIhdr = chunkType("IHDR");
+constexpr uint32_t kIdat = chunkType("IDAT");
+constexpr uint32_t kIend = chunkType("IEND");
+constexpr uint32_t kPlte = chunkType("PLTE"); // a suggested palette; RGB pixels ignore it
+constexpr uint32_t kIhdrBytes = 13;
+
+enum Filter : uint8_t { None, Sub, Up, Average, Paeth };
+
+int paeth(int a, int b, int c) {
+    const int pa = std::abs(b - c);
+    const int pb = std::abs(a - c);
+    const int pc = std::abs(a + b - 2 * c);
+    if (pa <= pb && pa <= pc) {
+        return a;
+    }
+    return pb <= pc ? b : c;
+}
+
+// Undoes the filter of one row in place (the next row predicts from it) and writes its pixels;
+// `predict(left, up, upLeft)` is the filter's predictor. `prior` is the row above, unfiltered.
+template <int Bpp, class Predictor>
+void unfilterRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width, Predictor predict) {
+    int left[4] = {0, 0, 0, 0};
+    int upLeft[4] = {0, 0, 0, 0};
+    for (int x = 0; x < width; ++x, row += Bpp, prior += Bpp) {
+        int sample[4] = {0, 0, 0, 0xff};
+        for (int c = 0; c < Bpp; ++c) {
+            const int up = prior[c];
+            sample[c] = (row[c] + predict(left[c], up, upLeft[c])) & 0xff;
+            row[c] = uint8_t(sample[c]);
+            left[c] = sample[c];
+            upLeft[c] = up;
+        }
+        out[x] = uint32_t(sample[3]) << 24 | uint32_t(sample[0]) << 16 | uint32_t(sample[1]) << 8 |
+                 uint32_t(sample[2]);
+    }
+}
+
+// Bytewise sum of two words of four samples, each byte modulo 256.
+uint32_t addSamples(uint32_t x, uint32_t y) {
+    return ((x & 0x7f7f7f7fu) + (y & 0x7f7f7f7fu)) ^ ((x ^ y) & 0x80808080u);
+}
+
+// The samples of one pixel as a word: R in the low byte, then G, B and A (0 without alpha).
+template <int Bpp> uint32_t loadPixel(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+           (Bpp == 4 ? uint32_t(p[3]) << 24 : 0);
+}
+
+template <int Bpp> void storePixel(uint8_t* p, uint32_t v) {
+    for (int c = 0; c < Bpp; ++c) {
+        p[c] = uint8_t(v >> (8 * c));
+    }
+}
+
+template <int Bpp> uint32_t toArgb(uint32_t v) {
+    return (Bpp == 4 ? v & 0xff000000u : 0xff000000u) | (v & 0xff) << 16 | (v & 0xff00) |
+           (v >> 16 & 0xff);
+}
+
+// Sub and Up, the filters of most rows, a pixel at a time.
+template <int Bpp, bool FromLeft>
+void unfilterWordRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width) {
+    uint32_t left = 0;
+    for (int x = 0; x < width; ++x, row += Bpp, prior += Bpp) {
+        const uint32_t v = addSamples(loadPixel<Bpp>(row), FromLeft ? left : loadPixel<Bpp>(prior));
+        storePixel<Bpp>(row, v);
+        out[x] = toArgb<Bpp>(v);
+        left = v;
+    }
+}
+
+// One band of rows whose compressed data can be inflated on its own (kelvopngchunks.h).
+struct Band {
+    int firstRow;
+    std::size_t offset;
+    std::size_t length;
+};
+
+// The bands a kbND chunk lists, when they cover the picture's rows and the stream's data in
+// order; empty otherwise.
+std::vector<Band> bandsOf(const Chunk& chunk, int height, std::size_t streamBytes) {
+    if (chunk.length < 4) {
+        return {};
+    }
+    const uint32_t count = kelvoGetBe32(chunk.data);
+    if (count < 2 || count > uint32_t(height) || chunk.length != 4 + count * kBandEntryBytes) {
+        return {};
+    }
+    std::vector<Band> bands;
+    std::size_t expectedOffset = kZlibHeaderBytes;
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint8_t* entry = chunk.data + 4 + i * kBandEntryBytes;
+        const Band band{int(kelvoGetBe32(entry)), kelvoGetBe32(entry + 4), kelvoGetBe32(entry + 8)};
+        const int previousRow = bands.empty() ? -1 : bands.back().firstRow;
+        if (band.firstRow <= previousRow || band.firstRow >= height ||
+            band.offset != expectedOffset || (i == 0 && band.firstRow != 0)) {
+            return {};
+        }
+        expectedOffset += band.length;
+        bands.push_back(band);
+    }
+    if (expectedOffset + kZlibTrailerBytes != streamBytes) {
+        return {};
+    }
+    return bands;
+}
+
+struct Decompressor {
+    void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
+};
+using Inflater = std::unique_ptr<libdeflate_decompressor, Decompressor>;
+
+// Inflates and unfilters the pixel data of one picture into its target.
+class RgbDecoder {
+public:
+    RgbDecoder(const KelvoPixelBuffer& target, int bpp)
+        : m_target(target), m_bpp(bpp), m_rowBytes(std::size_t(target.width) * bpp + 1) {}
+
+    bool allocate() {
+        m_filtered.reset(new (std::nothrow) uint8_t[m_rowBytes * std::size_t(m_target.height)]);
+        return m_filtered != nullptr;
+    }
+
+    bool decodeWhole(const uint8_t* stream, std::size_t bytes) {
+        const Inflater inflater(libdeflate_alloc_decompressor());
+        return inflater &&
+               libdeflate_zlib_decompress(inflater.get(), stream, bytes, m_filtered.get(),
+                                          m_rowBytes * std::size_t(m_target.height),
+                                          nullptr) == LIBDEFLATE_SUCCESS &&
+               unfilterRows(0, m_target.height);
+    }
+
+    // Each band on its own thread; a band whose first row predicts from the row above is
+    // unfiltered afterwards, in order. The bands' Adler-32 sums must make the stream's.
+    bool decodeBands(const uint8_t* stream, std::size_t bytes, const std::vector<Band>& bands) {
+        // Deflate without a preset dictionary, as the whole stream's inflater would insist.
+        if ((stream[0] & 0x0f) != 8 || (stream[0] << 8 | stream[1]) % 31 != 0 ||
+            (stream[1] & 0x20) != 0) {
+            return false;
+        }
+        std::vector<char> inflated(bands.size(), 0);
+        std::vector<char> unfiltered(bands.size(), 0);
+        std::vector<uLong> adlers(bands.size(), 1);
+        const auto work = [&](std::size_t i) {
+            const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;
+            uint8_t* out = m_filtered.get() + m_rowBytes * std::size_t(bands[i].firstRow);
+            const std::size_t outBytes = m_rowBytes * std::size_t(last - bands[i].firstRow);
+            // A band ends on a flush point; an empty final block closes it for the inflater.
+            std::vector<uint8_t> data(stream + bands[i].offset,
+                                      stream + bands[i].offset + bands[i].length);
+            data.insert(data.end(), {0x03, 0x00});
+            const Inflater inflater(libdeflate_alloc_decompressor());
+            if (!inflater ||
+                libdeflate_deflate_decompress(inflater.get(), data.data(), data.size(), out,
+                                              outBytes, nullptr) != LIBDEFLATE_SUCCESS) {
+                return;
+            }
+            inflated[i] = 1;
+            adlers[i] = libdeflate_adler32(1, out, outBytes);
+            if (out[0] == None || out[0] == Sub) {
+                unfiltered[i] = unfilterRows(bands[i].firstRow, last) ? 1 : 0;
+            }
+        };
+        std::vector<std::thread> threads;
+        for (std::size_t i = 1; i < bands.size(); ++i) {
+            try {
+                threads.emplace_back(work, i);
+            } catch (const std::system_error&) {
+                work(i); // no thread to be had: this one does the band
+            }
+        }
+        work(0);
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+        uLong adler = 1;
+        for (std::size_t i = 0; i < bands.size(); ++i) {
+            const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;
+            if (!inflated[i]) {
+                return false;
+            }
+            adler = adler32_combine(adler, adlers[i],
+                                    z_off_t(m_rowBytes * std::size_t(last - bands[i].firstRow)));
+        }
+        if (adler != kelvoGetBe32(stream + bytes - kZlibTrailerBytes)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < bands.size(); ++i) {
+            const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;
+            if (!unfiltered[i] && !unfilterRows(bands[i].firstRow, last)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    // Rows [first, last); the row above `first` is unfiltered already (or is none).
+    bool unfilterRows(int first, int last) {
+        return m_bpp == 4 ? unfilterRows<4>(first, last) : unfilterRows<3>(first, last);
+    }
+
+    template <int Bpp> bool unfilterRows(int first, int last) {
+        const std::size_t samples = m_rowBytes - 1;
+        const std::vector<uint8_t> zeros(first == 0 ? samples : 0, 0);
+        const uint8_t* prior =
+            first == 0 ? zeros.data() : m_filtered.get() + m_rowBytes * std::size_t(first - 1) + 1;
+        const int width = m_target.width;
+        for (int y = first; y < last; ++y) {
+            uint8_t* line = m_filtered.get() + m_rowBytes * std::size_t(y);
+            uint8_t* row = line + 1;
+            uint32_t* out = m_target.row(y);
+            switch (line[0]) {
+            case None:
+                unfilterRow<Bpp>(row, prior, out, width, [](int, int, int) { return 0; });
+                break;
+            case Sub:
+                unfilterWordRow<Bpp, true>(row, prior, out, width);
+                break;
+            case Up:
+                unfilterWordRow<Bpp, false>(row, prior, out, width);
+                break;
+            case Average:
+                unfilterRow<Bpp>(row, prior, out, width,
+                                 [](int a, int b, int) { return (a + b) >> 1; });
+                break;
+            case Paeth:
+                unfilterRow<Bpp>(row, prior, out, width, paeth);
+                break;
+            default:
+                return false;
+            }
+            prior = row;
+        }
+        return true;
+    }
+
+    const KelvoPixelBuffer& m_target;
+    int m_bpp;
+    std::size_t m_rowBytes;
+    std::unique_ptr<uint8_t[]> m_filtered;
+};
+
+} // namespace
+
+bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& target) {
+    if (!hasSignature(data, size) || !target.pixels || target.width <= 0 || target.height <= 0) {
+        return false;
+    }
+    ChunkWalker walker(data, size);
+    Chunk chunk;
+    if (!walker.next(chunk) || chunk.type != kIhdr || chunk.length != kIhdrBytes ||
+        !chunk.crcValid) {
+        return false;
+    }
+    const uint8_t* ihdr = chunk.data;
+    const uint8_t colourType = ihdr[9];
+    if (kelvoGetBe32(ihdr) != uint32_t(target.width) ||
+        kelvoGetBe32(ihdr + 4) != uint32_t(target.height) || ihdr[8] != 8 ||
+        (colourType != Rgb && colourType != Rgba) || ihdr[10] != 0 || ihdr[11] != 0 ||
+        ihdr[12] != 0) {
+        return false;
+    }
+    // The compressed stream, read in place when it is one chunk.
+    std::vector<Chunk> idats;
+    Chunk bandChunk;
+    bool ended = false;
+    while (!ended && walker.next(chunk)) {
+        if (!chunk.crcValid) {
+            return false;
+        }
+        if (chunk.type == kIdat) {
+            idats.push_back(chunk);
+        } else if (chunk.type == kBandChunk) {
+            bandChunk = chunk;
+        } else if (chunk.type == kIend) {
+            ended = true;
+        } else if (isCritical(chunk.type) && chunk.type != kPlte) {
+            return false;
+        }
+    }
+    if (!ended || idats.empty()) {
+        return false;
+    }
+    std::vector<uint8_t> joined;
+    if (idats.size() > 1) {
+        for (const Chunk& idat : idats) {
+            joined.insert(joined.end(), idat.data, idat.data + idat.length);
+        }
+    }
+    const uint8_t* stream = idats.size() > 1 ? joined.data() : idats.front().data;
+    const std::size_t streamBytes = idats.size() > 1 ? joined.size() : idats.front().length;
+    RgbDecoder decoder(target, colourType == Rgba ? 4 : 3);
+    if (!decoder.allocate()) {
+        return false;
+    }
+    const std::vector<Band> bands =
+        bandChunk.data ? bandsOf(bandChunk, target.height, streamBytes) : std::vector<Band>();
+    if (!bands.empty() && decoder.decodeBands(stream, streamBytes, bands)) {
+        return true;
+    }
+    return decoder.decodeWhole(stream, streamBytes);
+}

@@ -1,0 +1,257 @@
+// The PNG reader against Qt's: for every colour type, bit depth, interlacing and transparency,
+// and for coded pictures, the pixels must be the very ones Qt's reader gives after conversion to
+// the codec's 32-bit formats.
+#include "kelvogenerator.h"
+#include "kelvoimagewriter.h"
+#include "kelvopicturereader.h"
+#include "kelvopngreader.h"
+#include "kelvoqtimage.h"
+#include "pngtestfile.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QImage qtRead(const QByteArray& png) {
+    return QImage::fromData(png, "PNG");
+}
+
+QImage asCodecPixels(const QImage& image) {
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_RGB32);
+}
+
+// The first pixel where the two differ, for a readable failure.
+QString firstDifference(const QImage& expected, const QImage& actual) {
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (expected.pixel(x, y) != actual.pixel(x, y)) {
+                return QStringLiteral("(%1, %2): Qt %3, ours %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(expected.pixel(x, y), 8, 16, QLatin1Char('0'))
+                    .arg(actual.pixel(x, y), 8, 16, QLatin1Char('0'));
+            }
+        }
+    }
+    return QString();
+}
+
+// Both readers on `png`: the Qt-free reader's pixels, alpha and depth, and the picture reader.
+void compareWithQt(const QByteArray& png) {
+    const QImage qt = qtRead(png);
+    QVERIFY(!qt.isNull());
+    const QImage expected = asCodecPixels(qt);
+
+    KelvoPngReader reader(png.constData(), std::size_t(png.size()));
+    KelvoPngHeader header;
+    QCOMPARE(reader.readHeader(header), KelvoPngStatus::Ok);
+    QCOMPARE(header.width, qt.width());
+    QCOMPARE(header.height, qt.height());
+    QCOMPARE(header.hasAlpha, qt.hasAlphaChannel());
+    QCOMPARE(header.qtDepth, qt.depth());
+    QImage ours(header.width, header.height, expected.format());
+    QCOMPARE(reader.readPixels(kelvoPixelBuffer(ours)), KelvoPngStatus::Ok);
+    ours.setColorSpace(expected.colorSpace());
+    QVERIFY2(ours == expected, qPrintable(firstDifference(expected, ours)));
+
+    // Pictures Qt keeps below 24 bits stay Qt's own; the others come as the codec's formats,
+    // with Qt's colour space.
+    const QImage read = KelvoPictureReader::read(png);
+    QCOMPARE(read.format(), qt.depth() < 24 ? qt.format() : expected.format());
+    QCOMPARE(read.colorSpace(), qt.colorSpace());
+    QVERIFY(read == (qt.depth() < 24 ? qt : expected));
+}
+
+// Qt reads 16-bit RGB with a colour key as if it had four samples a pixel and garbles it. The
+// right pixels: those of the picture without the key, transparent where they match the key
+// (the first pixel and every fifth, see makeTestPng()). With gamma chunks the picture reader
+// leaves the file to Qt, for the colour space.
+void compareKeyedRgb16(PngTestSpec spec) {
+    const QByteArray png = makeTestPng(spec);
+    spec.trns = false;
+    QImage expected = qtRead(makeTestPng(spec)).convertToFormat(QImage::Format_ARGB32);
+    for (int p = 0; p < spec.width * spec.height; p += p == 0 ? 4 : 5) {
+        const int x = p % spec.width, y = p / spec.width;
+        expected.setPixel(x, y, expected.pixel(x, y) & 0x00ffffffu);
+    }
+    KelvoPngReader reader(png.constData(), std::size_t(png.size()));
+    KelvoPngHeader header;
+    QCOMPARE(reader.readHeader(header), KelvoPngStatus::Ok);
+    QVERIFY(header.hasAlpha);
+    QImage ours(header.width, header.height, QImage::Format_ARGB32);
+    QCOMPARE(reader.readPixels(kelvoPixelBuffer(ours)), KelvoPngStatus::Ok);
+    expected.setColorSpace(QColorSpace());
+    QVERIFY2(ours == expected, qPrintable(firstDifference(expected, ours)));
+    if (!spec.gamma) {
+        QVERIFY(KelvoPictureReader::read(png) == expected);
+    }
+}
+
+QImage noise(QImage::Format format, int width, int height, quint32 seed) {
+    QImage image(width, height, format);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            line[x] = random.generate() | (format == QImage::Format_RGB32 ? 0xff000000u : 0u);
+        }
+    }
+    return image;
+}
+
+QByteArray qtPng(const QImage& image, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG", quality);
+    return bytes;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class KelvoPngReaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyKind_data() {
+        QTest::addColumn<int>("colourType");
+        QTest::addColumn<int>("bitDepth");
+        const std::pair<int, std::vector<int>> kinds[] = {
+            {0, {1, 2, 4, 8, 16}}, {2, {8, 16}}, {3, {1, 2, 4, 8}}, {4, {8, 16}}, {6, {8, 16}}};
+        for (const auto& [type, depths] : kinds) {
+            for (int depth : depths) {
+                QTest::addRow("type %d, %d bits", type, depth) << type << depth;
+            }
+        }
+    }
+
+    // Every colour type and bit depth, plain and interlaced, with and without tRNS where the
+    // type has no alpha channel, and with gamma and chromaticity chunks that Qt leaves alone.
+    void everyKind() {
+        QFETCH(int, colourType);
+        QFETCH(int, bitDepth);
+        const bool canKey = colourType != 4 && colourType != 6;
+        uint32_t seed = 1;
+        for (const bool interlaced : {false, true}) {
+            for (const bool trns : {false, true}) {
+                if (trns && !canKey) {
+                    continue;
+                }
+                for (const bool gamma : {false, true}) {
+                    PngTestSpec spec;
+                    spec.colourType = uint8_t(colourType);
+                    spec.bitDepth = uint8_t(bitDepth);
+                    spec.interlaced = interlaced;
+                    spec.trns = trns;
+                    spec.gamma = gamma;
+                    spec.seed = seed++;
+                    if (colourType == 2 && bitDepth == 16 && trns) {
+                        compareKeyedRgb16(spec);
+                    } else {
+                        compareWithQt(makeTestPng(spec));
+                    }
+                    if (QTest::currentTestFailed()) {
+                        qWarning("interlaced %d, tRNS %d, gamma %d", interlaced, trns, gamma);
+                        return;
+                    }
+                }
+            }
+        }
+    }
+
+    // Tiny pictures leave some interlacing passes empty.
+    void tinyInterlaced_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1 x 1") << QSize(1, 1);
+        QTest::newRow("3 x 2") << QSize(3, 2);
+        QTest::newRow("1 x 9") << QSize(1, 9);
+        QTest::newRow("9 x 1") << QSize(9, 1);
+    }
+
+    void tinyInterlaced() {
+        QFETCH(QSize, size);
+        for (const uint8_t type : {uint8_t(2), uint8_t(6)}) {
+            PngTestSpec spec;
+            spec.colourType = type;
+            spec.interlaced = true;
+            spec.width = size.width();
+            spec.height = size.height();
+            compareWithQt(makeTestPng(spec));
+        }
+    }
+
+    // Coded pictures as the programs write them (fast writer) and as Qt writes them at every
+    // quality the exact writer used to try, with and without alpha.
+    void codedPictures_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("rgb32") << QImage::Format_RGB32;
+        QTest::newRow("argb32") << QImage::Format_ARGB32;
+    }
+
+    void codedPictures() {
+        QFETCH(QImage::Format, format);
+        const QImage source = noise(format, 300, 200, 5);
+        KelvoRegionMap regions;
+        regions[1].polygons = {QPolygon(QRect(20, 20, 120, 80))};
+        regions[1].texts = {QStringLiteral("A text hidden in the picture")};
+        regions[2].polygons = {QPolygon(QRect(160, 90, 110, 90))};
+        regions[2].texts = {QStringLiteral("Another one")};
+        QImage coded;
+        QVERIFY(KelvoGenerator::generate(source, coded, regions, true, 0));
+        QVERIFY(KelvoGenerator::isCoded(coded));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("coded.png"));
+        QVERIFY(writeImageExact(path, coded, "PNG"));
+        compareWithQt(contents(path));
+        for (const int quality : {0, 70, 100}) {
+            compareWithQt(qtPng(coded, quality));
+        }
+        QVERIFY(KelvoGenerator::isCoded(KelvoPictureReader::readFile(path)));
+    }
+
+    // An ICC profile as Qt writes it survives the fast writer and comes back as the same
+    // colour space.
+    void colourProfile_data() {
+        QTest::addColumn<QColorSpace>("space");
+        QTest::newRow("Display P3") << QColorSpace(QColorSpace::DisplayP3);
+        QTest::newRow("Adobe RGB") << QColorSpace(QColorSpace::AdobeRgb);
+    }
+
+    void colourProfile() {
+        QFETCH(QColorSpace, space);
+        QImage image = noise(QImage::Format_RGB32, 40, 30, 9);
+        image.setColorSpace(space);
+        compareWithQt(qtPng(image, 70));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("profiled.png"));
+        QVERIFY(writeImageExact(path, image, "PNG"));
+        compareWithQt(contents(path));
+        QCOMPARE(KelvoPictureReader::readFile(path).colorSpace(), space);
+    }
+
+    // The coded sample pictures that ship with Kelvo.
+    void deliveredSamples() {
+        const QDir samples(qEnvironmentVariable("KELVO_SOURCE_DATA") + QStringLiteral("samples"));
+        const QStringList files = samples.entryList({QStringLiteral("*.png")}, QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString& file : files) {
+            compareWithQt(contents(samples.filePath(file)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(KelvoPngReaderTest)
+#include "kelvopngreader_test.moc"
