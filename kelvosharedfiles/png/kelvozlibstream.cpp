@@ -21,9 +21,42 @@ struct Part {
     std::size_t length = 0;
 };
 
+// Filtered flat areas (drawings, screenshots, backgrounds) are runs of zero bytes that string
+// matching shrinks a hundredfold, where Huffman codes alone still spend a bit or more on each.
+// Above this share of zero bytes a part goes to zlib instead.
+constexpr std::size_t kFlatZeroSharePercent = 20;
+
+bool looksFlat(const std::vector<uint8_t>& input) {
+    const std::size_t zeros = std::size_t(std::count(input.begin(), input.end(), uint8_t(0)));
+    return zeros * 100 > input.size() * kFlatZeroSharePercent;
+}
+
+// Raw deflate at zlib's default level, ending as kelvoHuffmanDeflate() ends.
+bool zlibDeflate(const std::vector<uint8_t>& input, bool last, std::vector<uint8_t>& out) {
+    z_stream stream{};
+    if (deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+        return false;
+    }
+    out.resize(deflateBound(&stream, uLong(input.size())) + 16);
+    stream.next_in = const_cast<Bytef*>(input.data());
+    stream.avail_in = uInt(input.size());
+    stream.next_out = out.data();
+    stream.avail_out = uInt(out.size());
+    const int result = deflate(&stream, last ? Z_FINISH : Z_SYNC_FLUSH);
+    const bool done = last ? result == Z_STREAM_END : result == Z_OK && stream.avail_in == 0;
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return done;
+}
+
 void compressPart(const std::vector<uint8_t>& input, bool last, Part& part) {
     part.adler = libdeflate_adler32(1, input.data(), input.size());
     part.length = input.size();
+    if (looksFlat(input) && input.size() < (std::size_t(1) << 31) &&
+        zlibDeflate(input, last, part.compressed)) {
+        return;
+    }
+    part.compressed.clear();
     kelvoHuffmanDeflate(input.data(), input.size(),
                         last ? KelvoDeflateEnd::Final : KelvoDeflateEnd::Flush, part.compressed);
 }

@@ -11,7 +11,8 @@
 // Produces part `index` of `count`, on the thread that compresses it: the bytes to compress.
 using KelvoZlibPartSource = std::function<std::vector<uint8_t>(int index, int count)>;
 
-// Compresses the parts with kelvoHuffmanDeflate() and joins them in order; `partBytes`, when
+// Compresses the parts with kelvoHuffmanDeflate(), or zlib where they are mostly runs of
+// zeros, and joins them in order; `partBytes`, when
 // given, receives the compressed size of each part.
 std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts,
                                      std::vector<std::size_t>* partBytes = nullptr);
