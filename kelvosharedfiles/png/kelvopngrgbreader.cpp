@@ -1,6 +1,7 @@
 #include "kelvopngrgbreader.h"
 
 #include "kelvobyteorder.h"
+#include "kelvoparallel.h"
 #include "kelvopngchunks.h"
 
 #include <libdeflate.h>
@@ -8,8 +9,6 @@
 
 #include <cstdlib>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 using namespace kelvopng;
@@ -180,18 +179,7 @@ public:
                 unfiltered[i] = unfilterRows(bands[i].firstRow, last) ? 1 : 0;
             }
         };
-        std::vector<std::thread> threads;
-        for (std::size_t i = 1; i < bands.size(); ++i) {
-            try {
-                threads.emplace_back(work, i);
-            } catch (const std::system_error&) {
-                work(i); // no thread to be had: this one does the band
-            }
-        }
-        work(0);
-        for (std::thread& thread : threads) {
-            thread.join();
-        }
+        kelvoRunParallel(bands.size(), work);
         uLong adler = 1;
         for (std::size_t i = 0; i < bands.size(); ++i) {
             const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;

@@ -2,14 +2,13 @@
 
 #include "kelvobyteorder.h"
 #include "kelvohuffmandeflate.h"
+#include "kelvoparallel.h"
 
 #include <libdeflate.h>
 
 #include <zlib.h>
 
 #include <algorithm>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -67,21 +66,9 @@ std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int part
                                      std::vector<std::size_t>* partBytes) {
     parts = std::max(parts, 1);
     std::vector<Part> results(static_cast<std::size_t>(parts));
-    auto work = [&](int index) {
-        compressPart(source(index, parts), index == parts - 1, results[std::size_t(index)]);
-    };
-    std::vector<std::thread> threads;
-    for (int index = 1; index < parts; ++index) {
-        try {
-            threads.emplace_back(work, index);
-        } catch (const std::system_error&) {
-            work(index); // no thread to be had: this one does the part
-        }
-    }
-    work(0);
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
+    kelvoRunParallel(std::size_t(parts), [&](std::size_t index) {
+        compressPart(source(int(index), parts), int(index) == parts - 1, results[index]);
+    });
 
     std::vector<uint8_t> out(std::begin(kHeader), std::end(kHeader));
     uLong adler = 1;
