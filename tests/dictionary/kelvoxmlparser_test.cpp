@@ -22,6 +22,8 @@ const QByteArray MainDictionary =
     "<DictItem id=\"12\">tree\n<en><en_P>tree</en_P></en>\n<fr><fr_P>arbre</fr_P></fr>\n"
     "</DictItem>\n\n"
     "<DictItem>cat\n<en><en_P>cat</en_P></en>\n<de><de_P>Katze</de_P></de>\n</DictItem>\n\n"
+    "<DictItem id=\"13\">building\n<xx><xx_P>xprim</xx_P><xx_S>xsec</xx_S></xx>\n"
+    "<de><de_S>Gebaeude</de_S></de>\n</DictItem>\n\n"
     "</kelvoDictionary>\n";
 const QByteArray PrivateDictionary =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n\n"
@@ -150,6 +152,8 @@ void KelvoXmlParserTest::lookup_data() {
     QTest::addColumn<QString>("answer");
 
     QTest::newRow("by word; unlisted language skipped") << "<house>Haus" << HouseItem;
+    QTest::newRow("unlisted language before a listed one")
+        << "<_ID 13><building>x" << QString("building 3:|Gebaeude");
     QTest::newRow("id decides, word not compared")
         << "<_ID 12><other>x" << QString("other 0:tree 1:arbre");
     QTest::newRow("unknown id with a known word") << "<_ID 99><house>Haus" << QString("none");
