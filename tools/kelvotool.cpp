@@ -1,5 +1,6 @@
 #include "kelvotool.h"
 
+#include "kelvodictcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
@@ -25,6 +26,8 @@ const char* const kOverview =
     "  encode IN OUT ANNOTATIONS.json  code the annotations into IN, write OUT as PNG\n"
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
+    "  dict lookup ID|WORD             print a dictionary item as JSON\n"
+    "  dict search TERM --lang TAG     print the items with a term of language TAG as JSON\n"
     "\n"
     "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
 
@@ -66,6 +69,26 @@ int runErase(const Invocation& call, QTextStream&) {
 int runIdImage(const Invocation& call, QTextStream&) {
     KelvoToolCommands::idImage(call.positional[0], call.positional[1]);
     return KelvoTool::Success;
+}
+
+int runDict(const Invocation& call, QTextStream& out) {
+    const QString& action = call.positional[0];
+    const bool hasLanguage = call.options.contains(QStringLiteral("--lang"));
+    if (action == QLatin1String("lookup") && !hasLanguage) {
+        const std::optional<QByteArray> item = KelvoDictCommand::lookup(call.positional[1]);
+        if (!item)
+            throw KelvoToolError(QStringLiteral("not found"), KelvoTool::NotFound);
+        out << *item << Qt::endl;
+        return KelvoTool::Success;
+    }
+    if (action == QLatin1String("search") && hasLanguage) {
+        out << KelvoDictCommand::search(call.positional[1],
+                                        call.options.value(QStringLiteral("--lang")))
+            << Qt::endl;
+        return KelvoTool::Success;
+    }
+    throw KelvoToolError(QStringLiteral("Usage: kelvo-tool dict lookup ID|WORD | "
+                                        "dict search TERM --lang TAG"));
 }
 
 struct Command {
@@ -118,6 +141,15 @@ const Command kCommands[] = {
      "Usage: kelvo-tool idimage IN OUT.png\n"
      "Decodes IN and writes its id image as an 8-bit grey PNG whose grey values are the\n"
      "id palette indices (0: no region).\n"},
+    {"dict",
+     runDict,
+     2,
+     {{QStringLiteral("--lang"), QStringLiteral("a language tag of the language list")}},
+     "Usage: kelvo-tool dict lookup ID|WORD | dict search TERM --lang TAG\n"
+     "Reads the dictionaries under KELVO_DIR as the viewers do. \"lookup\" prints the item with\n"
+     "id ID (digits only) or coded word WORD as JSON, or \"not found\" on stderr with exit 1.\n"
+     "\"search\" prints a JSON array of every item with a term of language TAG equal to TERM,\n"
+     "ignoring case, the main dictionary's before the private one's.\n"},
 };
 
 bool isHelp(const QString& argument) {
@@ -185,6 +217,7 @@ int KelvoTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
         return command->run(parse(*command, rest), out);
     } catch (const KelvoToolError& error) {
         err << kProgram << ": " << error.message() << Qt::endl;
+        return error.exitCode();
     } catch (const std::bad_alloc&) {
         err << kProgram << ": out of memory" << Qt::endl;
     }
