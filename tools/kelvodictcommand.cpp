@@ -15,8 +15,6 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
-#include <vector>
-
 namespace {
 
 QString languageListPath() {
