@@ -33,7 +33,11 @@ void kelvoAnswerModal(std::function<void(Dialog*)> answer, bool* answered = null
             timer->stop();
             if (modal)
                 modal->close();
+        } else {
+            timer->setInterval(10);
         }
     });
-    timer->start(10);
+    // The first look comes as soon as the dialog's event loop runs, before it does anything
+    // else (a file dialog starts reading its folder, for one).
+    timer->start(0);
 }
