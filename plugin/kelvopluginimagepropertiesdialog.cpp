@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kRows = 13;
+constexpr int kRows = 14;
 constexpr int kMargin = 10;
 constexpr int kSpacing = 1;
 constexpr int kLocationMinimumWidth = 200;
@@ -52,7 +52,9 @@ KelvoPluginImagePropertiesDialog::KelvoPluginImagePropertiesDialog(QWidget* pare
     m_translatableTexts =
         addRow(9, tr("  Translateable Texts:  "), QStringLiteral("translatableTexts"));
     m_encodedImages = addRow(10, tr("  Encoded Images:"), QStringLiteral("encodedImages"));
-    grid->addWidget(new QLabel(this), 11, 0);
+    m_notShown =
+        addRow(11, tr("  Not shown (over the viewer's limits):"), QStringLiteral("notShown"));
+    grid->addWidget(new QLabel(this), 12, 0);
 
     auto* close = new QPushButton(tr("Close"), this);
     close->setDefault(true);
@@ -85,6 +87,7 @@ void KelvoPluginImagePropertiesDialog::setProperties(const QString& fileName,
     m_formattedTexts->setNum(statistics.formattedTexts);
     m_translatableTexts->setNum(statistics.translatableTexts);
     m_encodedImages->setNum(statistics.encodedImages);
+    m_notShown->setNum(statistics.notShown);
 }
 
 QString KelvoPluginImagePropertiesDialog::fileSizeText(qint64 bytes) {

@@ -35,4 +35,5 @@ private:
     QLabel* m_formattedTexts;
     QLabel* m_translatableTexts;
     QLabel* m_encodedImages;
+    QLabel* m_notShown;
 };

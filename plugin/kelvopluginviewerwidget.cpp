@@ -5,6 +5,7 @@
 #include "kelvoimagewriter.h"
 #include "kelvopluginimagepropertiesdialog.h"
 #include "kelvoviewershapedtext.h"
+#include "kelvoxmlparser.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -132,7 +133,15 @@ void KelvoPluginViewerWidget::buildContextMenu() {
 
 void KelvoPluginViewerWidget::addDictionaryMenu() {
     if (m_statistics.translatableTexts <= 0) {
-        m_contextMenu->addAction(tr("Image Dictionary"))->setEnabled(false);
+        // A dictionary that could not be loaded says why instead of staying silent.
+        const QStringList problems = KelvoXmlParser().problems();
+        if (problems.isEmpty()) {
+            m_contextMenu->addAction(tr("Image Dictionary"))->setEnabled(false);
+            return;
+        }
+        QMenu* reasons = m_contextMenu->addMenu(tr("Image Dictionary"));
+        for (const QString& problem : problems)
+            reasons->addAction(problem)->setEnabled(false);
         return;
     }
     m_dictionaryMenu =

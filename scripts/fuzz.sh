@@ -12,6 +12,8 @@ cmake --build --preset fuzz -j "$(nproc)" --target kelvo_fuzzers
 for fuzzer in build/fuzz/fuzz/fuzz_*; do
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name=$(basename "$fuzzer")
+    # With tests built beside them, each target also has a plain replay program.
+    [[ "$name" == *_replay ]] && continue
     seconds=${FUZZ_SECONDS:-20}
     [ "$name" = fuzz_decoder ] && seconds=${FUZZ_SECONDS:-60}
     corpus=build/fuzz/corpus/$name

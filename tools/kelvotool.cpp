@@ -1,6 +1,7 @@
 #include "kelvotool.h"
 
 #include "kelvocontourcommand.h"
+#include "kelvodictcommand.h"
 #include "kelvohtmlcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
@@ -29,13 +30,14 @@ const char* const kOverview =
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
     "  contour IMAGE X,Y               print the outline found from a background point\n"
     "  html IMAGE [--link URL]         print the HTML that embeds IMAGE in a web page\n"
+    "  dict lookup ID|WORD             print a dictionary item as JSON\n"
+    "  dict search TERM --lang TAG     print the items with a term of language TAG as JSON\n"
     "\n"
     "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
 
 struct Invocation {
     QStringList positional;
     QMap<QString, QString> options; // "--name" -> value, for the command's value options
-    QTextStream* err = nullptr;     // for commands whose negative answer is a message
 };
 
 int runTest(const Invocation& call, QTextStream& out) {
@@ -77,8 +79,7 @@ int runContour(const Invocation& call, QTextStream& out) {
     const std::optional<QByteArray> outline =
         KelvoContourCommand::outline(call.positional[0], call.positional[1]);
     if (!outline) {
-        *call.err << "no closed contour" << Qt::endl;
-        return KelvoTool::NoContour;
+        throw KelvoToolError(QStringLiteral("no closed contour"), KelvoTool::NotFound);
     }
     out << *outline << Qt::endl;
     return KelvoTool::Success;
@@ -92,6 +93,26 @@ int runHtml(const Invocation& call, QTextStream& out) {
     // The text ends without a newline, as the editor copies it; a line of output gets one.
     out << KelvoHtmlCommand::text(call.positional[0], link) << Qt::endl;
     return KelvoTool::Success;
+}
+
+int runDict(const Invocation& call, QTextStream& out) {
+    const QString& action = call.positional[0];
+    const bool hasLanguage = call.options.contains(QStringLiteral("--lang"));
+    if (action == QLatin1String("lookup") && !hasLanguage) {
+        const std::optional<QByteArray> item = KelvoDictCommand::lookup(call.positional[1]);
+        if (!item)
+            throw KelvoToolError(QStringLiteral("not found"), KelvoTool::NotFound);
+        out << *item << Qt::endl;
+        return KelvoTool::Success;
+    }
+    if (action == QLatin1String("search") && hasLanguage) {
+        out << KelvoDictCommand::search(call.positional[1],
+                                        call.options.value(QStringLiteral("--lang")))
+            << Qt::endl;
+        return KelvoTool::Success;
+    }
+    throw KelvoToolError(QStringLiteral("Usage: kelvo-tool dict lookup ID|WORD | "
+                                        "dict search TERM --lang TAG"));
 }
 
 struct Command {
@@ -161,6 +182,15 @@ const Command kCommands[] = {
      "Prints the HTML with which a web page embeds IMAGE through the plug-in, as the editor's\n"
      "HTML generator makes it: IMAGE as given, the picture's width and height, and with --link\n"
      "the link target. Values are put in verbatim.\n"},
+    {"dict",
+     runDict,
+     2,
+     {{QStringLiteral("--lang"), QStringLiteral("a language tag of the language list")}},
+     "Usage: kelvo-tool dict lookup ID|WORD | dict search TERM --lang TAG\n"
+     "Reads the dictionaries under KELVO_DIR as the viewers do. \"lookup\" prints the item with\n"
+     "id ID (digits only) or coded word WORD as JSON, or \"not found\" on stderr with exit 1.\n"
+     "\"search\" prints a JSON array of every item with a term of language TAG equal to TERM,\n"
+     "ignoring case, the main dictionary's before the private one's.\n"},
 };
 
 bool isHelp(const QString& argument) {
@@ -225,11 +255,10 @@ int KelvoTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
         return Success;
     }
     try {
-        Invocation invocation = parse(*command, rest);
-        invocation.err = &err;
-        return command->run(invocation, out);
+        return command->run(parse(*command, rest), out);
     } catch (const KelvoToolError& error) {
         err << kProgram << ": " << error.message() << Qt::endl;
+        return error.exitCode();
     } catch (const std::bad_alloc&) {
         err << kProgram << ": out of memory" << Qt::endl;
     }

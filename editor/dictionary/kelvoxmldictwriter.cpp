@@ -73,22 +73,61 @@ void addTextChild(xmlNodePtr parent, const QByteArray& name, const QString& text
     xmlNewTextChild(parent, nullptr, xml(name.constData()), xml(xmlText(text).constData()));
 }
 
+// Feeds libxml2 from a file, failing the parse once more than the readers' size limit has
+// been read, so that a file that grows while it is read is not taken half.
+struct BoundedInput {
+    QFile file;
+    qint64 read = 0;
+    bool tooLarge = false;
+
+    static int readCallback(void* context, char* buffer, int length) {
+        auto* input = static_cast<BoundedInput*>(context);
+        const qint64 count = input->file.read(buffer, length);
+        if (count < 0)
+            return -1;
+        input->read += count;
+        if (input->read > KelvoSaxReader::MaxFileSize) {
+            input->tooLarge = true;
+            return -1;
+        }
+        return int(count);
+    }
+};
+
 } // namespace
 
 KelvoXmlDictWriter::KelvoXmlDictWriter(const QString& fileName)
     : m_path(KelvoPaths::dictionaryWritePath(fileName)) {
     ++liveWriters;
+    const KelvoSaxReader::Status status = load();
+    if (status != KelvoSaxReader::Status::Ok)
+        m_problem = KelvoSaxReader::problem(status, m_path);
+}
+
+// The document only when the whole file was read and is well-formed: a dictionary that was not
+// fully read is never written back.
+KelvoSaxReader::Status KelvoXmlDictWriter::load() {
     const QFileInfo info(m_path);
-    if (!info.isFile() || info.size() > KelvoSaxReader::MaxFileSize)
-        return;
-    m_document = xmlReadFile(QFile::encodeName(m_path).constData(), Encoding,
-                             XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    if (!info.isFile())
+        return KelvoSaxReader::Status::Unreadable;
+    if (info.size() > KelvoSaxReader::MaxFileSize)
+        return KelvoSaxReader::Status::TooLarge;
+    BoundedInput input;
+    input.file.setFileName(m_path);
+    if (!input.file.open(QIODevice::ReadOnly))
+        return KelvoSaxReader::Status::Unreadable;
+    m_document = xmlReadIO(&BoundedInput::readCallback, nullptr, &input,
+                           QFile::encodeName(m_path).constData(), Encoding,
+                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
     if (m_document)
         m_root = xmlDocGetRootElement(m_document);
     if (!m_root) {
         xmlFreeDoc(m_document);
         m_document = nullptr;
+        return input.tooLarge ? KelvoSaxReader::Status::TooLarge
+                              : KelvoSaxReader::Status::Malformed;
     }
+    return KelvoSaxReader::Status::Ok;
 }
 
 KelvoXmlDictWriter::~KelvoXmlDictWriter() {

@@ -9,6 +9,7 @@
 // never creates a dictionary, it only appends to an existing one.
 #pragma once
 
+#include "kelvosaxreader.h"
 #include "kelvoxmlparser.h"
 #include "thes_dictentries.h"
 
@@ -27,9 +28,11 @@ public:
     KelvoXmlDictWriter& operator=(const KelvoXmlDictWriter&) = delete;
 
     // False when the dictionary is missing, too large or not well-formed: nothing can be
-    // appended, and filePath() names the file for the message.
+    // appended, filePath() names the file and problem() says why, naming the file (and the
+    // size limit when that was passed).
     bool isLoaded() const { return m_document != nullptr; }
     const QString& filePath() const { return m_path; }
+    const QString& problem() const { return m_problem; }
 
     // Appends an item with the coded word and the translations (language index -> terms, in
     // ascending index; indices that name no language, or whose tag cannot be an element name,
@@ -46,7 +49,10 @@ public:
     bool save() const;
 
 private:
+    KelvoSaxReader::Status load();
+
     QString m_path;
+    QString m_problem;
     xmlDocPtr m_document = nullptr;
     xmlNodePtr m_root = nullptr;
 };

@@ -162,10 +162,31 @@ bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
             std::make_unique<KelvoPayloadWriter>(*kelvoPackingLevel(plan.level), plan.records,
                                                  plan.hasColours ? &plan.colours : nullptr);
     }
+    // One pass writes every region; each region's progress step comes as its payload is done.
+    m_pixelsWritten = 0;
+    std::vector<bool> reported(writers.size(), false);
+    const auto reportDone = [&](std::size_t slot) {
+        if (writers[slot] && writers[slot]->complete() && !reported[slot]) {
+            reported[slot] = true;
+            progress();
+        }
+    };
     pixels.visit([&](int slot, int x, int y) {
         KelvoPayloadWriter* writer = writers[std::size_t(slot)].get();
-        return writer != nullptr && writer->put(work.at(x, y));
+        if (writer == nullptr) {
+            return false;
+        }
+        const bool more = writer->put(work.at(x, y));
+        ++m_pixelsWritten;
+        reportDone(std::size_t(slot));
+        return more;
     });
+    for (std::size_t slot = 0; slot < writers.size(); ++slot) {
+        if (writers[slot] && !writers[slot]->complete()) {
+            return false; // the level was chosen to hold it: never cut a payload short
+        }
+        reportDone(slot);
+    }
     // Data bits could, however unlikely, complete a signature somewhere: read it all back.
     KelvoIdBuffer written(width(), height());
     written.rebuildFromMarks(work);
@@ -179,9 +200,6 @@ bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
         for (int x = 0; x < width(); ++x) {
             target[x] = source[x] | kOpaque;
         }
-    }
-    for (std::size_t i = 0; i < plans.size(); ++i) {
-        progress();
     }
     return true;
 }

@@ -17,7 +17,7 @@
 #include <vector>
 
 // Called between encoding phases: three times before the regions are written and once per
-// region after.
+// region as soon as its payload has been written.
 using KelvoProgressFunc = void (*)(void* context);
 
 class KelvoImgLSBsEncoder : public KelvoImgCoder {
@@ -37,9 +37,13 @@ public:
     bool encode(const KelvoIdBufferStruct& regions, const std::vector<KelvoDataObjs>& data,
                 bool clearMarks, uint32_t firstKey);
 
+    // Data pixels written so far by the running or last encode (for progress displays).
+    uint64_t pixelsWritten() const { return m_pixelsWritten; }
+
 private:
     void progress() const;
 
     KelvoProgressFunc m_progress;
     void* m_context;
+    uint64_t m_pixelsWritten = 0;
 };

@@ -13,9 +13,10 @@ public:
         : KelvoXmlSearchHandler(QString(), tag), m_hits(hits) {}
 
 protected:
-    bool isMatch(const QString& loweredText) override {
-        if (!m_hits.contains(loweredText))
-            m_hits.insert(loweredText, {codedWord(), id()});
+    bool isMatch(const QString& text) override {
+        const QString lowered = text.toLower();
+        if (!m_hits.contains(lowered))
+            m_hits.insert(lowered, {codedWord(), id()});
         return false;
     }
 

@@ -2,30 +2,18 @@
 
 #include "kelvosaxhandler.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
-KelvoSaxReader::Status KelvoSaxReader::parseFile(const QString& path, KelvoSaxHandler& handler) {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return Status::Unreadable;
-    if (info.size() > MaxFileSize)
-        return Status::TooLarge;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status::Unreadable;
-    // The file may have grown since it was measured: read one byte past the limit to know.
-    const QByteArray document = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Status::Unreadable;
-    return parse(document, handler);
-}
+namespace {
 
-KelvoSaxReader::Status KelvoSaxReader::parse(const QByteArray& document, KelvoSaxHandler& handler) {
-    if (document.size() > MaxFileSize)
-        return Status::TooLarge;
-    QXmlStreamReader reader(document);
+// Walks the reader to the end of its input. `withinLimit` is asked after every token, so that
+// a file that grows while it is read is stopped at the limit.
+template <class WithinLimit>
+KelvoSaxReader::Status walk(QXmlStreamReader& reader, KelvoSaxHandler& handler,
+                            WithinLimit withinLimit) {
     // Names and attributes are taken literally; "xmlns" attributes are ordinary attributes.
     reader.setNamespaceProcessing(false);
     int depth = 0;
@@ -33,11 +21,11 @@ KelvoSaxReader::Status KelvoSaxReader::parse(const QByteArray& document, KelvoSa
         switch (reader.readNext()) {
         case QXmlStreamReader::DTD:
             if (!reader.entityDeclarations().isEmpty())
-                return Status::Malformed;
+                return KelvoSaxReader::Status::Malformed;
             break;
         case QXmlStreamReader::StartElement:
-            if (++depth > MaxNestingDepth)
-                return Status::Malformed;
+            if (++depth > KelvoSaxReader::MaxNestingDepth)
+                return KelvoSaxReader::Status::Malformed;
             handler.startElement(reader.qualifiedName().toString(), reader.attributes());
             break;
         case QXmlStreamReader::Characters:
@@ -50,6 +38,53 @@ KelvoSaxReader::Status KelvoSaxReader::parse(const QByteArray& document, KelvoSa
         default:
             break;
         }
+        if (!withinLimit())
+            return KelvoSaxReader::Status::TooLarge;
     }
-    return reader.hasError() ? Status::Malformed : Status::Ok;
+    return reader.hasError() ? KelvoSaxReader::Status::Malformed : KelvoSaxReader::Status::Ok;
+}
+
+} // namespace
+
+KelvoSaxReader::Status KelvoSaxReader::parseFile(const QString& path, KelvoSaxHandler& handler) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return Status::Unreadable;
+    if (info.size() > MaxFileSize)
+        return Status::TooLarge;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::Unreadable;
+    QXmlStreamReader reader(&file);
+    const Status status = walk(reader, handler, [&file] { return file.pos() <= MaxFileSize; });
+    if (file.error() != QFileDevice::NoError)
+        return Status::Unreadable;
+    return status;
+}
+
+KelvoSaxReader::Status KelvoSaxReader::parse(const QByteArray& document, KelvoSaxHandler& handler) {
+    if (document.size() > MaxFileSize)
+        return Status::TooLarge;
+    QXmlStreamReader reader(document);
+    return walk(reader, handler, [] { return true; });
+}
+
+QString KelvoSaxReader::problem(Status status, const QString& path) {
+    switch (status) {
+    case Status::Ok:
+        break;
+    case Status::Unreadable:
+        return QCoreApplication::translate("KelvoSaxReader", "%1: missing or cannot be read")
+            .arg(path);
+    case Status::TooLarge:
+        return QCoreApplication::translate("KelvoSaxReader",
+                                           "%1: larger than the limit of %2 MiB; not loaded")
+            .arg(path)
+            .arg(MaxFileSize / (1024 * 1024));
+    case Status::Malformed:
+        return QCoreApplication::translate(
+                   "KelvoSaxReader", "%1: not well-formed, nested too deep or declares entities")
+            .arg(path);
+    }
+    return {};
 }

@@ -47,7 +47,7 @@ void KelvoSaxRecording::replay(qsizetype from, KelvoSaxHandler& handler) const {
     }
 }
 
-// Offsets fit in 32 bits: the reader accepts documents of a few MiB only, and without entity
+// Offsets fit in 32 bits: the reader accepts documents of at most 256 MiB, and without entity
 // declarations no text is longer than the document.
 KelvoSaxRecording::Span KelvoSaxRecording::store(QStringView text) {
     const Span span{qint32(m_chars.size()), qint32(text.size())};

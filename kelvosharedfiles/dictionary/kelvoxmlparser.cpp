@@ -9,6 +9,8 @@
 #include "kelvoxmllookuphandler.h"
 #include "kelvoxmlsearchhandler.h"
 
+#include <QFileInfo>
+
 KelvoXmlParser::KelvoXmlParser(Reading reading) : m_reading(reading) {
     const KelvoXmlLanguageFileParser loadLanguageList;
 }
@@ -40,6 +42,27 @@ bool KelvoXmlParser::search(const QString& fileName, const QString& term, int la
     codedWord = handler.codedWord();
     id = handler.id();
     return true;
+}
+
+KelvoSaxReader::Status KelvoXmlParser::status(const QString& fileName) const {
+    const QString path = KelvoPaths::dictionaryPath(fileName);
+    if (m_reading == Reading::Cached) {
+        const auto file = KelvoDictionaryCache::instance().file(path);
+        return file ? file->status() : KelvoSaxReader::Status::Unreadable;
+    }
+    KelvoXmlLookupHandler nothingWanted{QString(), -1};
+    return KelvoSaxReader::parseFile(path, nothingWanted);
+}
+
+QStringList KelvoXmlParser::problems() const {
+    QStringList result;
+    for (const QLatin1String name : {MainDictionary, PrivateDictionary}) {
+        const QString path = KelvoPaths::dictionaryPath(name);
+        const KelvoSaxReader::Status fileStatus = status(name);
+        if (fileStatus != KelvoSaxReader::Status::Ok && QFileInfo::exists(path))
+            result.append(KelvoSaxReader::problem(fileStatus, path));
+    }
+    return result;
 }
 
 int KelvoXmlParser::languageIndex(const QString& tag) {

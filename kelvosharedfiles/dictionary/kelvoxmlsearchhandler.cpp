@@ -18,7 +18,7 @@ void KelvoXmlSearchHandler::onStartElement(const QString& name,
 void KelvoXmlSearchHandler::onCharacters(const QString& text) {
     if (currentIsItem()) {
         m_itemWord = codedWordText(text);
-    } else if (m_inside && isMatch(text.toLower())) {
+    } else if (m_inside && isMatch(text)) {
         m_found = true;
         finish();
     }

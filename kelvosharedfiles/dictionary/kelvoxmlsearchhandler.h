@@ -18,9 +18,9 @@ public:
     int id() const { return m_itemId; }
 
 protected:
-    // Called with the lower-cased text met inside the searched language; true ends the search
-    // with the current item as its result.
-    virtual bool isMatch(const QString& loweredText) { return loweredText == m_term; }
+    // Called with each text met inside the searched language, as it stands; true ends the
+    // search with the current item as its result.
+    virtual bool isMatch(const QString& text) { return text.toLower() == m_term; }
 
     void onStartElement(const QString& name, const QXmlStreamAttributes& attributes) override;
     void onCharacters(const QString& text) override;

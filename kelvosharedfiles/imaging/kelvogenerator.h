@@ -15,7 +15,7 @@
 
 class KelvoGenerator {
 public:
-    // Called three times before the regions are embedded and once after each region.
+    // Called three times before the regions are embedded and once as each region is written.
     using Progress = std::function<void()>;
 
     // Highest region number that keeps the fill and outline colours of its mask apart.

@@ -38,11 +38,9 @@ public:
           m_pixelsLeft(pictureArea * KelvoDecodeLimits::kShapePixelsPerPicturePixel +
                        KelvoDecodeLimits::kShapePixelAllowance) {}
 
-    // Counts the record's items in `stats` and appends the widgets made from them.
-    void build(const KelvoData& record, std::vector<KelvoViewerShapedText*>& out,
-               DecodeStatistics& stats) {
+    // Appends the widgets made from the record's items.
+    void build(const KelvoData& record, std::vector<KelvoViewerShapedText*>& out) {
         for (const KelvoTextShapes& item : kelvoSplitTextShapes(record.payload)) {
-            ++stats.formattedTexts;
             if (item.kind == KindSpeechBubble || item.kind == KindThinkBubble) {
                 buildBubbles(item, out);
             } else if (item.kind == KindSimpleRect || item.kind == KindSimpleEllipse) {
@@ -50,6 +48,10 @@ public:
             }
         }
     }
+
+    // Shaped texts built so far, and those refused over the limits.
+    int built() const { return m_built; }
+    int refused() const { return m_refused; }
 
 private:
     void buildBubbles(const KelvoTextShapes& item, std::vector<KelvoViewerShapedText*>& out) {
@@ -80,12 +82,12 @@ private:
         }
     }
 
+    // An empty size stands for absurd coordinates.
     bool admit(QSize size) {
-        if (size.isEmpty() || m_built >= KelvoDecodeLimits::kMaxShapedTexts) {
-            return false;
-        }
-        const int64_t area = int64_t(size.width()) * size.height();
-        if (area > m_pixelsLeft) {
+        const int64_t area = size.isEmpty() ? 0 : int64_t(size.width()) * size.height();
+        if (size.isEmpty() || m_built >= KelvoDecodeLimits::kMaxShapedTexts ||
+            area > m_pixelsLeft) {
+            ++m_refused;
             return false;
         }
         m_pixelsLeft -= area;
@@ -102,6 +104,7 @@ private:
     QWidget* m_parent;
     int64_t m_pixelsLeft;
     int m_built = 0;
+    int m_refused = 0;
 };
 
 // The marks picture is transparent but for the opaque dots along the outlines: those replace
@@ -155,11 +158,10 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
                 balloon = BalloonSource{latin1Text(record.payload), std::nullopt};
                 break;
             case TypeImage:
-                ++stats.encodedImages;
                 image = &record;
                 break;
             case TypeShapedText:
-                shapes.build(record, shapedTexts, stats);
+                shapes.build(record, shapedTexts);
                 break;
             case TypeDictEntry: {
                 QString term;
@@ -184,12 +186,18 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
         region.imageOrigin = QPoint();
     }
 
+    int imagesOverBudget = 0;
     const auto images = kelvoBuildRegionImages(
-        idImage, imageSources, pictureArea * KelvoDecodeLimits::kImagePixelsPerPicturePixel);
+        idImage, imageSources, pictureArea * KelvoDecodeLimits::kImagePixelsPerPicturePixel,
+        &imagesOverBudget);
     for (const auto& [key, image] : images) {
         regions[key].image = image.pixmap;
         regions[key].imageOrigin = image.origin;
     }
+    // Only what is shown is counted; what the limits leave out is counted apart.
+    stats.formattedTexts = shapes.built();
+    stats.encodedImages = int32_t(images.size());
+    stats.notShown = shapes.refused() + imagesOverBudget;
     return stats;
 }
 

@@ -37,11 +37,12 @@ class QWidget;
 
 namespace KelvoDecodeLimits {
 // Image annotations are stored over the bounding box of their region; all of them together
-// may cover this many times the picture's pixels. Regions beyond that get no image.
+// may cover this many times the picture's pixels. Regions beyond that get no image, and are
+// counted as not shown.
 constexpr int64_t kImagePixelsPerPicturePixel = 2;
 // Shaped texts hold two copies of the picture under them; all of them together may cover
 // this many times the picture's pixels, plus kShapePixelAllowance, and there may be at most
-// kMaxShapedTexts of them. Shapes beyond that are counted but not built.
+// kMaxShapedTexts of them. Shapes beyond that are not built, and counted as not shown.
 constexpr int64_t kShapePixelsPerPicturePixel = 2;
 constexpr int64_t kShapePixelAllowance = 1 << 20;
 constexpr int kMaxShapedTexts = 4096;

@@ -60,8 +60,11 @@ void forEachFillPixel(const QImage& idImage, const QRect& area,
 
 std::map<uint32_t, KelvoRegionImage>
 kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImageSource>& sources,
-                       int64_t pixelBudget) {
+                       int64_t pixelBudget, int* overBudget) {
     std::map<uint32_t, KelvoRegionImage> images;
+    if (overBudget) {
+        *overBudget = 0;
+    }
     if (sources.empty() || idImage.format() != QImage::Format_Indexed8) {
         return images;
     }
@@ -86,6 +89,9 @@ kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImage
         }
         const int64_t area = int64_t(job.maxX - job.minX + 1) * (job.maxY - job.minY + 1);
         if (used + area > pixelBudget) {
+            if (overBudget) {
+                ++*overBudget;
+            }
             continue;
         }
         job.image = QImage(job.maxX - job.minX + 1, job.maxY - job.minY + 1, QImage::Format_ARGB32);

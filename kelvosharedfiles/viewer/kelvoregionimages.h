@@ -26,7 +26,8 @@ struct KelvoRegionImage {
 // a palette entry with red 255 marks a fill pixel of the region whose key is its blue).
 // Fill pixels without a byte, or whose byte indexes no colour, stay transparent; a region
 // without any valid pixel, or whose bounding box no longer fits `pixelBudget` (pixels over
-// all images, in ascending key order), gets no image.
+// all images, in ascending key order), gets no image; the latter are counted in `overBudget`
+// when given.
 std::map<uint32_t, KelvoRegionImage>
 kelvoBuildRegionImages(const QImage& idImage, const std::vector<KelvoRegionImageSource>& sources,
-                       int64_t pixelBudget);
+                       int64_t pixelBudget, int* overBudget = nullptr);

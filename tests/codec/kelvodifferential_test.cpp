@@ -168,16 +168,21 @@ TEST_P(DifferentialTest, DecoderReadsAsTheReference) {
         SCOPED_TRACE("intact");
         EXPECT_GT(expectSameReading(coded), 0);
     }
+    int damagedCompared = 0;
     for (int flips : {1, 12, 150}) {
         SCOPED_TRACE("flips " + std::to_string(flips));
         TestPicture picture = damaged(coded, seed * 31 + uint32_t(flips), flips);
-        expectSameReading(picture);
+        damagedCompared += expectSameReading(picture);
         if (seed < 2)
             writeFuzzSeed("fuzz_decoder",
                           "damaged" + std::to_string(int(kind)) + "_" + std::to_string(seed) + "_" +
                               std::to_string(flips),
                           decoderFuzzInput(picture));
     }
+    // Damage that makes regions run into each other is left out of the comparison, but the
+    // damaged copies of every layout (fixed seeds) still keep at least two regions comparable:
+    // fewer means the comparison stopped checking anything.
+    EXPECT_GE(damagedCompared, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, DifferentialTest,

@@ -79,6 +79,35 @@ TEST(Encoder, KeysUpToSixtyThreeAndRequestedLevelsAreUsed) {
         EXPECT_EQ(decoded.at(key).records, expectedRecords(data[key - 60].records, key));
 }
 
+// Three phase steps come first, with nothing written yet; then one step per region, each as
+// soon as that region's payload is in, so that every step sees more data pixels written.
+TEST(Encoder, ProgressStepsComeAsEachRegionIsWritten) {
+    struct Steps {
+        const KelvoImgLSBsEncoder* encoder = nullptr;
+        std::vector<uint64_t> written;
+    } steps;
+    TestMask mask = rowOfRects(5);
+    TestPicture picture(mask.width, mask.height, 4);
+    std::vector<KelvoDataObjs> data = textRegions(5);
+    data[2] = regionData({payloadRecord(2, randomBytes(60, 9))}); // one region fuller than most
+    KelvoImgLSBsEncoder encoder(
+        picture.buffer(),
+        [](void* context) {
+            auto* s = static_cast<Steps*>(context);
+            s->written.push_back(s->encoder->pixelsWritten());
+        },
+        &steps);
+    steps.encoder = &encoder;
+    ASSERT_TRUE(encoder.encode(mask.regions(), data, true, 0));
+    ASSERT_EQ(steps.written.size(), 3u + data.size());
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(steps.written[i], 0u) << "phase step " << i;
+    for (std::size_t i = 4; i < steps.written.size(); ++i)
+        EXPECT_GT(steps.written[i], steps.written[i - 1]) << "region step " << i - 3;
+    EXPECT_GT(steps.written[3], 0u);
+    EXPECT_LE(steps.written.back(), encoder.pixelsWritten());
+}
+
 TEST(Encoder, NeverReportsSuccessWithTruncatedData) {
     // One region; payloads from empty to too large, with and without a colour table. Near
     // capacity the level first chosen can leave the sequence unfinished.

@@ -65,3 +65,16 @@ void KelvoTestDir::writeFuzzSeed(const char* target, const QString& name,
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
 }
+
+QByteArray KelvoTestDir::largeDictionary(qint64 minimumSize, int& items) {
+    QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n\n";
+    document.reserve(minimumSize + 256);
+    items = 0;
+    while (document.size() < minimumSize) {
+        const QByteArray n = QByteArray::number(++items);
+        document += "<DictItem id=\"" + n + "\">word" + n + "\n<en><en_P>term" + n +
+                    "</en_P><en_S>Shared</en_S></en>\n<de><de_P>Begriff" + n +
+                    "</de_P></de>\n</DictItem>\n\n";
+    }
+    return document + "</kelvoDictionary>\n";
+}

@@ -36,6 +36,11 @@ public:
     static void setLanguages(const QStringList& tags = {"en", "fr", "es", "de"});
     // The current language list as "tag=name" entries.
     static QStringList languagePairs();
+    // A dictionary of at least minimumSize bytes whose items n = 1, 2, ... read
+    //   <DictItem id="n">word{n}\n<en><en_P>term{n}</en_P><en_S>Shared</en_S></en>\n
+    //   <de><de_P>Begriff{n}</de_P></de>\n</DictItem>
+    // and the number of items written.
+    static QByteArray largeDictionary(qint64 minimumSize, int& items);
     // Leaves a valid document as a seed for a fuzz target.
     static void writeFuzzSeed(const char* target, const QString& name, const QByteArray& content);
 

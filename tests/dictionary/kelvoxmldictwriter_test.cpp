@@ -52,8 +52,10 @@ private slots:
     void textsAreKeptIntact();
     void unusableDictionaryIsReported_data();
     void unusableDictionaryIsReported();
+    void oversizedDictionaryIsNotLoaded();
+    void largeDictionaryGrows();
     void saveOverFolderFails();
-    void saveIntoReadOnlyFolderKeepsOldFile();
+    void saveWithoutTemporaryFileKeepsOldFile();
     void saveKeepsPermissionsAndLinks();
     void pathWithoutKelvoDir();
     void writersShareTheLibrary();
@@ -157,8 +159,6 @@ void KelvoXmlDictWriterTest::unusableDictionaryIsReported_data() {
     QTest::newRow("missing") << QByteArray();
     QTest::newRow("empty") << QByteArray("");
     QTest::newRow("malformed") << QByteArray("<kelvoDictionary>\n\n<DictItem>");
-    QTest::newRow("too large") << EmptyDictionary +
-                                      QByteArray(int(KelvoSaxReader::MaxFileSize), '\n');
 }
 
 void KelvoXmlDictWriterTest::unusableDictionaryIsReported() {
@@ -171,10 +171,47 @@ void KelvoXmlDictWriterTest::unusableDictionaryIsReported() {
     KelvoXmlDictWriter writer;
     QVERIFY(!writer.isLoaded());
     QCOMPARE(writer.filePath(), m_dir->path(PrivatePath));
+    QVERIFY(writer.problem().startsWith(m_dir->path(PrivatePath) + QStringLiteral(": ")));
     QVERIFY(!appendW(writer));
     QVERIFY(!writer.save());
     QCOMPARE(QFile::exists(m_dir->path(PrivatePath)), !content.isNull());
     QCOMPARE(m_dir->read(PrivatePath), content.isNull() ? QByteArray() : content);
+}
+
+// Over the limit the file is not read (the test file is sparse), so it is never written back.
+void KelvoXmlDictWriterTest::oversizedDictionaryIsNotLoaded() {
+    const QString path = m_dir->path(PrivatePath);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(KelvoSaxReader::MaxFileSize + 1));
+    file.close();
+    const QDateTime modified = QFileInfo(path).lastModified();
+
+    KelvoXmlDictWriter writer;
+    QVERIFY(!writer.isLoaded());
+    QCOMPARE(writer.problem(),
+             path + QStringLiteral(": larger than the limit of 256 MiB; not loaded"));
+    QVERIFY(!appendW(writer));
+    QVERIFY(!writer.save());
+    QCOMPARE(QFileInfo(path).size(), KelvoSaxReader::MaxFileSize + 1);
+    QCOMPARE(QFileInfo(path).lastModified(), modified);
+}
+
+// The author's dictionary keeps growing past a few MiB, and the readers find what was added.
+void KelvoXmlDictWriterTest::largeDictionaryGrows() {
+    int items = 0;
+    m_dir->write(PrivatePath, KelvoTestDir::largeDictionary(6 * 1024 * 1024, items));
+    {
+        KelvoXmlDictWriter writer;
+        QVERIFY2(writer.isLoaded(), qPrintable(writer.problem()));
+        QVERIFY(writer.problem().isEmpty());
+        QVERIFY(appendW(writer));
+        QVERIFY(writer.save());
+    }
+    QString term;
+    TheS_DictItem found;
+    QVERIFY(KelvoXmlParser().lookup(QStringLiteral("<_ID %1><w>w").arg(items + 1), term, found));
+    QCOMPARE(found.translations.value(0).primary, QStringLiteral("w"));
 }
 
 void KelvoXmlDictWriterTest::saveOverFolderFails() {
@@ -190,23 +227,22 @@ void KelvoXmlDictWriterTest::saveOverFolderFails() {
     QCOMPARE(QDir(m_dir->path(Folder)).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-void KelvoXmlDictWriterTest::saveIntoReadOnlyFolderKeepsOldFile() {
+// The dictionary is a link; after loading it is pointed into a "folder" that is a file, where
+// no temporary file can be made, whoever runs the test.
+void KelvoXmlDictWriterTest::saveWithoutTemporaryFileKeepsOldFile() {
+    const QString realPath = QStringLiteral("dictionary/real.xml");
+    QVERIFY(QFile::rename(m_dir->path(PrivatePath), m_dir->path(realPath)));
+    QVERIFY(QFile::link(QStringLiteral("real.xml"), m_dir->path(PrivatePath)));
     KelvoXmlDictWriter writer;
     QVERIFY(appendW(writer));
 
-    const QString folder = m_dir->path(Folder);
-    const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    QFile probe(folder + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        QFile::setPermissions(folder, writable);
-        QSKIP("file permissions do not bind this user");
-    }
-    const bool saved = writer.save();
-    QFile::setPermissions(folder, writable);
-    QVERIFY(!saved);
-    QCOMPARE(m_dir->read(PrivatePath), EmptyDictionary);
+    m_dir->write(QStringLiteral("dictionary/plain"), "not a folder");
+    QVERIFY(QFile::remove(m_dir->path(PrivatePath)));
+    QVERIFY(QFile::link(QStringLiteral("plain/real.xml"), m_dir->path(PrivatePath)));
+    QVERIFY(!writer.save());
+    QCOMPARE(m_dir->read(realPath), EmptyDictionary);
+    QCOMPARE(QDir(m_dir->path(Folder)).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"plain", "real.xml"}));
 }
 
 void KelvoXmlDictWriterTest::saveKeepsPermissionsAndLinks() {

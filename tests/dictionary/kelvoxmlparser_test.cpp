@@ -22,6 +22,8 @@ const QByteArray MainDictionary =
     "<DictItem id=\"12\">tree\n<en><en_P>tree</en_P></en>\n<fr><fr_P>arbre</fr_P></fr>\n"
     "</DictItem>\n\n"
     "<DictItem>cat\n<en><en_P>cat</en_P></en>\n<de><de_P>Katze</de_P></de>\n</DictItem>\n\n"
+    "<DictItem id=\"13\">building\n<xx><xx_P>xprim</xx_P><xx_S>xsec</xx_S></xx>\n"
+    "<de><de_S>Gebaeude</de_S></de>\n</DictItem>\n\n"
     "</kelvoDictionary>\n";
 const QByteArray PrivateDictionary =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n\n"
@@ -110,6 +112,8 @@ private slots:
     void search();
     void rejectedMainDictionaryFallsThrough_data();
     void rejectedMainDictionaryFallsThrough();
+    void oversizedDictionaryIsReported();
+    void largeDictionaryIsRead();
     void dictionariesInCurrentFolderWithoutKelvoDir();
     void changedFileIsReadAgain();
     void irregularStructure();
@@ -150,6 +154,8 @@ void KelvoXmlParserTest::lookup_data() {
     QTest::addColumn<QString>("answer");
 
     QTest::newRow("by word; unlisted language skipped") << "<house>Haus" << HouseItem;
+    QTest::newRow("unlisted language before a listed one")
+        << "<_ID 13><building>x" << QString("building 3:|Gebaeude");
     QTest::newRow("id decides, word not compared")
         << "<_ID 12><other>x" << QString("other 0:tree 1:arbre");
     QTest::newRow("unknown id with a known word") << "<_ID 99><house>Haus" << QString("none");
@@ -208,8 +214,6 @@ void KelvoXmlParserTest::rejectedMainDictionaryFallsThrough_data() {
         << validStart + QByteArray("<x>").repeated(KelvoSaxReader::MaxNestingDepth) +
                QByteArray("</x>").repeated(KelvoSaxReader::MaxNestingDepth) +
                "</kelvoDictionary>\n";
-    QTest::newRow("too large") << validStart + QByteArray(int(KelvoSaxReader::MaxFileSize), ' ') +
-                                      "</kelvoDictionary>\n";
     QTest::newRow("entity declarations")
         << QByteArray("<!DOCTYPE d [<!ENTITY e \"x\">]>") + MainDictionary.mid(39);
     QTest::newRow("invalid UTF-8")
@@ -230,6 +234,41 @@ void KelvoXmlParserTest::rejectedMainDictionaryFallsThrough() {
     // The main dictionary's dog would hide the private one if the file counted.
     QCOMPARE(answers.lookup(QStringLiteral("<dog>hound")), QStringLiteral("dog 0:hound"));
     QCOMPARE(answers.search(MainName, QStringLiteral("haus"), 3), QStringLiteral("none"));
+}
+
+// A file over the limit is not read at all (the test file is sparse) and says so.
+void KelvoXmlParserTest::oversizedDictionaryIsReported() {
+    const QString path = m_dir->path(MainPath);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(KelvoSaxReader::MaxFileSize + 1));
+    file.close();
+
+    const Answers answers;
+    QCOMPARE(answers.lookup(QStringLiteral("<dog>hound")), QStringLiteral("dog 0:hound"));
+    const QStringList expected{path +
+                               QStringLiteral(": larger than the limit of 256 MiB; not loaded")};
+    for (const Reading reading : {Reading::Cached, Reading::Fresh}) {
+        const KelvoXmlParser parser(reading);
+        QCOMPARE(parser.status(MainName), KelvoSaxReader::Status::TooLarge);
+        QCOMPARE(parser.problems(), expected);
+    }
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(KelvoXmlParser().problems(), QStringList()); // a missing file is no problem
+}
+
+// Dictionaries of many MiB are read whole: the last item is found by word, id and term.
+void KelvoXmlParserTest::largeDictionaryIsRead() {
+    int items = 0;
+    m_dir->write(MainPath, KelvoTestDir::largeDictionary(6 * 1024 * 1024, items));
+    const QString last = QString::number(items);
+    const QString lastItem = QStringLiteral("word%1 0:term%1|Shared 3:Begriff%1").arg(last);
+    const Answers answers;
+    QCOMPARE(answers.lookup(QStringLiteral("<word%1>x").arg(last)), lastItem);
+    QCOMPARE(answers.lookup(QStringLiteral("<_ID %1><word%1>x").arg(last)), lastItem);
+    QCOMPARE(answers.search(MainName, QStringLiteral("BEGRIFF") + last, 3),
+             QStringLiteral("word%1 %1").arg(last));
+    QCOMPARE(KelvoXmlParser().problems(), QStringList());
 }
 
 void KelvoXmlParserTest::dictionariesInCurrentFolderWithoutKelvoDir() {

@@ -1,5 +1,6 @@
 // The plug-in viewer: scaling to the page, hovering over a scaled picture, the context menu,
 // the properties dialog, saving, outlines and the dictionary submenu.
+#include "kelvomodalanswer.h"
 #include "kelvopluginimagepropertiesdialog.h"
 #include "kelvopluginviewerwidget.h"
 #include "kelvotextwidget.h"
@@ -210,12 +211,12 @@ void KelvoPluginViewerWidgetTest::propertiesDialog() {
     QStringList values;
     for (const char* name :
          {"title", "width", "height", "fileSize", "annotatedAreas", "unformattedTexts",
-          "formattedTexts", "translatableTexts", "encodedImages"})
+          "formattedTexts", "translatableTexts", "encodedImages", "notShown"})
         values << dialog->findChild<QLabel*>(QLatin1String(name))->text();
     QCOMPARE(values,
              QStringList({"Properties for \"pic.png\"", "100 px (original) / 200 px (displayed)",
                           "80 px (original) / 120 px (displayed)", "2KB (2048 bytes)", "3", "1",
-                          "0", "1", "1"}));
+                          "0", "1", "1", "0"}));
     QLineEdit* location = dialog->findChild<QLineEdit*>(QStringLiteral("location"));
     QCOMPARE(location->text(), "http://example.org/pictures/pic.png");
     QVERIFY(location->isReadOnly());
@@ -248,14 +249,16 @@ void KelvoPluginViewerWidgetTest::saveImageAs() {
     // Shown scaled; the original is what gets saved.
     auto viewer = showPicture(m_coded, QSize(200, 160));
     QString caption;
-    QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        caption = dialog->windowTitle();
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    bool answered = false;
+    kelvoAnswerModal<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            caption = dialog->windowTitle();
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        &answered);
     findAction(viewer->contextMenu(), QStringLiteral("Save Image As"))->trigger();
+    QVERIFY(answered);
     QCOMPARE(caption, "save file dialog");
     QCOMPARE(QFileInfo::exists(path), !format.isEmpty());
     if (format.isEmpty())

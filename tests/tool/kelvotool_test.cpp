@@ -49,7 +49,9 @@ QByteArray textRegions(std::initializer_list<TextRegion> list) {
         const QJsonArray polygon{QJsonArray{r.left, r.top}, QJsonArray{r.right, r.top},
                                  QJsonArray{r.right, r.bottom}, QJsonArray{r.left, r.bottom}};
         regions.append(
-            QJsonObject{{u"polygons"_s, QJsonArray{polygon}}, {u"texts"_s, QJsonArray{r.text}}});
+            // A QJsonValue element: braces around a lone QJsonArray copy it under clang.
+            QJsonObject{{u"polygons"_s, QJsonArray{QJsonValue(polygon)}},
+                        {u"texts"_s, QJsonArray{r.text}}});
     }
     return QJsonDocument(QJsonObject{{u"regions"_s, regions}}).toJson();
 }

@@ -75,7 +75,8 @@ private slots:
     void objectsAndCounts_data();
     void objectsAndCounts();
     void imageFillsExactlyTheRegion();
-    void shapesBeyondTheLimitsAreCountedNotBuilt();
+    void shapesBeyondTheLimitsAreCountedAsNotShown();
+    void imagesBeyondTheLimitAreCountedAsNotShown();
     void dictionaryMenu();
     void pictureWithoutData();
 
@@ -113,28 +114,29 @@ void KelvoDecodeHandlerTest::objectsAndCounts_data() {
         << Records{known, text} << Stats{1, 1, 0, 0, 1} << QStringList() << plain;
     QTest::newRow("text, then unknown entry")
         << Records{text, unknown} << Stats{1, 1, 0, 0, 0} << QStringList() << plain;
-    // Simple_Text items are counted but shown by no widget.
+    // Simple_Text items are shown by no widget, so they are not counted.
     QTest::newRow("every shape kind")
         << Records{shapedRecord({plainText, speech, rect}), shapedRecord({ellipse, think})}
-        << Stats{1, 0, 5, 0, 0}
+        << Stats{1, 0, 4, 0, 0}
         << QStringList{QStringLiteral("KelvoViewerSpeechBubble"), simple, simple,
                        QStringLiteral("KelvoViewerThinkBubble")}
         << QString();
+    // The later image replaces the earlier one: one image is shown.
     QTest::newRow("two images") << Records{record(TypeImage, {0}), record(TypeImage, {1})}
-                                << Stats{1, 0, 0, 2, 0} << QStringList() << QString();
+                                << Stats{1, 0, 0, 1, 0} << QStringList() << QString();
 
     KelvoData broken = shapedRecord({rect});
     broken.payload.back() = 0x23; // terminator
     KelvoData truncated = shapedRecord({rect});
     truncated.payload.resize(truncated.payload.size() - 3);
     QTest::newRow("block without terminator, truncated block")
-        << Records{broken, truncated} << Stats{1, 0, 1, 0, 0} << QStringList() << QString();
+        << Records{broken, truncated} << Stats{1, 0, 0, 0, 0} << QStringList() << QString();
     auto absurd = rect;
     absurd.right = 0x7FFFFFF0;
     auto farAway = speech;
     farAway.peakX = -2000000000;
     QTest::newRow("absurd body and peak")
-        << Records{shapedRecord({absurd, ellipse, farAway})} << Stats{1, 0, 3, 0, 0}
+        << Records{shapedRecord({absurd, ellipse, farAway})} << Stats{1, 0, 1, 0, 0, 2}
         << QStringList{simple} << QString();
 }
 
@@ -185,7 +187,7 @@ void KelvoDecodeHandlerTest::imageFillsExactlyTheRegion() {
         QWidget viewer;
         const Built built = build(&viewer, {record(TypeImage, cycling(count, modulo))}, colours);
         const RegionViewerObjects& objects = built.regions.at(5);
-        QCOMPARE(built.stats.encodedImages, 1);
+        QCOMPARE(built.stats.encodedImages, shown == 0 ? 0 : 1); // only images shown count
         QCOMPARE(objects.image.isNull(), shown == 0);
         QImage full(PictureSize, QImage::Format_ARGB32);
         full.fill(Qt::transparent);
@@ -205,21 +207,44 @@ void KelvoDecodeHandlerTest::imageFillsExactlyTheRegion() {
     }
 }
 
-// Shapes over the size or count limits are counted but not built; a small picture does not
-// get a bubble many times its own size.
-void KelvoDecodeHandlerTest::shapesBeyondTheLimitsAreCountedNotBuilt() {
+// Shapes over the size or count limits are not built but counted as not shown; a small picture
+// does not get a bubble many times its own size.
+void KelvoDecodeHandlerTest::shapesBeyondTheLimitsAreCountedAsNotShown() {
     QWidget viewer;
     const auto huge = simpleShape(KindSimpleRect, {}, {1500, 1500}, QStringLiteral("big"));
     const auto small = simpleShape(KindSimpleRect, {}, {10, 10}, QStringLiteral("s"));
     const Built big = build(&viewer, {shapedRecord({huge, small})});
-    QCOMPARE(big.stats.formattedTexts, 2);
+    QCOMPARE(big.stats, Stats({1, 0, 1, 0, 0, 1}));
     QCOMPARE(big.regions.at(5).shapedTexts.size(), size_t(1));
     QCOMPARE(big.regions.at(5).shapedTexts.front()->size(), QSize(10, 10));
 
     const std::vector<KelvoComicEllipseObj> many(KelvoDecodeLimits::kMaxShapedTexts + 5, small);
     const Built crowd = build(&viewer, {shapedRecord(many)});
-    QCOMPARE(crowd.stats.formattedTexts, KelvoDecodeLimits::kMaxShapedTexts + 5);
+    QCOMPARE(crowd.stats, Stats({1, 0, KelvoDecodeLimits::kMaxShapedTexts, 0, 0, 5}));
     QCOMPARE(crowd.regions.at(5).shapedTexts.size(), size_t(KelvoDecodeLimits::kMaxShapedTexts));
+}
+
+// Three nested regions each span nearly the whole picture, so the third image would take the
+// images past twice the picture's pixels: it is left out and counted as not shown.
+void KelvoDecodeHandlerTest::imagesBeyondTheLimitAreCountedAsNotShown() {
+    QWidget viewer;
+    std::map<uint32_t, KelvoDataObjs> data;
+    std::vector<ViewerTestData::Region> areas;
+    for (uint32_t key = 1; key <= 3; ++key) {
+        const int inset = 2 * int(key - 1);
+        areas.push_back(
+            {key, QRect(QPoint(inset, inset), PictureSize - QSize(2 * inset, 2 * inset))});
+        data[key].records = {
+            record(TypeImage, cycling(PictureSize.width() * PictureSize.height(), 3))};
+        data[key].colours = ThreeColours;
+    }
+    RegionViewerMap regions;
+    const Stats stats =
+        buildRegionViewerObjects(data, idImage(PictureSize, areas), regions, &viewer);
+    QCOMPARE(stats, Stats({3, 0, 0, 2, 0, 1}));
+    QVERIFY(!regions.at(1).image.isNull());
+    QVERIFY(!regions.at(2).image.isNull());
+    QVERIFY(regions.at(3).image.isNull());
 }
 
 // The menu's items and language buttons, its initial choices where the list has them, and

@@ -1,13 +1,13 @@
 // The image widget: loading and converting pictures, names and extensions, centring, copying,
 // saving, and closing a modified picture.
 #include "kelvoimgwidget.h"
+#include "kelvomodalanswer.h"
 #include "viewertestdata.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using ViewerTestData::picture;
@@ -26,19 +26,20 @@ void onClose(void* context) {
     ++static_cast<Calls*>(context)->close;
 }
 
-// Answers the next modal message box with the button labelled `answer`.
-void answerNextBox(const QString& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text() == answer) {
-                button->click();
-                return;
+// Answers the next modal message box with the button labelled `answer`; a box without it is
+// closed.
+void answerNextBox(const QString& answer, bool* answered) {
+    kelvoAnswerModal<QMessageBox>(
+        [answer](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == answer) {
+                    button->click();
+                    return;
+                }
             }
-        }
-        QFAIL("no such button");
-    });
+            box->close();
+        },
+        answered);
 }
 
 } // namespace
@@ -109,8 +110,10 @@ void KelvoImgWidgetTest::unreadableFileOrFolder() {
     file.write("no picture here");
     file.close();
     KelvoImgWidget widget;
-    answerNextBox(QStringLiteral("OK"));
+    bool answered = false;
+    answerNextBox(QStringLiteral("OK"), &answered);
     QVERIFY(!widget.loadImage(path));
+    QVERIFY(answered);
     QVERIFY(!widget.isLoaded());
     QVERIFY(widget.displayedImage() == nullptr);
     widget.setImage(picture({8, 8}));
@@ -174,8 +177,10 @@ void KelvoImgWidgetTest::copyIsDeep() {
     QCOMPARE(copy.displayedImage(), &copy.picture());
 
     copy.setModified(true);
-    answerNextBox(QStringLiteral("Save"));
+    bool answered = false;
+    answerNextBox(QStringLiteral("Save"), &answered);
     copy.close();
+    QVERIFY(answered);
     QCOMPARE(calls.save, 1);
 }
 
@@ -189,10 +194,12 @@ void KelvoImgWidgetTest::closing() {
         widget.setCloseCallback(onClose, &calls);
         widget.setModified(!answer.isNull());
         widget.show();
+        bool answered = answer.isNull();
         if (!answer.isNull()) {
-            answerNextBox(answer);
+            answerNextBox(answer, &answered);
         }
         QVERIFY(widget.close());
+        QVERIFY(answered);
         QCOMPARE(calls.save, answer == QStringLiteral("Save") ? 1 : 0);
         QCOMPARE(calls.close, 1);
     }

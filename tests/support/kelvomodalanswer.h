@@ -1,0 +1,43 @@
+// Answers a modal dialog from a test without risking a hang: polls until a dialog of the
+// wanted class is the active modal widget and hands it to `answer`. When none comes within the
+// time limit, whatever modal widget is open is closed so that its event loop ends and the test
+// fails on `answered` instead of waiting for ctest's timeout.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+template <class Dialog>
+void kelvoAnswerModal(std::function<void(Dialog*)> answer, bool* answered = nullptr,
+                      int timeoutMs = 5000) {
+    if (answered)
+        *answered = false;
+    auto* timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<Dialog*>(modal)) {
+            timer->deleteLater();
+            timer->stop();
+            if (answered)
+                *answered = true;
+            answer(dialog);
+        } else if (clock->elapsed() > timeoutMs) {
+            timer->deleteLater();
+            timer->stop();
+            if (modal)
+                modal->close();
+        } else {
+            timer->setInterval(10);
+        }
+    });
+    // The first look comes as soon as the dialog's event loop runs, before it does anything
+    // else (a file dialog starts reading its folder, for one).
+    timer->start(0);
+}
