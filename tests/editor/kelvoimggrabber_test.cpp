@@ -8,10 +8,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using SelectionTestSupport::drag;
@@ -185,11 +183,7 @@ void KelvoImgGrabberTest::hideDiscardsPictures() {
 }
 
 void KelvoImgGrabberTest::unreadableFileLeavesNoWindow() {
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->accept();
-        }
-    });
+    SelectionTestSupport::rejectNextDialog();
     QVERIFY(!m_grabber->openFile(path("notes.png")));
     QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
     QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));

@@ -17,62 +17,38 @@ class KelvoImgInputDlgTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void enter_data();
-    void enter();
-    void edit_data();
-    void edit();
+    void enterOrEdit_data();
+    void enterOrEdit();
     void charactersOutsideLatin1_data();
     void charactersOutsideLatin1();
 };
 
-void KelvoImgInputDlgTest::enter_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("OK") << "okButton" << true << "Gr\u00fc\u00dfe\nzwei Zeilen";
-    QTest::newRow("cancel") << "cancelButton" << false << "";
-}
-
-void KelvoImgInputDlgTest::enter() {
-    QFETCH(QString, button);
-    QFETCH(bool, accepted);
-    QFETCH(QString, text);
-
-    KelvoDialogScript script;
-    script.then<KelvoImgInputDlg>([&](KelvoImgInputDlg* dialog) {
-        auto* edit = dialog->findChild<QPlainTextEdit*>(TextEdit);
-        QVERIFY(edit);
-        QVERIFY(edit->toPlainText().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), edit);
-        // Return starts a new line instead of pressing the default button.
-        KelvoDialogScript::keys(edit, QStringLiteral("Gr\u00fc\u00dfe"));
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClicks(edit, QStringLiteral("zwei Zeilen"));
-        QVERIFY(dialog->isVisible());
-        KelvoDialogScript::click(dialog, button);
-    });
-    QString result = QStringLiteral("stale");
-    QCOMPARE(enterUnformattedText(result, nullptr), accepted);
-    QVERIFY2(script.done(), qPrintable(script.failure()));
-    QCOMPARE(result, text);
-}
-
-void KelvoImgInputDlgTest::edit_data() {
+// A null start text enters a new text; any other edits it.
+void KelvoImgInputDlgTest::enterOrEdit_data() {
+    QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("appended") << " und mehr"
+    // Return starts a new line instead of pressing the default button.
+    QTest::newRow("entered") << QString() << "Gr\u00fc\u00dfe\nzwei Zeilen"
+                             << "okButton" << true << "Gr\u00fc\u00dfe\nzwei Zeilen";
+    QTest::newRow("entry cancelled") << QString() << "x"
+                                     << "cancelButton" << false << "";
+    QTest::newRow("appended") << "alt"
+                              << " und mehr"
                               << "okButton" << true << "alt und mehr";
-    QTest::newRow("emptied") << "\b\b\b"
+    QTest::newRow("emptied") << "alt"
+                             << "\b\b\b"
                              << "okButton" << true << "";
-    QTest::newRow("cancelled") << " und mehr"
-                               << "cancelButton" << false << "unchanged";
+    QTest::newRow("edit cancelled") << "alt"
+                                    << " und mehr"
+                                    << "cancelButton" << false << "stale";
 }
 
-void KelvoImgInputDlgTest::edit() {
+void KelvoImgInputDlgTest::enterOrEdit() {
+    QFETCH(QString, start);
     QFETCH(QString, typed);
     QFETCH(QString, button);
     QFETCH(bool, accepted);
@@ -82,12 +58,22 @@ void KelvoImgInputDlgTest::edit() {
     script.then<KelvoImgInputDlg>([&](KelvoImgInputDlg* dialog) {
         auto* edit = dialog->findChild<QPlainTextEdit*>(TextEdit);
         QVERIFY(edit);
-        QCOMPARE(edit->toPlainText(), QStringLiteral("alt"));
-        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->toPlainText(), start);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        const QStringList lines = typed.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0) {
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+            KelvoDialogScript::keys(edit, lines[i]);
+        }
+        QVERIFY(dialog->isVisible());
         KelvoDialogScript::click(dialog, button);
     });
-    QString result = QStringLiteral("unchanged");
-    QCOMPARE(editUnformattedText(QStringLiteral("alt"), result, nullptr), accepted);
+    QString result = QStringLiteral("stale");
+    QCOMPARE(start.isNull() ? enterUnformattedText(result, nullptr)
+                            : editUnformattedText(start, result, nullptr),
+             accepted);
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(result, text);
 }
