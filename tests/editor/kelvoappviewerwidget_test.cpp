@@ -3,14 +3,13 @@
 // everything, one of two regions, a region in two parts, the only region, and clicks where
 // there is no region. A stand-in main window reopens the picture as the real one does.
 #define QTEST_QPA_MOUSE_HANDLING
-#include "dialogdriver.h"
 #include "kelvoappviewerwidget.h"
+#include "kelvodialogscript.h"
 #include "kelvogenerator.h"
+#include "kelvomsgdlg.h"
 #include "kelvotextwidget.h"
 #include "viewertestdata.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -151,22 +150,21 @@ void KelvoAppViewerWidgetTest::open(const QImage& picture) {
 }
 
 void KelvoAppViewerWidgetTest::answerErase(int button) {
-    answerNextDialog([button](QWidget* dialog) {
-        if (button == 2) {
-            answerNextDialog([](QWidget* prompt) {
-                QCOMPARE(prompt->findChild<QLabel*>()->text(),
-                         QStringLiteral("Select the region in the image\nto be deleted ..."));
-                QTest::mouseClick(prompt->findChild<QPushButton*>(QStringLiteral("button1")),
-                                  Qt::LeftButton);
-            });
-        }
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Delete Data"));
-        QCOMPARE(dialog->findChild<QLabel*>()->text(),
-                 QStringLiteral("Delete all the data from the image?"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("button%1").arg(button)),
-                          Qt::LeftButton);
-    });
+    QString caption;
+    QString text;
+    QString prompt;
+    KelvoDialogScript script;
+    script.pressOnMessage(button, &text, &caption);
+    if (button == 2) {
+        script.pressOnMessage(1, &prompt);
+    }
     m_window->eraseData();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(caption, QStringLiteral("Delete Data"));
+    QCOMPARE(text, QStringLiteral("Delete all the data from the image?"));
+    if (button == 2) {
+        QCOMPARE(prompt, QStringLiteral("Select the region in the image\nto be deleted ..."));
+    }
 }
 
 void KelvoAppViewerWidgetTest::clickPicture(QPoint picturePoint) {
@@ -214,8 +212,10 @@ void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing() {
     const QImage picture = twoRegions();
     open(picture);
     if (close) {
-        answerNextDialog([](QWidget* dialog) { dialog->close(); });
+        KelvoDialogScript script;
+        script.then<KelvoMsgDlg>([](KelvoMsgDlg* dialog) { dialog->close(); });
         m_window->eraseData();
+        QVERIFY2(script.done(), qPrintable(script.failure()));
     } else {
         answerErase(3);
     }
@@ -317,12 +317,10 @@ void KelvoAppViewerWidgetTest::clickWithoutRegion() {
 
     QString shownCaption;
     QString text;
-    answerNextDialog([&](QWidget* dialog) {
-        shownCaption = dialog->windowTitle();
-        text = dialog->findChild<QLabel*>()->text();
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
+    KelvoDialogScript script;
+    script.pressOnMessage(1, &text, &shownCaption);
     QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(shownCaption, caption);
     QCOMPARE(text, QStringLiteral("There is no data encoded in this region"));
     QVERIFY(!m_window->eraseArmed());
@@ -337,12 +335,11 @@ void KelvoAppViewerWidgetTest::clickWithoutRegion() {
 
 void KelvoAppViewerWidgetTest::decliningTheRegionDialogArmsNothing() {
     open(twoRegions());
-    answerNextDialog([](QWidget* dialog) {
-        answerNextDialog([](QWidget* prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("button2")),
-                          Qt::LeftButton);
-    });
+    KelvoDialogScript script;
+    script.pressOnMessage(2).then<KelvoMsgDlg>(
+        [](KelvoMsgDlg* prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
     m_window->eraseData();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(!m_window->eraseArmed());
     QVERIFY(!m_window->outlinesShown());
     clickPicture(Left.center());

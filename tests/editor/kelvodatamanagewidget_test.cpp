@@ -1,13 +1,12 @@
 // The data manager with real clicks: rows added and removed with the window's height, one row
 // highlighted at a time, renaming by right click, and the eye and delete actions.
 #include "kelvodatamanagewidget.h"
+#include "kelvodialogscript.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -32,23 +31,6 @@ struct Manager {
     QLabel* label(int id) const { return row(id)->findChild<QLabel*>(); }
     QColor background(int id) const { return row(id)->palette().color(QPalette::Window); }
 };
-
-// Answers the next text input dialog with `text`, or cancels it for a null string.
-void answerNextInput(const QString& text, QString* shown) {
-    QTimer::singleShot(0, [text, shown] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            return;
-        }
-        *shown = dialog->windowTitle() + QLatin1Char('|') + dialog->textValue();
-        if (text.isNull()) {
-            dialog->reject();
-        } else {
-            dialog->setTextValue(text);
-            dialog->accept();
-        }
-    });
-}
 
 } // namespace
 
@@ -126,8 +108,18 @@ void KelvoDataManageWidgetTest::rename() {
     Manager manager({4});
     QVERIFY(QTest::qWaitForWindowExposed(&manager.widget));
     QString shown;
-    answerNextInput(answer, &shown);
+    KelvoDialogScript script;
+    script.then<QInputDialog>([&](QInputDialog* dialog) {
+        shown = dialog->windowTitle() + QLatin1Char('|') + dialog->textValue();
+        if (answer.isNull()) {
+            dialog->reject();
+        } else {
+            dialog->setTextValue(answer);
+            dialog->accept();
+        }
+    });
     QTest::mouseClick(manager.label(4), Qt::RightButton);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(shown, QStringLiteral("New Identifier|Data 4"));
     QCOMPARE(manager.label(4)->text(), expected);
     // Renaming neither selects nor reports anything.

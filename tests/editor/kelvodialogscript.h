@@ -31,6 +31,11 @@ public:
         return *this;
     }
 
+    // Adds a step that presses button 1, 2 or 3 of a message dialog, keeping its text and
+    // caption.
+    KelvoDialogScript& pressOnMessage(int button, QString* text = nullptr,
+                                      QString* caption = nullptr);
+
     // Every step ran, and nothing went wrong.
     bool done() const;
     // What went wrong, or which step is still waiting.

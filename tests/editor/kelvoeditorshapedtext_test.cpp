@@ -6,16 +6,15 @@
 #include "kelvobutton.h"
 #include "kelvocomicellipseshape.h"
 #include "kelvodataprocessor.h"
+#include "kelvodialogscript.h"
 #include "kelvoeditorsimplebubble.h"
 #include "kelvoeditorspeechbubble.h"
 #include "kelvoeditorthinkbubble.h"
-#include "kelvomsgdlg.h"
 #include "kelvoshapedtextlimits.h"
 #include "kelvotexteditor.h"
 #include "kelvotextshapes.h"
 #include "shapedtexttestsupport.h"
 
-#include <QLabel>
 #include <QMenu>
 #include <QtTest>
 
@@ -360,17 +359,13 @@ void KelvoEditorShapedTextTest::shapedTextRefuses() {
 void KelvoEditorShapedTextTest::refusalIsTold() {
     Scene scene(3);
     QString told;
-    QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<KelvoMsgDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        for (QLabel* label : dialog->findChildren<QLabel*>()) {
-            told += label->text();
-        }
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Kelvo - Message"));
-        dialog->b1Pressed();
-    });
+    QString caption;
+    KelvoDialogScript script;
+    script.pressOnMessage(1, &told, &caption);
     const std::vector<uint8_t> bytes = scene.shaped->codedBytes(QPoint(-1000000, 0));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(bytes.empty());
+    QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
     QVERIFY2(told.contains(QStringLiteral("too far")), qPrintable(told));
 }
 

@@ -1,12 +1,11 @@
 // The dialog after a generation: saving through the file dialog, with a folder and file name
 // outside Latin-1 kept whole, and every way of not saving.
-#include "dialogdriver.h"
+#include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -33,26 +32,24 @@ void KelvoEncDoneDlgTest::savesUnderTheChosenName() {
     QVERIFY(QDir().mkpath(folder));
     const QString chosen = folder + QStringLiteral("/pláž \u0141\u00F3d\u017A.png");
 
-    QString fileDialogName;
-    QString fileDialogTitle;
-    answerNextDialog([&](QWidget* done) {
-        QCOMPARE(done->windowTitle(), QStringLiteral("Image Coding Finished ..."));
-        answerNextDialog([&](QWidget* files) {
-            fileDialogName = files->objectName();
-            fileDialogTitle = files->windowTitle();
+    KelvoDialogScript script;
+    script
+        .then<KelvoEncDoneDlg>([](KelvoEncDoneDlg* done) {
+            QCOMPARE(done->windowTitle(), QStringLiteral("Image Coding Finished ..."));
+            KelvoDialogScript::click(done, QStringLiteral("save"));
+        })
+        .then<QFileDialog>([&](QFileDialog* files) {
+            QCOMPARE(files->objectName(), QStringLiteral("encSaveFileDlg"));
+            QCOMPARE(files->windowTitle(), QStringLiteral("Save File"));
             auto* nameEdit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(nameEdit);
-            // keyClicks() types ASCII only.
             nameEdit->setText(chosen);
             QTest::keyClick(nameEdit, Qt::Key_Return);
         });
-        QTest::mouseClick(done->findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
-    });
     QString fileName = QStringLiteral("unchanged");
     QVERIFY(askSaveCodedImage(fileName, nullptr));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(fileName, chosen);
-    QCOMPARE(fileDialogName, QStringLiteral("encSaveFileDlg"));
-    QCOMPARE(fileDialogTitle, QStringLiteral("Save File"));
 }
 
 void KelvoEncDoneDlgTest::notSaving_data() {
@@ -65,22 +62,25 @@ void KelvoEncDoneDlgTest::notSaving_data() {
 
 void KelvoEncDoneDlgTest::notSaving() {
     QFETCH(QString, how);
-    answerNextDialog([&](QWidget* done) {
+    KelvoDialogScript script;
+    script.then<KelvoEncDoneDlg>([&](KelvoEncDoneDlg* done) {
         if (how == QLatin1String("cancel file dialog")) {
-            answerNextDialog([](QWidget* files) { QTest::keyClick(files, Qt::Key_Escape); });
-            QTest::mouseClick(done->findChild<QPushButton*>(QStringLiteral("save")),
-                              Qt::LeftButton);
+            KelvoDialogScript::click(done, QStringLiteral("save"));
         } else if (how == QLatin1String("cancel")) {
-            QTest::mouseClick(done->findChild<QPushButton*>(QStringLiteral("cancel")),
-                              Qt::LeftButton);
+            KelvoDialogScript::click(done, QStringLiteral("cancel"));
         } else if (how == QLatin1String("escape")) {
             QTest::keyClick(done, Qt::Key_Escape);
         } else {
             done->close();
         }
     });
+    if (how == QLatin1String("cancel file dialog")) {
+        script.then<QFileDialog>(
+            [](QFileDialog* files) { QTest::keyClick(files, Qt::Key_Escape); });
+    }
     QString fileName = QStringLiteral("unchanged");
     QVERIFY(!askSaveCodedImage(fileName, nullptr));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(fileName, QStringLiteral("unchanged"));
 }
 

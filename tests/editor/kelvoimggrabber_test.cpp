@@ -1,13 +1,16 @@
 // The image grabber: its tools follow the active window, the automatic selection is reachable
 // from the tool bar, grabbing hands the shown outline over, and hiding discards the pictures.
+#include "kelvodialogscript.h"
 #include "kelvoimggrabber.h"
 #include "kelvoimgselectcopywidget.h"
+#include "kelvomsgdlg.h"
 #include "selectiontestsupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -141,8 +144,10 @@ void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
     QCOMPARE(automatic->text(),
              QStringLiteral("Select an image region by clicking its background"));
     QString text;
-    SelectionTestSupport::pressOnNextMessage(&text);
+    KelvoDialogScript script;
+    script.pressOnMessage(1, &text);
     automatic->trigger();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(text, QStringLiteral("Click on the image background ..."));
     QVERIFY(active()->isAutoArmed());
     QCOMPARE(toolStates(), (QStringList{"e-", "e-", "ec", "--"}));
@@ -154,14 +159,16 @@ void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
 
     // A cancelled question leaves the window as it was.
-    SelectionTestSupport::rejectNextDialog();
+    script.then<KelvoMsgDlg>([](KelvoMsgDlg* dialog) { dialog->reject(); });
     automatic->trigger();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(!active()->isAutoArmed());
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
 
     // Choosing another tool while armed selects with that tool.
-    SelectionTestSupport::pressOnNextMessage(&text);
+    script.pressOnMessage(1);
     automatic->trigger();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(active()->isAutoArmed());
     tool("selectPoly")->trigger();
     QVERIFY(!active()->isAutoArmed());
@@ -183,8 +190,10 @@ void KelvoImgGrabberTest::hideDiscardsPictures() {
 }
 
 void KelvoImgGrabberTest::unreadableFileLeavesNoWindow() {
-    SelectionTestSupport::rejectNextDialog();
+    KelvoDialogScript script;
+    script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
     QVERIFY(!m_grabber->openFile(path("notes.png")));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
     QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
 }

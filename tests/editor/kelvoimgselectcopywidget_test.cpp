@@ -1,14 +1,15 @@
 // The automatic selection of the grabber's windows: armed by a confirmed message, run by the
 // next click, and refused with a message when no closed outline exists there.
 #include "kelvocontour.h"
+#include "kelvodialogscript.h"
 #include "kelvoimgselectcopywidget.h"
+#include "kelvomsgdlg.h"
 #include "selectiontestsupport.h"
 
 #include <QPainter>
 #include <QtTest>
 
 using SelectionTestSupport::drag;
-using SelectionTestSupport::pressOnNextMessage;
 
 namespace {
 
@@ -33,8 +34,10 @@ struct Window {
 
     void arm() {
         QString text;
-        pressOnNextMessage(&text);
+        KelvoDialogScript script;
+        script.pressOnMessage(1, &text);
         widget.armAutoSelection();
+        QVERIFY2(script.done(), qPrintable(script.failure()));
         QCOMPARE(text, QStringLiteral("Click on the image background ..."));
         QVERIFY(widget.isAutoArmed());
     }
@@ -89,8 +92,10 @@ void KelvoImgSelectCopyWidgetTest::noOutlineKeepsSelection() {
     window.arm();
 
     QString text;
-    pressOnNextMessage(&text);
+    KelvoDialogScript script;
+    script.pressOnMessage(1, &text);
     QTest::mouseClick(&window.widget, Qt::LeftButton, {}, click);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(text, kNoContour);
     QVERIFY(!window.widget.isAutoArmed());
     QCOMPARE(window.widget.imageOutline(), before);
@@ -100,8 +105,10 @@ void KelvoImgSelectCopyWidgetTest::noOutlineKeepsSelection() {
 
 void KelvoImgSelectCopyWidgetTest::armingCancelled() {
     Window window(true);
-    SelectionTestSupport::rejectNextDialog();
+    KelvoDialogScript script;
+    script.then<KelvoMsgDlg>([](KelvoMsgDlg* dialog) { dialog->reject(); });
     window.widget.armAutoSelection();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(!window.widget.isAutoArmed());
     drag(&window.widget, {{60, 50}, {70, 60}});
     QCOMPARE(window.widget.imageOutline().size(), 5);

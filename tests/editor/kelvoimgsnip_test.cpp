@@ -1,9 +1,8 @@
 // Image snippets: cut and masked to their selection, placed as asked, refused when larger
 // than the picture, and dragged by the mouse no further than the allowed area.
-#include "dialogdriver.h"
+#include "kelvodialogscript.h"
 #include "kelvoimgsnip.h"
 
-#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -85,13 +84,11 @@ void KelvoImgSnipTest::maskKeepsBorderPixels() {
 void KelvoImgSnipTest::largerThanThePictureIsRefused() {
     QString caption;
     QString text;
-    answerNextDialog([&](QWidget* dialog) {
-        caption = dialog->windowTitle();
-        text = dialog->findChild<QLabel*>()->text();
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
+    KelvoDialogScript script;
+    script.pressOnMessage(1, &text, &caption);
     const QPolygon wide({QPoint(0, 0), QPoint(Area.width(), 0), QPoint(Area.width(), 20)});
     QVERIFY(!m_snip->setSnippet(source(QSize(300, 100)), wide, QPoint(100, 100), false));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
     QCOMPARE(text, QStringLiteral("Selected image region is larger than the original image."));
     QVERIFY(m_snip->snippet().isNull());

@@ -1,10 +1,9 @@
 // The message dialog answered the ways a user answers it: a button by the mouse, the default
 // button by Return, and no answer by Escape or by closing the window.
-#include "dialogdriver.h"
+#include "kelvodialogscript.h"
 #include "kelvomsgdlg.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -61,17 +60,15 @@ void KelvoMsgDlgTest::answers() {
 
     QString caption;
     QString text;
-    answerNextDialog([&](QWidget* dialog) {
+    KelvoDialogScript script;
+    script.then<KelvoMsgDlg>([&](KelvoMsgDlg* dialog) {
         caption = dialog->windowTitle();
-        text = dialog->findChild<QLabel*>()->text();
-        const auto button = [dialog](int n) {
-            return dialog->findChild<QPushButton*>(QStringLiteral("button%1").arg(n));
-        };
+        text = KelvoDialogScript::messageText(dialog);
         switch (answer) {
         case Answer::Click1:
         case Answer::Click2:
         case Answer::Click3:
-            QTest::mouseClick(button(int(answer) + 1), Qt::LeftButton);
+            KelvoDialogScript::click(dialog, QStringLiteral("button%1").arg(int(answer) + 1));
             break;
         case Answer::Return:
             QTest::keyClick(dialog, Qt::Key_Return);
@@ -89,6 +86,7 @@ void KelvoMsgDlgTest::answers() {
                          QStringLiteral("Really?"), QStringLiteral("Yes"), defaultButton, button2,
                          button3),
              accepted);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(pressed, result);
     QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
     QCOMPARE(text, QStringLiteral("Really?"));
