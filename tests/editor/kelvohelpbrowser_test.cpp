@@ -63,12 +63,10 @@ void KelvoHelpBrowserTest::navigation() {
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
     QCOMPARE(help.windowTitle(), QStringLiteral("Kelvo - Help"));
-    QCOMPARE(help.objectName(), QStringLiteral("helpBrowser"));
     QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Kelvo Help"));
     QVERIFY(!help.backwardAction()->isEnabled());
     QVERIFY(!help.forwardAction()->isEnabled());
     QVERIFY(help.homeAction()->isEnabled());
-    QCOMPARE(help.backwardAction()->toolTip(), QStringLiteral("Backward"));
 
     clickLink(help, QStringLiteral("Opening a picture"));
     QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Opening a picture"));
