@@ -1,23 +1,13 @@
 // kelvo-tool contour: the outline as JSON on the pictures the grabber's tests use, exit 1 with
 // "no closed contour" where there is none, and clear errors for bad points and files.
 #include "kelvocontour.h"
-#include "kelvotool.h"
+#include "kelvotoolinprocess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
 
 class KelvoContourCommandTest : public QObject {
     Q_OBJECT
@@ -30,13 +20,6 @@ private slots:
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    Result tool(const QStringList& arguments) const {
-        Result result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        result.code = KelvoTool::run(arguments, out, err);
-        return result;
-    }
     void save(const QString& name, const QImage& image) const { QVERIFY(image.save(path(name))); }
 
     QTemporaryDir m_dir;
@@ -80,7 +63,7 @@ void KelvoContourCommandTest::outlines_data() {
 void KelvoContourCommandTest::outlines() {
     QFETCH(QString, file);
     QFETCH(QString, point);
-    const Result result = tool({QStringLiteral("contour"), path(file), point});
+    const KelvoToolResult result = runKelvoTool({QStringLiteral("contour"), path(file), point});
     QCOMPARE(result.code, 0);
     QVERIFY(result.err.isEmpty());
     const QJsonArray printed = QJsonDocument::fromJson(result.out.toUtf8()).array();
@@ -121,7 +104,7 @@ void KelvoContourCommandTest::failures() {
     QFETCH(QString, message);
     arguments[0] = path(arguments[0]);
     arguments.prepend(QStringLiteral("contour"));
-    const Result result = tool(arguments);
+    const KelvoToolResult result = runKelvoTool(arguments);
     QCOMPARE(result.code, code);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));

@@ -2,7 +2,7 @@
 // and a dictionary of 20 MB.
 #include "kelvosaxreader.h"
 #include "kelvotestdir.h"
-#include "kelvotool.h"
+#include "kelvotoolinprocess.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,22 +32,6 @@ const QByteArray Private = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDi
                            "<DictItem id=\"7\">shadowed\n<en><en_P>x</en_P></en>\n</DictItem>\n\n"
                            "<DictItem id=\"40\">cabin\n<en><en_P>home</en_P></en>\n</DictItem>\n\n"
                            "</kelvoDictionary>\n";
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Result run(const QStringList& arguments) {
-    Result result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.code = KelvoTool::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
 
 } // namespace
 
@@ -120,7 +104,7 @@ void KelvoDictCommandTest::commands_data() {
 void KelvoDictCommandTest::commands() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, err);
-    const Result result = run(arguments);
+    const KelvoToolResult result = runKelvoTool(arguments);
     QTEST(result.code, "code");
     QTEST(result.out, "out");
     QCOMPARE(result.err, err.contains(QLatin1String("%1")) ? err.arg(m_dir->root()) : err);
@@ -131,7 +115,7 @@ void KelvoDictCommandTest::oversizedDictionary() {
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.resize(KelvoSaxReader::MaxFileSize + 1));
     file.close();
-    const Result result = run({"dict", "lookup", "castle"});
+    const KelvoToolResult result = runKelvoTool({"dict", "lookup", "castle"});
     QCOMPARE(result.code, 2);
     QCOMPARE(result.err, QStringLiteral("kelvo-tool: %1: larger than the limit of 256 MiB; not "
                                         "loaded\n")
@@ -139,7 +123,7 @@ void KelvoDictCommandTest::oversizedDictionary() {
 
     QVERIFY(QFile::remove(m_dir->path(QStringLiteral("kelvoLanguages_en.xml"))));
     KelvoTestDir::resetProcessState();
-    const Result noLanguages = run({"dict", "lookup", "7"});
+    const KelvoToolResult noLanguages = runKelvoTool({"dict", "lookup", "7"});
     QCOMPARE(noLanguages.code, 2);
     QVERIFY(noLanguages.err.startsWith(
         QStringLiteral("kelvo-tool: %1kelvoLanguages_en.xml: ").arg(m_dir->root())));
@@ -150,12 +134,12 @@ void KelvoDictCommandTest::deliveredData() {
     QVERIFY(QDir(delivered).exists());
     qputenv("KELVO_DIR", QFile::encodeName(delivered));
     KelvoTestDir::resetProcessState();
-    const Result house = run({"dict", "lookup", "222"});
+    const KelvoToolResult house = runKelvoTool({"dict", "lookup", "222"});
     QCOMPARE(house.code, 0);
     const QJsonObject item = QJsonDocument::fromJson(house.out.toUtf8()).object();
     QCOMPARE(item.value("word").toString(), "house");
     QCOMPARE(item.value("translations").toObject().value("de").toObject().value("primary"), "Haus");
-    const Result search = run({"dict", "search", "HAUS", "--lang", "de"});
+    const KelvoToolResult search = runKelvoTool({"dict", "search", "HAUS", "--lang", "de"});
     QCOMPARE(search.code, 0);
     QVERIFY(QJsonDocument::fromJson(search.out.toUtf8())
                 .array()
@@ -167,16 +151,16 @@ void KelvoDictCommandTest::twentyMegabytes() {
     m_dir->write(QStringLiteral("dictionary/kelvoDict.xml"),
                  KelvoTestDir::largeDictionary(20 * 1000 * 1000, items));
     const QString last = QString::number(items);
-    const Result lookup = run({"dict", "lookup", last});
+    const KelvoToolResult lookup = runKelvoTool({"dict", "lookup", last});
     QCOMPARE(lookup.code, 0);
     QCOMPARE(lookup.out, QStringLiteral("{\"id\": %1, \"word\": \"word%1\", \"translations\": "
                                         "{\"en\": {\"primary\": \"term%1\", \"secondary\": "
                                         "[\"Shared\"]}, \"de\": {\"primary\": \"Begriff%1\", "
                                         "\"secondary\": []}}}\n")
                              .arg(last));
-    QCOMPARE(run({"dict", "lookup", QStringLiteral("word") + last}).out, lookup.out);
+    QCOMPARE(runKelvoTool({"dict", "lookup", QStringLiteral("word") + last}).out, lookup.out);
 
-    const Result search = run({"dict", "search", "shared", "--lang", "en"});
+    const KelvoToolResult search = runKelvoTool({"dict", "search", "shared", "--lang", "en"});
     QCOMPARE(search.code, 0);
     const QJsonArray all = QJsonDocument::fromJson(search.out.toUtf8()).array();
     QCOMPARE(all.size(), items);
