@@ -103,7 +103,6 @@ void KelvoDictEditorTest::addsItem() {
 
     KelvoDialogScript script;
     script.then<KelvoDictEditor>([&](KelvoDictEditor* editor) {
-        QCOMPARE(editor->objectName(), QStringLiteral("KelvoDictEditor"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Dictionary Entries"));
         QCOMPARE(editText(editor, English), QStringLiteral("obligatory"));
         // One field for every further language of the delivered list.
@@ -156,6 +155,8 @@ void KelvoDictEditorTest::refusedEnglishTerm() {
     QFETCH(QString, english);
     QFETCH(QString, message);
 
+    QString caption;
+    QString text;
     KelvoDialogScript script;
     script
         .then<KelvoDictEditor>([&](KelvoDictEditor* editor) {
@@ -164,12 +165,7 @@ void KelvoDictEditorTest::refusedEnglishTerm() {
             KelvoDialogScript::type(editor, QStringLiteral("edit_de"), QStringLiteral("Einhorn"));
             KelvoDialogScript::click(editor, QStringLiteral("okButton"));
         })
-        .then<KelvoMsgDlg>([&](KelvoMsgDlg* warning) {
-            QCOMPARE(warning->windowTitle(), QStringLiteral("Kelvo - Message"));
-            const QString text = KelvoDialogScript::messageText(warning);
-            QVERIFY2(text.endsWith(message), qPrintable(text));
-            KelvoDialogScript::click(warning, QStringLiteral("button1"));
-        })
+        .pressOnMessage(1, &text, &caption)
         .then<KelvoDictEditor>([&](KelvoDictEditor* editor) {
             // Still open with what the author typed.
             QCOMPARE(editText(editor, English), english);
@@ -178,6 +174,8 @@ void KelvoDictEditorTest::refusedEnglishTerm() {
         });
     const Outcome out = runAddDictItem();
     QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
+    QVERIFY2(text.endsWith(message), qPrintable(text));
     QVERIFY(!out.accepted);
     QCOMPARE(out.codedWord, QStringLiteral("unset"));
     QCOMPARE(out.language, -7);
@@ -193,20 +191,18 @@ void KelvoDictEditorTest::existingCodedWord_data() {
 void KelvoDictEditorTest::existingCodedWord() {
     QFETCH(QString, english);
 
+    QString text;
     KelvoDialogScript script;
     script
         .then<KelvoDictEditor>([&](KelvoDictEditor* editor) {
             fill(editor, {{English, english}, {"edit_de", "Neu"}});
             KelvoDialogScript::click(editor, QStringLiteral("okButton"));
         })
-        .then<KelvoMsgDlg>([&](KelvoMsgDlg* notice) {
-            const QString text = KelvoDialogScript::messageText(notice);
-            QVERIFY2(text.contains(QStringLiteral("already holds an item for \"%1\"").arg(english)),
-                     qPrintable(text));
-            KelvoDialogScript::click(notice, QStringLiteral("button1"));
-        });
+        .pressOnMessage(1, &text);
     const Outcome out = runAddDictItem();
     QVERIFY2(script.done(), qPrintable(script.failure()));
+    QVERIFY2(text.contains(QStringLiteral("already holds an item for \"%1\"").arg(english)),
+             qPrintable(text));
     QVERIFY(out.accepted);
     QCOMPARE(out.codedWord, english);
     QCOMPARE(out.term, QStringLiteral("Neu"));
@@ -246,16 +242,15 @@ void KelvoDictEditorTest::unusableDictionary() {
     const QDir folder(m_dir->path(QStringLiteral("dictionary")));
     const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
+    QString caption;
+    QString text;
     KelvoDialogScript script;
-    script.then<KelvoMsgDlg>([&](KelvoMsgDlg* warning) {
-        QCOMPARE(warning->windowTitle(), QStringLiteral("Kelvo - Message"));
-        QCOMPARE(KelvoDialogScript::messageText(warning),
-                 QStringLiteral("The private dictionary could not be opened:\n%1\n%2")
-                     .arg(QDir::toNativeSeparators(path), reason));
-        KelvoDialogScript::click(warning, QStringLiteral("button1"));
-    });
+    script.pressOnMessage(1, &text, &caption);
     const Outcome out = runAddDictItem();
     QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
+    QCOMPARE(text, QStringLiteral("The private dictionary could not be opened:\n%1\n%2")
+                       .arg(QDir::toNativeSeparators(path), reason));
     QVERIFY(!out.accepted);
     QCOMPARE(out.codedWord, QStringLiteral("unset"));
     QCOMPARE(privateFile(), before);

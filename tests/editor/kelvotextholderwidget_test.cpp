@@ -217,18 +217,13 @@ void KelvoTextHolderWidgetTest::entryKeptWhenNotChanged() {
 
 void KelvoTextHolderWidgetTest::newTermGoesToPrivateDictionary() {
     KelvoTextHolderWidget* holder = dictHolder();
+    QString notice;
     KelvoDialogScript script;
     script
         .then<KelvoDictEntryDlg>([](KelvoDictEntryDlg* dialog) {
             answerEntry(dialog, German, QStringLiteral("Einhorn"));
         })
-        .then<KelvoMsgDlg>([](KelvoMsgDlg* notice) {
-            QCOMPARE(notice->windowTitle(), QStringLiteral("Kelvo - Message"));
-            QCOMPARE(KelvoDialogScript::messageText(notice),
-                     QStringLiteral("The term is not in the dictionary yet.\nYou can now add it to "
-                                    "your private dictionary ..."));
-            KelvoDialogScript::click(notice, QStringLiteral("button1"));
-        })
+        .pressOnMessage(1, &notice)
         .then<KelvoDictEditor>([](KelvoDictEditor* editor) {
             KelvoDialogScript::type(editor, QStringLiteral("englishEdit"),
                                     QStringLiteral("unicorn"));
@@ -237,6 +232,8 @@ void KelvoTextHolderWidgetTest::newTermGoesToPrivateDictionary() {
         });
     clickHolder(holder);
     QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(notice, QStringLiteral("The term is not in the dictionary yet.\nYou can now add it to "
+                                    "your private dictionary ..."));
     compareEntry(*holder, {German, QStringLiteral("Einhorn"), -1, QStringLiteral("unicorn")});
 
     // Viewers resolve the reference the picture will carry.
