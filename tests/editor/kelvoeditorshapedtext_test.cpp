@@ -378,9 +378,7 @@ void KelvoEditorShapedTextTest::thinkCircleMovesWidget() {
     const QPoint mainOnPicture = think->mainBubble()->mapTo(&scene.picture, QPoint());
     const QPoint circleOnPicture = circle->mapTo(&scene.picture, QPoint());
     const QPoint from = circle->bodyRect().center();
-    QTest::mousePress(circle, Qt::LeftButton, {}, from);
-    QTest::mouseMove(circle, from + QPoint(-40, -90));
-    QTest::mouseRelease(circle, Qt::LeftButton, {}, from + QPoint(-40, -90));
+    drag(circle, from, QPoint(-40, -90));
     QCOMPARE(think->mainBubble()->mapTo(&scene.picture, QPoint()), mainOnPicture);
     QCOMPARE(circle->mapTo(&scene.picture, QPoint()), circleOnPicture + QPoint(-40, -90));
     QRect united;
@@ -399,9 +397,7 @@ void KelvoEditorShapedTextTest::speechPeakTurnsTheGap() {
     const QPoint ellipseOnPicture = speech->mapTo(&scene.picture, speech->bodyRect().topLeft());
     KelvoButton* peak = speech->peakHandle();
     const double before = speech->peakAngle();
-    QTest::mousePress(peak, Qt::LeftButton, {}, QPoint(6, 6));
-    QTest::mouseMove(peak, QPoint(6, 6) + QPoint(130, -120));
-    QTest::mouseRelease(peak, Qt::LeftButton, {}, QPoint(6, 6) + QPoint(130, -120));
+    drag(peak, QPoint(6, 6), QPoint(130, -120));
     QVERIFY(std::abs(speech->peakAngle() - before) > 30);
     QVERIFY(std::abs(angleFrom(speech->angle1(), speech->peakAngle()) - gap1) < 1e-6);
     QVERIFY(std::abs(angleFrom(speech->peakAngle(), speech->angle2()) - gap2) < 1e-6);
@@ -418,9 +414,7 @@ void KelvoEditorShapedTextTest::speechAngleWidensTheGap() {
     const double angle2 = speech->angle2();
     const double angle1 = speech->angle1();
     KelvoButton* handle = speech->angle1Handle();
-    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::mouseMove(handle, QPoint(4, 4) + QPoint(30, -10));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(4, 4) + QPoint(30, -10));
+    drag(handle, QPoint(4, 4), QPoint(30, -10));
     QVERIFY(speech->angle1() != angle1);
     QCOMPARE(speech->angle2(), angle2);
     QCOMPARE(speech->peakAngle(), peakAngle);
@@ -435,17 +429,13 @@ void KelvoEditorShapedTextTest::speechBodyGrowsWithPeak() {
     const QPointF relative(double(speech->peakPoint().x()) / bounds.width(),
                            double(speech->peakPoint().y()) / bounds.height());
     KelvoButton* box = speech->boxHandle();
-    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::mouseMove(box, QPoint(4, 4) + QPoint(60, 40));
-    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(4, 4) + QPoint(60, 40));
+    drag(box, QPoint(4, 4), QPoint(60, 40));
     QCOMPARE(speech->bodyRect().size(), QSize(210, 110));
     const QRect grown = speech->outline().boundingRect();
     QVERIFY(std::abs(double(speech->peakPoint().x()) / grown.width() - relative.x()) < 0.02);
     QVERIFY(std::abs(double(speech->peakPoint().y()) / grown.height() - relative.y()) < 0.02);
     // Shrinking to nothing is ignored.
-    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::mouseMove(box, QPoint(4, 4) - QPoint(300, 300));
-    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(4, 4) - QPoint(300, 300));
+    drag(box, QPoint(4, 4), -QPoint(300, 300));
     QCOMPARE(speech->bodyRect().size(), QSize(210, 110));
 }
 

@@ -69,4 +69,10 @@ void applyThroughEditor(KelvoEditorShapedText& shapedText, const TheS_BubbleData
     }
 }
 
+void drag(QWidget* widget, QPoint from, QPoint by) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, from + by);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
+}
+
 } // namespace ShapedTextTest

@@ -35,6 +35,9 @@ KelvoEditorShapedText* makeShapedText(QWidget* parent, int kind);
 // A look that differs from the defaults everywhere: font, colours, alignment, contour width.
 TheS_BubbleData unusualLook();
 
+// Presses the left button on `widget` at `from`, moves by `by` in one step and releases it.
+void drag(QWidget* widget, QPoint from, QPoint by);
+
 // Gives `props` to the shaped text through its text properties editor, pressing OK.
 void applyThroughEditor(KelvoEditorShapedText& shapedText, const TheS_BubbleData& props);
 
