@@ -89,6 +89,10 @@ QAction* KelvoImgGrabber::addTool(const QIcon& icon, const QString& text, const 
     return action;
 }
 
+KelvoImgGrabber::~KelvoImgGrabber() {
+    m_workspace->disconnect(this);
+}
+
 void KelvoImgGrabber::setGrabCallback(GrabCallback callback) {
     m_grab = std::move(callback);
 }

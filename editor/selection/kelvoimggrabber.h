@@ -18,6 +18,9 @@ public:
     using GrabCallback = std::function<void(const QImage& picture, const QPolygon& outline)>;
 
     explicit KelvoImgGrabber(QWidget* parent = nullptr);
+    // Closing the child windows while the base class is destroyed activates other windows; the
+    // grabber must not hear of that any more.
+    ~KelvoImgGrabber() override;
 
     void setGrabCallback(GrabCallback callback);
     // Opens `fileName` in a new maximized window of the workspace. False, after the image
