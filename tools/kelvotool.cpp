@@ -1,5 +1,6 @@
 #include "kelvotool.h"
 
+#include "kelvohtmlcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
@@ -25,6 +26,7 @@ const char* const kOverview =
     "  encode IN OUT ANNOTATIONS.json  code the annotations into IN, write OUT as PNG\n"
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
+    "  html IMAGE [--link URL]         print the HTML that embeds IMAGE in a web page\n"
     "\n"
     "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
 
@@ -65,6 +67,16 @@ int runErase(const Invocation& call, QTextStream&) {
 
 int runIdImage(const Invocation& call, QTextStream&) {
     KelvoToolCommands::idImage(call.positional[0], call.positional[1]);
+    return KelvoTool::Success;
+}
+
+int runHtml(const Invocation& call, QTextStream& out) {
+    std::optional<QString> link;
+    if (call.options.contains(QStringLiteral("--link"))) {
+        link = call.options.value(QStringLiteral("--link"));
+    }
+    // The text ends without a newline, as the editor copies it; a line of output gets one.
+    out << KelvoHtmlCommand::text(call.positional[0], link) << Qt::endl;
     return KelvoTool::Success;
 }
 
@@ -118,6 +130,14 @@ const Command kCommands[] = {
      "Usage: kelvo-tool idimage IN OUT.png\n"
      "Decodes IN and writes its id image as an 8-bit grey PNG whose grey values are the\n"
      "id palette indices (0: no region).\n"},
+    {"html",
+     runHtml,
+     1,
+     {{QStringLiteral("--link"), QStringLiteral("the URL the picture links to")}},
+     "Usage: kelvo-tool html IMAGE [--link URL]\n"
+     "Prints the HTML with which a web page embeds IMAGE through the plug-in, as the editor's\n"
+     "HTML generator makes it: IMAGE as given, the picture's width and height, and with --link\n"
+     "the link target. Values are put in verbatim.\n"},
 };
 
 bool isHelp(const QString& argument) {

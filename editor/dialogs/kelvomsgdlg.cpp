@@ -1,5 +1,7 @@
 #include "kelvomsgdlg.h"
 
+#include "kelvodialoglook.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +18,7 @@ KelvoMsgDlg::KelvoMsgDlg(QWidget* parent, const QString& caption, const QString&
                          const QString& button3)
     : QDialog(parent) {
     setWindowTitle(caption);
+    kelvoApplyDialogLook(this);
     const QString texts[3] = {button1, button2, button3};
     const int extraButtons = (button2.isEmpty() ? 0 : 1) + (button3.isEmpty() ? 0 : 1);
 
@@ -29,7 +32,6 @@ KelvoMsgDlg::KelvoMsgDlg(QWidget* parent, const QString& caption, const QString&
     grid->addWidget(label, 0, 0, 1, 3 + extraButtons, Qt::AlignCenter);
 
     QPushButton* buttons[3] = {};
-    int column = 1;
     for (int n = 0; n < 3; ++n) {
         if (n > 0 && texts[n].isEmpty()) {
             continue;
@@ -38,7 +40,7 @@ KelvoMsgDlg::KelvoMsgDlg(QWidget* parent, const QString& caption, const QString&
         button->setObjectName(QStringLiteral("button%1").arg(n + 1));
         button->setFixedSize(kButtonWidth, kButtonHeight);
         button->setAutoDefault(false);
-        grid->addWidget(button, 1, column++, Qt::AlignCenter);
+        grid->addWidget(button, 1, n + 1, Qt::AlignCenter);
         buttons[n] = button;
     }
     connect(buttons[0], &QPushButton::clicked, this, &KelvoMsgDlg::b1Pressed);
@@ -66,7 +68,7 @@ void KelvoMsgDlg::b3Pressed() {
 }
 
 void KelvoMsgDlg::press(int button) {
-    m_result = button;
+    m_pressed = button;
     accept();
 }
 
@@ -74,9 +76,9 @@ bool showMessage(int& result, QWidget* parent, const QString& caption, const QSt
                  const QString& button1, int defaultButton, const QString& button2,
                  const QString& button3) {
     KelvoMsgDlg dialog(parent, caption, text, button1, defaultButton, button2, button3);
-    if (dialog.exec() != QDialog::Accepted || dialog.result() == 0) {
+    if (dialog.exec() != QDialog::Accepted || dialog.pressedButton() == 0) {
         return false;
     }
-    result = dialog.result();
+    result = dialog.pressedButton();
     return true;
 }

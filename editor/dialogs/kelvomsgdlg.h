@@ -13,8 +13,9 @@ public:
                 const QString& button1, int defaultButton = 1, const QString& button2 = {},
                 const QString& button3 = {});
 
-    // 0 until a button was pressed, then its number (1, 2 or 3).
-    int result() const { return m_result; }
+    // 0 until a button was pressed, then its number (1, 2 or 3). Named apart from
+    // QDialog::result(), the accept/reject code.
+    int pressedButton() const { return m_pressed; }
 
 public slots:
     void b1Pressed();
@@ -24,7 +25,7 @@ public slots:
 private:
     void press(int button);
 
-    int m_result = 0;
+    int m_pressed = 0;
 };
 
 // Runs a KelvoMsgDlg modally. When it ends by a button, writes the button's number (1, 2 or 3)

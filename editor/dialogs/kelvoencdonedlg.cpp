@@ -1,0 +1,75 @@
+#include "kelvoencdonedlg.h"
+
+#include "kelvodialoglook.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kButtonWidth = 90;
+constexpr int kButtonHeight = 40;
+
+} // namespace
+
+KelvoEncDoneDlg::KelvoEncDoneDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("Image Coding Finished ..."));
+    kelvoApplyDialogLook(this);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(20, 20, 20, 20);
+    auto* label = new QLabel(
+        tr("Data has been successfully embedded.\nDo you want to save the coded image?"), this);
+    label->setAlignment(Qt::AlignCenter);
+    grid->addWidget(label, 0, 0, 1, 4, Qt::AlignCenter);
+    grid->setRowMinimumHeight(1, 10);
+
+    auto* save = new QPushButton(tr("Save"), this);
+    save->setObjectName(QStringLiteral("save"));
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    int column = 1;
+    for (QPushButton* button : {save, cancel}) {
+        button->setFixedSize(kButtonWidth, kButtonHeight);
+        grid->addWidget(button, 2, column++, Qt::AlignCenter);
+    }
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &KelvoEncDoneDlg::savePressed);
+    connect(cancel, &QPushButton::clicked, this, &KelvoEncDoneDlg::cancelPressed);
+}
+
+QString KelvoEncDoneDlg::startPath() {
+    if (!qEnvironmentVariableIsSet("KELVO_DIR")) {
+        return {};
+    }
+    return qEnvironmentVariable("KELVO_DIR") + tr("My Kelvos");
+}
+
+void KelvoEncDoneDlg::savePressed() {
+    QFileDialog dialog(this, tr("Save File"), startPath(), tr("Images (*.png)"));
+    dialog.setObjectName(QStringLiteral("encSaveFileDlg"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList chosen =
+        dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) {
+        reject();
+        return;
+    }
+    m_fileName = chosen.first();
+    accept();
+}
+
+void KelvoEncDoneDlg::cancelPressed() {
+    reject();
+}
+
+bool askSaveCodedImage(QString& fileName, QWidget* parent) {
+    KelvoEncDoneDlg dialog(parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    fileName = dialog.fileName();
+    return true;
+}

@@ -1,0 +1,83 @@
+#include "kelvohtmlgenerator.h"
+
+#include "kelvohtmlcode.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+constexpr int kSideEditWidth = 55;
+
+QLineEdit* sideEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaximumWidth(kSideEditWidth);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setValidator(
+        new QIntValidator(KelvoHTMLGenerator::kMinSide, KelvoHTMLGenerator::kMaxSide, edit));
+    return edit;
+}
+
+} // namespace
+
+KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
+    : QDialog(parent), m_file(new QLineEdit(this)), m_width(sideEdit(this)),
+      m_height(sideEdit(this)), m_linkCheck(new QCheckBox(tr("Link URL: "), this)),
+      m_link(new QLineEdit(this)), m_result(new QTextEdit(this)) {
+    setWindowTitle(tr("Kelvo - HTML Generator"));
+    resize(400, 300);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(5, 5, 5, 5);
+    grid->setSpacing(1);
+    grid->addWidget(new QLabel(tr("File: "), this), 0, 0);
+    grid->addWidget(m_file, 0, 1, 1, 4);
+    grid->addWidget(new QLabel(tr("Width: "), this), 1, 0);
+    grid->addWidget(m_width, 1, 1);
+    grid->addWidget(new QLabel(tr("Pixels"), this), 1, 2);
+    grid->addWidget(new QLabel(tr("Height: "), this), 2, 0);
+    grid->addWidget(m_height, 2, 1);
+    grid->addWidget(new QLabel(tr("Pixels"), this), 2, 2);
+    grid->addWidget(m_linkCheck, 3, 0);
+    m_link->setReadOnly(true);
+    grid->addWidget(m_link, 3, 1, 1, 4);
+    grid->addWidget(m_result, 4, 0, 1, 5);
+    auto* copy = new QPushButton(tr("Copy all"), this);
+    auto* close = new QPushButton(tr("Close"), this);
+    grid->addWidget(copy, 5, 3);
+    grid->addWidget(close, 5, 4);
+
+    for (QLineEdit* edit : {m_file, m_width, m_height, m_link}) {
+        connect(edit, &QLineEdit::textChanged, this, &KelvoHTMLGenerator::updateText);
+    }
+    connect(m_linkCheck, &QCheckBox::clicked, this, &KelvoHTMLGenerator::activateLink);
+    connect(copy, &QPushButton::clicked, this, &KelvoHTMLGenerator::copyToClipboard);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    updateText();
+}
+
+void KelvoHTMLGenerator::setPicture(const QString& fileName, int width, int height) {
+    m_file->setText(fileName);
+    m_width->setText(QString::number(width));
+    m_height->setText(QString::number(height));
+}
+
+void KelvoHTMLGenerator::updateText() {
+    m_result->setPlainText(kelvoHtmlCode(m_file->text(), m_width->text(), m_height->text(),
+                                         m_linkCheck->isChecked(), m_link->text()));
+}
+
+void KelvoHTMLGenerator::copyToClipboard() {
+    QApplication::clipboard()->setText(m_result->toPlainText());
+}
+
+void KelvoHTMLGenerator::activateLink() {
+    m_link->setReadOnly(!m_linkCheck->isChecked());
+    updateText();
+}

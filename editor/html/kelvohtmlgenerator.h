@@ -1,0 +1,44 @@
+// The dialog that gives an author the HTML for embedding a coded picture in a web page: file,
+// width and height (filled in from the active window, editable), an optional link, the text
+// built from them and a button that copies it to the clipboard.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QTextEdit;
+
+class KelvoHTMLGenerator : public QDialog {
+    Q_OBJECT
+public:
+    // Sizes that the width and height fields accept.
+    static constexpr int kMinSide = 1;
+    static constexpr int kMaxSide = 3600;
+
+    explicit KelvoHTMLGenerator(QWidget* parent = nullptr);
+
+    // Fills in the file name and the picture's size; the text follows.
+    void setPicture(const QString& fileName, int width, int height);
+
+    QLineEdit* fileEdit() const { return m_file; }
+    QLineEdit* widthEdit() const { return m_width; }
+    QLineEdit* heightEdit() const { return m_height; }
+    QCheckBox* linkCheck() const { return m_linkCheck; }
+    QLineEdit* linkEdit() const { return m_link; }
+    QTextEdit* resultEdit() const { return m_result; }
+
+public slots:
+    void updateText();
+    void copyToClipboard();
+    // The link field is editable while "Link URL: " is checked.
+    void activateLink();
+
+private:
+    QLineEdit* m_file;
+    QLineEdit* m_width;
+    QLineEdit* m_height;
+    QCheckBox* m_linkCheck;
+    QLineEdit* m_link;
+    QTextEdit* m_result;
+};

@@ -1,0 +1,369 @@
+// The editor's viewer window over pictures coded by the generator: what it tells the main
+// window after loading, and erasing answered through its dialogs and chosen by mouse clicks:
+// everything, one of two regions, a region in two parts, the only region, and clicks where
+// there is no region. A stand-in main window reopens the picture as the real one does.
+#define QTEST_QPA_MOUSE_HANDLING
+#include "dialogdriver.h"
+#include "kelvoappviewerwidget.h"
+#include "kelvogenerator.h"
+#include "kelvotextwidget.h"
+#include "viewertestdata.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+constexpr QSize PictureSize(200, 100);
+constexpr QSize WindowSize(300, 200); // the picture sits at (50, 50)
+const QRect Left(20, 20, 60, 50);
+const QRect Right(120, 20, 60, 50);
+const QRect LeftLow(20, 80, 60, 15); // second part of the left region, in the two-part picture
+
+QImage coded(const KelvoRegionMap& regions) {
+    QImage output;
+    KelvoGeneratorError error;
+    if (!KelvoGenerator::generate(ViewerTestData::picture(PictureSize), output, regions, true, 0,
+                                  {}, &error)) {
+        qWarning() << error.message();
+    }
+    return output;
+}
+
+// "Left" and a dictionary entry in Left, "Right" in Right.
+QImage twoRegions() {
+    KelvoRegionMap regions;
+    regions[1].polygons = {QPolygon(Left)};
+    regions[1].texts = {QStringLiteral("Left")};
+    regions[1].dictEntry = KelvoDictEntryRef{7, QStringLiteral("house"), QStringLiteral("house")};
+    regions[2].polygons = {QPolygon(Right)};
+    regions[2].texts = {QStringLiteral("Right")};
+    return coded(regions);
+}
+
+QImage oneRegion() {
+    KelvoRegionMap regions;
+    regions[1].polygons = {QPolygon(Right)};
+    regions[1].texts = {QStringLiteral("Alone")};
+    return coded(regions);
+}
+
+// The left region made of two separate parts.
+QImage twoPartRegion() {
+    KelvoRegionMap regions;
+    regions[1].polygons = {QPolygon(Left), QPolygon(LeftLow)};
+    regions[1].texts = {QStringLiteral("Two parts")};
+    regions[2].polygons = {QPolygon(Right)};
+    regions[2].texts = {QStringLiteral("Right")};
+    return coded(regions);
+}
+
+// Texts of the balloons of a viewer's regions, in key order.
+QStringList balloonTexts(const KelvoViewerWidget& viewer) {
+    QStringList texts;
+    for (const auto& [key, objects] : viewer.regions()) {
+        texts << (objects.textWidget ? objects.textWidget->text() : QString());
+    }
+    return texts;
+}
+
+// What the main window hears and does.
+struct MainWindow {
+    int activations = 0;
+    bool eraseEnabled = false;
+    bool dictionaryAvailable = false;
+    QList<bool> eraseStates;
+    QList<QPair<bool, bool>> outlineStates;
+    int replacements = 0;
+    QString replacementName;
+    std::unique_ptr<KelvoAppViewerWidget> reopened;
+
+    static void activated(void* context, bool erase, bool dictionary,
+                          const KelvoTranslationSettings&) {
+        auto* self = static_cast<MainWindow*>(context);
+        ++self->activations;
+        self->eraseEnabled = erase;
+        self->dictionaryAvailable = dictionary;
+    }
+    static void eraseState(void* context, bool enabled) {
+        static_cast<MainWindow*>(context)->eraseStates << enabled;
+    }
+    static void outlinesState(void* context, bool enabled, bool on) {
+        static_cast<MainWindow*>(context)->outlineStates << qMakePair(enabled, on);
+    }
+    // As the main window: a new window copies the old one; the old one goes later.
+    static void replaceWindow(void* context, KelvoImgWidget* window, const QString& name) {
+        auto* self = static_cast<MainWindow*>(context);
+        ++self->replacements;
+        self->replacementName = name;
+        self->reopened = std::make_unique<KelvoAppViewerWidget>();
+        self->reopened->copyFrom(*window);
+    }
+};
+
+} // namespace
+
+class KelvoAppViewerWidgetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void loadingDecodesAndReports();
+    void pictureWithoutData();
+    void cancelOrCloseChangesNothing_data();
+    void cancelOrCloseChangesNothing();
+    void eraseEverything();
+    void eraseOneOfTwoRegions();
+    void eraseARegionInTwoParts();
+    void eraseTheOnlyRegion();
+    void clickWithoutRegion_data();
+    void clickWithoutRegion();
+    void decliningTheRegionDialogArmsNothing();
+    void pinnedBalloonKeepsItsSpotOnResize();
+
+private:
+    void open(const QImage& picture);
+    // Answers "Delete all the data from the image?" with `button`, then, for "No", the
+    // region prompt with OK.
+    void answerErase(int button);
+    void clickPicture(QPoint picturePoint);
+
+    const ViewerTestData::Dictionary m_dictionary;
+    MainWindow m_main;
+    std::unique_ptr<KelvoAppViewerWidget> m_window;
+};
+
+void KelvoAppViewerWidgetTest::cleanup() {
+    m_window.reset();
+    m_main = MainWindow();
+}
+
+void KelvoAppViewerWidgetTest::open(const QImage& picture) {
+    m_window = std::make_unique<KelvoAppViewerWidget>();
+    m_window->setViewerActivatedCallback(&MainWindow::activated, &m_main);
+    m_window->setEraseStateCallback(&MainWindow::eraseState, &m_main);
+    m_window->setOutlinesStateCallback(&MainWindow::outlinesState, &m_main);
+    m_window->setReplaceWindowCallback(&MainWindow::replaceWindow, &m_main);
+    m_window->resize(WindowSize);
+    m_window->setImage(picture, QStringLiteral("/pictures/beach.png"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void KelvoAppViewerWidgetTest::answerErase(int button) {
+    answerNextDialog([button](QWidget* dialog) {
+        if (button == 2) {
+            answerNextDialog([](QWidget* prompt) {
+                QCOMPARE(prompt->findChild<QLabel*>()->text(),
+                         QStringLiteral("Select the region in the image\nto be deleted ..."));
+                QTest::mouseClick(prompt->findChild<QPushButton*>(QStringLiteral("button1")),
+                                  Qt::LeftButton);
+            });
+        }
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Delete Data"));
+        QCOMPARE(dialog->findChild<QLabel*>()->text(),
+                 QStringLiteral("Delete all the data from the image?"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("button%1").arg(button)),
+                          Qt::LeftButton);
+    });
+    m_window->eraseData();
+}
+
+void KelvoAppViewerWidgetTest::clickPicture(QPoint picturePoint) {
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, picturePoint + m_window->offset());
+}
+
+void KelvoAppViewerWidgetTest::loadingDecodesAndReports() {
+    open(twoRegions());
+    QCOMPARE(m_window->widgetKey(), QStringLiteral("KELVO_APP_VIEWER_WIDGET"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("beach.png"));
+    QCOMPARE(balloonTexts(*m_window).last(), QStringLiteral("Right"));
+    QVERIFY(m_window->hasMouseTracking());
+    QVERIFY(m_main.activations > 0);
+    QVERIFY(m_main.eraseEnabled);
+    QVERIFY(m_main.dictionaryAvailable);
+
+    // A focused window repeats its state whenever it paints, as the tool bar follows it.
+    m_window->setFocus();
+    QTRY_VERIFY(m_window->hasFocus());
+    m_main.activations = 0;
+    m_main.outlineStates.clear();
+    m_window->repaint();
+    QCOMPARE(m_main.activations, 1);
+    QCOMPARE(m_main.outlineStates, (QList<QPair<bool, bool>>{{true, false}}));
+}
+
+void KelvoAppViewerWidgetTest::pictureWithoutData() {
+    open(ViewerTestData::picture(PictureSize));
+    QVERIFY(!m_window->eraseEnabled());
+    QVERIFY(m_window->regions().empty());
+    QVERIFY(!m_main.eraseEnabled);
+    // Nothing to erase: no question is asked.
+    m_window->eraseData();
+    QCOMPARE(m_main.replacements, 0);
+}
+
+void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing_data() {
+    QTest::addColumn<bool>("close");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("dialog closed") << true;
+}
+
+void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing() {
+    QFETCH(bool, close);
+    const QImage picture = twoRegions();
+    open(picture);
+    if (close) {
+        answerNextDialog([](QWidget* dialog) { dialog->close(); });
+        m_window->eraseData();
+    } else {
+        answerErase(3);
+    }
+    QCOMPARE(m_window->picture(), picture);
+    QVERIFY(!m_window->isModified());
+    QVERIFY(!m_window->eraseArmed());
+    QCOMPARE(m_main.replacements, 0);
+    QCOMPARE(m_window->regions().size(), size_t(2));
+}
+
+void KelvoAppViewerWidgetTest::eraseEverything() {
+    open(twoRegions());
+    m_window->setOutlinesShown(true);
+    answerErase(1);
+    QCOMPARE(m_main.replacements, 1);
+    QCOMPARE(m_main.replacementName, QString());
+    QVERIFY(!KelvoGenerator::isCoded(m_window->picture()));
+    QVERIFY(m_window->isModified());
+    QVERIFY(!m_window->hasCodedData());
+    QVERIFY(!m_window->eraseEnabled());
+    QVERIFY(!m_window->outlinesShown());
+    QVERIFY(!m_window->hasMouseTracking());
+    QVERIFY(m_window->regions().empty());
+    QCOMPARE(m_main.eraseStates, QList<bool>{false});
+    QCOMPARE(m_main.outlineStates.last(), qMakePair(true, false));
+    // Handed back as a picture without data, which the main window opens as an encoder.
+    QVERIFY(!m_main.reopened->hasCodedData());
+    QVERIFY(m_main.reopened->isModified());
+}
+
+void KelvoAppViewerWidgetTest::eraseOneOfTwoRegions() {
+    open(twoRegions());
+    // The balloon that the pointer brings up goes, so that the click reaches the picture.
+    QTest::mouseMove(m_window.get(), Left.center() + m_window->offset());
+    QVERIFY(m_window->activeTextWidget() && m_window->activeTextWidget()->isVisible());
+    answerErase(2);
+    QVERIFY(!m_window->activeTextWidget() || !m_window->activeTextWidget()->isVisible());
+    QVERIFY(m_window->eraseArmed());
+    QVERIFY(m_window->outlinesShown());
+    QCOMPARE(m_main.replacements, 0);
+
+    clickPicture(Left.center());
+    QVERIFY(!m_window->eraseArmed());
+    QVERIFY(!m_window->outlinesShown());
+    QCOMPARE(m_main.replacements, 1);
+    QCOMPARE(m_main.replacementName, QString());
+    QVERIFY(m_window->isModified());
+    QVERIFY(m_window->hasCodedData());
+    // Handed back as a viewer with the other region, erasable again.
+    const KelvoAppViewerWidget& reopened = *m_main.reopened;
+    QVERIFY(reopened.hasCodedData());
+    QVERIFY(reopened.eraseEnabled());
+    QVERIFY(reopened.isModified());
+    QCOMPARE(balloonTexts(reopened), QStringList{"Right"});
+}
+
+void KelvoAppViewerWidgetTest::eraseARegionInTwoParts() {
+    open(twoPartRegion());
+    QCOMPARE(m_window->regions().size(), size_t(2));
+    answerErase(2);
+    clickPicture(LeftLow.center());
+    QCOMPARE(m_main.replacements, 1);
+    const KelvoAppViewerWidget& reopened = *m_main.reopened;
+    QCOMPARE(balloonTexts(reopened), QStringList{"Right"});
+    // Neither part is left behind, not even as an unreadable remnant.
+    for (const QPoint p : {Left.center(), LeftLow.center()}) {
+        QVERIFY(reopened.idImage().pixelIndex(p) < 2);
+    }
+}
+
+void KelvoAppViewerWidgetTest::eraseTheOnlyRegion() {
+    open(oneRegion());
+    answerErase(2);
+    clickPicture(Right.center());
+    QCOMPARE(m_main.replacements, 1);
+    QVERIFY(!m_window->hasCodedData());
+    QVERIFY(!KelvoGenerator::isCoded(m_window->picture()));
+    QVERIFY(!m_main.reopened->hasCodedData());
+    QVERIFY(m_main.reopened->regions().empty());
+}
+
+void KelvoAppViewerWidgetTest::clickWithoutRegion_data() {
+    QTest::addColumn<QPoint>("windowPoint");
+    QTest::addColumn<QString>("caption");
+    // Inside the picture the caption is "Delete Data", outside it "Delete data".
+    QTest::newRow("between the regions")
+        << QPoint(50, 50) + QPoint(100, 40) << QStringLiteral("Delete Data");
+    QTest::newRow("beside the picture") << QPoint(10, 60) << QStringLiteral("Delete data");
+    QTest::newRow("below the picture") << QPoint(100, 190) << QStringLiteral("Delete data");
+}
+
+void KelvoAppViewerWidgetTest::clickWithoutRegion() {
+    QFETCH(QPoint, windowPoint);
+    QFETCH(QString, caption);
+    const QImage picture = twoRegions();
+    open(picture);
+    QCOMPARE(m_window->offset(), QPoint(50, 50));
+    answerErase(2);
+
+    QString shownCaption;
+    QString text;
+    answerNextDialog([&](QWidget* dialog) {
+        shownCaption = dialog->windowTitle();
+        text = dialog->findChild<QLabel*>()->text();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint);
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(text, QStringLiteral("There is no data encoded in this region"));
+    QVERIFY(!m_window->eraseArmed());
+    QCOMPARE(m_window->picture(), picture);
+    QVERIFY(!m_window->isModified());
+    QCOMPARE(m_main.replacements, 0);
+
+    // Disarmed: the next click erases nothing.
+    clickPicture(Left.center());
+    QCOMPARE(m_main.replacements, 0);
+}
+
+void KelvoAppViewerWidgetTest::decliningTheRegionDialogArmsNothing() {
+    open(twoRegions());
+    answerNextDialog([](QWidget* dialog) {
+        answerNextDialog([](QWidget* prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("button2")),
+                          Qt::LeftButton);
+    });
+    m_window->eraseData();
+    QVERIFY(!m_window->eraseArmed());
+    QVERIFY(!m_window->outlinesShown());
+    clickPicture(Left.center());
+    QCOMPARE(m_main.replacements, 0);
+}
+
+void KelvoAppViewerWidgetTest::pinnedBalloonKeepsItsSpotOnResize() {
+    open(twoRegions());
+    const QPoint spot = Right.center() + m_window->offset();
+    QTest::mouseMove(m_window.get(), spot);
+    KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"
+    QVERIFY(balloon->isVisible());
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, spot);
+    QVERIFY(balloon->isAnchored());
+    const QPoint pinnedAt = balloon->pos();
+
+    m_window->resize(WindowSize + QSize(100, 60));
+    QCOMPARE(m_window->offset(), QPoint(100, 80));
+    QCOMPARE(balloon->pos(), pinnedAt + QPoint(50, 30));
+    QVERIFY(balloon->isVisible());
+}
+
+QTEST_MAIN(KelvoAppViewerWidgetTest)
+#include "kelvoappviewerwidget_test.moc"

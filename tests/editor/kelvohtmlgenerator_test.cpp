@@ -1,0 +1,145 @@
+// The HTML generator: the text for beach.png of 320 x 200 byte for byte, without and with a
+// link, typed into the dialog as a user does; the size fields' limits; the clipboard.
+#include "kelvohtmlcode.h"
+#include "kelvohtmlgenerator.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+// Raw string literals would hide the test class from moc.
+const char* const BeachWithoutLink =
+    "<script src=\"KelvoPluginTest.js\" type=\"text/javascript\">\n"
+    "</script>\n"
+    "<script type=\"text/javascript\">\n"
+    "<!--\n"
+    "  document.writeln( kelvo( \"beach.png\", 320, 200 ) );\n"
+    "//-->\n"
+    "</script>\n"
+    "<noscript>\n"
+    "    <embed type=\"application/kelvo\" kelvo=\"beach.png\" width=\"320\" height=\"200\">\n"
+    "</noscript>";
+
+const char* const BeachWithLink =
+    "<script src=\"KelvoPluginTest.js\" type=\"text/javascript\">\n"
+    "</script>\n"
+    "<script type=\"text/javascript\">\n"
+    "<!--\n"
+    "  document.writeln( kelvo( \"beach.png\", 320, 200, \"http://example.org/sea.html\" ) );\n"
+    "//-->\n"
+    "</script>\n"
+    "<noscript>\n"
+    "    <embed type=\"application/kelvo\" kelvo=\"beach.png\" width=\"320\" height=\"200\"\n"
+    "           href=\"http://example.org/sea.html\">\n"
+    "</noscript>";
+
+QPushButton* button(const QWidget& dialog, const QString& text) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text() == text) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class KelvoHTMLGeneratorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { m_dialog.reset(); }
+    void beachWithoutLink();
+    void beachWithLink();
+    void sizeFieldsTakeWholeNumbersOnly_data();
+    void sizeFieldsTakeWholeNumbersOnly();
+    void valuesAreNotEscaped();
+    void copyAllAndClose();
+
+private:
+    QString result() const { return m_dialog->resultEdit()->toPlainText(); }
+
+    std::unique_ptr<KelvoHTMLGenerator> m_dialog;
+};
+
+void KelvoHTMLGeneratorTest::init() {
+    m_dialog = std::make_unique<KelvoHTMLGenerator>();
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+}
+
+void KelvoHTMLGeneratorTest::beachWithoutLink() {
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Kelvo - HTML Generator"));
+    m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
+    QCOMPARE(result(), QString::fromLatin1(BeachWithoutLink));
+    QVERIFY(m_dialog->linkEdit()->isReadOnly());
+}
+
+void KelvoHTMLGeneratorTest::beachWithLink() {
+    m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
+    QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
+    QVERIFY(!m_dialog->linkEdit()->isReadOnly());
+    QTest::keyClicks(m_dialog->linkEdit(), QStringLiteral("http://example.org/sea.html"));
+    QCOMPARE(result(), QString::fromLatin1(BeachWithLink));
+
+    // Off again: the link stays in its field, read-only, and out of the text.
+    QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
+    QVERIFY(m_dialog->linkEdit()->isReadOnly());
+    QCOMPARE(result(), QString::fromLatin1(BeachWithoutLink));
+    QCOMPARE(m_dialog->linkEdit()->text(), QStringLiteral("http://example.org/sea.html"));
+}
+
+void KelvoHTMLGeneratorTest::sizeFieldsTakeWholeNumbersOnly_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("digits") << QStringLiteral("640") << QStringLiteral("640");
+    QTest::newRow("letters and signs dropped")
+        << QStringLiteral("6a4-0.5") << QStringLiteral("6405");
+    QTest::newRow("largest") << QStringLiteral("3600") << QStringLiteral("3600");
+    QTest::newRow("five digits refused") << QStringLiteral("36001") << QStringLiteral("3600");
+    QTest::newRow("nothing") << QString() << QString();
+}
+
+void KelvoHTMLGeneratorTest::sizeFieldsTakeWholeNumbersOnly() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
+    for (QLineEdit* edit : {m_dialog->widthEdit(), m_dialog->heightEdit()}) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), kept);
+    }
+    // An emptied field leaves an empty value in the text.
+    QCOMPARE(result(), kelvoHtmlCode(QStringLiteral("beach.png"), kept, kept, false, QString()));
+}
+
+void KelvoHTMLGeneratorTest::valuesAreNotEscaped() {
+    const QString odd = QStringLiteral("my \"best\" %2 & <pic>.png");
+    m_dialog->setPicture(odd, 1, 3600);
+    QVERIFY(result().contains(QStringLiteral("kelvo( \"my \"best\" %2 & <pic>.png\", 1, 3600 )")));
+    QVERIFY(result().contains(QStringLiteral("kelvo=\"my \"best\" %2 & <pic>.png\" width=\"1\"")));
+}
+
+void KelvoHTMLGeneratorTest::copyAllAndClose() {
+    m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(button(*m_dialog, QStringLiteral("Copy all")), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(BeachWithoutLink));
+
+    QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
+    QTest::mouseClick(button(*m_dialog, QStringLiteral("Close")), Qt::LeftButton);
+    QVERIFY(!m_dialog->isVisible());
+    // Closing only hides: the check box is still on when the dialog comes back.
+    m_dialog->show();
+    QVERIFY(m_dialog->linkCheck()->isChecked());
+}
+
+QTEST_MAIN(KelvoHTMLGeneratorTest)
+#include "kelvohtmlgenerator_test.moc"

@@ -1,0 +1,10 @@
+#include "kelvohtmlcommand.h"
+
+#include "kelvohtmlcode.h"
+#include "kelvopicturefile.h"
+
+QString KelvoHtmlCommand::text(const QString& image, const std::optional<QString>& link) {
+    const QImage picture = KelvoPictureFile::load(image);
+    return kelvoHtmlCode(image, QString::number(picture.width()), QString::number(picture.height()),
+                         link.has_value(), link.value_or(QString()));
+}
