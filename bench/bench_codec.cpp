@@ -3,6 +3,7 @@
 // memcpy of the same picture, measured in the same run. Pictures are noise, the worst case for
 // the test (half of all pixels carry a mark bit); regions are rectangles in a grid, each
 // covering a quarter of its cell and carrying a text and an image snippet with its palette.
+#include "benchmemcpy.h"
 #include "benchpicturesize.h"
 #include "kelvoimglsbsdecoder.h"
 #include "kelvoimglsbsencoder.h"
@@ -10,7 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -18,8 +18,6 @@
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::vector<uint32_t> noise(PictureSize size) {
     std::mt19937 rng(uint32_t(size.width));
@@ -32,31 +30,6 @@ std::vector<uint32_t> noise(PictureSize size) {
 
 KelvoPixelBuffer view(std::vector<uint32_t>& pixels, PictureSize size) {
     return {pixels.data(), size.width, size.height, size.width, 32};
-}
-
-// Runs `body` as the benchmark's loop. After each run, untimed by the framework, the picture
-// `pixels` is copied with memcpy; x_memcpy is the time of `body` over the time of the copies,
-// so that both see the same machine load.
-template <class Body>
-void timeAgainstMemcpy(benchmark::State& state, const std::vector<uint32_t>& pixels, Body body) {
-    std::vector<uint32_t> copy(pixels.size());
-    Clock::duration coding{};
-    Clock::duration copying{};
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        body();
-        const auto coded = Clock::now();
-        state.PauseTiming();
-        const auto copyStart = Clock::now();
-        std::memcpy(copy.data(), pixels.data(), pixels.size() * sizeof(uint32_t));
-        benchmark::DoNotOptimize(copy.data());
-        benchmark::ClobberMemory();
-        copying += Clock::now() - copyStart;
-        coding += coded - start;
-        state.ResumeTiming();
-    }
-    state.counters["x_memcpy"] =
-        std::chrono::duration<double>(coding) / std::chrono::duration<double>(copying);
 }
 
 struct CodingCase {

@@ -1,6 +1,7 @@
 #include "kelvotool.h"
 
 #include "kelvohtmlcommand.h"
+#include "kelvocontourcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
@@ -27,12 +28,14 @@ const char* const kOverview =
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
     "  html IMAGE [--link URL]         print the HTML that embeds IMAGE in a web page\n"
+    "  contour IMAGE X,Y               print the outline found from a background point\n"
     "\n"
     "\"kelvo-tool COMMAND --help\" describes a command. Errors exit with 2.\n";
 
 struct Invocation {
     QStringList positional;
     QMap<QString, QString> options; // "--name" -> value, for the command's value options
+    QTextStream* err = nullptr;     // for commands whose negative answer is a message
 };
 
 int runTest(const Invocation& call, QTextStream& out) {
@@ -77,6 +80,14 @@ int runHtml(const Invocation& call, QTextStream& out) {
     }
     // The text ends without a newline, as the editor copies it; a line of output gets one.
     out << KelvoHtmlCommand::text(call.positional[0], link) << Qt::endl;
+int runContour(const Invocation& call, QTextStream& out) {
+    const std::optional<QByteArray> outline =
+        KelvoContourCommand::outline(call.positional[0], call.positional[1]);
+    if (!outline) {
+        *call.err << "no closed contour" << Qt::endl;
+        return KelvoTool::NoContour;
+    }
+    out << *outline << Qt::endl;
     return KelvoTool::Success;
 }
 
@@ -138,6 +149,15 @@ const Command kCommands[] = {
      "Prints the HTML with which a web page embeds IMAGE through the plug-in, as the editor's\n"
      "HTML generator makes it: IMAGE as given, the picture's width and height, and with --link\n"
      "the link target. Values are put in verbatim.\n"},
+    {"contour",
+     runContour,
+     2,
+     {},
+     "Usage: kelvo-tool contour IMAGE X,Y\n"
+     "Takes the colour of pixel X,Y as the background and walks round the object nearest to\n"
+     "the picture's top-left that stands on it, as the image grabber's automatic selection\n"
+     "does. Prints the outline as a JSON array of [x, y] points in walk order and exits with\n"
+     "0, or prints \"no closed contour\" on stderr and exits with 1.\n"},
 };
 
 bool isHelp(const QString& argument) {
@@ -202,7 +222,9 @@ int KelvoTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
         return Success;
     }
     try {
-        return command->run(parse(*command, rest), out);
+        Invocation invocation = parse(*command, rest);
+        invocation.err = &err;
+        return command->run(invocation, out);
     } catch (const KelvoToolError& error) {
         err << kProgram << ": " << error.message() << Qt::endl;
     } catch (const std::bad_alloc&) {

@@ -1,0 +1,126 @@
+#include "kelvodatamanagewidgetitem.h"
+
+#include "kelvodatamanagepixmaps.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QColor kNormal(232, 227, 227);
+const QColor kSelected(158, 174, 255);
+constexpr int kWidth = 150;
+constexpr int kHeight = 30;
+
+} // namespace
+
+KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QString& name,
+                                                     int regionId, const QString& label)
+    : QWidget(parent), m_regionId(regionId) {
+    setObjectName(name);
+    setAutoFillBackground(true);
+    setFixedSize(kWidth, kHeight);
+
+    auto* box = new QGroupBox(this);
+    box->installEventFilter(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(5, 0, 5, 0);
+    grid->setSpacing(5);
+    m_view = new QCheckBox(box);
+    m_view->setIcon(KelvoDataManagePixmaps::eye());
+    m_view->setChecked(true);
+    m_view->setToolTip(QStringLiteral("Show/hide all data specified for this region.\n"
+                                      "Caution: Hidden data will not be encoded into the image!"));
+    m_label = new QLabel(label, box);
+    m_label->setFixedSize(100, 25);
+    m_label->installEventFilter(this);
+    m_delete = new QPushButton(box);
+    m_delete->setIcon(KelvoDataManagePixmaps::deleteCross());
+    m_delete->setFixedSize(17, 17);
+    m_delete->setToolTip(tr("Delete all data specified for this region."));
+    grid->addWidget(m_view, 0, 0);
+    grid->addWidget(m_label, 0, 1);
+    grid->addWidget(m_delete, 0, 2);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(box);
+
+    connect(m_view, &QCheckBox::clicked, this, &KelvoDataManageWidgetItem::viewPressed);
+    connect(m_delete, &QPushButton::clicked, this, &KelvoDataManageWidgetItem::delPressed);
+    setSelected(false);
+}
+
+void KelvoDataManageWidgetItem::setDataActionCallback(DataActionCallback callback) {
+    m_dataAction = std::move(callback);
+}
+
+void KelvoDataManageWidgetItem::setSelectCallback(SelectCallback callback) {
+    m_select = std::move(callback);
+}
+
+QString KelvoDataManageWidgetItem::label() const {
+    return m_label->text();
+}
+
+bool KelvoDataManageWidgetItem::isDataShown() const {
+    return m_view->isChecked();
+}
+
+void KelvoDataManageWidgetItem::setSelected(bool selected) {
+    m_selected = selected;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, selected ? kSelected : kNormal);
+    setPalette(colours);
+    m_view->setIcon(selected ? KelvoDataManagePixmaps::selectedEye()
+                             : KelvoDataManagePixmaps::eye());
+}
+
+void KelvoDataManageWidgetItem::viewPressed() {
+    if (m_dataAction) {
+        m_dataAction(m_view->isChecked() ? ShowData : HideData, m_regionId);
+    }
+}
+
+void KelvoDataManageWidgetItem::delPressed() {
+    if (m_dataAction) {
+        m_dataAction(DeleteData, m_regionId);
+    }
+}
+
+void KelvoDataManageWidgetItem::mousePressEvent(QMouseEvent* event) {
+    press(event->button());
+}
+
+bool KelvoDataManageWidgetItem::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        press(static_cast<QMouseEvent*>(event)->button());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void KelvoDataManageWidgetItem::press(Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        rename();
+        return;
+    }
+    setSelected(true);
+    if (m_select) {
+        m_select(m_regionId);
+    }
+}
+
+void KelvoDataManageWidgetItem::rename() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, tr("New Identifier"), tr("Name:"),
+                                               QLineEdit::Normal, m_label->text(), &ok)
+                             .trimmed();
+    if (ok && !text.isEmpty()) {
+        m_label->setText(text.left(kMaxLabelLength));
+    }
+}

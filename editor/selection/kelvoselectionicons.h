@@ -1,0 +1,13 @@
+// The built-in icons of the selection tools.
+#pragma once
+
+#include <QIcon>
+
+namespace KelvoSelectionIcons {
+
+QIcon rectangle();
+QIcon freehand();
+QIcon background();
+QIcon grab();
+
+} // namespace KelvoSelectionIcons

@@ -1,0 +1,189 @@
+// The image grabber: its tools follow the active window, the automatic selection is reachable
+// from the tool bar, grabbing hands the shown outline over, and hiding discards the pictures.
+#include "kelvoimggrabber.h"
+#include "kelvoimgselectcopywidget.h"
+#include "selectiontestsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using SelectionTestSupport::drag;
+
+class KelvoImgGrabberTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void toolsFollowActiveWindow();
+    void grabHandsShownOutline();
+    void automaticSelectionFromToolBar();
+    void hideDiscardsPictures();
+    void unreadableFileLeavesNoWindow();
+
+private:
+    QAction* tool(const char* name) const {
+        return m_grabber->findChild<QAction*>(QLatin1String(name));
+    }
+    KelvoImgSelectCopyWidget* active() const {
+        QMdiSubWindow* window = m_grabber->workspace()->currentSubWindow();
+        return window ? qobject_cast<KelvoImgSelectCopyWidget*>(window->widget()) : nullptr;
+    }
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+    // Enabled and checked state of the three selection tools and the grab tool, as "ec".
+    QStringList toolStates() const {
+        QStringList states;
+        for (const char* name : {"selectRect", "selectPoly", "selectAutoPoly", "grabPart"}) {
+            const QAction* action = tool(name);
+            states << QString(QLatin1Char(action->isEnabled() ? 'e' : '-')) +
+                          QLatin1Char(action->isChecked() ? 'c' : '-');
+        }
+        return states;
+    }
+
+    QTemporaryDir m_dir;
+    KelvoImgGrabber* m_grabber = nullptr;
+};
+
+void KelvoImgGrabberTest::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(40, 30, 25, 20, Qt::darkGreen);
+    QVERIFY(picture.save(path("object.png")));
+    picture.fill(Qt::yellow);
+    QVERIFY(picture.save(path("plain.png")));
+    QFile text(path("notes.png"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+}
+
+void KelvoImgGrabberTest::init() {
+    m_grabber = new KelvoImgGrabber;
+    m_grabber->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grabber));
+}
+
+void KelvoImgGrabberTest::cleanup() {
+    delete m_grabber;
+}
+
+void KelvoImgGrabberTest::toolsFollowActiveWindow() {
+    QCOMPARE(m_grabber->windowTitle(), QStringLiteral("Kelvo - Image Grabber"));
+    QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
+    QVERIFY(m_grabber->openFile(path("object.png")));
+    QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
+    KelvoImgSelectCopyWidget* first = active();
+    QVERIFY(first);
+    QCOMPARE(first->windowTitle(), QStringLiteral("object.png"));
+
+    tool("selectPoly")->trigger();
+    QCOMPARE(first->selectionMode(), 1);
+    const QPoint at = first->offset();
+    drag(first, {at + QPoint(10, 10), at + QPoint(100, 10), at + QPoint(60, 80)});
+    QCOMPARE(toolStates(), (QStringList{"e-", "ec", "e-", "e-"}));
+
+    QVERIFY(m_grabber->openFile(path("plain.png")));
+    QVERIFY(active() != first);
+    QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
+    m_grabber->workspace()->setActiveSubWindow(m_grabber->workspace()->subWindowList().first());
+    QCOMPARE(active(), first);
+    QCOMPARE(toolStates(), (QStringList{"e-", "ec", "e-", "e-"}));
+
+    m_grabber->workspace()->currentSubWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_grabber->workspace()->subWindowList().size(), 1);
+    QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
+    m_grabber->workspace()->currentSubWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
+}
+
+void KelvoImgGrabberTest::grabHandsShownOutline() {
+    m_grabber->grabPart(); // no window: nothing happens
+    QVERIFY(m_grabber->openFile(path("object.png")));
+    m_grabber->grabPart(); // no callback yet: nothing happens
+    QList<QPolygon> grabbed;
+    QSize size;
+    m_grabber->setGrabCallback([&](const QImage& picture, const QPolygon& outline) {
+        size = picture.size();
+        grabbed.append(outline);
+    });
+    // Without a complete outline the tool is off, and a grab hands an empty outline.
+    m_grabber->grabPart();
+    QCOMPARE(grabbed, QList<QPolygon>{QPolygon()});
+    drag(active(), {active()->offset() + QPoint(5, 5), active()->offset() + QPoint(50, 40)});
+    QVERIFY(tool("grabPart")->isEnabled());
+    tool("grabPart")->trigger();
+    QCOMPARE(size, QSize(120, 90));
+    QCOMPARE(grabbed.last(), active()->imageOutline());
+    QCOMPARE(grabbed.last().size(), 5);
+}
+
+void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
+    QVERIFY(m_grabber->openFile(path("object.png")));
+    QAction* automatic = tool("selectAutoPoly");
+    QCOMPARE(automatic->text(),
+             QStringLiteral("Select an image region by clicking its background"));
+    QString text;
+    SelectionTestSupport::pressOnNextMessage(&text);
+    automatic->trigger();
+    QCOMPARE(text, QStringLiteral("Click on the image background ..."));
+    QVERIFY(active()->isAutoArmed());
+    QCOMPARE(toolStates(), (QStringList{"e-", "e-", "ec", "--"}));
+
+    const QPoint background = active()->offset() + QPoint(3, 3);
+    QTest::mouseClick(active(), Qt::LeftButton, {}, background);
+    QVERIFY(active()->isSelectionClosed());
+    QCOMPARE(active()->imageOutline().first(), QPoint(40, 29));
+    QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
+
+    // A cancelled question leaves the window as it was.
+    SelectionTestSupport::rejectNextDialog();
+    automatic->trigger();
+    QVERIFY(!active()->isAutoArmed());
+    QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
+
+    // Choosing another tool while armed selects with that tool.
+    SelectionTestSupport::pressOnNextMessage(&text);
+    automatic->trigger();
+    QVERIFY(active()->isAutoArmed());
+    tool("selectPoly")->trigger();
+    QVERIFY(!active()->isAutoArmed());
+    const QPoint at = active()->offset();
+    drag(active(), {at + QPoint(5, 5), at + QPoint(30, 5), at + QPoint(20, 30)});
+    QCOMPARE(active()->imageOutline(), (QPolygon{{5, 5}, {30, 5}, {20, 30}, {5, 5}}));
+}
+
+void KelvoImgGrabberTest::hideDiscardsPictures() {
+    QVERIFY(m_grabber->openFile(path("object.png")));
+    QVERIFY(m_grabber->openFile(path("plain.png")));
+    QPointer<KelvoImgSelectCopyWidget> widget = active();
+    m_grabber->hide();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(widget.isNull());
+    m_grabber->show();
+    QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
+    QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
+}
+
+void KelvoImgGrabberTest::unreadableFileLeavesNoWindow() {
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->accept();
+        }
+    });
+    QVERIFY(!m_grabber->openFile(path("notes.png")));
+    QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
+    QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
+}
+
+QTEST_MAIN(KelvoImgGrabberTest)
+#include "kelvoimggrabber_test.moc"
