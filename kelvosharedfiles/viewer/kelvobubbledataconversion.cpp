@@ -58,3 +58,63 @@ TheS_BubbleData kelvoBubbleData(const KelvoEllipseObj& object) {
     }
     return data;
 }
+
+KelvoFont kelvoCodecFont(const QFont& font) {
+    KelvoFont result;
+    result.family = font.family().toStdString();
+    result.pointSize = font.pointSize();
+    const int weight = font.weight();
+    if (weight < (QFont::Light + QFont::Normal) / 2) {
+        result.weight = 25;
+    } else if (weight < (QFont::Normal + QFont::DemiBold) / 2) {
+        result.weight = 50;
+    } else if (weight < (QFont::DemiBold + QFont::Bold) / 2) {
+        result.weight = 63;
+    } else if (weight < (QFont::Bold + QFont::Black) / 2) {
+        result.weight = 75;
+    } else {
+        result.weight = 87;
+    }
+    result.italic = font.italic();
+    return result;
+}
+
+KelvoRgb kelvoCodecRgb(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return {rgb.red(), rgb.green(), rgb.blue()};
+}
+
+int kelvoAlignmentCode(int alignmentFlags) {
+    if (alignmentFlags & Qt::AlignLeft) {
+        return 1;
+    }
+    if (alignmentFlags & Qt::AlignHCenter) {
+        return 2;
+    }
+    if (alignmentFlags & Qt::AlignRight) {
+        return 3;
+    }
+    return 0;
+}
+
+void kelvoFillTextObj(const TheS_BubbleData& data, KelvoTextObj& object) {
+    object.text = data.textData.text.toStdU16String();
+    object.font = kelvoCodecFont(data.textData.font);
+    if (const int code = kelvoAlignmentCode(data.textData.alignmentFlags)) {
+        object.alignment = code;
+    }
+    object.textColour = kelvoCodecRgb(data.textData.textColour);
+    object.outlineColour = kelvoCodecRgb(data.outlineColour);
+    object.backgroundColour = kelvoCodecRgb(data.backgroundColour);
+    object.backgroundFilled = data.backgroundFilled;
+}
+
+QString kelvoStoredText(const QString& text) {
+    QString stored = text;
+    for (QChar& c : stored) {
+        if (c.unicode() > 255) {
+            c = QChar(0);
+        }
+    }
+    return stored;
+}

@@ -1,10 +1,10 @@
 #include "kelvoviewershapedtext.h"
 
 #include "kelvobubbledataconversion.h"
+#include "kelvoshapepainting.h"
 #include "kelvotextobj.h"
 #include "kelvoviewerwidget.h"
 
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -67,29 +67,14 @@ void KelvoViewerShapedText::grabBackgroundsAndDraw() {
 }
 
 void KelvoViewerShapedText::drawOn(QPixmap& background) const {
-    const int w = m_props.outlineWidth;
     QPainter painter(&background);
     painter.setFont(m_props.textData.font);
-    if (w > 0) {
-        // An odd width keeps the outline centred on the shape's edge pixels.
-        painter.setPen(
-            QPen(m_props.outlineColour, 2 * w - w % 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    } else {
-        painter.setPen(Qt::NoPen);
-    }
+    painter.setPen(kelvoOutlinePen(m_props.outlineColour, m_props.outlineWidth));
     painter.setBrush(m_props.backgroundFilled ? QBrush(m_props.backgroundColour)
                                               : QBrush(Qt::NoBrush));
     drawShape(painter);
-
     const TheS_BubbleTextData& text = m_props.textData;
-    const QRect laidOut = QFontMetrics(text.font).boundingRect(
-        m_props.rect, Qt::TextWordWrap | Qt::AlignLeft, text.text);
-    painter.setPen(text.textColour);
-    painter.drawText(QRect(m_textPos, laidOut.size()), text.alignmentFlags, text.text);
-}
-
-void KelvoViewerShapedText::drawPixelEllipse(QPainter& painter, const QRect& rect) {
-    painter.drawEllipse(rect.adjusted(0, 0, -1, -1));
+    kelvoDrawText(painter, text, kelvoTextBox(text, m_props.rect, m_textPos));
 }
 
 void KelvoViewerShapedText::showOutlineBackground(bool on) {

@@ -51,8 +51,6 @@ protected:
     // Whether the widget is masked to what drawShape() covers.
     virtual bool masked() const { return true; }
 
-    // Draws the ellipse that covers exactly the pixels of `rect`.
-    static void drawPixelEllipse(QPainter& painter, const QRect& rect);
     // Whether every value lies within +-kMaxCoordinate.
     static bool withinLimits(std::initializer_list<int64_t> values);
     static bool positionWithinLimits(const KelvoEllipseObj& object);

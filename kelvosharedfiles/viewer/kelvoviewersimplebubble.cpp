@@ -1,5 +1,6 @@
 #include "kelvoviewersimplebubble.h"
 
+#include "kelvoshapepainting.h"
 #include "kelvotextobj.h"
 
 #include <QPainter>
@@ -23,23 +24,9 @@ QString KelvoViewerSimpleBubble::shapeClassName() const {
 }
 
 void KelvoViewerSimpleBubble::drawShape(QPainter& painter) const {
-    const QRect& body = m_props.rect;
     if (m_kind == kEllipse) {
-        drawPixelEllipse(painter, body);
-        return;
+        kelvoDrawPixelEllipse(painter, m_props.rect);
+    } else {
+        kelvoDrawFramedRect(painter, m_props.rect, m_props.outlineWidth, m_props.outlineColour);
     }
-    const int w = m_props.outlineWidth;
-    if (w <= 0) {
-        painter.drawRect(body);
-        return;
-    }
-    const QBrush fill = painter.brush();
-    painter.setPen(QPen(m_props.outlineColour, 1));
-    painter.setBrush(Qt::NoBrush);
-    // Frames are drawn on the edge pixels of each inset rectangle.
-    for (int i = 0; i < w - 1; ++i) {
-        painter.drawRect(body.adjusted(i, i, -i - 1, -i - 1));
-    }
-    painter.setBrush(fill);
-    painter.drawRect(body.adjusted(w - 1, w - 1, -w, -w));
 }

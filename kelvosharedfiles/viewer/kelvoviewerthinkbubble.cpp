@@ -1,5 +1,6 @@
 #include "kelvoviewerthinkbubble.h"
 
+#include "kelvoshapepainting.h"
 #include "kelvotextobj.h"
 
 #include <QPainter>
@@ -39,11 +40,11 @@ QString KelvoViewerThinkBubble::shapeClassName() const {
 }
 
 void KelvoViewerThinkBubble::drawShape(QPainter& painter) const {
-    drawPixelEllipse(painter, m_props.rect);
+    kelvoDrawPixelEllipse(painter, m_props.rect);
     for (const Circle& circle : m_circles) {
         // A circle spans right - left by bottom - top, one pixel less than its rectangle.
-        drawPixelEllipse(painter,
-                         QRect(circle.position, QSize(circle.rect.right() - circle.rect.left(),
-                                                      circle.rect.bottom() - circle.rect.top())));
+        kelvoDrawPixelEllipse(
+            painter, QRect(circle.position, QSize(circle.rect.right() - circle.rect.left(),
+                                                  circle.rect.bottom() - circle.rect.top())));
     }
 }

@@ -1,0 +1,114 @@
+// A formatted text in a shape that the author places over the picture in the encoder window:
+// dragged as a whole, its body resized by handles, its label moved inside, its text and look
+// edited in the text properties editor (context menu "Change properties"), and turned into one
+// shaped-text record when the coded image is generated.
+//
+// The shaped text always shows what the picture will keep: texts, fonts and colours pass
+// through the record's text properties before they are drawn, and every body is drawn as the
+// viewer draws it. The widget is masked to what the viewer shows plus the editor's own marks
+// (handles and frames).
+#pragma once
+
+#include "kelvoshapedtextbase.h"
+#include "kelvotextobj.h"
+#include "thes_bubbledata.h"
+
+#include <QPoint>
+#include <QRegion>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class KelvoBubble;
+class KelvoBubbleText;
+class KelvoTextEditor;
+class QMenu;
+class QMouseEvent;
+
+class KelvoEditorShapedText : public KelvoShapedTextBase {
+    Q_OBJECT
+public:
+    ~KelvoEditorShapedText() override;
+
+    // What the shaped text shows and codes, and what the last OK of the editor confirmed.
+    const TheS_BubbleData& currentProps() const { return m_currentProps; }
+    const TheS_BubbleData& acceptedProps() const { return m_acceptedProps; }
+    KelvoTextEditor* textEditor() const { return m_editor; }
+    KelvoBubbleText* label() const { return m_label; }
+    QMenu* contextMenu() const { return m_menu; }
+    // The widget's mask as last built (empty while a part is dragged).
+    const QRegion& shapeMask() const { return m_mask; }
+    // What only the editor shows over the shape: handles and frames, in the widget's
+    // coordinates.
+    QRegion editorMarks() const;
+
+    // 1 rectangle, 2 ellipse, 3 speech bubble, 4 think bubble.
+    virtual int shapeKind() const = 0;
+    // The record's values, positions counted from `origin` (picture coordinates).
+    KelvoComicEllipseObj codecObject(QPoint origin) const;
+    // Why the record cannot be coded (KelvoShapedTextLimits), for the author; empty when it can.
+    QString codingError(QPoint origin) const;
+    // The serialized shaped-text record. When it cannot be coded, tells the author why and
+    // returns nothing.
+    std::vector<uint8_t> codedBytes(QPoint origin);
+
+    // Takes the text part of `props` into the label as the picture keeps it, centres it and
+    // masks the widget again.
+    virtual void applyTextProps(const TheS_BubbleData& props);
+
+    // Called by deleteElement() to remove this shaped text; the owner must destroy it later
+    // (deleteLater), since the call comes from the shaped text's own menu. Without an owner the
+    // shaped text destroys itself that way.
+    std::function<void(KelvoEditorShapedText*)> onRemove;
+
+    // The look of `props` as a viewer reads it back from the record.
+    static TheS_BubbleData storedLook(const TheS_BubbleData& props);
+
+public slots:
+    void changeProps();
+    void deleteElement();
+    virtual void moveTextToCenter() = 0;
+
+protected:
+    KelvoEditorShapedText(QWidget* parent, const QString& name);
+
+    // Creates the label over `layout` (the body) on top of the bodies; for the constructors.
+    void createLabel(const QRect& layout);
+    // The record's body rectangle and the kind's extra fields.
+    virtual void fillGeometry(KelvoComicEllipseObj& object) const = 0;
+    // The parts of the mask in the widget's coordinates: the pixels the bodies paint, the area
+    // the viewer shows (which also cuts the label's glyphs), and the editor's marks.
+    virtual void maskParts(QRegion& painted, QRegion& area, QRegion& marks) const = 0;
+    // Gives every body the shape part of `shown`.
+    virtual void applyShapeProps(const TheS_BubbleData& shown) = 0;
+    void rebuildMask();
+    // Clears the mask while a part is edited and builds it again when that ends.
+    void partEditing(bool editing);
+    // Wires a body that moves with the whole shaped text.
+    void connectMainBody(KelvoBubble* body);
+    // Centres the label on `centre` ((left + right) / 2, (top + bottom) / 2 of a rectangle).
+    void centreLabelOn(const QRect& rect);
+
+    void pressAt(QMouseEvent* event);
+    void dragTo(QMouseEvent* event);
+    void endDrag();
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void preview(const TheS_BubbleData& props);
+    void ok(const TheS_BubbleData& props);
+    void cancel();
+    void display(const TheS_BubbleData& props);
+
+    TheS_BubbleData m_currentProps;
+    TheS_BubbleData m_acceptedProps;
+    KelvoTextEditor* m_editor = nullptr;
+    KelvoBubbleText* m_label = nullptr;
+    QMenu* m_menu = nullptr;
+    QRegion m_mask;
+    QPoint m_pressOffset;
+    bool m_dragging = false;
+};

@@ -1,0 +1,142 @@
+// The parts of a shaped text: a body resized by its handle, its mask, and the label dragged
+// inside its shaped text, all with real pointer events.
+#include "kelvobubble.h"
+#include "kelvobubbletext.h"
+#include "kelvobutton.h"
+#include "kelvoeditorsimplebubble.h"
+#include "shapedtexttestsupport.h"
+
+#include <QtTest>
+
+using namespace ShapedTextTest;
+
+namespace {
+
+QPoint centreOf(const QWidget* widget) {
+    return QPoint(widget->width() / 2, widget->height() / 2);
+}
+
+// Presses on `widget` at `from` and moves by `by` in one step, then releases.
+void drag(QWidget* widget, QPoint from, QPoint by) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, from + by);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
+}
+
+} // namespace
+
+class KelvoBubbleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void handles();
+    void bodySizeAndHandle();
+    void resizeByHandle_data();
+    void resizeByHandle();
+    void maskFollowsFill_data();
+    void maskFollowsFill();
+    void labelStaysInside();
+};
+
+void KelvoBubbleTest::handles() {
+    const QImage small = KelvoButton::defaultPixmap().toImage();
+    QCOMPARE(small.size(), QSize(9, 9));
+    QCOMPARE(small.pixel(0, 0), qRgb(0xCC, 0x53, 0x40));
+    QCOMPARE(small.pixel(2, 4), qRgb(0xFF, 0xFF, 0xFF));
+    QCOMPARE(small.pixel(3, 3), qRgb(0x33, 0x14, 0x10));
+    QCOMPARE(small.pixel(4, 4), qRgb(0, 0, 0));
+    const QImage peak = KelvoButton::peakPixmap().toImage();
+    QCOMPARE(peak.size(), QSize(13, 13));
+    QCOMPARE(peak.pixel(0, 6), qRgb(0xE8, 0xAA, 0x81));
+    QCOMPARE(peak.pixel(6, 6), qRgb(0, 0, 0));
+}
+
+// A 150 x 70 body gives a 155 x 75 widget whose 9 x 9 handle is centred on the body's
+// bottom-right pixel.
+void KelvoBubbleTest::bodySizeAndHandle() {
+    QWidget owner;
+    KelvoBubble bubble(&owner, QStringLiteral("b"), QPoint(0, 0), QPoint(149, 69), false, false);
+    QCOMPARE(bubble.size(), QSize(155, 75));
+    QCOMPARE(bubble.handle()->geometry(), QRect(145, 65, 9, 9));
+    QCOMPARE(bubble.handle()->objectName(), QStringLiteral("ButtonBBox"));
+}
+
+void KelvoBubbleTest::resizeByHandle_data() {
+    QTest::addColumn<QPoint>("by");
+    QTest::addColumn<QSize>("body");
+    QTest::newRow("grow") << QPoint(30, 10) << QSize(180, 80);
+    QTest::newRow("shrink") << QPoint(-100, -50) << QSize(50, 20);
+    QTest::newRow("down to one pixel") << QPoint(-149, -69) << QSize(1, 1);
+    QTest::newRow("past the top-left: unchanged") << QPoint(-150, -70) << QSize(150, 70);
+    QTest::newRow("past the left only: unchanged") << QPoint(-160, 10) << QSize(150, 70);
+    // The handle stays on the picture (320 x 260, the shaped text at (40, 30)).
+    QTest::newRow("held on the picture") << QPoint(400, 400) << QSize(280, 230);
+}
+
+void KelvoBubbleTest::resizeByHandle() {
+    QFETCH(QPoint, by);
+    QFETCH(QSize, body);
+    PictureWidget picture(testPicture(QSize(320, 260)));
+    auto* shaped = new KelvoEditorSimpleBubble(&picture, QStringLiteral("s"), 1);
+    shaped->move(40, 30);
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+    auto* bubble = shaped->mainBubble();
+    QStringList resized;
+    const auto owned = bubble->onResized;
+    bubble->onResized = [&](const QString& name) {
+        resized << name;
+        owned(name);
+    };
+    drag(bubble->handle(), QPoint(4, 4), by);
+    QCOMPARE(bubble->bodyRect(), QRect(QPoint(0, 0), body));
+    QCOMPARE(bubble->handle()->geometry().center(), bubble->bodyRect().bottomRight());
+    QCOMPARE(resized, QStringList{QStringLiteral("MainBubble")});
+    QCOMPARE(shaped->size(), bubble->size());
+}
+
+// A filled body takes its inside; a transparent one only its outline, frame and handle.
+void KelvoBubbleTest::maskFollowsFill_data() {
+    QTest::addColumn<bool>("ellipse");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<bool>("insideShown");
+    QTest::newRow("rectangle filled") << false << true << true;
+    QTest::newRow("rectangle transparent") << false << false << false;
+    QTest::newRow("ellipse filled") << true << true << true;
+    QTest::newRow("ellipse transparent") << true << false << false;
+}
+
+void KelvoBubbleTest::maskFollowsFill() {
+    QFETCH(bool, ellipse);
+    QFETCH(bool, filled);
+    QFETCH(bool, insideShown);
+    QWidget owner;
+    KelvoBubble bubble(&owner, QStringLiteral("b"), QPoint(0, 0), QPoint(99, 49), false, ellipse);
+    bubble.setShapeProperties(Qt::white, Qt::black, 3, filled);
+    const QRegion mask(bubble.shapeMask());
+    QCOMPARE(mask.contains(QPoint(50, 25)), insideShown);
+    QVERIFY(mask.contains(ellipse ? QPoint(50, 1) : QPoint(2, 25))); // the outline
+    QVERIFY(!mask.contains(QPoint(50, 4)) || insideShown);
+    QVERIFY(bubble.mask().contains(bubble.handle()->geometry().center()));
+}
+
+// The label follows the pointer, by its glyphs or by its handle, but never leaves the shaped
+// text.
+void KelvoBubbleTest::labelStaysInside() {
+    PictureWidget picture(testPicture(QSize(320, 260)));
+    auto* shaped = new KelvoEditorSimpleBubble(&picture, QStringLiteral("s"), 1);
+    shaped->move(40, 30);
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+    KelvoBubbleText* label = shaped->label();
+    const QPoint start = label->pos();
+    drag(label->handle(), QPoint(4, 4), QPoint(-5, 3));
+    QCOMPARE(label->pos(), start + QPoint(-5, 3));
+    drag(label, centreOf(label), QPoint(-500, -500));
+    QCOMPARE(label->pos(), QPoint(0, 0));
+    drag(label, centreOf(label), QPoint(500, 500));
+    QCOMPARE(label->geometry().bottomRight(), shaped->rect().bottomRight());
+    QCOMPARE(shaped->codecObject(QPoint()).labelX, label->x());
+}
+
+QTEST_MAIN(KelvoBubbleTest)
+#include "kelvobubble_test.moc"

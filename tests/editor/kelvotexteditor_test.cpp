@@ -1,0 +1,245 @@
+// The text properties editor: its controls build the record that Preview and OK hand over,
+// Cancel hands over nothing, colour choices can be cancelled, and the author is told what the
+// picture cannot keep.
+#include "kelvotexteditor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+QPushButton* button(KelvoTextEditor& editor, const QString& text) {
+    for (QPushButton* b : editor.findChildren<QPushButton*>()) {
+        if (b->text() == text) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+QAction* action(KelvoTextEditor& editor, const char* name) {
+    return editor.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// Picks the entry `text` of a combo box as the author would.
+void choose(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text));
+    emit box->textActivated(text);
+}
+
+struct Recorder {
+    explicit Recorder(KelvoTextEditor& editor) {
+        editor.onPreview = [this](const TheS_BubbleData& r) { previews.push_back(r); };
+        editor.onOk = [this](const TheS_BubbleData& r) { oks.push_back(r); };
+        editor.onCancel = [this] { ++cancels; };
+    }
+    std::vector<TheS_BubbleData> previews;
+    std::vector<TheS_BubbleData> oks;
+    int cancels = 0;
+};
+
+} // namespace
+
+class KelvoTextEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsCentredOnWhite();
+    void contourWidth_data();
+    void contourWidth();
+    void controlsMakeTheRecord();
+    void previewTwiceGivesEqualRecords();
+    void okAndCancelHide();
+    void cancelledColourChangesNothing();
+    void loadShowsTheRecord_data();
+    void loadShowsTheRecord();
+    void warnsAboutWhatIsLost_data();
+    void warnsAboutWhatIsLost();
+};
+
+void KelvoTextEditorTest::startsCentredOnWhite() {
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("Hello"),
+                           QFont(QStringLiteral("Helvetica"), 12));
+    QCOMPARE(editor.objectName(), QStringLiteral("Editor"));
+    QVERIFY(editor.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(editor.geometry(), QRect(300, 200, 550, 400));
+    const TheS_BubbleData record = editor.props();
+    QCOMPARE(record.textData.text, QStringLiteral("Hello"));
+    QCOMPARE(record.textData.font.pointSize(), 12);
+    QCOMPARE(record.textData.alignmentFlags & Qt::AlignHorizontal_Mask, int(Qt::AlignHCenter));
+    QVERIFY(record.textData.alignmentFlags & Qt::TextWordWrap);
+    QCOMPARE(record.backgroundColour, QColor(Qt::white));
+    QVERIFY(action(editor, "textCenter")->isChecked());
+    for (const char* name :
+         {"textBold", "textItalic", "textLeft", "textCenter", "textRight", "textColor",
+          "backgroundColor", "transparentBackground", "outlineColor"}) {
+        QVERIFY2(action(editor, name), name);
+        QCOMPARE(action(editor, name)->toolTip(), action(editor, name)->text());
+    }
+}
+
+void KelvoTextEditorTest::contourWidth_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("width");
+    QTest::newRow("none") << QStringLiteral("0") << 0;
+    QTest::newRow("first numbered entry") << QStringLiteral("Contour width: 1") << 1;
+    QTest::newRow("widest") << QStringLiteral("11") << 11;
+}
+
+void KelvoTextEditorTest::contourWidth() {
+    QFETCH(QString, entry);
+    QFETCH(int, width);
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("x"), QFont());
+    QCOMPARE(editor.contourWidthBox()->count(), 12);
+    QVERIFY(!editor.contourWidthBox()->isEditable());
+    choose(editor.contourWidthBox(), entry);
+    QCOMPARE(editor.props().outlineWidth, width);
+}
+
+// Every control changes the whole text or the shape as the record tells.
+void KelvoTextEditorTest::controlsMakeTheRecord() {
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("two\nlines"),
+                           QFont(QStringLiteral("Helvetica"), 12));
+    Recorder recorder(editor);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    const QList<QColor> picks = {QColor(10, 20, 30), QColor(40, 50, 60), QColor(70, 80, 90)};
+    int next = 0;
+    editor.pickColour = [&](const QColor&) { return picks[next++]; };
+
+    choose(editor.familyBox(), editor.familyBox()->itemText(0));
+    editor.sizeBox()->setEditText(QStringLiteral("17"));
+    emit editor.sizeBox()->textActivated(QStringLiteral("17"));
+    action(editor, "textBold")->trigger();
+    action(editor, "textItalic")->trigger();
+    action(editor, "textRight")->trigger();
+    action(editor, "textColor")->trigger();
+    action(editor, "backgroundColor")->trigger();
+    action(editor, "outlineColor")->trigger();
+    action(editor, "transparentBackground")->trigger();
+    choose(editor.contourWidthBox(), QStringLiteral("4"));
+    QTest::mouseClick(button(editor, QStringLiteral("Preview")), Qt::LeftButton);
+
+    QCOMPARE(recorder.previews.size(), std::size_t(1));
+    const TheS_BubbleData& r = recorder.previews.front();
+    QCOMPARE(r.textData.text, QStringLiteral("two\nlines"));
+    QCOMPARE(r.textData.font.family(), editor.familyBox()->itemText(0));
+    QCOMPARE(r.textData.font.pointSize(), 17);
+    QVERIFY(r.textData.font.bold());
+    QVERIFY(r.textData.font.italic());
+    QCOMPARE(r.textData.alignmentFlags, int(Qt::TextWordWrap | Qt::AlignRight));
+    QCOMPARE(r.textData.textColour, picks[0]);
+    QCOMPARE(r.backgroundColour, picks[1]);
+    QCOMPARE(r.outlineColour, picks[2]);
+    QVERIFY(!r.backgroundFilled);
+    QCOMPARE(r.outlineWidth, 4);
+    QCOMPARE(editor.textEdit()->palette().color(QPalette::Base), picks[1]);
+    QVERIFY(editor.isVisible());
+    // The whole text took the format, the first line as the last.
+    QTextCursor start(editor.textEdit()->document());
+    QCOMPARE(start.charFormat().fontPointSize(), 17.0);
+}
+
+void KelvoTextEditorTest::previewTwiceGivesEqualRecords() {
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("same"), QFont());
+    Recorder recorder(editor);
+    QTest::mouseClick(button(editor, QStringLiteral("Preview")), Qt::LeftButton);
+    QTest::mouseClick(button(editor, QStringLiteral("Preview")), Qt::LeftButton);
+    QCOMPARE(recorder.previews.size(), std::size_t(2));
+    QVERIFY(recorder.previews[0] == recorder.previews[1]);
+}
+
+void KelvoTextEditorTest::okAndCancelHide() {
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("t"), QFont());
+    Recorder recorder(editor);
+    editor.show();
+    QTest::mouseClick(button(editor, QStringLiteral("OK")), Qt::LeftButton);
+    QCOMPARE(recorder.oks.size(), std::size_t(1));
+    QVERIFY(!editor.isVisible());
+    editor.show();
+    QTest::mouseClick(button(editor, QStringLiteral("Cancel")), Qt::LeftButton);
+    QCOMPARE(recorder.cancels, 1);
+    QCOMPARE(recorder.previews.size(), std::size_t(0));
+    QVERIFY(!editor.isVisible());
+}
+
+void KelvoTextEditorTest::cancelledColourChangesNothing() {
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("t"), QFont());
+    editor.pickColour = [](const QColor&) { return QColor(); };
+    const TheS_BubbleData before = editor.props();
+    const QImage icon = action(editor, "backgroundColor")->icon().pixmap(16, 16).toImage();
+    for (const char* name : {"textColor", "backgroundColor", "outlineColor"}) {
+        action(editor, name)->trigger();
+    }
+    QVERIFY(editor.props() == before);
+    QCOMPARE(action(editor, "backgroundColor")->icon().pixmap(16, 16).toImage(), icon);
+}
+
+void KelvoTextEditorTest::loadShowsTheRecord_data() {
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("left") << int(Qt::AlignLeft) << QStringLiteral("textLeft");
+    QTest::newRow("centre") << int(Qt::AlignHCenter) << QStringLiteral("textCenter");
+    QTest::newRow("right") << int(Qt::AlignRight) << QStringLiteral("textRight");
+    QTest::newRow("none shows left") << 0 << QStringLiteral("textLeft");
+}
+
+void KelvoTextEditorTest::loadShowsTheRecord() {
+    QFETCH(int, alignment);
+    QFETCH(QString, checked);
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("t"), QFont());
+    TheS_BubbleData record;
+    record.textData.text = QStringLiteral("loaded");
+    record.textData.font = QFont(QStringLiteral("Courier"), 20, QFont::Bold, true);
+    record.textData.alignmentFlags = Qt::TextWordWrap | alignment;
+    record.outlineWidth = 5;
+    record.backgroundFilled = false;
+    editor.loadProps(record);
+    QVERIFY(editor.findChild<QAction*>(checked)->isChecked());
+    QCOMPARE(editor.contourWidthBox()->currentIndex(), 5);
+    QVERIFY(action(editor, "transparentBackground")->isChecked());
+    QVERIFY(action(editor, "textBold")->isChecked());
+    QVERIFY(action(editor, "textItalic")->isChecked());
+    QCOMPARE(editor.sizeBox()->currentText(), QStringLiteral("20"));
+    const TheS_BubbleData shown = editor.props();
+    QCOMPARE(shown.textData.text, QStringLiteral("loaded"));
+    QCOMPARE(shown.textData.font.pointSize(), 20);
+    QCOMPARE(shown.outlineWidth, 5);
+    QVERIFY(!shown.backgroundFilled);
+}
+
+void KelvoTextEditorTest::warnsAboutWhatIsLost_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("Latin-1 in a known font")
+        << QStringLiteral("caf\u00e9 \u00a9") << QStringLiteral("Helvetica") << QStringList();
+    QTest::newRow("euro and arrow")
+        << QStringLiteral("5 \u20ac \u2192 x \u20ac") << QStringLiteral("Helvetica")
+        << QStringList{QStringLiteral("U+20AC"), QStringLiteral("U+2192")};
+    QTest::newRow("font outside the table")
+        << QStringLiteral("plain") << QStringLiteral("DejaVu Sans")
+        << QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")};
+}
+
+void KelvoTextEditorTest::warnsAboutWhatIsLost() {
+    QFETCH(QString, text);
+    QFETCH(QString, family);
+    QFETCH(QStringList, named);
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QString(), QFont(family, 12));
+    editor.show();
+    // Typed keys are ASCII; the rest comes in as pasted.
+    QTest::keyClicks(editor.textEdit(), QStringLiteral("typed "));
+    editor.textEdit()->insertPlainText(text);
+    auto* line = editor.findChild<QLabel*>(QStringLiteral("storageWarning"));
+    QCOMPARE(line->isVisible(), !named.isEmpty());
+    for (const QString& name : named) {
+        QVERIFY2(line->text().contains(name), qPrintable(line->text()));
+    }
+    QCOMPARE(line->text(), editor.storageWarning());
+}
+
+QTEST_MAIN(KelvoTextEditorTest)
+#include "kelvotexteditor_test.moc"
