@@ -1,7 +1,7 @@
 #include "kelvotool.h"
 
-#include "kelvohtmlcommand.h"
 #include "kelvocontourcommand.h"
+#include "kelvohtmlcommand.h"
 #include "kelvotoolcommands.h"
 #include "kelvotoolerror.h"
 
@@ -80,6 +80,9 @@ int runHtml(const Invocation& call, QTextStream& out) {
     }
     // The text ends without a newline, as the editor copies it; a line of output gets one.
     out << KelvoHtmlCommand::text(call.positional[0], link) << Qt::endl;
+    return KelvoTool::Success;
+}
+
 int runContour(const Invocation& call, QTextStream& out) {
     const std::optional<QByteArray> outline =
         KelvoContourCommand::outline(call.positional[0], call.positional[1]);
