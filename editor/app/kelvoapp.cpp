@@ -23,6 +23,12 @@ KelvoApp::KelvoApp(QWidget* parent) : KelvoAppBase(parent) {
     connect(workspace(), &QMdiArea::subWindowActivated, this, &KelvoApp::windowActivated);
 }
 
+KelvoApp::~KelvoApp() {
+    // The picture windows go first, while their callbacks still find this window whole.
+    disconnect(workspace(), nullptr, this, nullptr);
+    qDeleteAll(workspace()->subWindowList());
+}
+
 KelvoImgWidget* KelvoApp::activeImageWindow() const {
     // The current window stays current while another top-level window (the image grabber)
     // has the focus.

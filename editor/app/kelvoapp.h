@@ -14,6 +14,7 @@ class KelvoApp : public KelvoAppBase {
     Q_OBJECT
 public:
     explicit KelvoApp(QWidget* parent = nullptr);
+    ~KelvoApp() override;
 
     // Opens `fileName` (or copies `source` when given) into a new workspace window. False when
     // the file cannot be loaded; no window is left then.
