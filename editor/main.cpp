@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -27,6 +28,13 @@ int main(int argc, char* argv[]) {
     window.show();
     for (const QString& picture : commandLine.pictures()) {
         window.openImage(picture);
+    }
+    if (!commandLine.screenshot().isEmpty()) {
+        // Once the start picture has gone.
+        QTimer::singleShot(KelvoAppBase::kStartPictureMs + 500, &window, [&window, &commandLine] {
+            const bool saved = window.grab().save(commandLine.screenshot());
+            QApplication::exit(saved ? 0 : 1);
+        });
     }
     QObject::connect(&application, &QApplication::lastWindowClosed, &application,
                      &QApplication::quit);
