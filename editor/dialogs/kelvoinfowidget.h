@@ -12,10 +12,10 @@ class KelvoInfoWidget : public QWidget {
 public:
     KelvoInfoWidget(QWidget* parent, const QString& name, Qt::WindowFlags flags = {});
 
-    // Loads `fileName` as PNG and shows it as the widget's background, at the picture's size,
-    // centred in the parent (at 0, 0 without one). With `withOk` an "OK" button near the
-    // bottom hides the widget. False, leaving the widget as it was, when the file cannot be
-    // loaded.
+    // Loads `fileName` as PNG and makes it the widget's background, at the picture's size,
+    // centred in the parent (at 0, 0 without one); the owner shows and hides the widget. With
+    // `withOk` an "OK" button near the bottom hides it. False, leaving the widget as it was,
+    // when the file cannot be loaded.
     bool showPicture(const QString& fileName, bool withOk);
 
     QPushButton* okButton() const { return m_ok; }

@@ -1,5 +1,6 @@
 #include "kelvohtmlgenerator.h"
 
+#include "kelvodialoglook.h"
 #include "kelvohtmlcode.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
       m_height(sideEdit(this)), m_linkCheck(new QCheckBox(tr("Link URL: "), this)),
       m_link(new QLineEdit(this)), m_result(new QTextEdit(this)) {
     setWindowTitle(tr("Kelvo - HTML Generator"));
+    kelvoApplyDialogLook(this);
     resize(400, 300);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(5, 5, 5, 5);
@@ -47,6 +49,8 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     grid->addWidget(m_linkCheck, 3, 0);
     m_link->setReadOnly(true);
     grid->addWidget(m_link, 3, 1, 1, 4);
+    // The text keeps its own lines, as it will stand in the page.
+    m_result->setLineWrapMode(QTextEdit::NoWrap);
     grid->addWidget(m_result, 4, 0, 1, 5);
     auto* copy = new QPushButton(tr("Copy all"), this);
     auto* close = new QPushButton(tr("Close"), this);

@@ -163,10 +163,8 @@ void KelvoAppViewerWidget::eraseAll() {
 
 void KelvoAppViewerWidget::eraseRegionAt(QPoint widgetPoint) {
     const QPoint lookup = toImageCoordinates(widgetPoint);
-    const QImage* shown = displayedImage();
-    const bool inPicture = shown && lookup.x() >= 0 && lookup.y() >= 0 &&
-                           lookup.x() <= shown->width() && lookup.y() <= shown->height();
-    if (!inPicture || !m_idImage.valid(lookup)) {
+    // The id image covers the picture: no pixel there means a point off the picture.
+    if (!m_idImage.valid(lookup)) {
         tellNoRegion(tr("Delete data"));
         return;
     }
