@@ -50,7 +50,7 @@ void KelvoImgSelectionWidget::mousePressEvent(QMouseEvent* event) {
     m_widgetOutline.clear();
     m_anchor = m_moving = clampToImage(event->position().toPoint());
     m_points.append(m_anchor);
-    m_selectionClosed = m_drawn = m_moved = false;
+    m_selectionClosed = m_drawn = false;
     m_dragging = true;
     if (m_dataAttached) {
         nextRegionNumber();
@@ -63,7 +63,6 @@ void KelvoImgSelectionWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!m_dragging) {
         return;
     }
-    m_moved = true;
     const QPoint to = clampToImage(event->position().toPoint());
     if (m_mode == RectangleMode) {
         if (m_drawn) {

@@ -55,13 +55,13 @@ protected:
 
     // Takes `outline` (picture coordinates, not repeated at the end) as the complete outline.
     void takeOutline(const QPolygon& outline);
-    void reportSelection();
     // Hides the complete outline (its dotted line disappears); the dragged points stay unless
     // `withPoints`. The selection stays closed or open as it was.
     void dropOutline(bool withPoints);
     void setSelectionClosed(bool closed) { m_selectionClosed = closed; }
 
 private:
+    void reportSelection();
     // The line drawn now: the band being dragged, or the complete outline.
     QPolygon band() const;
     QPolygon rectangleBand() const;
@@ -73,7 +73,6 @@ private:
     int m_mode = RectangleMode;
     bool m_selectionClosed = false;
     bool m_drawn = false;
-    bool m_moved = false;
     bool m_dragging = false;
     bool m_pressed = false;
     bool m_dataAttached = false;

@@ -90,6 +90,16 @@ void KelvoImgGrabberTest::toolsFollowActiveWindow() {
     drag(first, {at + QPoint(10, 10), at + QPoint(100, 10), at + QPoint(60, 80)});
     QCOMPARE(toolStates(), (QStringList{"e-", "ec", "e-", "e-"}));
 
+    // Another window, such as the encoder, becomes active and the grabber's tools stay.
+    {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(toolStates(), (QStringList{"e-", "ec", "e-", "e-"}));
+        m_grabber->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_grabber));
+    }
     QVERIFY(m_grabber->openFile(path("plain.png")));
     QVERIFY(active() != first);
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
