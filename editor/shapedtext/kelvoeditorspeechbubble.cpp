@@ -87,7 +87,10 @@ void KelvoEditorSpeechBubble::fit() {
     }
     const QRect bounds = m_outline.boundingRect();
     const QSize half((m_boxHandle->width() + 1) / 2, (m_boxHandle->height() + 1) / 2);
-    resize(bounds.size() + half);
+    // The peak's handle is larger than the box handle; it must not be cut at the peak.
+    const QSize peakRoom(m_peak.x() + (m_peakHandle->width() + 1) / 2,
+                         m_peak.y() + (m_peakHandle->height() + 1) / 2);
+    resize((bounds.size() + half).expandedTo(peakRoom));
 }
 
 void KelvoEditorSpeechBubble::takeScalingReference() {
