@@ -190,6 +190,14 @@ der gelöscht werden soll ...</translation>
         <source>Try &quot;kelvo --help&quot; for more information.</source>
         <translation>&quot;kelvo --help&quot; zeigt weitere Informationen.</translation>
     </message>
+    <message>
+        <source>Save a picture of the main window to &lt;file&gt; once the pictures are open, then quit.</source>
+        <translation>Nach dem Öffnen der Bilder ein Bild des Hauptfensters in &lt;Datei&gt; speichern und beenden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDataManageWidgetItem</name>
