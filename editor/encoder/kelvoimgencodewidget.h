@@ -16,7 +16,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <set>
 
 class KelvoDataManageWidget;
