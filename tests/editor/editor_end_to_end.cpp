@@ -290,6 +290,7 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     // Hovering over the text region shows its balloon.
     QTest::mouseMove(viewer, viewer->offset() + TextRegion.center());
     QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
+    QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
 
     clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("Add Data"));
     QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
