@@ -84,8 +84,7 @@ void KelvoAppBase::help() {
 
 void KelvoAppBase::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    for (QWidget* info :
-         {static_cast<QWidget*>(m_startWidget), static_cast<QWidget*>(m_aboutWidget)}) {
+    for (KelvoInfoWidget* info : {m_startWidget, m_aboutWidget}) {
         if (info) {
             info->move((width() - info->width()) / 2, (height() - info->height()) / 2);
         }

@@ -16,7 +16,6 @@ class QActionGroup;
 class QButtonGroup;
 class QMdiArea;
 class QMenu;
-class QTimer;
 
 class KelvoAppBase : public QMainWindow {
     Q_OBJECT

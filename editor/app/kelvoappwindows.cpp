@@ -2,6 +2,7 @@
 // viewer into an encoder ("Add Data"), replacing windows, and keeping menus and tool bar in
 // step with the active window.
 #include "kelvoapp.h"
+#include "kelvoappactions.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvoimgencodewidget.h"
 
@@ -11,13 +12,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
-
-namespace {
-
-constexpr const char* kToolNames[] = {"erase",       "showOutlines",    "selectRect",  "selectPoly",
-                                      "insertTInfo", "insertDictEntry", "insertBInfo", "buildImg"};
-
-} // namespace
 
 QString KelvoApp::nextWindowName() const {
     return QStringLiteral("_IMG_WIDGET_%1").arg(m_windowCounter);
@@ -191,8 +185,10 @@ void KelvoApp::viewerActivated(bool eraseEnabled, bool dictionaryAvailable,
 }
 
 void KelvoApp::windowClosed() {
-    for (const char* name : kToolNames) {
-        tool(QLatin1String(name))->setEnabled(false);
+    for (const KelvoToolButtonInfo& button : kelvoToolButtons()) {
+        if (button.name) {
+            tool(QLatin1String(button.name))->setEnabled(false);
+        }
     }
     saveAsAction()->setEnabled(false);
     generateHtmlAction()->setEnabled(false);
