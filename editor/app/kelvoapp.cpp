@@ -3,6 +3,7 @@
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedimagebuilder.h"
 #include "kelvodatamanagewidget.h"
+#include "kelvohelpbrowser.h"
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimggrabber.h"
@@ -11,6 +12,7 @@
 #include "kelvotexttypedlg.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QMdiArea>
@@ -27,6 +29,20 @@ KelvoApp::~KelvoApp() {
     // The picture windows go first, while their callbacks still find this window whole.
     disconnect(workspace(), nullptr, this, nullptr);
     qDeleteAll(workspace()->subWindowList());
+}
+
+void KelvoApp::closeEvent(QCloseEvent* event) {
+    workspace()->closeAllSubWindows();
+    const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
+    if (std::any_of(windows.begin(), windows.end(),
+                    [](const QMdiSubWindow* window) { return window->isVisible(); })) {
+        event->ignore();
+        return;
+    }
+    helpBrowser()->hide();
+    imageGrabber()->hide();
+    htmlGenerator()->hide();
+    KelvoAppBase::closeEvent(event);
 }
 
 KelvoImgWidget* KelvoApp::activeImageWindow() const {

@@ -44,6 +44,11 @@ public slots:
     void insertDictEntry() override;
     void generateHtml() override;
 
+protected:
+    // Closes the picture windows first; a window that stays open (its data could not be
+    // generated) keeps the main window open too.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Puts `window` into the workspace, maximized and destroyed on close.
     void addWindow(KelvoImgWidget* window);

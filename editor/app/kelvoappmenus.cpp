@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -75,7 +74,8 @@ void KelvoAppBase::buildMenus() {
                 connect(action, &QAction::triggered, this, slot->second);
             }
             if (text == QLatin1String("E&xit")) {
-                connect(action, &QAction::triggered, qApp, &QApplication::quit);
+                // Through the windows' own close handling, which asks about ungenerated data.
+                connect(action, &QAction::triggered, this, &QWidget::close);
             } else if (text == QLatin1String("&Save as")) {
                 m_saveAs = action;
             } else if (text == QLatin1String("Overview Window")) {

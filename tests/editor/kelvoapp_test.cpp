@@ -57,6 +57,8 @@ private slots:
     void windowsByKindAndCounter();
     void selectionButtonsFollowTheActiveEncoder();
     void addDataKeysAfterTheHighestKey();
+    void exitAsksAboutUngeneratedData_data();
+    void exitAsksAboutUngeneratedData();
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
@@ -184,6 +186,44 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
     QCOMPARE(regions.at(2).items, QStringList{QStringLiteral("text:2")});
     QCOMPARE(regions.at(3).items, QStringList{QStringLiteral("text:new")});
     QTRY_VERIFY(m_app->activeViewer());
+}
+
+void KelvoAppTest::exitAsksAboutUngeneratedData_data() {
+    QTest::addColumn<int>("answer"); // 1 "Yes", 2 "No"
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no: closes") << 2 << true;
+    QTest::newRow("yes, but the generation fails: stays") << 1 << false;
+}
+
+void KelvoAppTest::exitAsksAboutUngeneratedData() {
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+
+    QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
+    KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
+    const QRect region(QPoint(20, 20), QPoint(120, 100));
+    QTest::mousePress(encoder, Qt::LeftButton, {}, encoder->offset() + region.topLeft());
+    QTest::mouseMove(encoder, encoder->offset() + region.bottomRight());
+    QTest::mouseRelease(encoder, Qt::LeftButton, {}, encoder->offset() + region.bottomRight());
+    encoder->attachText(QStringLiteral("unsaved"));
+    // An image part over the text region makes the generation fail.
+    encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(40, 40, 20, 20)));
+
+    KelvoDialogScript script;
+    QString question;
+    EncoderTest::answerMessage(script, &question, answer);
+    if (answer == 1) {
+        EncoderTest::answerMessage(script, nullptr);
+    }
+    for (QAction* action : m_app->findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("E&xit")) {
+            action->trigger();
+        }
+    }
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QVERIFY(question.startsWith(QStringLiteral("Image parts are associated with data.")));
+    QCOMPARE(m_app->isVisible(), !closes);
+    QCOMPARE(encoder->isVisible(), !closes);
 }
 
 QTEST_MAIN(KelvoAppTest)
