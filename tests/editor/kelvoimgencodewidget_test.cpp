@@ -3,6 +3,7 @@
 // picture.
 #include "encodertestsupport.h"
 #include "kelvoappviewerwidget.h"
+#include "kelvocodedimagebuilder.h"
 #include "kelvodatamanagewidget.h"
 #include "kelvodialogscript.h"
 #include "kelvoeditorshapedtext.h"
@@ -70,6 +71,8 @@ private slots:
     void closeQuestion();
     void hiddenRegionsAreNotCoded();
     void hostHearsOfShapedTextsAndImages();
+    void pngNames_data();
+    void pngNames();
 
 private:
     QTemporaryDir m_dir;
@@ -415,6 +418,27 @@ void KelvoImgEncodeWidgetTest::hostHearsOfShapedTextsAndImages() {
     other.setStateChangedCallback([&told](bool, bool hasData) { told = hasData; });
     other.attachImage(plainPicture(100, 100), QPolygon(QRect(10, 10, 30, 30)));
     QVERIFY(told);
+}
+
+void KelvoImgEncodeWidgetTest::pngNames_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "harbour"
+                                  << "harbour.png";
+    QTest::newRow("png") << "harbour.png"
+                         << "harbour.png";
+    QTest::newRow("upper-case PNG") << "harbour.PNG"
+                                    << "harbour.PNG.png";
+    QTest::newRow("other extension") << "harbour.jpg"
+                                     << "harbour.jpg.png";
+    QTest::newRow("dot in a folder name") << "my.pictures/harbour"
+                                          << "my.pictures/harbour.png";
+}
+
+void KelvoImgEncodeWidgetTest::pngNames() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QCOMPARE(KelvoCodedImageBuilder::pngFileName(chosen), saved);
 }
 
 QTEST_MAIN(KelvoImgEncodeWidgetTest)
