@@ -198,7 +198,11 @@ void KelvoApp::showOutlines() {
 void KelvoApp::showDataManager(bool on) {
     if (on) {
         if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
-            encoder->dataManager()->show();
+            // In the workspace's top-right corner, clear of the menus and the picture's start.
+            QWidget* manager = encoder->dataManager();
+            manager->move(workspace()->mapToGlobal(
+                QPoint(workspace()->width() - manager->frameGeometry().width() - 8, 8)));
+            manager->show();
         }
         return;
     }

@@ -4,7 +4,8 @@
 //
 //   kelvo-editorshot PICTURE SNIPPET_PICTURE OUT_PREFIX
 //
-// writes OUT_PREFIX-encoder.png and OUT_PREFIX-viewer.png. Meant to run under a virtual X
+// writes OUT_PREFIX-encoder.png, OUT_PREFIX-overview.png (with the data manager) and
+// OUT_PREFIX-viewer.png. Meant to run under a virtual X
 // server (xvfb-run -a).
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
@@ -33,7 +34,8 @@ bool shoot(QWidget* window, const QString& fileName) {
     QTest::qWait(400);
     return QGuiApplication::primaryScreen()
         ->grabWindow(0)
-        .copy(window->frameGeometry())
+        // With room for tool windows beside the main window.
+        .copy(window->frameGeometry().adjusted(-20, -40, 200, 40))
         .save(fileName);
 }
 
@@ -77,6 +79,9 @@ int main(int argc, char** argv) {
     }
     dragRect(encoder, QRect(QPoint(210, 200), QPoint(330, 270)));
     bool ok = shoot(&window, args[3] + QStringLiteral("-encoder.png"));
+    window.overviewAction()->trigger();
+    ok = shoot(&window, args[3] + QStringLiteral("-overview.png")) && ok;
+    window.overviewAction()->trigger();
 
     QTemporaryDir dir;
     const QString coded = dir.filePath(QStringLiteral("harbour-coded.png"));
