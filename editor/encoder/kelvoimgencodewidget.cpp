@@ -11,8 +11,6 @@
 #include "kelvotextpictures.h"
 
 #include <QPainter>
-#include <QProgressDialog>
-#include <QResizeEvent>
 
 KelvoImgEncodeWidget::KelvoImgEncodeWidget(QWidget* parent, const QString& name,
                                            Qt::WindowFlags flags)
