@@ -2,6 +2,7 @@
 // image and outline image, balloons, bubbles and image annotations) beside the codec's decode
 // alone as the baseline. And a pointer move over the viewer of that picture beside a move over
 // a small picture: a move costs the same whatever the picture and the number of regions.
+#include "benchapplication.h"
 #include "kelvocomicellipseshape.h"
 #include "kelvodecodehandler.h"
 #include "kelvogenerator.h"
@@ -9,7 +10,6 @@
 #include "kelvoqtimage.h"
 #include "kelvoviewerwidget.h"
 
-#include <QApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -22,17 +22,6 @@ constexpr int kColumns = 8;
 constexpr int kRows = 8; // 64 regions
 constexpr QSize kLarge(4000, 3000);
 constexpr QSize kSmall(320, 240);
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "kelvo_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 QRect cell(QSize size, int column, int row) {
     const int w = size.width() / kColumns;
@@ -121,7 +110,7 @@ void BM_CodecDecode(benchmark::State& state) {
 BENCHMARK(BM_CodecDecode)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeImage(benchmark::State& state) {
-    application();
+    benchApplication();
     const QImage& coded = picture(kLarge);
     if (coded.isNull()) {
         state.SkipWithError("the picture could not be coded");
@@ -160,7 +149,7 @@ public:
 };
 
 void BM_PointerMove(benchmark::State& state) {
-    application();
+    benchApplication();
     const QSize size = state.range(0) ? kLarge : kSmall;
     const QImage& coded = picture(size);
     HoverHost viewer(coded);

@@ -3,8 +3,15 @@
 // the time of a plain QImage PNG save of the same picture into memory, measured in the same
 // run. Pictures look like photographs: smooth colours with noise in their three low bits.
 #include "benchphoto.h"
+// The editor's case runs its generation path without dialogs: the encoder window's region map
+// with text holders, turned into the generator's regions, coded and written exactly.
+#include "benchapplication.h"
+#include "benchpicturesize.h"
+#include "kelvocodedimagebuilder.h"
 #include "kelvogenerator.h"
 #include "kelvoimagewriter.h"
+#include "kelvotextholderwidget.h"
+#include "kelvotextpictures.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -100,8 +107,33 @@ void BM_WriteImageExact(benchmark::State& state) {
     });
 }
 
+void BM_EditorGenerateAndSave(benchmark::State& state) {
+    benchApplication();
+    const int megapixels = int(state.range(0));
+    const QImage source = photo(megapixels);
+    QWidget window; // owns the text holders, as the encoder window does
+    TheS_RegionMap editorRegions;
+    for (const auto& [number, region] : regions(source.size())) {
+        TheS_Data& data = editorRegions[number];
+        data.outlines = region.polygons;
+        data.texts = {new KelvoTextHolderWidget(&window, QStringLiteral("TextHolder"),
+                                                region.texts.front(),
+                                                KelvoTextPictures::textHolderIcon(), false)};
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("coded.png"));
+    timeAgainstPngSave(state, megapixels, source, [&] {
+        QImage output;
+        if (!KelvoCodedImageBuilder::generate(source, editorRegions, {}, true, 0, output) ||
+            !writeImageExact(path, output, "PNG")) {
+            state.SkipWithError("generating or saving failed");
+        }
+    });
+}
+
 } // namespace
 
+BENCHMARK(BM_EditorGenerateAndSave)->Arg(12)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Generate)->Arg(1)->Arg(4)->Arg(12)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteImageExact)
     ->Arg(1)

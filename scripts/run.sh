@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine, builds Kelvo and shows the shipped sample page in the plug-in
-# host, with the build's delivered data as KELVO_DIR. Extra arguments go to the host.
+# Sets up a Debian 12 machine, builds Kelvo and starts the editor on the build's delivered data
+# (KELVO_DIR) with the coded sample pictures and the plain sample picture open. Extra arguments
+# go to the editor (more pictures, --help ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,11 +16,11 @@ for picture in "$samples"/*.png; do
     build/release/tools/kelvo-tool test "$picture" || true
 done
 
-host=build/release/plugin/host/npkelvo-host
-page="$samples/kelvo.html"
+editor=build/release/editor/kelvo
+pictures=("$samples/village.png" "$samples/comic.png" "$samples/harbour.png")
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    shot="$PWD/build/release/kelvo-sample.png"
-    echo "No display: running the host under Xvfb and saving a screenshot to $shot"
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$host" "$page" --hover 150,110 --screenshot "$shot" --quit "$@"
+    shot="$PWD/build/release/kelvo-editor.png"
+    echo "No display: running the editor under Xvfb and saving a screenshot to $shot"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$editor" "${pictures[@]}" --screenshot "$shot" "$@"
 fi
-exec "$host" "$page" "$@"
+exec "$editor" "${pictures[@]}" "$@"

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>KelvoApp</name>
+    <message>
+        <source>My Kelvos</source>
+        <translation>Meine Kelvos</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</source>
+        <translation>Bilder (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;.</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Die ausgewählten Bereiche dürfen sich nicht überlappen.</translation>
+    </message>
+</context>
+<context>
     <name>KelvoAppBase</name>
     <message>
         <source>&amp;File</source>
@@ -83,6 +122,55 @@
         <source>Generate the coded image</source>
         <translation>Das codierte Bild erzeugen</translation>
     </message>
+    <message>
+        <source>Kelvo - Pictorra</source>
+        <translation>Kelvo - Pictorra</translation>
+    </message>
+    <message>
+        <source>tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoAppViewerWidget</name>
+    <message>
+        <source>Delete Data</source>
+        <translation>Daten löschen</translation>
+    </message>
+    <message>
+        <source>Delete all the data from the image?</source>
+        <translation>Alle Daten aus dem Bild löschen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select the region in the image
+to be deleted ...</source>
+        <translation>Wählen Sie den Bereich im Bild,
+der gelöscht werden soll ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Delete data</source>
+        <translation>Daten löschen</translation>
+    </message>
+    <message>
+        <source>There is no data encoded in this region</source>
+        <translation>In diesem Bereich sind keine Daten codiert</translation>
+    </message>
 </context>
 <context>
     <name>KelvoCommandLine</name>
@@ -102,6 +190,147 @@
         <source>Try &quot;kelvo --help&quot; for more information.</source>
         <translation>&quot;kelvo --help&quot; zeigt weitere Informationen.</translation>
     </message>
+    <message>
+        <source>Save a picture of the main window to &lt;file&gt; once the pictures are open, then quit.</source>
+        <translation>Nach dem Öffnen der Bilder ein Bild des Hauptfensters in &lt;Datei&gt; speichern und beenden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataManageWidgetItem</name>
+    <message>
+        <source>Delete all data specified for this region.</source>
+        <translation>Alle Daten dieses Bereichs löschen.</translation>
+    </message>
+    <message>
+        <source>New Identifier</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDictEditor</name>
+    <message>
+        <source>Dictionary Entries</source>
+        <translation>Wörterbucheinträge</translation>
+    </message>
+    <message>
+        <source>obligatory</source>
+        <translation>Pflichtfeld</translation>
+    </message>
+    <message>
+        <source>English:</source>
+        <translation>Englisch:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is too large.</source>
+        <translation>Die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid dictionary.</source>
+        <translation>Die Datei ist kein gültiges Wörterbuch.</translation>
+    </message>
+    <message>
+        <source>The file does not exist any more.</source>
+        <translation>Die Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Its folder is read-only.</source>
+        <translation>Ihr Ordner ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>The English term is obligatory ...</source>
+        <translation>Der englische Begriff ist ein Pflichtfeld ...</translation>
+    </message>
+    <message>
+        <source>The English term identifies the item in pictures and cannot contain these characters:
+%1</source>
+        <translation>Der englische Begriff kennzeichnet den Eintrag in Bildern und darf diese Zeichen nicht enthalten:
+%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written; the disk may be full.</source>
+        <translation>Die Datei konnte nicht geschrieben werden; vielleicht ist der Datenträger voll.</translation>
+    </message>
+    <message>
+        <source>The private dictionary could not be saved:
+%1
+%2
+The term was not added.</source>
+        <translation>Das private Wörterbuch konnte nicht gespeichert werden:
+%1
+%2
+Der Begriff wurde nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The private dictionary could not be opened:
+%1
+%2</source>
+        <translation>Das private Wörterbuch konnte nicht geöffnet werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>The dictionary already holds an item for &quot;%1&quot;.
+It was not added again; the region refers to the existing item.</source>
+        <translation>Das Wörterbuch enthält bereits einen Eintrag für „%1“.
+Er wurde nicht noch einmal hinzugefügt; der Bereich verweist auf den vorhandenen Eintrag.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDictEntryDlg</name>
+    <message>
+        <source>Image Dictionary Entry</source>
+        <translation>Eintrag des Bildwörterbuchs</translation>
+    </message>
+    <message>
+        <source>Choose a language and enter the
+ term in the selected language ...</source>
+        <translation>Wählen Sie eine Sprache und geben Sie
+ den Begriff in dieser Sprache ein ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDictionaryMenu</name>
@@ -120,6 +349,299 @@
     <message>
         <source>Show ambiguities</source>
         <translation>Mehrdeutigkeiten anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditorShapedText</name>
+    <message>
+        <source>Click right mouse
+button to edit</source>
+        <translation>Zum Bearbeiten rechte
+Maustaste klicken</translation>
+    </message>
+    <message>
+        <source>Change properties</source>
+        <translation>Eigenschaften ändern</translation>
+    </message>
+    <message>
+        <source>Center text</source>
+        <translation>Text zentrieren</translation>
+    </message>
+    <message>
+        <source>Remove this element</source>
+        <translation>Dieses Element entfernen</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEncDoneDlg</name>
+    <message>
+        <source>Image Coding Finished ...</source>
+        <translation>Bildcodierung abgeschlossen ...</translation>
+    </message>
+    <message>
+        <source>Data has been successfully embedded.
+Do you want to save the coded image?</source>
+        <translation>Die Daten wurden erfolgreich eingebettet.
+Möchten Sie das codierte Bild speichern?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>My Kelvos</source>
+        <translation>Meine Kelvos</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>Bilder (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoHTMLGenerator</name>
+    <message>
+        <source>Link URL: </source>
+        <translation>Link-URL: </translation>
+    </message>
+    <message>
+        <source>Kelvo - HTML Generator</source>
+        <translation>Kelvo - HTML-Generator</translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Datei: </translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Breite: </translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Höhe: </translation>
+    </message>
+    <message>
+        <source>Copy all</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoHelpBrowser</name>
+    <message>
+        <source>Kelvo - Help</source>
+        <translation>Kelvo - Hilfe</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgEncodeWidget</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Daten %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Für diesen Bereich ist bereits ein Eintrag des Bildwörterbuchs oder ein anderes Bild festgelegt.</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Für diesen Bereich ist bereits unformatierter Text oder ein anderes Bild festgelegt.</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Die ausgewählten Bereiche dürfen sich nicht überlappen.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Beim Erzeugen des codierten Bildes ist ein Problem aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Das codierte Bild konnte nicht als „%1“ gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data.
+Would you like to generate the coded image now?</source>
+        <translation>Bildteilen sind Daten zugeordnet.
+Möchten Sie das codierte Bild jetzt erzeugen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgGrabber</name>
+    <message>
+        <source>Kelvo - Image Grabber</source>
+        <translation>Kelvo - Bildausschnitte</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Image Grabber Tools</source>
+        <translation>Werkzeuge für Bildausschnitte</translation>
+    </message>
+    <message>
+        <source>Select a rectangular image region</source>
+        <translation>Einen rechteckigen Bildbereich auswählen</translation>
+    </message>
+    <message>
+        <source>Select any image region</source>
+        <translation>Einen beliebigen Bildbereich auswählen</translation>
+    </message>
+    <message>
+        <source>Select an image region by clicking its background</source>
+        <translation>Einen Bildbereich durch Klick auf seinen Hintergrund auswählen</translation>
+    </message>
+    <message>
+        <source>Grab selected image region</source>
+        <translation>Ausgewählten Bildbereich übernehmen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>My Kelvos</source>
+        <translation>Meine Kelvos</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</source>
+        <translation>Bilder (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgInputDlg</name>
+    <message>
+        <source>Unformatted text input</source>
+        <translation>Eingabe von unformatiertem Text</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>These characters cannot be stored in the picture and will be replaced by &quot;?&quot;:
+%1
+
+Store the text anyway?</source>
+        <translation>Diese Zeichen können nicht im Bild gespeichert werden und werden durch „?“ ersetzt:
+%1
+
+Den Text trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgSelectCopyWidget</name>
+    <message>
+        <source>Select Region</source>
+        <translation>Bereich auswählen</translation>
+    </message>
+    <message>
+        <source>Click on the image background ...</source>
+        <translation>Klicken Sie auf den Bildhintergrund ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Unfortunately, no closed contour could be found.</source>
+        <translation>Leider wurde keine geschlossene Kontur gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgSnip</name>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>Selected image region is larger than the original image.</source>
+        <translation>Der ausgewählte Bildbereich ist größer als das Originalbild.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -149,6 +671,151 @@ Möchten Sie es speichern?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoInfoWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoShapedTextLimits</name>
+    <message>
+        <source>This element lies too far from its region to be stored in the picture: its coordinates must stay within %1 pixels of the region.</source>
+        <translation>Dieses Element liegt zu weit von seinem Bereich entfernt, um im Bild gespeichert zu werden: Seine Koordinaten müssen innerhalb von %1 Pixeln um den Bereich bleiben.</translation>
+    </message>
+    <message>
+        <source>The font size of this element must be between 1 and %1 points to be stored in the picture.</source>
+        <translation>Die Schriftgröße dieses Elements muss zwischen 1 und %1 Punkt liegen, damit es im Bild gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>The text of this element is too long to be stored in the picture: the element takes %1 bytes, and a picture region holds at most %2.</source>
+        <translation>Der Text dieses Elements ist zu lang, um im Bild gespeichert zu werden: Das Element belegt %1 Bytes, ein Bildbereich fasst höchstens %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextEditor</name>
+    <message>
+        <source>Text properties</source>
+        <translation>Texteigenschaften</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Left align text</source>
+        <translation>Text linksbündig ausrichten</translation>
+    </message>
+    <message>
+        <source>Center align text</source>
+        <translation>Text zentriert ausrichten</translation>
+    </message>
+    <message>
+        <source>Right align text</source>
+        <translation>Text rechtsbündig ausrichten</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Textfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Hintergrundfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Transparent background</source>
+        <translation>Transparenter Hintergrund</translation>
+    </message>
+    <message>
+        <source>Background properties</source>
+        <translation>Hintergrundeigenschaften</translation>
+    </message>
+    <message>
+        <source>Contour width: 1</source>
+        <translation>Konturbreite: 1</translation>
+    </message>
+    <message>
+        <source>Change contour color</source>
+        <translation>Konturfarbe ändern</translation>
+    </message>
+    <message>
+        <source>The picture keeps only Latin-1 characters; these will be lost: %1</source>
+        <translation>Das Bild speichert nur Latin-1-Zeichen; diese gehen verloren: %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot name the font &quot;%1&quot;; readers will see &quot;%2&quot;.</source>
+        <translation>Das Bild kann die Schrift „%1“ nicht benennen; Leser sehen „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextHolderWidget</name>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>The term is not in the dictionary yet.
+You can now add it to your private dictionary ...</source>
+        <translation>Der Begriff steht noch nicht im Wörterbuch.
+Sie können ihn jetzt Ihrem privaten Wörterbuch hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextTypeDlg</name>
+    <message>
+        <source>Unformatted text</source>
+        <translation>Unformatierter Text</translation>
+    </message>
+    <message>
+        <source>Text in a rectangle</source>
+        <translation>Text in einem Rechteck</translation>
+    </message>
+    <message>
+        <source>Text in an ellipse</source>
+        <translation>Text in einer Ellipse</translation>
+    </message>
+    <message>
+        <source>Speech bubble</source>
+        <translation>Sprechblase</translation>
+    </message>
+    <message>
+        <source>Think bubble</source>
+        <translation>Denkblase</translation>
+    </message>
+    <message>
+        <source>Choose A Text Type</source>
+        <translation>Textart wählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

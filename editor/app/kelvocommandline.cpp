@@ -14,6 +14,11 @@ KelvoCommandLine::KelvoCommandLine(const QStringList& arguments) {
         tr("Pictures to open (BMP, JPEG, PNG, PPM or XPM). Coded pictures open in a viewer "
            "window, all others in an encoder window."),
         tr("[PICTURE...]"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        tr("Save a picture of the main window to <file> once the pictures are open, then quit."),
+        tr("file"));
+    parser.addOption(screenshot);
 
     if (!parser.parse(arguments)) {
         m_outcome = Outcome::Error;
@@ -31,6 +36,9 @@ KelvoCommandLine::KelvoCommandLine(const QStringList& arguments) {
         m_outcome = Outcome::Version;
         m_text = QStringLiteral("kelvo ") + version() + QLatin1Char('\n');
         return;
+    }
+    if (parser.isSet(screenshot)) {
+        m_screenshot = QFileInfo(parser.value(screenshot)).absoluteFilePath();
     }
     for (const QString& picture : parser.positionalArguments()) {
         // An empty argument (an unset variable in a script) names no picture.

@@ -2,6 +2,7 @@
 //   kelvo [PICTURE...]   opens each picture as "&Open" would
 //   kelvo --help         prints the usage
 //   kelvo --version      prints the version
+//   kelvo --screenshot FILE [PICTURE...]  saves the main window to FILE and quits
 #pragma once
 
 #include <QCoreApplication>
@@ -21,6 +22,9 @@ public:
     // For Run: the pictures in command-line order, as absolute paths. Whether they can be
     // opened is left to the window that opens them, which reports its own failures.
     const QStringList& pictures() const { return m_pictures; }
+    // For Run: where to save a picture of the main window before quitting, as an absolute
+    // path; empty to run until the author quits.
+    const QString& screenshot() const { return m_screenshot; }
     // For Help and Version the text for standard output, for Error the message for standard
     // error; empty for Run.
     const QString& text() const { return m_text; }
@@ -32,5 +36,6 @@ public:
 private:
     Outcome m_outcome = Outcome::Run;
     QStringList m_pictures;
+    QString m_screenshot;
     QString m_text;
 };

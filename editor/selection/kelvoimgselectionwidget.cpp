@@ -110,6 +110,15 @@ void KelvoImgSelectionWidget::takeOutline(const QPolygon& outline) {
     reportSelection();
 }
 
+void KelvoImgSelectionWidget::dropOutline(bool withPoints) {
+    updateAround(band());
+    m_imageOutline.clear();
+    m_widgetOutline.clear();
+    if (withPoints) {
+        m_points.clear();
+    }
+}
+
 void KelvoImgSelectionWidget::setOutlines(const QPolygon& imageOutline) {
     m_imageOutline = imageOutline;
     m_widgetOutline = imageOutline.translated(offset());

@@ -36,6 +36,8 @@ public:
     bool isRepaintEnabled() const { return m_repaintEnabled; }
     void setRepaintEnabled(bool enabled) { m_repaintEnabled = enabled; }
     bool wasPressed() const { return m_pressed; }
+    // The points of the last outline as dragged, in widget coordinates.
+    const QPolygon& outlinePoints() const { return m_points; }
 
     // "KELVO_SELECTOR_WIDGET" here.
     QString widgetKey() const override;
@@ -53,6 +55,10 @@ protected:
 
     // Takes `outline` (picture coordinates, not repeated at the end) as the complete outline.
     void takeOutline(const QPolygon& outline);
+    // Hides the complete outline (its dotted line disappears); the dragged points stay unless
+    // `withPoints`. The selection stays closed or open as it was.
+    void dropOutline(bool withPoints);
+    void setSelectionClosed(bool closed) { m_selectionClosed = closed; }
 
 private:
     void reportSelection();

@@ -13,6 +13,7 @@ private slots:
     void parses_data();
     void parses();
     void versionIsTheProjectVersion();
+    void screenshot();
 };
 
 void KelvoCommandLineTest::parses_data() {
@@ -47,6 +48,20 @@ void KelvoCommandLineTest::parses_data() {
                                     << QStringList{"bogus", "kelvo --help"};
     QTest::newRow("unknown short option")
         << QStringList{"-q"} << Outcome::Error << none << QStringList{"q", "kelvo --help"};
+    QTest::newRow("--screenshot without a file")
+        << QStringList{"--screenshot"} << Outcome::Error << none << QStringList{"screenshot"};
+}
+
+void KelvoCommandLineTest::screenshot() {
+    const KelvoCommandLine line({QStringLiteral("kelvo"), QStringLiteral("a.png"),
+                                 QStringLiteral("--screenshot"), QStringLiteral("shots/main.png"),
+                                 QStringLiteral("b.png")});
+    QCOMPARE(line.outcome(), Outcome::Run);
+    QCOMPARE(line.screenshot(), QDir::current().absoluteFilePath(QStringLiteral("shots/main.png")));
+    QCOMPARE(line.pictures(),
+             (QStringList{QDir::current().absoluteFilePath(QStringLiteral("a.png")),
+                          QDir::current().absoluteFilePath(QStringLiteral("b.png"))}));
+    QVERIFY(KelvoCommandLine({QStringLiteral("kelvo")}).screenshot().isEmpty());
 }
 
 void KelvoCommandLineTest::parses() {

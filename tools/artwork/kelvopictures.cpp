@@ -118,3 +118,58 @@ QImage aboutPicture(const QString& version) {
     p.drawRect(QRectF(0.5, 0.5, 359, 259));
     return image;
 }
+
+QImage harbourPicture() {
+    QImage image(400, 300, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 170);
+    sky.setColorAt(0, QColor(110, 165, 220));
+    sky.setColorAt(1, QColor(215, 232, 245));
+    p.fillRect(0, 0, 400, 170, sky);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 214, 120));
+    p.drawEllipse(QPoint(70, 55), 28, 28);
+    p.setBrush(QColor(120, 160, 110));
+    p.drawEllipse(QRect(-60, 120, 260, 110));
+    p.setBrush(QColor(95, 140, 95));
+    p.drawEllipse(QRect(230, 110, 260, 120));
+    QLinearGradient sea(0, 165, 0, 300);
+    sea.setColorAt(0, QColor(60, 120, 170));
+    sea.setColorAt(1, QColor(25, 70, 120));
+    p.fillRect(0, 165, 400, 135, sea);
+    p.setPen(QPen(QColor(255, 255, 255, 90), 2));
+    for (int y = 185; y < 300; y += 22) {
+        for (int x = (y / 22) % 2 * 30; x < 400; x += 60) {
+            p.drawLine(x, y, x + 22, y);
+        }
+    }
+    // The lighthouse on its rock.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 100, 95));
+    p.drawEllipse(QRect(270, 150, 90, 35));
+    const QPolygon tower{QPoint(300, 160), QPoint(330, 160), QPoint(323, 70), QPoint(307, 70)};
+    p.setBrush(QColor(245, 245, 240));
+    p.drawPolygon(tower);
+    p.setBrush(QColor(200, 50, 45));
+    for (int y : {140, 105}) {
+        p.drawRect(QRectF(300 + (160 - y) * 0.08, y, 30 - (160 - y) * 0.16, 14));
+    }
+    p.setBrush(QColor(60, 60, 65));
+    p.drawRect(303, 56, 24, 14);
+    p.setBrush(QColor(255, 230, 130));
+    p.drawRect(307, 59, 16, 9);
+    p.setBrush(QColor(200, 50, 45));
+    p.drawPolygon(QPolygon{QPoint(300, 56), QPoint(330, 56), QPoint(315, 42)});
+    // The boat.
+    p.setBrush(QColor(150, 75, 40));
+    p.drawPolygon(QPolygon{QPoint(90, 215), QPoint(200, 215), QPoint(185, 240), QPoint(105, 240)});
+    p.setPen(QPen(QColor(70, 50, 40), 3));
+    p.drawLine(145, 215, 145, 135);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 248, 235));
+    p.drawPolygon(QPolygon{QPoint(148, 138), QPoint(148, 208), QPoint(195, 208)});
+    p.setBrush(QColor(235, 230, 210));
+    p.drawPolygon(QPolygon{QPoint(142, 145), QPoint(142, 208), QPoint(105, 208)});
+    return image;
+}

@@ -10,3 +10,6 @@ QImage startPicture(const QString& version);
 // editor lays its OK button over the bottom centre (x w/2-17, y h-30, 35 by 25), which stays
 // free of text.
 QImage aboutPicture(const QString& version);
+// 400 by 300: a harbour with a lighthouse, a boat and hills, without hidden data; the plain
+// sample picture delivered in "My Kelvos".
+QImage harbourPicture();

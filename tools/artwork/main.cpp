@@ -1,12 +1,13 @@
-// kelvo-artwork: paints the editor's icons and its start and about pictures.
+// kelvo-artwork: paints the editor's icons, its start and about pictures and a sample picture.
 //
 //   kelvo-artwork SOURCE_DIR [--contact-sheet FILE.png]
 //
 // writes editor/app/icons/<name>.png (22 pixels) and <name>-44.png (44 pixels), the program
-// icon also as kelvo-64.png, -128 and -256, and data/pixmaps/startImg.png and kelvoInfo.png under
-// SOURCE_DIR, the root of the source tree. Run it after changing a painting or the project
-// version (which the pictures show) and commit the pictures it writes; the build uses the
-// committed files. The contact sheet shows every icon enlarged, for judging them by eye.
+// icon also as kelvo-64.png, -128 and -256, data/pixmaps/startImg.png and kelvoInfo.png, and the
+// plain sample picture "data/My Kelvos/harbour.png" under SOURCE_DIR, the root of the source
+// tree. Run it after changing a painting or the project version (which the pictures show) and
+// commit the pictures it writes; the build uses the committed files. The contact sheet shows
+// every icon enlarged, for judging them by eye.
 #include "kelvocontactsheet.h"
 #include "kelvoicons.h"
 #include "kelvopictures.h"
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
     const QString version = QStringLiteral(KELVO_VERSION);
     ok = save(startPicture(version), pixmapDir + QStringLiteral("/startImg.png")) && ok;
     ok = save(aboutPicture(version), pixmapDir + QStringLiteral("/kelvoInfo.png")) && ok;
+    const QString samplesDir = root.filePath(QStringLiteral("data/My Kelvos"));
+    ok = save(harbourPicture(), samplesDir + QStringLiteral("/harbour.png")) && ok;
     if (args.size() == 4) {
         ok = save(iconContactSheet(), args[3]) && ok;
     }

@@ -1,0 +1,253 @@
+#include "kelvoapp.h"
+
+#include "kelvoappviewerwidget.h"
+#include "kelvocodedimagebuilder.h"
+#include "kelvodatamanagewidget.h"
+#include "kelvohelpbrowser.h"
+#include "kelvohtmlgenerator.h"
+#include "kelvoimgencodewidget.h"
+#include "kelvoimggrabber.h"
+#include "kelvoimginputdlg.h"
+#include "kelvomsgdlg.h"
+#include "kelvotexttypedlg.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+KelvoApp::KelvoApp(QWidget* parent) : KelvoAppBase(parent) {
+    imageGrabber()->setGrabCallback([this](const QImage& picture, const QPolygon& outline) {
+        insertGrabbedImage(picture, outline);
+    });
+    connect(workspace(), &QMdiArea::subWindowActivated, this, &KelvoApp::windowActivated);
+}
+
+KelvoApp::~KelvoApp() {
+    // The picture windows go first, while their callbacks still find this window whole.
+    disconnect(workspace(), nullptr, this, nullptr);
+    qDeleteAll(workspace()->subWindowList());
+}
+
+void KelvoApp::closeEvent(QCloseEvent* event) {
+    workspace()->closeAllSubWindows();
+    const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
+    if (std::any_of(windows.begin(), windows.end(),
+                    [](const QMdiSubWindow* window) { return window->isVisible(); })) {
+        event->ignore();
+        return;
+    }
+    helpBrowser()->hide();
+    imageGrabber()->hide();
+    htmlGenerator()->hide();
+    KelvoAppBase::closeEvent(event);
+}
+
+KelvoImgWidget* KelvoApp::activeImageWindow() const {
+    // The current window stays current while another top-level window (the image grabber)
+    // has the focus.
+    const QMdiSubWindow* sub = workspace()->currentSubWindow();
+    return sub ? qobject_cast<KelvoImgWidget*>(sub->widget()) : nullptr;
+}
+
+KelvoImgEncodeWidget* KelvoApp::activeEncoder() const {
+    KelvoImgWidget* window = activeImageWindow();
+    return window && window->widgetKey() == QLatin1String("KELVO_ENCODER_WIDGET")
+               ? static_cast<KelvoImgEncodeWidget*>(window)
+               : nullptr;
+}
+
+KelvoAppViewerWidget* KelvoApp::activeViewer() const {
+    KelvoImgWidget* window = activeImageWindow();
+    return window && window->widgetKey() == QLatin1String("KELVO_APP_VIEWER_WIDGET")
+               ? static_cast<KelvoAppViewerWidget*>(window)
+               : nullptr;
+}
+
+QString KelvoApp::picturesFolder() {
+    const QString base = qEnvironmentVariable("KELVO_DIR");
+    return base.isEmpty() ? QString() : base + tr("My Kelvos");
+}
+
+void KelvoApp::open() {
+    QFileDialog dialog(this, tr("Open File"), picturesFolder(),
+                       tr("Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)"));
+    dialog.setObjectName(QStringLiteral("OpenFileDlg"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString fileName = dialog.selectedFiles().first();
+    bool hasExtension = false;
+    KelvoImgWidget::fileExtension(fileName, &hasExtension);
+    if (hasExtension) {
+        openImage(fileName);
+    }
+}
+
+void KelvoApp::saveP() {
+    KelvoImgWidget* window = activeImageWindow();
+    if (!window) {
+        return;
+    }
+    QFileDialog dialog(this, tr("Save File"), picturesFolder(), tr("Images (*.png)"));
+    dialog.setObjectName(QStringLiteral("saveFileDlg"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
+        dialog.selectedFiles().first().isEmpty()) {
+        return;
+    }
+    const QString fileName = KelvoCodedImageBuilder::pngFileName(dialog.selectedFiles().first());
+    if (!window->saveImage(fileName)) {
+        int answer = 0;
+        showMessage(
+            answer, this, tr("Kelvo - Message"),
+            tr("The picture could not be saved as \"%1\".").arg(QDir::toNativeSeparators(fileName)),
+            tr("OK"));
+    }
+}
+
+void KelvoApp::selectRect() {
+    if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
+        encoder->setSelectionMode(KelvoImgSelectionWidget::RectangleMode);
+    }
+}
+
+void KelvoApp::selectPoly() {
+    if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
+        encoder->setSelectionMode(KelvoImgSelectionWidget::FreehandMode);
+    }
+}
+
+void KelvoApp::insertTInfo() {
+    KelvoImgEncodeWidget* encoder = activeEncoder();
+    if (!encoder) {
+        return;
+    }
+    if (!encoder->selectionFree()) {
+        int answer = 0;
+        showMessage(answer, this, tr("Kelvo - Message"), tr("Selected regions should not overlap."),
+                    tr("OK"));
+        return;
+    }
+    int kind = 0;
+    if (!chooseTextType(this, kind)) {
+        return;
+    }
+    if (kind != 0) {
+        encoder->insertShapedText(kind);
+        return;
+    }
+    QString text;
+    if (enterUnformattedText(text, this) && !text.isEmpty()) {
+        encoder->attachText(text);
+    }
+}
+
+void KelvoApp::insertDictEntry() {
+    KelvoImgEncodeWidget* encoder = activeEncoder();
+    if (!encoder) {
+        return;
+    }
+    // A dictionary entry covers its region as a text does.
+    if (!encoder->selectionFree()) {
+        int answer = 0;
+        showMessage(answer, this, tr("Kelvo - Message"), tr("Selected regions should not overlap."),
+                    tr("OK"));
+        return;
+    }
+    encoder->createDictEntry();
+}
+
+void KelvoApp::insertBInfo() {
+    if (activeEncoder()) {
+        imageGrabber()->show();
+        imageGrabber()->activateWindow();
+        imageGrabber()->raise();
+    }
+}
+
+void KelvoApp::insertGrabbedImage(const QImage& picture, const QPolygon& outline) {
+    if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
+        encoder->attachImage(picture, outline);
+    }
+}
+
+void KelvoApp::buildImg() {
+    if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
+        encoder->generateCodedImage();
+    }
+}
+
+void KelvoApp::erase() {
+    if (KelvoAppViewerWidget* viewer = activeViewer()) {
+        viewer->eraseData();
+    }
+}
+
+void KelvoApp::showOutlines() {
+    if (KelvoAppViewerWidget* viewer = activeViewer()) {
+        viewer->setOutlinesShown(tool(QStringLiteral("showOutlines"))->isChecked());
+    }
+}
+
+void KelvoApp::showDataManager(bool on) {
+    if (on) {
+        if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
+            // In the workspace's top-right corner, clear of the menus and the picture's start.
+            QWidget* manager = encoder->dataManager();
+            manager->move(workspace()->mapToGlobal(
+                QPoint(workspace()->width() - manager->frameGeometry().width() - 8, 8)));
+            manager->show();
+        }
+        return;
+    }
+    for (KelvoImgEncodeWidget* encoder : workspace()->findChildren<KelvoImgEncodeWidget*>()) {
+        encoder->dataManager()->hide();
+    }
+}
+
+void KelvoApp::showSecEntries() {
+    storeTranslation();
+}
+
+void KelvoApp::showCodedDictItem() {
+    storeTranslation();
+}
+
+void KelvoApp::translFrom(int index) {
+    m_translation.source = index;
+    storeTranslation();
+}
+
+void KelvoApp::translTo(int index) {
+    m_translation.target = index;
+    storeTranslation();
+}
+
+void KelvoApp::storeTranslation() {
+    if (const QAction* coded = dictionaryItem(3)) {
+        m_translation.showCodedWord = coded->isChecked();
+    }
+    if (const QAction* ambiguities = dictionaryItem(4)) {
+        m_translation.showAmbiguities = ambiguities->isChecked();
+    }
+    if (KelvoAppViewerWidget* viewer = activeViewer()) {
+        viewer->setTranslation(m_translation);
+    }
+}
+
+void KelvoApp::generateHtml() {
+    const KelvoImgWidget* window = activeImageWindow();
+    if (!window || !window->hasPicture()) {
+        return;
+    }
+    htmlGenerator()->setPicture(window->fileName(), window->picture().width(),
+                                window->picture().height());
+    htmlGenerator()->show();
+    htmlGenerator()->raise();
+}

@@ -1,0 +1,85 @@
+// The editor's main window at work: it opens pictures into the workspace, as viewer windows
+// when they carry coded data and as encoder windows when not, and routes every action to the
+// active window, which it tells apart by widgetKey().
+#pragma once
+
+#include "kelvoappbase.h"
+#include "kelvotranslationsettings.h"
+
+class KelvoAppViewerWidget;
+class KelvoImgEncodeWidget;
+class KelvoImgWidget;
+
+class KelvoApp : public KelvoAppBase {
+    Q_OBJECT
+public:
+    explicit KelvoApp(QWidget* parent = nullptr);
+    ~KelvoApp() override;
+
+    // Opens `fileName` (or copies `source` when given) into a new workspace window. False when
+    // the file cannot be loaded; no window is left then.
+    bool openImage(const QString& fileName, KelvoImgWidget* source = nullptr);
+    // The picture window of the workspace's active window, or null.
+    KelvoImgWidget* activeImageWindow() const;
+    KelvoImgEncodeWidget* activeEncoder() const;
+    KelvoAppViewerWidget* activeViewer() const;
+    const KelvoTranslationSettings& translation() const { return m_translation; }
+
+public slots:
+    void open() override;
+    void saveP() override;
+    void erase() override;
+    void selectRect() override;
+    void insertTInfo() override;
+    void insertBInfo() override;
+    void buildImg() override;
+    void showOutlines() override;
+    void selectPoly() override;
+    void showDataManager(bool on) override;
+    void switchToEncoder() override;
+    void showSecEntries() override;
+    void showCodedDictItem() override;
+    void translFrom(int index) override;
+    void translTo(int index) override;
+    void insertDictEntry() override;
+    void generateHtml() override;
+
+protected:
+    // Closes the picture windows first; a window that stays open (its data could not be
+    // generated) keeps the main window open too.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Puts `window` into the workspace, maximized and destroyed on close.
+    void addWindow(KelvoImgWidget* window);
+    QString nextWindowName() const;
+    void connectEncoder(KelvoImgEncodeWidget* encoder);
+    void connectViewer(KelvoAppViewerWidget* viewer);
+    // Deletes `window` and its workspace frame once the current event is done.
+    void discardWindow(KelvoImgWidget* window);
+    void insertGrabbedImage(const QImage& picture, const QPolygon& outline);
+    void storeTranslation();
+    // Sets menus and tool bar for the window that became active.
+    void windowActivated();
+    void encoderActivated(int mode, bool selectionClosed, bool hasData);
+    void viewerActivated(bool eraseEnabled, bool dictionaryAvailable,
+                         const KelvoTranslationSettings& settings);
+    void encoderStateChanged(bool selectionClosed, bool hasData);
+    void windowClosed();
+    // KELVO_DIR + "My Kelvos", where the file dialogs start; empty without KELVO_DIR.
+    static QString picturesFolder();
+
+    // Callbacks of the picture windows (context: this window).
+    static void statusCallback(void* context, const QString& text, int durationMs);
+    static void closeCallback(void* context);
+    static void saveCallback(void* context);
+    static void replaceWindowCallback(void* context, KelvoImgWidget* window,
+                                      const QString& fileName);
+    static void outlinesStateCallback(void* context, bool enabled, bool on);
+    static void eraseStateCallback(void* context, bool enabled);
+    static void viewerActivatedCallback(void* context, bool eraseEnabled, bool dictionaryAvailable,
+                                        const KelvoTranslationSettings& settings);
+
+    int m_windowCounter = 0;
+    KelvoTranslationSettings m_translation;
+};

@@ -1,0 +1,120 @@
+// The encoder window: the author marks regions of a plain picture (or of a coded one taken over
+// with "Add Data"), attaches texts, a dictionary entry, shaped texts or image parts to them,
+// and generates the coded picture from them.
+//
+// A region carries unformatted texts (any number) or one dictionary entry, never both, and
+// neither together with an image; shaped texts may join any region. Every image part gets a
+// region of its own. Regions must not share pixels, neither with each other nor with the
+// regions of a picture that is coded already; regions whose data the author hid in the data
+// manager are left out of the checks and of the coded picture.
+#pragma once
+
+#include "kelvoimgselectionwidget.h"
+#include "thes_data.h"
+
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+class KelvoDataManageWidget;
+class KelvoOverlapMask;
+class KelvoTextHolderWidget;
+class QProgressDialog;
+
+class KelvoImgEncodeWidget : public KelvoImgSelectionWidget {
+    Q_OBJECT
+public:
+    // How a generation ended: coded and saved, coded but the author declined to save, or not
+    // done (overlap, a generator or write failure; the author was told).
+    enum class Generation { Saved, Declined, Failed };
+
+    // (selection closed, has data): after every mouse release and every change of the regions.
+    using StateChangedCallback = std::function<void(bool selectionClosed, bool hasData)>;
+    // (selection mode, selection closed, has data): when the window got its picture.
+    using ActivatedCallback = std::function<void(int mode, bool selectionClosed, bool hasData)>;
+
+    explicit KelvoImgEncodeWidget(QWidget* parent = nullptr, const QString& name = QString(),
+                                  Qt::WindowFlags flags = {});
+    ~KelvoImgEncodeWidget() override;
+
+    // "KELVO_ENCODER_WIDGET".
+    QString widgetKey() const override;
+    void setStateChangedCallback(StateChangedCallback callback);
+    void setActivatedCallback(ActivatedCallback callback);
+
+    // Attaching data to the current region (or to a new one from the closed outline).
+    void attachText(const QString& text);
+    // Asks for a dictionary entry and attaches it; false when cancelled or refused.
+    bool createDictEntry();
+    bool attachDictEntry(KelvoTextHolderWidget* holder);
+    // Kind 1 rectangle, 2 ellipse, 3 speech bubble, 4 think bubble.
+    void insertShapedText(int kind);
+    void attachShapedText(int number, KelvoEditorShapedText* widget);
+    void attachImage(const QImage& source, const QPolygon& outline);
+    void removeShapedText(KelvoEditorShapedText* widget);
+
+    // Data manager rows: hide (0), show (1) or delete (2) a region's data; make one current.
+    void itemAction(int action, int number);
+    void itemSelected(int number);
+
+    // Whether the closed outline shares no pixel with a text region or a coded region.
+    bool selectionFree() const;
+    // Whether image regions share no pixel with text regions or coded regions.
+    bool regionsFree() const;
+    // Codes the shaped texts and places the image regions where their snippets lie now. False
+    // when a shaped text cannot be coded (it told the author why).
+    bool prepareItems();
+    // Prepares, checks, generates with a progress dialog, offers to save and, once saved,
+    // hands the window to the host to be replaced by a viewer of the file.
+    Generation generateCodedImage();
+    // Takes over the regions of a coded picture: its outline image is shown, its regions are
+    // kept free, and new regions are keyed after its `count` regions.
+    void takeOverCodedImage(const QImage& outlineImage, const QImage& idImage, int count);
+
+    void nextRegionNumber() override;
+
+    const TheS_RegionMap& regions() const { return m_regions; }
+    bool hasData() const { return m_hasData; }
+    int existingRegionCount() const { return m_existingRegionCount; }
+    KelvoDataManageWidget* dataManager() const { return m_dataManager; }
+    // The regions whose data the author hid in the data manager.
+    std::set<int> hiddenRegions() const;
+
+signals:
+    // One step of the generation: `step` of `total` done.
+    void generationProgress(int step, int total);
+
+protected:
+    void pictureLoaded() override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Where new widgets of the current region go, in widget coordinates.
+    QPoint placementPoint() const;
+    // The region to extend or, when the closed outline allows, a new one with `data`; null
+    // when neither.
+    TheS_Data* newRegion(TheS_Data data);
+    void dataAdded(QWidget* widget, QPoint at);
+    void notifyState();
+    void deleteRegion(int number);
+    // Text regions that the overlap tests see.
+    KelvoOverlapMask textMask() const;
+    // False after telling the author why, when the picture could not be written.
+    bool saveCodedImage(const QImage& image, QString& fileName);
+    void warn(const QString& text);
+
+    TheS_RegionMap m_regions;
+    bool m_hasData = false;
+    int m_existingRegionCount = 0;
+    QImage m_displayImage;
+    std::unique_ptr<KelvoOverlapMask> m_protectedMask;
+    KelvoDataManageWidget* m_dataManager = nullptr;
+    QPointer<QProgressDialog> m_progress;
+    StateChangedCallback m_stateChanged;
+    ActivatedCallback m_activated;
+};

@@ -1,0 +1,182 @@
+// The encoder window's overlap checks, the generation of the coded picture, its saving, the
+// take-over of a coded picture and the question on closing.
+#include "kelvocodedimagebuilder.h"
+#include "kelvoeditorshapedtext.h"
+#include "kelvoencdonedlg.h"
+#include "kelvoimagewriter.h"
+#include "kelvoimgencodewidget.h"
+#include "kelvoimgsnip.h"
+#include "kelvomsgdlg.h"
+#include "kelvooverlapmask.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QProgressDialog>
+
+KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
+    KelvoOverlapMask mask(picture().size());
+    const std::set<int> hidden = hiddenRegions();
+    for (const auto& [number, region] : m_regions) {
+        if (region.isTextLike() && !hidden.count(number)) {
+            mask.add(region.outlines);
+        }
+    }
+    return mask;
+}
+
+bool KelvoImgEncodeWidget::selectionFree() const {
+    if (outlinePoints().isEmpty() || widgetOutline().isEmpty()) {
+        return true;
+    }
+    KelvoOverlapMask selection(picture().size());
+    selection.add(imageOutline());
+    if (!KelvoOverlapMask::disjoint(selection, textMask())) {
+        return false;
+    }
+    return !m_protectedMask || KelvoOverlapMask::disjoint(*m_protectedMask, selection);
+}
+
+bool KelvoImgEncodeWidget::regionsFree() const {
+    const KelvoOverlapMask texts = textMask();
+    KelvoOverlapMask images(picture().size());
+    const std::set<int> hidden = hiddenRegions();
+    for (const auto& [number, region] : m_regions) {
+        if (!region.isImageRegion() || hidden.count(number)) {
+            continue;
+        }
+        // Image parts may not lie on each other either: the later one would take the pixels.
+        KelvoOverlapMask part(picture().size());
+        part.add(region.outlines);
+        if (!KelvoOverlapMask::disjoint(part, images)) {
+            return false;
+        }
+        images.add(region.outlines);
+    }
+    if (!KelvoOverlapMask::disjoint(texts, images)) {
+        return false;
+    }
+    return !m_protectedMask || KelvoOverlapMask::disjoint(*m_protectedMask, images);
+}
+
+bool KelvoImgEncodeWidget::prepareItems() {
+    const std::set<int> hidden = hiddenRegions();
+    for (auto& [number, region] : m_regions) {
+        if (hidden.count(number)) {
+            continue;
+        }
+        for (TheS_TextDataItem& text : region.shapedTexts) {
+            text.codedBytes = text.widget->codedBytes(offset());
+            if (text.codedBytes.empty()) {
+                return false;
+            }
+        }
+        if (region.images.empty()) {
+            continue;
+        }
+        // An image region covers the place where its snippet lies now.
+        region.outlines.clear();
+        for (const TheS_ImgDataItem& image : region.images) {
+            region.outlines.push_back(image.outline.translated(image.snippet->pos() - offset()));
+        }
+    }
+    return true;
+}
+
+KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
+    if (!prepareItems()) {
+        return Generation::Failed;
+    }
+    if (!regionsFree()) {
+        warn(tr("Selected regions should not overlap."));
+        return Generation::Failed;
+    }
+    const std::set<int> hidden = hiddenRegions();
+    // Three steps before the regions are embedded, then one per region.
+    const int total = int(m_regions.size() - hidden.size()) + 3;
+    delete m_progress;
+    m_progress = new QProgressDialog(this);
+    m_progress->setLabelText(QString());
+    m_progress->setCancelButton(nullptr);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setRange(0, total);
+    m_progress->setValue(0);
+    int step = 0;
+    const auto progress = [this, &step, total] {
+        step = std::min(step + 1, total);
+        if (m_progress) {
+            m_progress->setValue(step);
+        }
+        emit generationProgress(step, total);
+    };
+    QImage output;
+    QString error;
+    const bool generated =
+        KelvoCodedImageBuilder::generate(picture(), m_regions, hidden, !hasCodedData(),
+                                         m_existingRegionCount, output, progress, &error);
+    if (m_progress) {
+        m_progress->reset();
+    }
+    if (!generated) {
+        warn(tr("A problem occured during generating the coded picture.") + QStringLiteral("\n\n") +
+             error);
+        return Generation::Failed;
+    }
+    QString fileName;
+    if (!askSaveCodedImage(fileName, this)) {
+        return Generation::Declined;
+    }
+    if (!saveCodedImage(output, fileName)) {
+        return Generation::Failed;
+    }
+    if (m_replaceWindowCallback) {
+        m_replaceWindowCallback(m_replaceWindowContext, this, fileName);
+    }
+    return Generation::Saved;
+}
+
+bool KelvoImgEncodeWidget::saveCodedImage(const QImage& image, QString& fileName) {
+    fileName = KelvoCodedImageBuilder::pngFileName(fileName);
+    QString why;
+    if (writeImageExact(fileName, image, "PNG", &why)) {
+        return true;
+    }
+    warn(tr("The coded picture could not be saved as \"%1\":\n%2")
+             .arg(QDir::toNativeSeparators(fileName), why));
+    return false;
+}
+
+void KelvoImgEncodeWidget::takeOverCodedImage(const QImage& outlineImage, const QImage& idImage,
+                                              int count) {
+    if (outlineImage.size() != picture().size() || idImage.size() != picture().size()) {
+        return;
+    }
+    m_existingRegionCount = count;
+    m_displayImage = outlineImage.copy();
+    m_protectedMask = std::make_unique<KelvoOverlapMask>(KelvoOverlapMask::fromIdImage(idImage));
+    m_displayed = &m_displayImage;
+    update();
+    if (m_activated) {
+        m_activated(selectionMode(), isSelectionClosed(), m_hasData);
+    }
+}
+
+void KelvoImgEncodeWidget::closeEvent(QCloseEvent* event) {
+    if (!m_regions.empty()) {
+        int answer = 0;
+        showMessage(answer, this, tr("Kelvo - Message"),
+                    tr("Image parts are associated with data.\nWould you like to generate the "
+                       "coded image now?"),
+                    tr("Yes"), 1, tr("No"));
+        if (answer == 1) {
+            const Generation generation = generateCodedImage();
+            // A failure keeps the author's work; after a save the host replaces the window.
+            if (generation == Generation::Failed ||
+                (generation == Generation::Saved && m_replaceWindowCallback)) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    KelvoImgSelectionWidget::closeEvent(event);
+}

@@ -1,0 +1,327 @@
+// The editor from start to finish, driven like an author drives it: only the main window's
+// menus and tool buttons, mouse events on the picture and the dialogs' own buttons. Opens the
+// shipped plain sample picture, marks four regions with a text, a dictionary entry, a speech
+// bubble and a grabbed image part, generates and saves, hovers over the result in the viewer
+// window, adds one more text through "Add Data", saves again and reads the file back through
+// kelvo-tool's decoder. With KELVO_E2E_OUTPUT_DIR set, the final picture is left there as
+// end_to_end.png.
+#include "encodertestsupport.h"
+#include "kelvoapp.h"
+#include "kelvoappviewerwidget.h"
+#include "kelvodeliveredtestdir.h"
+#include "kelvodialogscript.h"
+#include "kelvodictentrydlg.h"
+#include "kelvoeditorspeechbubble.h"
+#include "kelvoimgencodewidget.h"
+#include "kelvoimggrabber.h"
+#include "kelvoimginputdlg.h"
+#include "kelvoimgselectcopywidget.h"
+#include "kelvotexteditor.h"
+#include "kelvotextholderwidget.h"
+#include "kelvotexttypedlg.h"
+#include "kelvotextwidget.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString SampleName = QStringLiteral("My Kelvos/harbour.png");
+
+// Regions in picture coordinates of the 400 by 300 sample.
+const QRect TextRegion(QPoint(10, 10), QPoint(110, 90));
+const QList<QPoint> DictOutline = {QPoint(150, 20), QPoint(250, 20), QPoint(250, 100),
+                                   QPoint(150, 100), QPoint(152, 22)};
+const QRect BubbleRegion(QPoint(20, 120), QPoint(100, 150));
+const QRect GrabbedPart(QPoint(290, 40), QPoint(340, 165));
+const QRect LaterRegion(QPoint(150, 200), QPoint(250, 280));
+
+void clickMenu(QMainWindow* window, const QString& title, const QString& item) {
+    QMenuBar* bar = window->menuBar();
+    QAction* menuAction = nullptr;
+    for (QAction* action : bar->actions()) {
+        if (action->text() == title) {
+            menuAction = action;
+        }
+    }
+    QVERIFY2(menuAction && menuAction->menu(), qPrintable(title));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menuAction).center());
+    QMenu* menu = menuAction->menu();
+    QTRY_VERIFY(menu->isVisible());
+    for (QAction* action : menu->actions()) {
+        if (action->text() == item) {
+            QVERIFY2(action->isEnabled(), qPrintable(item));
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no menu item ") + item));
+}
+
+void clickTool(QWidget* window, const QString& name) {
+    auto* button = window->findChild<QToolButton*>(name);
+    QVERIFY2(button, qPrintable(name));
+    QVERIFY2(button->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The grabber's tool buttons, by their actions' names.
+void clickGrabberTool(KelvoImgGrabber* grabber, const QString& name) {
+    auto* bar = grabber->findChild<QToolBar*>(QStringLiteral("imgGrabberTools"));
+    QVERIFY(bar);
+    for (QAction* action : bar->actions()) {
+        if (action->objectName() == name) {
+            QVERIFY2(action->isEnabled(), qPrintable(name));
+            QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no grabber tool ") + name));
+}
+
+void drag(QWidget* widget, QPoint offset, const QList<QPoint>& path) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, offset + path.first());
+    for (const QPoint& point : path.mid(1)) {
+        QTest::mouseMove(widget, offset + point);
+    }
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, offset + path.last());
+}
+
+void dragRect(QWidget* widget, QPoint offset, const QRect& rect) {
+    drag(widget, offset, {rect.topLeft(), rect.center(), rect.bottomRight()});
+}
+
+void chooseFile(KelvoDialogScript& script, const QString& fileName) {
+    script.then<QFileDialog>([fileName](QFileDialog* files) {
+        auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(fileName);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+void chooseTextType(KelvoDialogScript& script, const QString& kind) {
+    script.then<KelvoTextTypeDlg>([kind](KelvoTextTypeDlg* dialog) {
+        auto* button = dialog->findChild<QRadioButton*>(kind);
+        QVERIFY2(button, qPrintable(kind));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+    });
+}
+
+void enterText(KelvoDialogScript& script, const QString& text) {
+    script.then<KelvoImgInputDlg>([text](KelvoImgInputDlg* dialog) {
+        KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), text);
+        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+    });
+}
+
+void runScript(KelvoDialogScript& script) {
+    QTRY_VERIFY_WITH_TIMEOUT(script.done() || !script.failure().isEmpty(),
+                             KelvoDialogScript::TimeoutMs + 1000);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+}
+
+} // namespace
+
+class EditorEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void authorsAPictureFromStartToFinish();
+
+private:
+    void openSample();
+    void addText(const QRect& region, const QString& text);
+    void addDictionaryEntry();
+    void addSpeechBubble();
+    void grabImagePart();
+    void generateAndSave(const QString& fileName);
+
+    std::unique_ptr<KelvoDeliveredTestDir> m_dir;
+    std::unique_ptr<KelvoApp> m_app;
+    KelvoImgEncodeWidget* m_encoder = nullptr;
+};
+
+void EditorEndToEnd::init() {
+    m_dir = std::make_unique<KelvoDeliveredTestDir>();
+    QVERIFY(QDir().mkpath(m_dir->path(QStringLiteral("My Kelvos"))));
+    m_dir->write(SampleName,
+                 KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") + SampleName));
+    m_app = std::make_unique<KelvoApp>();
+    m_app->resize(900, 700);
+    m_app->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_app.get()));
+}
+
+void EditorEndToEnd::cleanup() {
+    m_app.reset();
+    m_dir.reset();
+}
+
+void EditorEndToEnd::openSample() {
+    KelvoDialogScript script;
+    chooseFile(script, m_dir->path(SampleName));
+    clickMenu(m_app.get(), QStringLiteral("&File"), QStringLiteral("&Open"));
+    runScript(script);
+    m_encoder = m_app->activeEncoder();
+    QVERIFY(m_encoder);
+    QCOMPARE(m_encoder->objectName(), QStringLiteral("_IMG_WIDGET_0"));
+    QTRY_VERIFY(m_encoder->isVisible());
+}
+
+void EditorEndToEnd::addText(const QRect& region, const QString& text) {
+    clickTool(m_app.get(), QStringLiteral("selectRect"));
+    dragRect(m_encoder, m_encoder->offset(), region);
+    KelvoDialogScript script;
+    chooseTextType(script, QStringLiteral("Simple_Text"));
+    enterText(script, text);
+    clickTool(m_app.get(), QStringLiteral("insertTInfo"));
+    runScript(script);
+}
+
+void EditorEndToEnd::addDictionaryEntry() {
+    clickTool(m_app.get(), QStringLiteral("selectPoly"));
+    drag(m_encoder, m_encoder->offset(), DictOutline);
+    KelvoDialogScript script;
+    script.then<KelvoDictEntryDlg>([](KelvoDictEntryDlg* dialog) {
+        auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
+        QVERIFY(languages);
+        QTest::keyClick(languages, Qt::Key_Home); // English comes first
+        KelvoDialogScript::type(dialog, QStringLiteral("termEdit"), QStringLiteral("house"));
+        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+    });
+    clickTool(m_app.get(), QStringLiteral("insertDictEntry"));
+    runScript(script);
+}
+
+void EditorEndToEnd::addSpeechBubble() {
+    clickTool(m_app.get(), QStringLiteral("selectRect"));
+    dragRect(m_encoder, m_encoder->offset(), BubbleRegion);
+    KelvoDialogScript script;
+    chooseTextType(script, QStringLiteral("Speech_Bubble"));
+    clickTool(m_app.get(), QStringLiteral("insertTInfo"));
+    runScript(script);
+
+    auto* bubble = m_encoder->findChild<KelvoEditorSpeechBubble*>();
+    QVERIFY(bubble);
+    QVERIFY(bubble->isVisible());
+    // The body's context menu opens the text properties editor.
+    const QPoint bodyPoint(20, 35);
+    QWidget* body = bubble->childAt(bodyPoint);
+    if (!body) {
+        body = bubble;
+    }
+    QTest::mousePress(body, Qt::RightButton, {}, body->mapFrom(bubble, bodyPoint));
+    QMenu* menu = bubble->contextMenu();
+    QTRY_VERIFY(menu->isVisible());
+    QAction* change = menu->actions().first();
+    QCOMPARE(change->text(), QStringLiteral("Change properties"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(change).center());
+    KelvoTextEditor* editor = bubble->textEditor();
+    QTRY_VERIFY(editor->isVisible());
+    QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
+    QPushButton* ok = nullptr;
+    for (QPushButton* button : editor->findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("OK")) {
+            ok = button;
+        }
+    }
+    QVERIFY(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(bubble->currentProps().textData.text, QStringLiteral("Hello"));
+}
+
+void EditorEndToEnd::grabImagePart() {
+    clickTool(m_app.get(), QStringLiteral("insertBInfo"));
+    KelvoImgGrabber* grabber = m_app->imageGrabber();
+    QTRY_VERIFY(grabber->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(grabber));
+    KelvoDialogScript script;
+    chooseFile(script, m_dir->path(SampleName));
+    clickMenu(grabber, QStringLiteral("&File"), QStringLiteral("&Open"));
+    runScript(script);
+    auto* source = grabber->findChild<KelvoImgSelectCopyWidget*>();
+    QVERIFY(source);
+    QTRY_VERIFY(source->isVisible());
+    clickGrabberTool(grabber, QStringLiteral("selectRect"));
+    dragRect(source, source->offset(), GrabbedPart);
+    clickGrabberTool(grabber, QStringLiteral("grabPart"));
+    grabber->hide();
+}
+
+void EditorEndToEnd::generateAndSave(const QString& fileName) {
+    KelvoDialogScript script;
+    EncoderTest::saveAs(script, fileName);
+    clickTool(m_app.get(), QStringLiteral("buildImg"));
+    runScript(script);
+}
+
+void EditorEndToEnd::authorsAPictureFromStartToFinish() {
+    openSample();
+    addText(TextRegion, QStringLiteral("Kelvo end to end"));
+    addDictionaryEntry();
+    addSpeechBubble();
+    grabImagePart();
+    QCOMPARE(m_encoder->regions().size(), size_t(4));
+    QCOMPARE(m_encoder->regions().at(2).dictEntry->entryId(), 222);
+
+    const QString first = m_dir->path(QStringLiteral("My Kelvos/harbour-coded.png"));
+    generateAndSave(first);
+    KelvoAppViewerWidget* viewer = nullptr;
+    QTRY_VERIFY((viewer = m_app->activeViewer()) != nullptr);
+    QCOMPARE(viewer->fileName(), QFileInfo(first).fileName());
+    QCOMPARE(int(viewer->regions().size()), 4);
+
+    // Hovering over the text region shows its balloon.
+    QTest::mouseMove(viewer, viewer->offset() + TextRegion.center());
+    QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
+    QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
+
+    clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("Add Data"));
+    QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
+    QCOMPARE(m_encoder->existingRegionCount(), 4);
+    addText(LaterRegion, QStringLiteral("Added later"));
+    const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
+    generateAndSave(final);
+    QTRY_VERIFY(m_app->activeViewer() && m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
+
+    const auto regions = EncoderTest::decodeFile(final);
+    QCOMPARE(regions.size(), size_t(5));
+    QCOMPARE(regions.at(0).items, QStringList{QStringLiteral("text:Kelvo end to end")});
+    QCOMPARE(regions.at(1).items.size(), 1);
+    QVERIFY2(regions.at(1).items.first().contains(QLatin1String("222")) &&
+                 regions.at(1).items.first().contains(QLatin1String("house")),
+             qPrintable(regions.at(1).items.first()));
+    QCOMPARE(regions.at(2).items.size(), 1);
+    QVERIFY2(regions.at(2).items.first().startsWith(QLatin1String("shaped:")) &&
+                 regions.at(2).items.first().contains(QLatin1String("Hello")),
+             qPrintable(regions.at(2).items.first()));
+    QCOMPARE(regions.at(3).items, QStringList{QStringLiteral("image")});
+    QCOMPARE(regions.at(4).items, QStringList{QStringLiteral("text:Added later")});
+
+    const QString output = qEnvironmentVariable("KELVO_E2E_OUTPUT_DIR");
+    if (!output.isEmpty()) {
+        QVERIFY(QDir().mkpath(output));
+        const QString copy = QDir(output).filePath(QStringLiteral("end_to_end.png"));
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(final, copy));
+    }
+}
+
+QTEST_MAIN(EditorEndToEnd)
+#include "editor_end_to_end.moc"

@@ -1,0 +1,72 @@
+#include "encodertestsupport.h"
+
+#include "kelvodecodedpicture.h"
+#include "kelvodialogscript.h"
+#include "kelvoencdonedlg.h"
+#include "kelvomsgdlg.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace EncoderTest {
+
+QImage plainPicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.setPixel(x, y, qRgb(40 + x % 180, 60 + y % 160, 120 + (x + y) % 100));
+        }
+    }
+    return picture;
+}
+
+void saveAs(KelvoDialogScript& script, const QString& fileName) {
+    script
+        .then<KelvoEncDoneDlg>(
+            [](KelvoEncDoneDlg* done) { KelvoDialogScript::click(done, QStringLiteral("save")); })
+        .then<QFileDialog>([fileName](QFileDialog* files) {
+            auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(edit);
+            edit->setText(fileName);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+}
+
+void answerMessage(KelvoDialogScript& script, QString* text, int button) {
+    script.then<KelvoMsgDlg>([text, button](KelvoMsgDlg* message) {
+        if (text) {
+            *text = KelvoDialogScript::messageText(message);
+        }
+        KelvoDialogScript::click(message, QStringLiteral("button%1").arg(button));
+    });
+}
+
+std::map<unsigned, DecodedRegion> decodeFile(const QString& fileName) {
+    const KelvoDecodedPicture decoded = KelvoDecodedPicture::decode(QImage(fileName));
+    std::map<unsigned, DecodedRegion> regions;
+    for (const auto& [key, objs] : decoded.data) {
+        DecodedRegion& region = regions[key];
+        for (const KelvoData& record : objs.records) {
+            const QString payload =
+                QString::fromLatin1(reinterpret_cast<const char*>(record.payload.data()),
+                                    qsizetype(record.payload.size()));
+            switch (record.type) {
+            case TypeText:
+                region.items << QStringLiteral("text:") + payload;
+                break;
+            case TypeDictEntry:
+                region.items << QStringLiteral("dict:") + payload;
+                break;
+            case TypeShapedText:
+                region.items << QStringLiteral("shaped:") + payload;
+                break;
+            default:
+                region.items << QStringLiteral("image");
+            }
+        }
+    }
+    return regions;
+}
+
+} // namespace EncoderTest

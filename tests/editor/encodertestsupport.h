@@ -1,0 +1,31 @@
+// Helpers of the encoder window and end-to-end tests: answering the save dialogs and reading a
+// coded picture back through kelvo-tool's decoder.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+
+class KelvoDialogScript;
+
+namespace EncoderTest {
+
+// A plain picture with a gradient, so that coded data has pixels to live in.
+QImage plainPicture(int width, int height);
+
+// Adds the steps that press "Save" in the encoding-done dialog and choose `fileName`.
+void saveAs(KelvoDialogScript& script, const QString& fileName);
+// Adds the step that presses button `button` of a message dialog and keeps its text.
+void answerMessage(KelvoDialogScript& script, QString* text, int button = 1);
+
+// What one coded region carries, as text: "text:...", "dict:...", "shaped:..." (the raw block),
+// "image".
+struct DecodedRegion {
+    QStringList items;
+};
+// The regions of the picture in `fileName` by key; empty when it is not coded.
+std::map<unsigned, DecodedRegion> decodeFile(const QString& fileName);
+
+} // namespace EncoderTest
