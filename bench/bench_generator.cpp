@@ -2,11 +2,10 @@
 // pictures with 16 regions. Every case reports x_pngsave: its time per iteration divided by
 // the time of a plain QImage PNG save of the same picture into memory, measured in the same
 // run. Pictures look like photographs: smooth colours with noise in their three low bits.
-#include "benchphoto.h"
 // The editor's case runs its generation path without dialogs: the encoder window's region map
 // with text holders, turned into the generator's regions, coded and written exactly.
 #include "benchapplication.h"
-#include "benchpicturesize.h"
+#include "benchphoto.h"
 #include "kelvocodedimagebuilder.h"
 #include "kelvogenerator.h"
 #include "kelvoimagewriter.h"
@@ -110,7 +109,7 @@ void BM_WriteImageExact(benchmark::State& state) {
 void BM_EditorGenerateAndSave(benchmark::State& state) {
     benchApplication();
     const int megapixels = int(state.range(0));
-    const QImage source = photo(megapixels);
+    const QImage source = benchPhoto(megapixels);
     QWidget window; // owns the text holders, as the encoder window does
     TheS_RegionMap editorRegions;
     for (const auto& [number, region] : regions(source.size())) {
