@@ -73,12 +73,12 @@ void compareWithQt(const QByteArray& png) {
 // right pixels: those of the picture without the key, transparent where they match the key
 // (the first pixel and every fifth, see makeTestPng()). With gamma chunks the picture reader
 // leaves the file to Qt, for the colour space.
-void compareKeyedRgb16(PngTestSpec spec) {
-    const QByteArray png = makeTestPng(spec);
-    spec.trns = false;
-    QImage expected = qtRead(makeTestPng(spec)).convertToFormat(QImage::Format_ARGB32);
-    for (int p = 0; p < spec.width * spec.height; p += p == 0 ? 4 : 5) {
-        const int x = p % spec.width, y = p / spec.width;
+void compareKeyedRgb16(PngTestKind kind) {
+    const QByteArray png = makeTestPng(kind);
+    kind.trns = false;
+    QImage expected = qtRead(makeTestPng(kind)).convertToFormat(QImage::Format_ARGB32);
+    for (int p = 0; p < kind.width * kind.height; p += p == 0 ? 4 : 5) {
+        const int x = p % kind.width, y = p / kind.width;
         expected.setPixel(x, y, expected.pixel(x, y) & 0x00ffffffu);
     }
     KelvoPngReader reader(png.constData(), std::size_t(png.size()));
@@ -89,7 +89,7 @@ void compareKeyedRgb16(PngTestSpec spec) {
     QCOMPARE(reader.readPixels(kelvoPixelBuffer(ours)), KelvoPngStatus::Ok);
     expected.setColorSpace(QColorSpace());
     QVERIFY2(ours == expected, qPrintable(firstDifference(expected, ours)));
-    if (!spec.gamma) {
+    if (!kind.gamma) {
         QVERIFY(KelvoPictureReader::read(png) == expected);
     }
 }
@@ -150,17 +150,17 @@ private slots:
                     continue;
                 }
                 for (const bool gamma : {false, true}) {
-                    PngTestSpec spec;
-                    spec.colourType = uint8_t(colourType);
-                    spec.bitDepth = uint8_t(bitDepth);
-                    spec.interlaced = interlaced;
-                    spec.trns = trns;
-                    spec.gamma = gamma;
-                    spec.seed = seed++;
+                    PngTestKind kind;
+                    kind.colourType = uint8_t(colourType);
+                    kind.bitDepth = uint8_t(bitDepth);
+                    kind.interlaced = interlaced;
+                    kind.trns = trns;
+                    kind.gamma = gamma;
+                    kind.seed = seed++;
                     if (colourType == 2 && bitDepth == 16 && trns) {
-                        compareKeyedRgb16(spec);
+                        compareKeyedRgb16(kind);
                     } else {
-                        compareWithQt(makeTestPng(spec));
+                        compareWithQt(makeTestPng(kind));
                     }
                     if (QTest::currentTestFailed()) {
                         qWarning("interlaced %d, tRNS %d, gamma %d", interlaced, trns, gamma);
@@ -183,12 +183,12 @@ private slots:
     void tinyInterlaced() {
         QFETCH(QSize, size);
         for (const uint8_t type : {uint8_t(2), uint8_t(6)}) {
-            PngTestSpec spec;
-            spec.colourType = type;
-            spec.interlaced = true;
-            spec.width = size.width();
-            spec.height = size.height();
-            compareWithQt(makeTestPng(spec));
+            PngTestKind kind;
+            kind.colourType = type;
+            kind.interlaced = true;
+            kind.width = size.width();
+            kind.height = size.height();
+            compareWithQt(makeTestPng(kind));
         }
     }
 

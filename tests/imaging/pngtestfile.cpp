@@ -68,13 +68,13 @@ constexpr Pass kWhole[] = {{0, 0, 1, 1}};
 
 } // namespace
 
-QByteArray makeTestPng(const PngTestSpec& spec) {
-    QRandomGenerator random(spec.seed);
-    const int perPixel = channels(spec.colourType);
-    const uint32_t maxSample = (1u << spec.bitDepth) - 1;
-    const int paletteSize = spec.colourType == 3 ? int(maxSample) + 1 : 0;
+QByteArray makeTestPng(const PngTestKind& kind) {
+    QRandomGenerator random(kind.seed);
+    const int perPixel = channels(kind.colourType);
+    const uint32_t maxSample = (1u << kind.bitDepth) - 1;
+    const int paletteSize = kind.colourType == 3 ? int(maxSample) + 1 : 0;
     // Samples of every pixel; some pixels repeat the first so that a colour key is met.
-    std::vector<uint16_t> samples(std::size_t(spec.width) * spec.height * perPixel);
+    std::vector<uint16_t> samples(std::size_t(kind.width) * kind.height * perPixel);
     for (std::size_t p = 0; p < samples.size() / perPixel; ++p) {
         for (int c = 0; c < perPixel; ++c) {
             samples[p * perPixel + c] =
@@ -84,11 +84,11 @@ QByteArray makeTestPng(const PngTestSpec& spec) {
 
     Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     Bytes ihdr;
-    putBe32(ihdr, uint32_t(spec.width));
-    putBe32(ihdr, uint32_t(spec.height));
-    ihdr.insert(ihdr.end(), {spec.bitDepth, spec.colourType, 0, 0, uint8_t(spec.interlaced)});
+    putBe32(ihdr, uint32_t(kind.width));
+    putBe32(ihdr, uint32_t(kind.height));
+    ihdr.insert(ihdr.end(), {kind.bitDepth, kind.colourType, 0, 0, uint8_t(kind.interlaced)});
     chunk(png, "IHDR", ihdr);
-    if (spec.gamma) {
+    if (kind.gamma) {
         Bytes gama;
         putBe32(gama, 45455);
         chunk(png, "gAMA", gama);
@@ -105,7 +105,7 @@ QByteArray makeTestPng(const PngTestSpec& spec) {
         }
         chunk(png, "PLTE", plte);
     }
-    if (spec.trns) {
+    if (kind.trns) {
         Bytes trns;
         if (paletteSize) {
             for (int i = 0; i < (paletteSize + 1) / 2; ++i) {
@@ -119,33 +119,33 @@ QByteArray makeTestPng(const PngTestSpec& spec) {
         chunk(png, "tRNS", trns);
     }
 
-    const int bitsPerPixel = perPixel * spec.bitDepth;
+    const int bitsPerPixel = perPixel * kind.bitDepth;
     const int bpp = std::max(1, bitsPerPixel / 8);
     Bytes raw;
     int filter = 0;
-    for (const Pass& pass : spec.interlaced
+    for (const Pass& pass : kind.interlaced
                                 ? std::vector<Pass>(std::begin(kAdam7), std::end(kAdam7))
                                 : std::vector<Pass>(std::begin(kWhole), std::end(kWhole))) {
-        const int passWidth = (spec.width - pass.x0 + pass.dx - 1) / pass.dx;
-        if (passWidth <= 0 || spec.height <= pass.y0) {
+        const int passWidth = (kind.width - pass.x0 + pass.dx - 1) / pass.dx;
+        if (passWidth <= 0 || kind.height <= pass.y0) {
             continue;
         }
         Bytes prior((std::size_t(passWidth) * bitsPerPixel + 7) / 8, 0);
-        for (int y = pass.y0; y < spec.height; y += pass.dy) {
+        for (int y = pass.y0; y < kind.height; y += pass.dy) {
             Bytes row(prior.size(), 0);
             std::size_t bit = 0;
-            for (int x = pass.x0; x < spec.width; x += pass.dx) {
+            for (int x = pass.x0; x < kind.width; x += pass.dx) {
                 for (int c = 0; c < perPixel; ++c) {
-                    const uint16_t v = samples[(std::size_t(y) * spec.width + x) * perPixel + c];
-                    if (spec.bitDepth == 16) {
+                    const uint16_t v = samples[(std::size_t(y) * kind.width + x) * perPixel + c];
+                    if (kind.bitDepth == 16) {
                         row[bit / 8] = uint8_t(v >> 8);
                         row[bit / 8 + 1] = uint8_t(v);
-                    } else if (spec.bitDepth == 8) {
+                    } else if (kind.bitDepth == 8) {
                         row[bit / 8] = uint8_t(v);
                     } else {
-                        row[bit / 8] |= uint8_t(v << (8 - spec.bitDepth - bit % 8));
+                        row[bit / 8] |= uint8_t(v << (8 - kind.bitDepth - bit % 8));
                     }
-                    bit += spec.bitDepth;
+                    bit += kind.bitDepth;
                 }
             }
             filterRow(raw, uint8_t(filter++ % 5), row, prior, bpp);

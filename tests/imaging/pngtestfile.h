@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-struct PngTestSpec {
+struct PngTestKind {
     uint8_t colourType = 2; // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
     uint8_t bitDepth = 8;
     bool interlaced = false;
@@ -17,4 +17,4 @@ struct PngTestSpec {
     uint32_t seed = 1;
 };
 
-QByteArray makeTestPng(const PngTestSpec& spec);
+QByteArray makeTestPng(const PngTestKind& kind);
