@@ -123,15 +123,20 @@ void KelvoApp::selectPoly() {
     }
 }
 
-void KelvoApp::insertTInfo() {
+KelvoImgEncodeWidget* KelvoApp::encoderWithFreeSelection() {
     KelvoImgEncodeWidget* encoder = activeEncoder();
-    if (!encoder) {
-        return;
-    }
-    if (!encoder->selectionFree()) {
+    if (encoder && !encoder->selectionFree()) {
         int answer = 0;
         showMessage(answer, this, tr("Kelvo - Message"), tr("Selected regions should not overlap."),
                     tr("OK"));
+        return nullptr;
+    }
+    return encoder;
+}
+
+void KelvoApp::insertTInfo() {
+    KelvoImgEncodeWidget* encoder = encoderWithFreeSelection();
+    if (!encoder) {
         return;
     }
     int kind = 0;
@@ -149,18 +154,10 @@ void KelvoApp::insertTInfo() {
 }
 
 void KelvoApp::insertDictEntry() {
-    KelvoImgEncodeWidget* encoder = activeEncoder();
-    if (!encoder) {
-        return;
-    }
     // A dictionary entry covers its region as a text does.
-    if (!encoder->selectionFree()) {
-        int answer = 0;
-        showMessage(answer, this, tr("Kelvo - Message"), tr("Selected regions should not overlap."),
-                    tr("OK"));
-        return;
+    if (KelvoImgEncodeWidget* encoder = encoderWithFreeSelection()) {
+        encoder->createDictEntry();
     }
-    encoder->createDictEntry();
 }
 
 void KelvoApp::insertBInfo() {

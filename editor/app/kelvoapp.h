@@ -22,6 +22,9 @@ public:
     // The picture window of the workspace's active window, or null.
     KelvoImgWidget* activeImageWindow() const;
     KelvoImgEncodeWidget* activeEncoder() const;
+    // The active encoder when its selection overlaps no text region; otherwise none, after
+    // telling the author why.
+    KelvoImgEncodeWidget* encoderWithFreeSelection();
     KelvoAppViewerWidget* activeViewer() const;
     const KelvoTranslationSettings& translation() const { return m_translation; }
 
