@@ -1,7 +1,7 @@
 #include "kelvorecordjson.h"
 
-#include "kelvocomicellipseshape.h"
 #include "kelvoshapejson.h"
+#include "kelvotextobj.h"
 #include "kelvotextshapes.h"
 
 #include <QByteArray>
@@ -16,17 +16,10 @@ QByteArray bytes(const std::vector<uint8_t>& payload) {
 
 void addShapes(const std::vector<uint8_t>& payload, QJsonObject& json) {
     QJsonArray shapes;
-    int unreadable = 0;
-    for (const KelvoTextShapes& block : kelvoSplitTextShapes(payload)) {
-        KelvoComicEllipseShape shape;
-        if (!shape.read(block.bytes.data(), block.bytes.size())) {
-            ++unreadable;
-            continue;
-        }
-        for (const auto& obj : shape.comicObjects) {
-            shapes.append(KelvoShapeJson::toJson(*obj));
-        }
-    }
+    const int unreadable =
+        kelvoVisitShapeObjects(payload, [&shapes](const KelvoComicEllipseObj& obj) {
+            shapes.append(KelvoShapeJson::toJson(obj));
+        });
     json.insert(QStringLiteral("shapes"), shapes);
     if (unreadable > 0) {
         json.insert(QStringLiteral("unreadableBlocks"), unreadable);

@@ -1,6 +1,7 @@
 #include "kelvotextshapes.h"
 
 #include "kelvobyteorder.h"
+#include "kelvocomicellipseshape.h"
 #include "kelvotextobj.h"
 
 std::vector<KelvoTextShapes> kelvoSplitTextShapes(const std::vector<uint8_t>& payload) {
@@ -22,4 +23,20 @@ std::vector<KelvoTextShapes> kelvoSplitTextShapes(const std::vector<uint8_t>& pa
         pos = countAt + body;
     }
     return blocks;
+}
+
+int kelvoVisitShapeObjects(const std::vector<uint8_t>& payload,
+                           const std::function<void(const KelvoComicEllipseObj&)>& visit) {
+    int unreadable = 0;
+    for (const KelvoTextShapes& block : kelvoSplitTextShapes(payload)) {
+        KelvoComicEllipseShape shape;
+        if (!shape.read(block.bytes.data(), block.bytes.size())) {
+            ++unreadable;
+            continue;
+        }
+        for (const auto& obj : shape.comicObjects) {
+            visit(*obj);
+        }
+    }
+    return unreadable;
 }

@@ -1,6 +1,6 @@
 #include "kelvowebjson.h"
 
-#include "kelvocomicellipseshape.h"
+#include "kelvotextobj.h"
 #include "kelvotextshapes.h"
 
 #include <cstdio>
@@ -182,19 +182,10 @@ void writeShape(JsonWriter& json, const KelvoComicEllipseObj& obj) {
 }
 
 void writeShapes(JsonWriter& json, const std::vector<uint8_t>& payload) {
-    int unreadable = 0;
     json.key("shapes");
     json.begin('[');
-    for (const KelvoTextShapes& block : kelvoSplitTextShapes(payload)) {
-        KelvoComicEllipseShape shape;
-        if (!shape.read(block.bytes.data(), block.bytes.size())) {
-            ++unreadable;
-            continue;
-        }
-        for (const auto& obj : shape.comicObjects) {
-            writeShape(json, *obj);
-        }
-    }
+    const int unreadable = kelvoVisitShapeObjects(
+        payload, [&json](const KelvoComicEllipseObj& obj) { writeShape(json, obj); });
     json.end(']');
     if (unreadable > 0) {
         json.key("unreadableBlocks");
