@@ -1,6 +1,5 @@
 #include "kelvodecodedpicture.h"
 
-#include "kelvoidbuffer.h"
 #include "kelvoimglsbsdecoder.h"
 #include "kelvoreadablepixels.h"
 
@@ -11,14 +10,9 @@ KelvoDecodedPicture KelvoDecodedPicture::decode(const QImage& image) {
     const KelvoReadablePixels pixels(image);
     KelvoImgLSBsDecoder decoder(pixels.buffer());
     picture.coded = decoder.isCoded();
-    KelvoArgbImage marks;
-    decoder.setMarksSeed(0);
-    decoder.decode(picture.idImage, picture.data, marks);
-    if (!picture.coded) {
-        return picture;
+    decoder.decode(picture.idImage, picture.data);
+    if (picture.coded) {
+        picture.regions = decoder.regions();
     }
-    KelvoIdBuffer ids(picture.width, picture.height);
-    ids.rebuildFromMarks(pixels.buffer());
-    picture.regions = ids.regions();
     return picture;
 }

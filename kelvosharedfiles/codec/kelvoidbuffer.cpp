@@ -143,24 +143,36 @@ void KelvoIdBuffer::rebuildFromMarks(const KelvoPixelBuffer& image) {
     const int h = height();
     uint8_t* ids = m_ids.indices.data();
 
+    // Outside start points a marked pixel's index is its mark bit: noisy photographs, with
+    // half their pixels marked, are read at memory speed.
+    static_assert(kNoRegion == 0 && kUnassignedOutline == kMarkBit);
     for (int y = 0; y < h; ++y) {
         const uint32_t* row = image.row(y);
         uint8_t* idRow = ids + std::size_t(y) * std::size_t(w);
+        const bool innerRow = y > 0 && y < h - 1;
         for (int x = 0; x < w; x += kelvo_detail::kScanChunk) {
             const int end = std::min(w, x + kelvo_detail::kScanChunk);
-            uint32_t marked = 0;
-            for (int i = x; i < end; ++i) {
-                marked |= row[i];
-            }
-            if ((marked & kMarkBit) == 0) {
-                continue;
-            }
-            for (int i = x; i < end; ++i) {
-                if (row[i] & kMarkBit) {
-                    idRow[i] = markedPixelIndex(image, i, y);
+            const int first = std::max(x, 1);
+            const int last = std::min(end, w - 1);
+            if (innerRow && first < last &&
+                kelvo_detail::mayHoldStartPoint(image.row(y - 1) + first, row + first,
+                                                last - first)) {
+                for (int i = x; i < end; ++i) {
+                    if (row[i] & kMarkBit) {
+                        idRow[i] = markedPixelIndex(image, i, y);
+                    }
+                }
+            } else {
+                for (int i = x; i < end; ++i) {
+                    idRow[i] = uint8_t(row[i] & kMarkBit);
                 }
             }
         }
+    }
+    if (m_regions.empty()) {
+        // Every marked pixel is an outline of no region.
+        std::fill(m_ids.indices.begin(), m_ids.indices.end(), kNoRegion);
+        return;
     }
 
     for (auto& [key, region] : m_regions) {

@@ -48,10 +48,16 @@ bool KelvoImgLSBsDecoder::isCoded() const {
 
 void KelvoImgLSBsDecoder::decode(KelvoIndexedImage& idImage,
                                  std::map<uint32_t, KelvoDataObjs>& data, KelvoArgbImage& marks) {
+    decode(idImage, data);
+    kelvoMarksPicture(m_image, m_marksSeed, marks);
+}
+
+void KelvoImgLSBsDecoder::decode(KelvoIndexedImage& idImage,
+                                 std::map<uint32_t, KelvoDataObjs>& data) {
     data.clear();
+    m_regions.clear();
     if (!isCodable()) {
         idImage = {};
-        marks = {};
         return;
     }
     KelvoIdBuffer ids(width(), height(), std::move(idImage.indices));
@@ -70,8 +76,8 @@ void KelvoImgLSBsDecoder::decode(KelvoIndexedImage& idImage,
         const uint32_t key = pixels.keys()[slot];
         data.emplace(key, regionData(key, levels[slot], readers[slot]));
     }
+    m_regions = ids.regions();
     idImage = ids.takeIdImage();
-    kelvoMarksPicture(m_image, m_marksSeed, marks);
 }
 
 KelvoDataObjs KelvoImgLSBsDecoder::regionData(uint32_t key, int level,

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvoidregion.h"
 #include "kelvoimgcoder.h"
 
 #include <cstdint>
@@ -33,6 +34,11 @@ public:
     //   marks    the marks picture (kelvomarkspicture.h)
     void decode(KelvoIndexedImage& idImage, std::map<uint32_t, KelvoDataObjs>& data,
                 KelvoArgbImage& marks);
+    // The same without the marks picture, which only a viewer shows.
+    void decode(KelvoIndexedImage& idImage, std::map<uint32_t, KelvoDataObjs>& data);
+
+    // The regions found by the last decode, with their start points and pixel counts.
+    const std::map<uint32_t, KelvoIdRegion>& regions() const { return m_regions; }
 
     // Seeds the marks picture's colours; by default they are seeded from the clock.
     void setMarksSeed(uint64_t seed) { m_marksSeed = seed; }
@@ -41,4 +47,5 @@ private:
     KelvoDataObjs regionData(uint32_t key, int level, const KelvoPayloadReader& reader);
 
     uint64_t m_marksSeed;
+    std::map<uint32_t, KelvoIdRegion> m_regions;
 };

@@ -1,6 +1,5 @@
 #include "kelvowebdecoder.h"
 
-#include "kelvoidbuffer.h"
 #include "kelvoimglsbsdecoder.h"
 
 namespace {
@@ -29,9 +28,7 @@ bool KelvoWebDecoded::decode(const uint8_t* file, std::size_t size, std::string&
     decoder.setMarksSeed(0);
     decoder.decode(idImage, data, marks);
     if (coded) {
-        KelvoIdBuffer ids(picture.width, picture.height);
-        ids.rebuildFromMarks(buffer);
-        regions = ids.regions();
+        regions = decoder.regions();
     }
     return true;
 }
