@@ -22,7 +22,7 @@ constexpr uint8_t kLengthOrder[kLengthCodes] = {16, 17, 18, 0, 8,  7, 9,  6, 10,
 // 8 bytes to spare: flush() stores whole words).
 class BitWriter {
 public:
-    explicit BitWriter(uint8_t* out) : m_out(out) {}
+    BitWriter(uint8_t* out, uint64_t bits, int count) : m_out(out), m_bits(bits), m_count(count) {}
 
     // Up to 56 bits may be added between flushes.
     void add(uint32_t bits, int count) {
@@ -61,11 +61,17 @@ public:
     uint8_t* end() const {
         return m_out;
     }
+    uint64_t bits() const {
+        return m_bits;
+    }
+    int count() const {
+        return m_count;
+    }
 
 private:
     uint8_t* m_out;
-    uint64_t m_bits = 0;
-    int m_count = 0;
+    uint64_t m_bits;
+    int m_count;
 };
 
 // Huffman code lengths for `counts`, none longer than `maxBits`: counts are halved (keeping
@@ -226,28 +232,40 @@ std::size_t blockBound(std::size_t size) {
 
 } // namespace
 
-void kelvoHuffmanDeflate(const uint8_t* data, std::size_t size, KelvoDeflateEnd end,
-                         std::vector<uint8_t>& out) {
-    const std::size_t start = out.size();
+void KelvoHuffmanDeflater::write(const uint8_t* data, std::size_t size, bool final) {
+    if (size == 0) {
+        if (final) {
+            flush(true);
+        }
+        return;
+    }
+    const std::size_t used = m_out.size();
     const std::size_t blocks = (size + kBlockBytes - 1) / kBlockBytes;
-    out.resize(start + blocks * blockBound(kBlockBytes) + 16);
-    BitWriter writer(out.data() + start);
-    const bool final = end == KelvoDeflateEnd::Final;
+    m_out.resize(used + blocks * blockBound(kBlockBytes) + 8);
+    BitWriter writer(m_out.data() + used, m_bits, m_count);
     for (std::size_t offset = 0; offset < size; offset += kBlockBytes) {
         const std::size_t length = std::min(kBlockBytes, size - offset);
         writeBlock(writer, data + offset, length, final && offset + length == size);
     }
-    if (size == 0 || !final) {
-        // An empty stored block: final when nothing else ended the stream, else a flush point.
-        writer.put(final ? 1 : 0, 1);
-        writer.put(0, 2);
+    if (final) {
         writer.align();
-        uint8_t* tail = writer.end();
-        tail[0] = tail[1] = 0x00;
-        tail[2] = tail[3] = 0xff;
-        out.resize(std::size_t(tail + 4 - out.data()));
-        return;
     }
+    m_bits = writer.bits();
+    m_count = writer.count();
+    m_out.resize(std::size_t(writer.end() - m_out.data()));
+}
+
+void KelvoHuffmanDeflater::flush(bool final) {
+    const std::size_t used = m_out.size();
+    m_out.resize(used + 16);
+    BitWriter writer(m_out.data() + used, m_bits, m_count);
+    writer.put(final ? 1 : 0, 1);
+    writer.put(0, 2); // stored
     writer.align();
-    out.resize(std::size_t(writer.end() - out.data()));
+    uint8_t* tail = writer.end();
+    tail[0] = tail[1] = 0x00; // length 0 and its complement
+    tail[2] = tail[3] = 0xff;
+    m_bits = 0;
+    m_count = 0;
+    m_out.resize(std::size_t(tail + 4 - m_out.data()));
 }

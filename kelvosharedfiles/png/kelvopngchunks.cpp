@@ -44,11 +44,18 @@ bool ChunkWalker::next(Chunk& chunk) {
 
 void appendChunk(std::vector<uint8_t>& out, uint32_t type, const uint8_t* data,
                  std::size_t length) {
-    kelvoPutBe32(out, static_cast<uint32_t>(length));
-    const std::size_t typeOffset = out.size();
-    kelvoPutBe32(out, type);
+    beginChunk(out, type, length);
     out.insert(out.end(), data, data + length);
-    kelvoPutBe32(out, chunkCrc(out.data() + typeOffset, length));
+    endChunk(out, length);
+}
+
+void beginChunk(std::vector<uint8_t>& out, uint32_t type, std::size_t length) {
+    kelvoPutBe32(out, static_cast<uint32_t>(length));
+    kelvoPutBe32(out, type);
+}
+
+void endChunk(std::vector<uint8_t>& out, std::size_t length) {
+    kelvoPutBe32(out, chunkCrc(out.data() + out.size() - length - 4, length));
 }
 
 } // namespace kelvopng

@@ -58,4 +58,9 @@ private:
 // Appends one chunk with its length and CRC.
 void appendChunk(std::vector<uint8_t>& out, uint32_t type, const uint8_t* data, std::size_t length);
 
+// The same in steps, for data that comes in pieces: the length and type; then the caller
+// appends exactly `length` bytes; then the CRC.
+void beginChunk(std::vector<uint8_t>& out, uint32_t type, std::size_t length);
+void endChunk(std::vector<uint8_t>& out, std::size_t length);
+
 } // namespace kelvopng

@@ -5,6 +5,7 @@
 #include "kelvozlibstream.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <zlib.h>
 
@@ -13,6 +14,8 @@ using namespace kelvopng;
 namespace {
 
 constexpr std::size_t kIdatBytes = std::size_t(1) << 20;
+// Rows are filtered and compressed about this many bytes at a time, while they are in cache.
+constexpr std::size_t kPieceBytes = std::size_t(120) << 10;
 constexpr uint8_t kSubFilter = 1;
 // Below this many rows per thread, starting threads costs more than it saves.
 constexpr int kMinRowsPerPart = 64;
@@ -30,20 +33,67 @@ template <int Bpp> void filterRow(const uint32_t* pixels, int width, uint8_t* ou
     }
 }
 
-// Rows [first, last) as filtered scanlines.
-std::vector<uint8_t> filterRows(const KelvoPixelBuffer& pixels, bool alpha, int first, int last) {
-    const int bpp = alpha ? 4 : 3;
-    const std::size_t rowBytes = std::size_t(pixels.width) * bpp + 1;
-    std::vector<uint8_t> out(rowBytes * std::size_t(last - first));
-    for (int y = first; y < last; ++y) {
-        uint8_t* row = out.data() + rowBytes * std::size_t(y - first);
-        if (alpha) {
-            filterRow<4>(pixels.row(y), pixels.width, row);
-        } else {
-            filterRow<3>(pixels.row(y), pixels.width, row);
+// Rows [first, last) as filtered scanlines, handed out a few rows at a time.
+KelvoZlibPart filteredRows(const KelvoPixelBuffer& pixels, bool alpha, int first, int last) {
+    const std::size_t rowBytes = std::size_t(pixels.width) * (alpha ? 4 : 3) + 1;
+    const int rowsPerPiece = int(std::max<std::size_t>(1, kPieceBytes / rowBytes));
+    KelvoZlibPart part;
+    part.bytes = rowBytes * std::size_t(last - first);
+    part.next = [&pixels, alpha, rowBytes, rowsPerPiece, y = first,
+                 last](std::vector<uint8_t>& piece) mutable {
+        const int rows = std::min(rowsPerPiece, last - y);
+        if (rows <= 0) {
+            return false;
         }
+        piece.resize(rowBytes * std::size_t(rows));
+        for (int i = 0; i < rows; ++i, ++y) {
+            uint8_t* row = piece.data() + rowBytes * std::size_t(i);
+            if (alpha) {
+                filterRow<4>(pixels.row(y), pixels.width, row);
+            } else {
+                filterRow<3>(pixels.row(y), pixels.width, row);
+            }
+        }
+        return true;
+    };
+    return part;
+}
+
+// The zlib stream as IDAT chunks of at most kIdatBytes, each chunk's CRC over its bytes as
+// copied into `png`.
+void appendIdats(std::vector<uint8_t>& png, const KelvoZlibStream& stream) {
+    std::vector<std::pair<const uint8_t*, std::size_t>> spans;
+    spans.emplace_back(KelvoZlibStream::kZlibHeader, sizeof(KelvoZlibStream::kZlibHeader));
+    for (const KelvoDeflateBytes& part : stream.parts) {
+        spans.emplace_back(part.data(), part.size());
     }
-    return out;
+    const uint8_t trailer[kZlibTrailerBytes] = {uint8_t(stream.adler >> 24),
+                                                uint8_t(stream.adler >> 16),
+                                                uint8_t(stream.adler >> 8), uint8_t(stream.adler)};
+    spans.emplace_back(trailer, sizeof(trailer));
+
+    std::size_t remaining = 0;
+    for (const auto& span : spans) {
+        remaining += span.second;
+    }
+    std::size_t span = 0;
+    std::size_t taken = 0; // of spans[span]
+    while (remaining > 0) {
+        const std::size_t length = std::min(kIdatBytes, remaining);
+        beginChunk(png, chunkType("IDAT"), length);
+        for (std::size_t left = length; left > 0;) {
+            const std::size_t n = std::min(left, spans[span].second - taken);
+            png.insert(png.end(), spans[span].first + taken, spans[span].first + taken + n);
+            left -= n;
+            taken += n;
+            if (taken == spans[span].second) {
+                ++span;
+                taken = 0;
+            }
+        }
+        endChunk(png, length);
+        remaining -= length;
+    }
 }
 
 // Profile name, its terminator, the compression method and the compressed profile.
@@ -71,13 +121,20 @@ std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
     }
     const int parts = std::clamp(pixels.height / kMinRowsPerPart, 1, std::max(threads, 1));
     const auto rowAt = [&](int i) { return int(int64_t(pixels.height) * i / parts); };
-    std::vector<std::size_t> partBytes;
-    const std::vector<uint8_t> stream = kelvoZlibStream(
-        [&](int index, int) { return filterRows(pixels, alpha, rowAt(index), rowAt(index + 1)); },
-        parts, &partBytes);
+    const KelvoZlibStream stream = kelvoZlibStream(
+        [&](int index, int) { return filteredRows(pixels, alpha, rowAt(index), rowAt(index + 1)); },
+        parts);
+    if (stream.parts.empty()) {
+        return {};
+    }
+    std::size_t streamBytes = sizeof(KelvoZlibStream::kZlibHeader) + kZlibTrailerBytes;
+    for (const KelvoDeflateBytes& part : stream.parts) {
+        streamBytes += part.size();
+    }
 
     std::vector<uint8_t> png(std::begin(kSignature), std::end(kSignature));
-    png.reserve(stream.size() + stream.size() / kIdatBytes * 12 + 64);
+    png.reserve(streamBytes + (streamBytes / kIdatBytes + 1) * 12 + iccProfile.size() +
+                std::size_t(parts) * kBandEntryBytes + 1024);
     std::vector<uint8_t> ihdr;
     kelvoPutBe32(ihdr, uint32_t(pixels.width));
     kelvoPutBe32(ihdr, uint32_t(pixels.height));
@@ -95,17 +152,15 @@ std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
         kelvoPutBe32(bands, uint32_t(parts));
         std::size_t offset = kZlibHeaderBytes;
         for (int i = 0; i < parts; ++i) {
+            const std::size_t bytes = stream.parts[std::size_t(i)].size();
             kelvoPutBe32(bands, uint32_t(rowAt(i)));
             kelvoPutBe32(bands, uint32_t(offset));
-            kelvoPutBe32(bands, uint32_t(partBytes[std::size_t(i)]));
-            offset += partBytes[std::size_t(i)];
+            kelvoPutBe32(bands, uint32_t(bytes));
+            offset += bytes;
         }
         appendChunk(png, kBandChunk, bands.data(), bands.size());
     }
-    for (std::size_t offset = 0; offset < stream.size(); offset += kIdatBytes) {
-        appendChunk(png, chunkType("IDAT"), stream.data() + offset,
-                    std::min(kIdatBytes, stream.size() - offset));
-    }
+    appendIdats(png, stream);
     appendChunk(png, chunkType("IEND"), nullptr, 0);
     return png;
 }

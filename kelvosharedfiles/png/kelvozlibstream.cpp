@@ -1,7 +1,5 @@
 #include "kelvozlibstream.h"
 
-#include "kelvobyteorder.h"
-#include "kelvohuffmandeflate.h"
 #include "kelvoparallel.h"
 
 #include <libdeflate.h>
@@ -9,76 +7,131 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
-constexpr uint8_t kHeader[] = {0x78, 0x01}; // deflate, 32 KB window, fastest
-
-struct Part {
-    std::vector<uint8_t> compressed;
-    uLong adler = 1;
-    std::size_t length = 0;
-};
-
 // Filtered flat areas (drawings, screenshots, backgrounds) are runs of zero bytes that string
 // matching shrinks a hundredfold, where Huffman codes alone still spend a bit or more on each.
-// Above this share of zero bytes a part goes to zlib instead.
+// Above this share of zero bytes a piece goes to zlib instead.
 constexpr std::size_t kFlatZeroSharePercent = 20;
+constexpr int kZlibLevel = 6;
 
-bool looksFlat(const std::vector<uint8_t>& input) {
-    const std::size_t zeros = std::size_t(std::count(input.begin(), input.end(), uint8_t(0)));
-    return zeros * 100 > input.size() * kFlatZeroSharePercent;
+bool looksFlat(const std::vector<uint8_t>& piece) {
+    const std::size_t zeros = std::size_t(std::count(piece.begin(), piece.end(), uint8_t(0)));
+    return zeros * 100 > piece.size() * kFlatZeroSharePercent;
 }
 
-// Raw deflate at zlib's default level, ending as kelvoHuffmanDeflate() ends.
-bool zlibDeflate(const std::vector<uint8_t>& input, bool last, std::vector<uint8_t>& out) {
-    z_stream stream{};
-    if (deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
-        return false;
+struct DeflateEnd {
+    void operator()(z_stream* stream) const {
+        deflateEnd(stream);
+        delete stream;
     }
-    out.resize(deflateBound(&stream, uLong(input.size())) + 16);
-    stream.next_in = const_cast<Bytef*>(input.data());
-    stream.avail_in = uInt(input.size());
-    stream.next_out = out.data();
-    stream.avail_out = uInt(out.size());
-    const int result = deflate(&stream, last ? Z_FINISH : Z_SYNC_FLUSH);
-    const bool done = last ? result == Z_STREAM_END : result == Z_OK && stream.avail_in == 0;
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return done;
+};
+using Deflater = std::unique_ptr<z_stream, DeflateEnd>;
+
+Deflater newDeflater() {
+    Deflater deflater(new z_stream{});
+    if (deflateInit2(deflater.get(), kZlibLevel, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+        delete deflater.release();
+    }
+    return deflater;
 }
 
-void compressPart(const std::vector<uint8_t>& input, bool last, Part& part) {
-    part.adler = libdeflate_adler32(1, input.data(), input.size());
-    part.length = input.size();
-    if (looksFlat(input) && input.size() < (std::size_t(1) << 31) &&
-        zlibDeflate(input, last, part.compressed)) {
-        return;
+// Raw deflate of `piece` appended to `out`, ended with `flush` (Z_NO_FLUSH keeps the matches'
+// window open for the next flat piece).
+bool zlibDeflate(z_stream& stream, const std::vector<uint8_t>& piece, int flush,
+                 KelvoDeflateBytes& out) {
+    stream.next_in = const_cast<Bytef*>(piece.data());
+    stream.avail_in = uInt(piece.size());
+    for (;;) {
+        const std::size_t used = out.size();
+        const std::size_t room = deflateBound(&stream, uLong(piece.size())) + 64;
+        out.resize(used + room);
+        stream.next_out = out.data() + used;
+        stream.avail_out = uInt(room);
+        const int result = deflate(&stream, flush);
+        out.resize(used + room - stream.avail_out);
+        if (result != Z_OK && result != Z_BUF_ERROR && result != Z_STREAM_END) {
+            return false;
+        }
+        if (result == Z_STREAM_END || stream.avail_out > 0) {
+            return stream.avail_in == 0; // deflate stops early only when out of room
+        }
     }
-    part.compressed.clear();
-    kelvoHuffmanDeflate(input.data(), input.size(),
-                        last ? KelvoDeflateEnd::Final : KelvoDeflateEnd::Flush, part.compressed);
+}
+
+struct Part {
+    KelvoDeflateBytes compressed;
+    uLong adler = 1;
+    std::size_t length = 0;
+    bool ok = true;
+};
+
+// Worst case of Huffman-only output per input byte, so that the output is reserved once.
+constexpr std::size_t kReserveNumerator = 2;
+
+void compressPart(KelvoZlibPart source, bool lastPart, Part& part) {
+    part.compressed.reserve(source.bytes * kReserveNumerator + 1024);
+    KelvoHuffmanDeflater huffman(part.compressed);
+    Deflater zlib;
+    bool zlibOpen = false; // the zlib stream has taken pieces since its last reset
+    std::vector<uint8_t> piece;
+    std::vector<uint8_t> following;
+    bool more = source.next(piece);
+    bool flat = more && looksFlat(piece);
+    bool ended = false;
+    while (more) {
+        following.clear();
+        const bool hasNext = source.next(following);
+        const bool nextFlat = hasNext && looksFlat(following);
+        const bool final = lastPart && !hasNext;
+        part.adler = libdeflate_adler32(part.adler, piece.data(), piece.size());
+        part.length += piece.size();
+        if (flat && !zlib) {
+            zlib = newDeflater();
+        }
+        if (flat && zlib && piece.size() < (std::size_t(1) << 31)) {
+            if (huffman.pending()) {
+                huffman.flush(false);
+            }
+            if (!zlibOpen) {
+                deflateReset(zlib.get()); // matches must not reach into Huffman-coded pieces
+            }
+            const int flush = final ? Z_FINISH : nextFlat ? Z_NO_FLUSH : Z_SYNC_FLUSH;
+            part.ok = part.ok && zlibDeflate(*zlib, piece, flush, part.compressed);
+            zlibOpen = flush == Z_NO_FLUSH;
+        } else {
+            huffman.write(piece.data(), piece.size(), final);
+        }
+        ended = final;
+        std::swap(piece, following);
+        more = hasNext;
+        flat = nextFlat;
+    }
+    if (!ended) {
+        huffman.flush(lastPart);
+    }
 }
 
 } // namespace
 
-std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts,
-                                     std::vector<std::size_t>* partBytes) {
+KelvoZlibStream kelvoZlibStream(const KelvoZlibPartSource& source, int parts) {
     parts = std::max(parts, 1);
     std::vector<Part> results(static_cast<std::size_t>(parts));
     kelvoRunParallel(std::size_t(parts), [&](std::size_t index) {
         compressPart(source(int(index), parts), int(index) == parts - 1, results[index]);
     });
 
-    std::vector<uint8_t> out(std::begin(kHeader), std::end(kHeader));
+    KelvoZlibStream stream;
     uLong adler = 1;
-    for (const Part& part : results) {
-        out.insert(out.end(), part.compressed.begin(), part.compressed.end());
-        if (partBytes) {
-            partBytes->push_back(part.compressed.size());
+    for (Part& part : results) {
+        if (!part.ok) {
+            return {};
         }
         adler = adler32_combine(adler, part.adler, z_off_t(part.length));
+        stream.parts.push_back(std::move(part.compressed));
     }
-    kelvoPutBe32(out, uint32_t(adler));
-    return out;
+    stream.adler = uint32_t(adler);
+    return stream;
 }

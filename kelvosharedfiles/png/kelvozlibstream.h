@@ -3,16 +3,32 @@
 // empty stored block, and the checksums of the parts are combined.
 #pragma once
 
+#include "kelvohuffmandeflate.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-// Produces part `index` of `count`, on the thread that compresses it: the bytes to compress.
-using KelvoZlibPartSource = std::function<std::vector<uint8_t>(int index, int count)>;
+// One part's bytes, handed over a piece at a time on the thread that compresses them, so that
+// no part is ever held whole.
+struct KelvoZlibPart {
+    std::size_t bytes = 0; // all the part's bytes
+    // Replaces `piece` with the next bytes; false when the part has no more.
+    std::function<bool(std::vector<uint8_t>& piece)> next;
+};
 
-// Compresses the parts with kelvoHuffmanDeflate(), or zlib where they are mostly runs of
-// zeros, and joins them in order; `partBytes`, when
-// given, receives the compressed size of each part.
-std::vector<uint8_t> kelvoZlibStream(const KelvoZlibPartSource& source, int parts,
-                                     std::vector<std::size_t>* partBytes = nullptr);
+// Produces part `index` of `count`.
+using KelvoZlibPartSource = std::function<KelvoZlibPart(int index, int count)>;
+
+// The stream is kZlibHeader, then the parts' data in order, then `adler` big-endian.
+struct KelvoZlibStream {
+    static constexpr uint8_t kZlibHeader[2] = {0x78, 0x01}; // deflate, 32 KB window, fastest
+
+    std::vector<KelvoDeflateBytes> parts;
+    uint32_t adler = 1;
+};
+
+// Compresses each piece with Huffman codes alone (kelvohuffmandeflate.h), or with zlib where it
+// is mostly runs of zeros.
+KelvoZlibStream kelvoZlibStream(const KelvoZlibPartSource& source, int parts);
