@@ -7,7 +7,9 @@
 #include <libdeflate.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -20,6 +22,8 @@ constexpr uint32_t kIdat = chunkType("IDAT");
 constexpr uint32_t kIend = chunkType("IEND");
 constexpr uint32_t kPlte = chunkType("PLTE"); // a suggested palette; RGB pixels ignore it
 constexpr uint32_t kIhdrBytes = 13;
+// A final fixed-code block holding only its end: closes a band for an inflater on its own.
+constexpr uint8_t kClosingBlock[] = {0x03, 0x00};
 
 enum Filter : uint8_t { None, Sub, Up, Average, Paeth };
 
@@ -123,6 +127,49 @@ std::vector<Band> bandsOf(const Chunk& chunk, int height, std::size_t streamByte
     return bands;
 }
 
+// The zlib stream as it lies in the IDAT chunks, read without joining them.
+class IdatStream {
+public:
+    void add(const Chunk& chunk) {
+        m_chunks.push_back(chunk);
+        m_size += chunk.length;
+    }
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_chunks.empty(); }
+
+    // Copies `length` bytes from `offset` on, which must lie within the stream.
+    void copy(std::size_t offset, std::size_t length, uint8_t* out) const {
+        for (const Chunk& chunk : m_chunks) {
+            if (length == 0) {
+                return;
+            }
+            if (offset >= chunk.length) {
+                offset -= chunk.length;
+                continue;
+            }
+            const std::size_t n = std::min<std::size_t>(length, chunk.length - offset);
+            std::memcpy(out, chunk.data + offset, n);
+            out += n;
+            length -= n;
+            offset = 0;
+        }
+    }
+
+    // The whole stream in one piece: in place when it is one chunk, else joined in `joined`.
+    const uint8_t* whole(std::vector<uint8_t>& joined) const {
+        if (m_chunks.size() == 1) {
+            return m_chunks.front().data;
+        }
+        joined.resize(m_size);
+        copy(0, m_size, joined.data());
+        return joined.data();
+    }
+
+private:
+    std::vector<Chunk> m_chunks;
+    std::size_t m_size = 0;
+};
+
 struct Decompressor {
     void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
 };
@@ -150,10 +197,14 @@ public:
 
     // Each band on its own thread; a band whose first row predicts from the row above is
     // unfiltered afterwards, in order. The bands' Adler-32 sums must make the stream's.
-    bool decodeBands(const uint8_t* stream, std::size_t bytes, const std::vector<Band>& bands) {
+    bool decodeBands(const IdatStream& stream, const std::vector<Band>& bands) {
+        uint8_t header[kZlibHeaderBytes];
+        uint8_t trailer[kZlibTrailerBytes];
+        stream.copy(0, sizeof(header), header);
+        stream.copy(stream.size() - sizeof(trailer), sizeof(trailer), trailer);
         // Deflate without a preset dictionary, as the whole stream's inflater would insist.
-        if ((stream[0] & 0x0f) != 8 || (stream[0] << 8 | stream[1]) % 31 != 0 ||
-            (stream[1] & 0x20) != 0) {
+        if ((header[0] & 0x0f) != 8 || (header[0] << 8 | header[1]) % 31 != 0 ||
+            (header[1] & 0x20) != 0) {
             return false;
         }
         std::vector<char> inflated(bands.size(), 0);
@@ -164,9 +215,10 @@ public:
             uint8_t* out = m_filtered.get() + m_rowBytes * std::size_t(bands[i].firstRow);
             const std::size_t outBytes = m_rowBytes * std::size_t(last - bands[i].firstRow);
             // A band ends on a flush point; an empty final block closes it for the inflater.
-            std::vector<uint8_t> data(stream + bands[i].offset,
-                                      stream + bands[i].offset + bands[i].length);
-            data.insert(data.end(), {0x03, 0x00});
+            std::vector<uint8_t> data(bands[i].length + sizeof(kClosingBlock));
+            stream.copy(bands[i].offset, bands[i].length, data.data());
+            std::copy(std::begin(kClosingBlock), std::end(kClosingBlock),
+                      data.end() - sizeof(kClosingBlock));
             const Inflater inflater(libdeflate_alloc_decompressor());
             if (!inflater ||
                 libdeflate_deflate_decompress(inflater.get(), data.data(), data.size(), out,
@@ -189,7 +241,7 @@ public:
             adler = adler32_combine(adler, adlers[i],
                                     z_off_t(m_rowBytes * std::size_t(last - bands[i].firstRow)));
         }
-        if (adler != kelvoGetBe32(stream + bytes - kZlibTrailerBytes)) {
+        if (adler != kelvoGetBe32(trailer)) {
             return false;
         }
         for (std::size_t i = 0; i < bands.size(); ++i) {
@@ -268,8 +320,7 @@ bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuff
         ihdr[12] != 0) {
         return false;
     }
-    // The compressed stream, read in place when it is one chunk.
-    std::vector<Chunk> idats;
+    IdatStream stream;
     Chunk bandChunk;
     bool ended = false;
     while (!ended && walker.next(chunk)) {
@@ -277,7 +328,7 @@ bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuff
             return false;
         }
         if (chunk.type == kIdat) {
-            idats.push_back(chunk);
+            stream.add(chunk);
         } else if (chunk.type == kBandChunk) {
             bandChunk = chunk;
         } else if (chunk.type == kIend) {
@@ -286,25 +337,18 @@ bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuff
             return false;
         }
     }
-    if (!ended || idats.empty()) {
+    if (!ended || stream.empty()) {
         return false;
     }
-    std::vector<uint8_t> joined;
-    if (idats.size() > 1) {
-        for (const Chunk& idat : idats) {
-            joined.insert(joined.end(), idat.data, idat.data + idat.length);
-        }
-    }
-    const uint8_t* stream = idats.size() > 1 ? joined.data() : idats.front().data;
-    const std::size_t streamBytes = idats.size() > 1 ? joined.size() : idats.front().length;
     RgbDecoder decoder(target, colourType == Rgba ? 4 : 3);
     if (!decoder.allocate()) {
         return false;
     }
     const std::vector<Band> bands =
-        bandChunk.data ? bandsOf(bandChunk, target.height, streamBytes) : std::vector<Band>();
-    if (!bands.empty() && decoder.decodeBands(stream, streamBytes, bands)) {
+        bandChunk.data ? bandsOf(bandChunk, target.height, stream.size()) : std::vector<Band>();
+    if (!bands.empty() && decoder.decodeBands(stream, bands)) {
         return true;
     }
-    return decoder.decodeWhole(stream, streamBytes);
+    std::vector<uint8_t> joined;
+    return decoder.decodeWhole(stream.whole(joined), stream.size());
 }
