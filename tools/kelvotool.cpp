@@ -148,7 +148,7 @@ const Command kCommands[] = {
      "Usage: kelvo-tool encode IN OUT ANNOTATIONS.json\n"
      "Codes the regions of ANNOTATIONS.json into the picture IN and writes OUT as PNG.\n"
      "Unless the file says otherwise, blue bit 0 of every pixel is cleared when IN carries no\n"
-     "coded data, and the first new region key is the number of regions already coded in IN.\n"
+     "coded data, and the first new region key follows the highest key coded in IN.\n"
      "New regions must lie inside the picture and overlap neither each other nor coded\n"
      "regions of IN.\n"},
     {"erase",

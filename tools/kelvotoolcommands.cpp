@@ -54,7 +54,9 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
     KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
 
     const bool clearMarks = notes.clearMarks.value_or(!coded.coded);
-    const uint32_t firstKey = notes.firstKey.value_or(static_cast<uint32_t>(coded.data.size()));
+    // After the highest key in use: counting regions would reuse a key once one is erased.
+    const uint32_t firstKey =
+        notes.firstKey.value_or(coded.regions.empty() ? 0 : coded.regions.rbegin()->first + 1);
     QImage output;
     KelvoGeneratorError error;
     if (!KelvoGenerator::generate(source, output, notes.regions, clearMarks, firstKey, {},

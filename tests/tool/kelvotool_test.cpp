@@ -258,6 +258,12 @@ private slots:
 
         QCOMPARE(tool(u"erase @both.png @first.png --index %1"_s.arg(secondInterior + 1)).code, 0);
         QCOMPARE(keysAndTexts(u"first.png"_s), QStringList{u"0 first"_s});
+        // With key 0 erased, a new region takes the key after the highest one left.
+        const int firstInterior = qGray(ids.pixel(30, 30));
+        QCOMPARE(tool(u"erase @both.png @second.png --index %1"_s.arg(firstInterior)).code, 0);
+        writeFile(u"three.json"_s, textRegions({{10, 10, 70, 80, u"third"_s}}));
+        QCOMPARE(tool(u"encode @second.png @again.png @three.json"_s).code, 0);
+        QCOMPARE(keysAndTexts(u"again.png"_s), (QStringList{u"1 second"_s, u"2 third"_s}));
         QCOMPARE(tool(u"erase @both.png @none.png"_s).code, 0);
         QCOMPARE(tool(u"test @none.png"_s).code, 1);
     }
