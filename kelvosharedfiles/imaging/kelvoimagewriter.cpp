@@ -1,6 +1,6 @@
 #include "kelvoimagewriter.h"
 
-#include "kelvopicturereader.h"
+#include "kelvopngrgbreader.h"
 #include "kelvopngwriter.h"
 #include "kelvoqtimage.h"
 
@@ -69,20 +69,8 @@ bool fastlyWritable(const QImage& image, const char* format) {
            (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32);
 }
 
-QByteArray encodeFast(const QImage& image) {
-    const QColorSpace space = image.colorSpace();
-    const std::vector<uint8_t> png =
-        kelvoWritePng(kelvoConstPixelBuffer(image), image.format() == QImage::Format_ARGB32,
-                      space.isValid() ? space.iccProfile().toStdString() : std::string());
-    return QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()));
-}
-
 // Encoded bytes that decode to exactly `image`, or an empty array.
 QByteArray exactEncoding(const QImage& image, const char* format) {
-    if (fastlyWritable(image, format)) {
-        const QByteArray bytes = encodeFast(image);
-        return samePixels(KelvoPictureReader::read(bytes), image) ? bytes : QByteArray();
-    }
     for (const int quality : kQualities) {
         const QByteArray bytes = encode(image, format, quality);
         if (!bytes.isEmpty() && samePixels(QImage::fromData(bytes, format), image)) {
@@ -92,6 +80,14 @@ QByteArray exactEncoding(const QImage& image, const char* format) {
     return QByteArray();
 }
 
+bool writeFile(const QString& fileName, const QByteArray& bytes, QString* error) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return fail(error, file.errorString());
+    }
+    return true;
+}
+
 } // namespace
 
 bool writeImageExact(const QString& fileName, const QImage& image, const char* format,
@@ -99,14 +95,25 @@ bool writeImageExact(const QString& fileName, const QImage& image, const char* f
     if (image.isNull()) {
         return fail(error, QStringLiteral("the picture is empty"));
     }
+    if (fastlyWritable(image, format)) {
+        const bool alpha = image.format() == QImage::Format_ARGB32;
+        const QColorSpace space = image.colorSpace();
+        const KelvoPixelBuffer pixels = kelvoConstPixelBuffer(image);
+        const std::vector<uint8_t> png = kelvoWritePng(
+            pixels, alpha, space.isValid() ? space.iccProfile().toStdString() : std::string());
+        // The check reads the file back as our reader will, comparing as it goes.
+        if (png.empty() || !kelvoPngHolds(png.data(), png.size(), pixels, alpha)) {
+            return fail(error, QStringLiteral("the PNG writer did not keep the picture exactly"));
+        }
+        return writeFile(fileName,
+                         QByteArray::fromRawData(reinterpret_cast<const char*>(png.data()),
+                                                 qsizetype(png.size())),
+                         error);
+    }
     const QByteArray bytes = exactEncoding(image, format);
     if (bytes.isEmpty()) {
         return fail(error, QStringLiteral("no %1 quality keeps the picture exactly")
                                .arg(QString::fromLatin1(format)));
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return fail(error, file.errorString());
-    }
-    return true;
+    return writeFile(fileName, bytes, error);
 }

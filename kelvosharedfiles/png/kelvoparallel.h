@@ -1,26 +1,37 @@
 // Shares independent pieces of work between the machine's cores.
 #pragma once
 
+#include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <system_error>
 #include <thread>
 #include <vector>
 
-// Runs work(0) ... work(count - 1) at the same time and returns when all are done: every index
-// but 0 on a thread of its own, index 0 on the calling thread. An index whose thread cannot be
-// started runs on the calling thread instead.
-template <typename Work> void kelvoRunParallel(std::size_t count, const Work& work) {
+// Two threads: the machines Kelvo runs on have at least two cores.
+constexpr int kKelvoPngThreads = 2;
+
+// Runs work(index, worker) for every index from 0 to count - 1 on up to `workers` threads, the
+// calling one among them, and returns when all are done. Each worker (0 .. workers - 1) takes
+// the next index whenever it is free, so a worker's own scratch memory can be indexed by
+// `worker`. A thread that cannot be started leaves its share to the others.
+template <typename Work>
+void kelvoRunParallel(std::size_t count, std::size_t workers, const Work& work) {
+    std::atomic<std::size_t> next{0};
+    const auto drain = [&](std::size_t worker) {
+        for (std::size_t index; (index = next.fetch_add(1)) < count;) {
+            work(index, worker);
+        }
+    };
     std::vector<std::thread> threads;
-    for (std::size_t index = 1; index < count; ++index) {
+    for (std::size_t worker = 1; worker < std::min(workers, count); ++worker) {
         try {
-            threads.emplace_back(work, index);
+            threads.emplace_back(drain, worker);
         } catch (const std::system_error&) {
-            work(index);
+            break;
         }
     }
-    if (count > 0) {
-        work(std::size_t(0));
-    }
+    drain(0);
     for (std::thread& thread : threads) {
         thread.join();
     }

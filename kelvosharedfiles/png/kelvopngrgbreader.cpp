@@ -175,28 +175,28 @@ struct Decompressor {
 };
 using Inflater = std::unique_ptr<libdeflate_decompressor, Decompressor>;
 
-// Inflates and unfilters the pixel data of one picture into its target.
+// Inflates and unfilters the pixel data of one picture into its target's rows, or compares
+// them with the target's rows.
 class RgbDecoder {
 public:
-    RgbDecoder(const KelvoPixelBuffer& target, int bpp)
-        : m_target(target), m_bpp(bpp), m_rowBytes(std::size_t(target.width) * bpp + 1) {}
-
-    bool allocate() {
-        m_filtered.reset(new (std::nothrow) uint8_t[m_rowBytes * std::size_t(m_target.height)]);
-        return m_filtered != nullptr;
-    }
+    RgbDecoder(const KelvoPixelBuffer& target, int bpp, bool compare)
+        : m_target(target), m_bpp(bpp), m_compare(compare),
+          m_rowBytes(std::size_t(target.width) * bpp + 1), m_zeros(m_rowBytes, 0) {}
 
     bool decodeWhole(const uint8_t* stream, std::size_t bytes) {
+        const std::size_t size = m_rowBytes * std::size_t(m_target.height);
+        const std::unique_ptr<uint8_t[]> filtered(new (std::nothrow) uint8_t[size]);
         const Inflater inflater(libdeflate_alloc_decompressor());
-        return inflater &&
-               libdeflate_zlib_decompress(inflater.get(), stream, bytes, m_filtered.get(),
-                                          m_rowBytes * std::size_t(m_target.height),
+        std::vector<uint32_t> row(m_compare ? std::size_t(m_target.width) : 0);
+        return filtered && inflater &&
+               libdeflate_zlib_decompress(inflater.get(), stream, bytes, filtered.get(), size,
                                           nullptr) == LIBDEFLATE_SUCCESS &&
-               unfilterRows(0, m_target.height);
+               unfilterRows(filtered.get(), 0, m_target.height, row.data());
     }
 
-    // Each band on its own thread; a band whose first row predicts from the row above is
-    // unfiltered afterwards, in order. The bands' Adler-32 sums must make the stream's.
+    // Each band is inflated into a worker's own buffer, which stays in cache, and unfiltered
+    // from there; a band must start with a row that does not predict from the row above. The
+    // bands' Adler-32 sums must make the stream's.
     bool decodeBands(const IdatStream& stream, const std::vector<Band>& bands) {
         uint8_t header[kZlibHeaderBytes];
         uint8_t trailer[kZlibTrailerBytes];
@@ -207,102 +207,110 @@ public:
             (header[1] & 0x20) != 0) {
             return false;
         }
-        std::vector<char> inflated(bands.size(), 0);
-        std::vector<char> unfiltered(bands.size(), 0);
+        struct Scratch {
+            std::vector<uint8_t> compressed;
+            std::vector<uint8_t> filtered;
+            std::vector<uint32_t> row;
+            Inflater inflater{libdeflate_alloc_decompressor()};
+        };
+        std::vector<Scratch> scratch(kKelvoPngThreads);
+        std::vector<char> decoded(bands.size(), 0);
         std::vector<uLong> adlers(bands.size(), 1);
-        const auto work = [&](std::size_t i) {
+        const auto rowsOf = [&](std::size_t i) {
             const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;
-            uint8_t* out = m_filtered.get() + m_rowBytes * std::size_t(bands[i].firstRow);
-            const std::size_t outBytes = m_rowBytes * std::size_t(last - bands[i].firstRow);
-            // A band ends on a flush point; an empty final block closes it for the inflater.
-            std::vector<uint8_t> data(bands[i].length + sizeof(kClosingBlock));
-            stream.copy(bands[i].offset, bands[i].length, data.data());
+            return std::size_t(last - bands[i].firstRow);
+        };
+        kelvoRunParallel(bands.size(), scratch.size(), [&](std::size_t i, std::size_t worker) {
+            Scratch& own = scratch[worker];
+            // A band ends on a flush point; a closing block ends it for the inflater.
+            own.compressed.resize(bands[i].length + sizeof(kClosingBlock));
+            stream.copy(bands[i].offset, bands[i].length, own.compressed.data());
             std::copy(std::begin(kClosingBlock), std::end(kClosingBlock),
-                      data.end() - sizeof(kClosingBlock));
-            const Inflater inflater(libdeflate_alloc_decompressor());
-            if (!inflater ||
-                libdeflate_deflate_decompress(inflater.get(), data.data(), data.size(), out,
-                                              outBytes, nullptr) != LIBDEFLATE_SUCCESS) {
+                      own.compressed.end() - sizeof(kClosingBlock));
+            own.filtered.resize(m_rowBytes * rowsOf(i));
+            own.row.resize(m_compare ? std::size_t(m_target.width) : 0);
+            if (!own.inflater ||
+                libdeflate_deflate_decompress(own.inflater.get(), own.compressed.data(),
+                                              own.compressed.size(), own.filtered.data(),
+                                              own.filtered.size(), nullptr) != LIBDEFLATE_SUCCESS ||
+                (own.filtered[0] != None && own.filtered[0] != Sub)) {
                 return;
             }
-            inflated[i] = 1;
-            adlers[i] = libdeflate_adler32(1, out, outBytes);
-            if (out[0] == None || out[0] == Sub) {
-                unfiltered[i] = unfilterRows(bands[i].firstRow, last) ? 1 : 0;
-            }
-        };
-        kelvoRunParallel(bands.size(), work);
+            adlers[i] = libdeflate_adler32(1, own.filtered.data(), own.filtered.size());
+            const int first = bands[i].firstRow;
+            decoded[i] =
+                unfilterRows(own.filtered.data(), first, first + int(rowsOf(i)), own.row.data());
+        });
         uLong adler = 1;
         for (std::size_t i = 0; i < bands.size(); ++i) {
-            const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;
-            if (!inflated[i]) {
+            if (!decoded[i]) {
                 return false;
             }
-            adler = adler32_combine(adler, adlers[i],
-                                    z_off_t(m_rowBytes * std::size_t(last - bands[i].firstRow)));
+            adler = adler32_combine(adler, adlers[i], z_off_t(m_rowBytes * rowsOf(i)));
         }
-        if (adler != kelvoGetBe32(trailer)) {
-            return false;
-        }
-        for (std::size_t i = 0; i < bands.size(); ++i) {
-            const int last = i + 1 < bands.size() ? bands[i + 1].firstRow : m_target.height;
-            if (!unfiltered[i] && !unfilterRows(bands[i].firstRow, last)) {
-                return false;
-            }
-        }
-        return true;
+        return adler == kelvoGetBe32(trailer);
     }
 
 private:
-    // Rows [first, last); the row above `first` is unfiltered already (or is none).
-    bool unfilterRows(int first, int last) {
-        return m_bpp == 4 ? unfilterRows<4>(first, last) : unfilterRows<3>(first, last);
+    // Rows [first, last), held in `lines` from row `first` on; the first predicts from a row of
+    // zeros (no row above, or a band's first row, which never looks up). `row` is where rows go
+    // to be compared.
+    bool unfilterRows(uint8_t* lines, int first, int last, uint32_t* row) {
+        return m_bpp == 4 ? unfilterRows<4>(lines, first, last, row)
+                          : unfilterRows<3>(lines, first, last, row);
     }
 
-    template <int Bpp> bool unfilterRows(int first, int last) {
-        const std::size_t samples = m_rowBytes - 1;
-        const std::vector<uint8_t> zeros(first == 0 ? samples : 0, 0);
-        const uint8_t* prior =
-            first == 0 ? zeros.data() : m_filtered.get() + m_rowBytes * std::size_t(first - 1) + 1;
+    template <int Bpp> bool unfilterRows(uint8_t* lines, int first, int last, uint32_t* row) {
+        const uint8_t* prior = m_zeros.data();
         const int width = m_target.width;
+        const uint32_t compared = Bpp == 4 ? 0xffffffffu : 0x00ffffffu;
         for (int y = first; y < last; ++y) {
-            uint8_t* line = m_filtered.get() + m_rowBytes * std::size_t(y);
-            uint8_t* row = line + 1;
-            uint32_t* out = m_target.row(y);
+            uint8_t* line = lines + m_rowBytes * std::size_t(y - first);
+            uint8_t* samples = line + 1;
+            uint32_t* out = m_compare ? row : m_target.row(y);
             switch (line[0]) {
             case None:
-                unfilterRow<Bpp>(row, prior, out, width, [](int, int, int) { return 0; });
+                unfilterRow<Bpp>(samples, prior, out, width, [](int, int, int) { return 0; });
                 break;
             case Sub:
-                unfilterWordRow<Bpp, true>(row, prior, out, width);
+                unfilterWordRow<Bpp, true>(samples, prior, out, width);
                 break;
             case Up:
-                unfilterWordRow<Bpp, false>(row, prior, out, width);
+                unfilterWordRow<Bpp, false>(samples, prior, out, width);
                 break;
             case Average:
-                unfilterRow<Bpp>(row, prior, out, width,
+                unfilterRow<Bpp>(samples, prior, out, width,
                                  [](int a, int b, int) { return (a + b) >> 1; });
                 break;
             case Paeth:
-                unfilterRow<Bpp>(row, prior, out, width, paeth);
+                unfilterRow<Bpp>(samples, prior, out, width, paeth);
                 break;
             default:
                 return false;
             }
-            prior = row;
+            if (m_compare) {
+                const uint32_t* expected = m_target.row(y);
+                for (int x = 0; x < width; ++x) {
+                    if ((out[x] ^ expected[x]) & compared) {
+                        return false;
+                    }
+                }
+            }
+            prior = samples;
         }
         return true;
     }
 
     const KelvoPixelBuffer& m_target;
     int m_bpp;
+    bool m_compare;
     std::size_t m_rowBytes;
-    std::unique_ptr<uint8_t[]> m_filtered;
+    std::vector<uint8_t> m_zeros;
 };
 
-} // namespace
-
-bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& target) {
+// Reads the picture into `target`'s rows, or compares it with them when `compare`.
+bool decodeRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& target,
+                  bool compare, int expectedColourType) {
     if (!hasSignature(data, size) || !target.pixels || target.width <= 0 || target.height <= 0) {
         return false;
     }
@@ -316,8 +324,9 @@ bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuff
     const uint8_t colourType = ihdr[9];
     if (kelvoGetBe32(ihdr) != uint32_t(target.width) ||
         kelvoGetBe32(ihdr + 4) != uint32_t(target.height) || ihdr[8] != 8 ||
-        (colourType != Rgb && colourType != Rgba) || ihdr[10] != 0 || ihdr[11] != 0 ||
-        ihdr[12] != 0) {
+        (colourType != Rgb && colourType != Rgba) ||
+        (expectedColourType >= 0 && colourType != expectedColourType) || ihdr[10] != 0 ||
+        ihdr[11] != 0 || ihdr[12] != 0) {
         return false;
     }
     IdatStream stream;
@@ -340,10 +349,7 @@ bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuff
     if (!ended || stream.empty()) {
         return false;
     }
-    RgbDecoder decoder(target, colourType == Rgba ? 4 : 3);
-    if (!decoder.allocate()) {
-        return false;
-    }
+    RgbDecoder decoder(target, colourType == Rgba ? 4 : 3, compare);
     const std::vector<Band> bands =
         bandChunk.data ? bandsOf(bandChunk, target.height, stream.size()) : std::vector<Band>();
     if (!bands.empty() && decoder.decodeBands(stream, bands)) {
@@ -351,4 +357,15 @@ bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuff
     }
     std::vector<uint8_t> joined;
     return decoder.decodeWhole(stream.whole(joined), stream.size());
+}
+
+} // namespace
+
+bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& target) {
+    return decodeRgbPng(data, size, target, false, -1);
+}
+
+bool kelvoPngHolds(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& expected,
+                   bool alpha) {
+    return expected.depth == 32 && decodeRgbPng(data, size, expected, true, alpha ? Rgba : Rgb);
 }

@@ -11,3 +11,9 @@
 // True when the stream is such a picture of `target`'s size and decodes without a fault; false
 // otherwise, leaving the general reader to decide (`target` may then hold anything).
 bool kelvoReadRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& target);
+
+// True when the stream is an 8-bit RGB (RGBA when `alpha`) picture of `expected`'s size whose
+// pixels are exactly `expected`'s (RGB: their low 24 bits): the check of a written file,
+// without a second picture in memory.
+bool kelvoPngHolds(const uint8_t* data, std::size_t size, const KelvoPixelBuffer& expected,
+                   bool alpha);

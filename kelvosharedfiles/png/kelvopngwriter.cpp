@@ -17,8 +17,10 @@ constexpr std::size_t kIdatBytes = std::size_t(1) << 20;
 // Rows are filtered and compressed about this many bytes at a time, while they are in cache.
 constexpr std::size_t kPieceBytes = std::size_t(120) << 10;
 constexpr uint8_t kSubFilter = 1;
-// Below this many rows per thread, starting threads costs more than it saves.
-constexpr int kMinRowsPerPart = 64;
+// Bands of about this many filtered bytes: a reader inflates each into a buffer that stays in
+// cache. Every band costs a flush point and its own code tables, so not too few rows either.
+constexpr std::size_t kBandBytes = std::size_t(1) << 20;
+constexpr int kMinRowsPerBand = 16;
 
 template <int Bpp> void filterRow(const uint32_t* pixels, int width, uint8_t* out) {
     *out++ = kSubFilter;
@@ -119,11 +121,15 @@ std::vector<uint8_t> kelvoWritePng(const KelvoPixelBuffer& pixels, bool alpha,
     if (!pixels.pixels || pixels.width <= 0 || pixels.height <= 0 || pixels.depth != 32) {
         return {};
     }
-    const int parts = std::clamp(pixels.height / kMinRowsPerPart, 1, std::max(threads, 1));
+    const std::size_t filteredBytes =
+        (std::size_t(pixels.width) * (alpha ? 4 : 3) + 1) * std::size_t(pixels.height);
+    const int wanted = int(std::max<std::size_t>(std::size_t(std::max(threads, 1)),
+                                                 (filteredBytes + kBandBytes - 1) / kBandBytes));
+    const int parts = std::clamp(pixels.height / kMinRowsPerBand, 1, wanted);
     const auto rowAt = [&](int i) { return int(int64_t(pixels.height) * i / parts); };
     const KelvoZlibStream stream = kelvoZlibStream(
         [&](int index, int) { return filteredRows(pixels, alpha, rowAt(index), rowAt(index + 1)); },
-        parts);
+        parts, threads);
     if (stream.parts.empty()) {
         return {};
     }

@@ -116,12 +116,13 @@ void compressPart(KelvoZlibPart source, bool lastPart, Part& part) {
 
 } // namespace
 
-KelvoZlibStream kelvoZlibStream(const KelvoZlibPartSource& source, int parts) {
+KelvoZlibStream kelvoZlibStream(const KelvoZlibPartSource& source, int parts, int threads) {
     parts = std::max(parts, 1);
     std::vector<Part> results(static_cast<std::size_t>(parts));
-    kelvoRunParallel(std::size_t(parts), [&](std::size_t index) {
-        compressPart(source(int(index), parts), int(index) == parts - 1, results[index]);
-    });
+    kelvoRunParallel(
+        std::size_t(parts), std::size_t(std::max(threads, 1)), [&](std::size_t index, std::size_t) {
+            compressPart(source(int(index), parts), int(index) == parts - 1, results[index]);
+        });
 
     KelvoZlibStream stream;
     uLong adler = 1;

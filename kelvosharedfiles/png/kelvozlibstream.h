@@ -29,6 +29,6 @@ struct KelvoZlibStream {
     uint32_t adler = 1;
 };
 
-// Compresses each piece with Huffman codes alone (kelvohuffmandeflate.h), or with zlib where it
-// is mostly runs of zeros.
-KelvoZlibStream kelvoZlibStream(const KelvoZlibPartSource& source, int parts);
+// Compresses `parts` parts on up to `threads` threads, each piece with Huffman codes alone
+// (kelvohuffmandeflate.h), or with zlib where it is mostly runs of zeros.
+KelvoZlibStream kelvoZlibStream(const KelvoZlibPartSource& source, int parts, int threads);

@@ -1,6 +1,7 @@
 // The PNG writer read back by the reader, both stream joins, the limits and damaged streams.
 #include "kelvobyteorder.h"
 #include "kelvopngreader.h"
+#include "kelvopngrgbreader.h"
 #include "kelvopngwriter.h"
 
 #include <gtest/gtest.h>
@@ -108,7 +109,25 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PngRoundTrip,
                                            RoundTrip{64, 40, false, 1},
                                            RoundTrip{300, 257, false, 2},
                                            RoundTrip{300, 257, true, 2},
-                                           RoundTrip{123, 1000, false, 4}));
+                                           RoundTrip{123, 1000, false, 4},
+                                           RoundTrip{1000, 700, true, 2}));
+
+// The check of a written file finds a change of one bit in any band, and alpha where the file
+// has none; without alpha it looks at the low 24 bits only.
+TEST(PngWriter, checkFindsAnyChangedPixel) {
+    Picture picture = noise(1000, 700, false, 4);
+    const Bytes png = kelvoWritePng(picture.buffer(), false);
+    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
+    EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), true));
+    for (const std::size_t at :
+         {std::size_t(0), picture.pixels.size() / 2, picture.pixels.size() - 1}) {
+        Picture changed = picture;
+        changed.pixels[at] ^= 0x00000100u;
+        EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), false)) << at;
+        changed.pixels[at] ^= 0x01000100u;
+        EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), false)) << at;
+    }
+}
 
 // The joined stream is an ordinary zlib stream: zlib's own inflate reads it whole and its
 // checksum holds.
