@@ -11,6 +11,8 @@
 
 #include <QJsonDocument>
 
+#include <utility>
+
 namespace {
 
 constexpr int kMinCodableDepth = 24;
@@ -59,8 +61,8 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
         notes.firstKey.value_or(coded.regions.empty() ? 0 : coded.regions.rbegin()->first + 1);
     QImage output;
     KelvoGeneratorError error;
-    if (!KelvoGenerator::generate(source, output, notes.regions, clearMarks, firstKey, {},
-                                  &error)) {
+    if (!KelvoGenerator::generate(std::move(source), output, notes.regions, clearMarks, firstKey,
+                                  {}, &error)) {
         throw KelvoToolError(KelvoAnnotationCheck::describe(annotations, error));
     }
     KelvoPictureFile::save(out, output);

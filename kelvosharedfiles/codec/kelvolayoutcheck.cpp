@@ -74,9 +74,3 @@ bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
     }
     return true;
 }
-
-bool kelvoSameLayout(const KelvoIdBuffer& a, const KelvoIdBuffer& b) {
-    return a.idImage().indices == b.idImage().indices &&
-           a.idImage().palette == b.idImage().palette && a.regions().size() == b.regions().size() &&
-           foundAsIn(a.regions(), b);
-}

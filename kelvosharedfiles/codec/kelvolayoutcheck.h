@@ -18,6 +18,3 @@
 //   - every pixel of a region found before stays in it, and no other pixel joins it.
 bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
                       const KelvoIdBuffer* before, uint32_t firstKey, std::size_t count);
-
-// True when `a` and `b` hold the same id image and the same regions with the same start points.
-bool kelvoSameLayout(const KelvoIdBuffer& a, const KelvoIdBuffer& b);

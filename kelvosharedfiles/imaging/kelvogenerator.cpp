@@ -89,7 +89,7 @@ KelvoDataObjs KelvoGenerator::buildRecords(int number, const KelvoGeneratorRegio
     return objs;
 }
 
-bool KelvoGenerator::generate(const QImage& source, QImage& output, const KelvoRegionMap& regions,
+bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoRegionMap& regions,
                               bool clearMarks, uint32_t firstKey, const Progress& progress,
                               KelvoGeneratorError* error) {
     if (source.isNull() || source.depth() < kMinCodableDepth) {
@@ -124,13 +124,13 @@ bool KelvoGenerator::generate(const QImage& source, QImage& output, const KelvoR
     }
 
     QImage mask = kelvoPaintRegionMask(source.size(), regions);
-    QImage coded = source;
-    KelvoImgLSBsEncoder encoder(kelvoPixelBuffer(coded), progress ? reportProgress : nullptr,
+    // A refused encode leaves the pixels as they were, for the diagnosis.
+    KelvoImgLSBsEncoder encoder(kelvoPixelBuffer(source), progress ? reportProgress : nullptr,
                                 const_cast<Progress*>(&progress));
     if (!encoder.encode(KelvoIdBufferStruct{kelvoPixelBuffer(mask)}, data, clearMarks, firstKey)) {
         return fail(error, KelvoRegionDiagnosis::explain(source, regions, numbers, data, clearMarks,
                                                          firstKey));
     }
-    output = coded;
+    output = std::move(source);
     return true;
 }

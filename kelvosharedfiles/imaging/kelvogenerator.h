@@ -38,13 +38,14 @@ public:
     // colour. Image snippets that cannot be prepared are left out.
     static KelvoDataObjs buildRecords(int number, const KelvoGeneratorRegion& region);
 
-    // Codes `regions` into a copy of `source` and stores it in `output`. With `clearMarks`
+    // Codes `regions` into `source` (a copy, unless the caller moves its picture in) and
+    // stores it in `output`. With `clearMarks`
     // blue bit 0 of every pixel is cleared first (for pictures without coded data); regions
     // that carry data get keys from `firstKey` upward. False when the picture cannot hold the
     // data, leaving `output` unchanged; `error`, when given, then receives the reason and the
     // region at fault. Region numbers must lie in 0..kMaxRegionNumber, at most 64 - firstKey
     // regions may carry data, and each region's records must stay within what one stream holds.
-    static bool generate(const QImage& source, QImage& output, const KelvoRegionMap& regions,
+    static bool generate(QImage source, QImage& output, const KelvoRegionMap& regions,
                          bool clearMarks, uint32_t firstKey, const Progress& progress = {},
                          KelvoGeneratorError* error = nullptr);
 };
