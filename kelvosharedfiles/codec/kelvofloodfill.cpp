@@ -1,6 +1,7 @@
 #include "kelvofloodfill.h"
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -10,16 +11,38 @@ struct Seed {
     int y;
 };
 
+constexpr uint64_t kEveryByte = 0x0101010101010101ull;
+constexpr uint64_t kLowSeven = 0x7f7f7f7f7f7f7f7full;
+
+// Nonzero when some byte of `word` is zero (exactly: no carries between bytes).
+uint64_t anyZeroByte(uint64_t word) {
+    return ~(((word & kLowSeven) + kLowSeven) | word | kLowSeven);
+}
+
+// The first i in [x, end) whose pixel is (`want`) or is not (!`want`) `target`, else `end`;
+// eight pixels at a time through long runs.
+int scan(const uint8_t* row, int x, int end, uint8_t target, bool want) {
+    const uint64_t pattern = kEveryByte * target;
+    for (; x + 8 <= end; x += 8) {
+        uint64_t word;
+        std::memcpy(&word, row + x, sizeof word);
+        const uint64_t differences = word ^ pattern;
+        if (want ? anyZeroByte(differences) != 0 : differences != 0) {
+            break;
+        }
+    }
+    while (x < end && (row[x] == target) != want) {
+        ++x;
+    }
+    return x;
+}
+
 // Pushes the first pixel of every run of `target` pixels of `row` within [left, right].
 void pushRuns(std::vector<Seed>& seeds, const uint8_t* row, int y, int left, int right,
               uint8_t target) {
-    bool inRun = false;
-    for (int x = left; x <= right; ++x) {
-        const bool fillable = row[x] == target;
-        if (fillable && !inRun) {
-            seeds.push_back({x, y});
-        }
-        inRun = fillable;
+    for (int x = left; (x = scan(row, x, right + 1, target, true)) <= right;) {
+        seeds.push_back({x, y});
+        x = scan(row, x, right + 1, target, false);
     }
 }
 
@@ -44,13 +67,8 @@ uint32_t kelvoFloodFill(uint8_t* plane, int width, int height, int x, int y, uin
         while (left > 0 && line[left - 1] == target) {
             --left;
         }
-        int right = seed.x;
-        while (right + 1 < width && line[right + 1] == target) {
-            ++right;
-        }
-        for (int i = left; i <= right; ++i) {
-            line[i] = value;
-        }
+        const int right = scan(line, seed.x, width, target, false) - 1;
+        std::memset(line + left, value, std::size_t(right - left + 1));
         filled += uint32_t(right - left + 1);
         if (seed.y > 0) {
             pushRuns(seeds, row(seed.y - 1), seed.y - 1, left, right, target);
