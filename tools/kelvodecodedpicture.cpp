@@ -10,8 +10,9 @@ KelvoDecodedPicture KelvoDecodedPicture::decode(const QImage& image) {
     const KelvoReadablePixels pixels(image);
     KelvoImgLSBsDecoder decoder(pixels.buffer());
     picture.coded = decoder.isCoded();
-    decoder.decode(picture.idImage, picture.data);
+    // Without a start point there is nothing to find: no regions, no data, no ids.
     if (picture.coded) {
+        decoder.decode(picture.idImage, picture.data);
         picture.regions = decoder.regions();
     }
     return picture;

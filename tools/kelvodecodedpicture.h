@@ -15,7 +15,7 @@ struct KelvoDecodedPicture {
     int width = 0;
     int height = 0;
     bool coded = false;
-    KelvoIndexedImage idImage; // empty for a picture of fewer than 24 bits per pixel
+    KelvoIndexedImage idImage; // empty for a picture that is not coded
     std::map<uint32_t, KelvoDataObjs> data;
     std::map<uint32_t, KelvoIdRegion> regions;
 

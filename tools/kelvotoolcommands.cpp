@@ -9,8 +9,10 @@
 #include "kelvoqtimage.h"
 #include "kelvotoolerror.h"
 
+#include <QImageReader>
 #include <QJsonDocument>
 
+#include <future>
 #include <utility>
 
 namespace {
@@ -37,6 +39,18 @@ QImage greyIndices(const KelvoDecodedPicture& picture) {
     return grey;
 }
 
+// The annotations and the generation prepared for them.
+struct Prepared {
+    KelvoAnnotations notes;
+    KelvoGeneratorPlan plan;
+    bool ready = false;
+    KelvoGeneratorError error;
+
+    void prepareFor(const QSize& size, uint32_t firstKey) {
+        ready = KelvoGenerator::prepare(size, notes.regions, firstKey, plan, {}, &error);
+    }
+};
+
 } // namespace
 
 bool KelvoToolCommands::test(const QString& image) {
@@ -49,9 +63,24 @@ QByteArray KelvoToolCommands::decode(const QString& image) {
 }
 
 void KelvoToolCommands::encode(const QString& in, const QString& out, const QString& annotations) {
+    // Records, region mask and placed regions need only the picture's size, so they are worked
+    // out on the other core while the pixels are read: with the first key of a picture without
+    // coded data, and again in the rare case that this guess is wrong.
+    const auto readAndPrepare = [&annotations](const QSize& size) {
+        Prepared prepared;
+        prepared.notes = KelvoAnnotationReader::read(annotations);
+        prepared.prepareFor(size, prepared.notes.firstKey.value_or(0));
+        return prepared;
+    };
+    const QSize announced = QImageReader(in).size();
+    std::future<Prepared> early;
+    if (announced.isValid()) {
+        early = std::async(std::launch::async, readAndPrepare, announced);
+    }
     QImage source = KelvoPictureFile::load(in);
     makeCodable(source);
-    const KelvoAnnotations notes = KelvoAnnotationReader::read(annotations);
+    Prepared prepared = early.valid() ? early.get() : readAndPrepare(source.size());
+    const KelvoAnnotations& notes = prepared.notes;
     const KelvoDecodedPicture coded = KelvoDecodedPicture::decode(source);
     KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
 
@@ -59,10 +88,13 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
     // After the highest key in use: counting regions would reuse a key once one is erased.
     const uint32_t firstKey =
         notes.firstKey.value_or(coded.regions.empty() ? 0 : coded.regions.rbegin()->first + 1);
+    if (prepared.plan.size != source.size() || prepared.plan.firstKey != firstKey) {
+        prepared.prepareFor(source.size(), firstKey);
+    }
     QImage output;
-    KelvoGeneratorError error;
-    if (!KelvoGenerator::generate(std::move(source), output, notes.regions, clearMarks, firstKey,
-                                  {}, &error)) {
+    KelvoGeneratorError error = prepared.error;
+    if (!prepared.ready || !KelvoGenerator::generate(std::move(source), output, prepared.plan,
+                                                     clearMarks, {}, &error)) {
         throw KelvoToolError(KelvoAnnotationCheck::describe(annotations, error));
     }
     KelvoPictureFile::save(out, output);

@@ -14,39 +14,15 @@
 
 namespace {
 
-struct RegionPlan {
-    uint32_t key = 0;
-    std::vector<uint8_t> records;
-    bool hasColours = false;
-    std::vector<uint8_t> colours;
-    int requestedLevel = 0;
-    int level = 0;
-};
-
-// One entry per run of records with the same sub-index, with that run's display colour.
-std::vector<KelvoIdColorStruct> colourEntries(const std::vector<KelvoData>& records) {
-    std::vector<KelvoIdColorStruct> entries;
-    for (const KelvoData& record : records) {
-        if (entries.empty() || entries.back().subIndex != record.subIndex) {
-            KelvoIdColorStruct entry;
-            entry.subIndex = record.subIndex;
-            entry.fillColour =
-                kelvoRgb(uint32_t(record.red), uint32_t(record.green), uint32_t(record.blue));
-            entries.push_back(entry);
-        }
-    }
-    return entries;
-}
-
 // The level chosen for the region's data over `dataPixels`, raised while the whole payload
 // does not fit; 0 when it does not fit at level 14.
-int fittingLevel(const RegionPlan& plan, uint64_t dataPixels) {
-    const std::size_t colourBytes = plan.hasColours ? plan.colours.size() : 0;
-    int level = kelvoChooseLevel(plan.records.size() + colourBytes,
-                                 int64_t(dataPixels) - 2 * kHeaderPixels, plan.requestedLevel);
+int fittingLevel(const KelvoRegionPayload& payload, uint64_t dataPixels) {
+    const std::size_t colourBytes = payload.hasColours ? payload.colours.size() : 0;
+    int level = kelvoChooseLevel(payload.records.size() + colourBytes,
+                                 int64_t(dataPixels) - 2 * kHeaderPixels, payload.requestedLevel);
     while (level != 0 && level <= kMaxPackingLevel &&
-           kelvoPayloadPixels(kelvoPackingLevel(level)->bits, plan.records.size(), plan.hasColours,
-                              colourBytes) > dataPixels) {
+           kelvoPayloadPixels(kelvoPackingLevel(level)->bits, payload.records.size(),
+                              payload.hasColours, colourBytes) > dataPixels) {
         ++level;
     }
     return level <= kMaxPackingLevel ? level : 0;
@@ -79,46 +55,20 @@ void KelvoImgLSBsEncoder::progress() const {
 bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
                                  const std::vector<KelvoDataObjs>& data, bool clearMarks,
                                  uint32_t firstKey) {
-    const KelvoPixelBuffer& mask = regions.mask;
-    if (!isCodable() || regions.mode != KelvoIdBufferStruct::kOutlineMode ||
-        mask.pixels == nullptr || mask.width != width() || mask.height != height() ||
-        firstKey >= kMaxRegionKeys || data.size() > kMaxRegionKeys - firstKey) {
+    KelvoEncodePlan plan;
+    return isCodable() && regions.mask.width == width() && regions.mask.height == height() &&
+           plan.make(regions, data, firstKey, m_progress, m_context) && encode(plan, clearMarks);
+}
+
+bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
+    if (!isCodable() || !plan.ready() || plan.regions().mask.width != width() ||
+        plan.regions().mask.height != height()) {
         return false;
     }
-
-    std::vector<RegionPlan> plans(data.size());
-    KelvoIdBuffer placed(width(), height());
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        RegionPlan& plan = plans[i];
-        plan.key = firstKey + uint32_t(i);
-        plan.requestedLevel = data[i].packingLevel;
-        m_processor.serializeRecords(data[i].records, plan.records);
-        if (plan.records.empty()) {
-            return false; // over the stream length limit: the records would be lost
-        }
-        if (!data[i].colours.empty()) {
-            plan.hasColours = true;
-            m_processor.serializeColours(data[i].colours, plan.colours);
-            if (plan.colours.empty()) {
-                return false;
-            }
-            if (plan.colours.size() == kNoColourTable) {
-                // Header B must not read "no colour table"; inflate ignores the extra byte.
-                plan.colours.push_back(0);
-            }
-        }
-        placed.registerColours(plan.key, colourEntries(data[i].records));
-    }
-    progress();
-    placed.buildFromMask(regions);
-    progress();
-    placed.generateRegions();
-    progress();
-    for (const RegionPlan& plan : plans) {
-        if (placed.regions().count(plan.key) == 0) {
-            return false;
-        }
-    }
+    const KelvoPixelBuffer& mask = plan.regions().mask;
+    const KelvoIdBuffer& placed = plan.placed();
+    const std::vector<KelvoRegionPayload>& payloads = plan.payloads();
+    std::vector<int> levels(payloads.size(), 0);
 
     std::unique_ptr<KelvoIdBuffer> before;
     if (!clearMarks) {
@@ -126,11 +76,13 @@ bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
         before->rebuildFromMarks(m_image);
     }
 
-    // Marks go into a copy first, so that a failure leaves the picture as it was.
-    std::vector<uint32_t> copy(std::size_t(width()) * std::size_t(height()));
-    const KelvoPixelBuffer work{copy.data(), width(), height(), width(), 32};
+    // Marks go into a copy first, so that a failure leaves the picture as it was. Every pixel
+    // of it is written below: no need to clear it first.
+    const std::unique_ptr<uint32_t[]> copy(
+        new uint32_t[std::size_t(width()) * std::size_t(height())]);
+    const KelvoPixelBuffer work{copy.get(), width(), height(), width(), 32};
     const uint8_t* placedIds = placed.idImage().indices.data();
-    const uint32_t background = regions.background & kRgbMask;
+    const uint32_t background = plan.regions().background & kRgbMask;
     for (int y = 0; y < height(); ++y) {
         const uint32_t* source = m_image.row(y);
         const uint32_t* maskRow = mask.row(y);
@@ -147,33 +99,34 @@ bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
             target[x] = pixel;
         }
     }
-    const auto writeStartPoints = [&](const RegionPlan& plan) {
-        for (const KelvoIdSubRegion& sub : placed.regions().at(plan.key).subRegions) {
-            kelvoWriteStartPoint(work, sub.x, sub.y, plan.key, plan.level);
+    const auto writeStartPoints = [&](std::size_t i) {
+        for (const KelvoIdSubRegion& sub : placed.regions().at(payloads[i].key).subRegions) {
+            kelvoWriteStartPoint(work, sub.x, sub.y, payloads[i].key, levels[i]);
         }
     };
-    for (const RegionPlan& plan : plans) {
-        writeStartPoints(plan);
+    for (std::size_t i = 0; i < payloads.size(); ++i) {
+        writeStartPoints(i);
     }
 
     KelvoIdBuffer found(width(), height());
     found.rebuildFromMarks(work);
-    if (!kelvoLayoutHolds(placed, found, before.get(), firstKey, plans.size())) {
+    if (!kelvoLayoutHolds(placed, found, before.get(), plan.firstKey(), payloads.size())) {
         return false;
     }
     const KelvoDataPixels pixels(found);
     const std::vector<uint64_t> counts = pixels.counts();
     std::vector<std::unique_ptr<KelvoPayloadWriter>> writers(pixels.keys().size());
-    for (RegionPlan& plan : plans) {
-        const std::size_t slot = std::size_t(pixels.slotOf(plan.key));
-        plan.level = fittingLevel(plan, counts[slot]);
-        if (plan.level == 0) {
+    for (std::size_t i = 0; i < payloads.size(); ++i) {
+        const KelvoRegionPayload& payload = payloads[i];
+        const std::size_t slot = std::size_t(pixels.slotOf(payload.key));
+        levels[i] = fittingLevel(payload, counts[slot]);
+        if (levels[i] == 0) {
             return false;
         }
-        writeStartPoints(plan);
+        writeStartPoints(i);
         writers[slot] =
-            std::make_unique<KelvoPayloadWriter>(*kelvoPackingLevel(plan.level), plan.records,
-                                                 plan.hasColours ? &plan.colours : nullptr);
+            std::make_unique<KelvoPayloadWriter>(*kelvoPackingLevel(levels[i]), payload.records,
+                                                 payload.hasColours ? &payload.colours : nullptr);
     }
     const std::vector<StartPoint> startsBefore = startPoints(work);
     // One pass writes every region; each region's progress step comes as its payload is done.

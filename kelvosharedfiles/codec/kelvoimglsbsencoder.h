@@ -10,15 +10,12 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvoencodeplan.h"
 #include "kelvoidbufferstruct.h"
 #include "kelvoimgcoder.h"
 
 #include <cstdint>
 #include <vector>
-
-// Called between encoding phases: three times before the regions are written and once per
-// region as soon as its payload has been written.
-using KelvoProgressFunc = void (*)(void* context);
 
 class KelvoImgLSBsEncoder : public KelvoImgCoder {
 public:
@@ -36,6 +33,10 @@ public:
     // not be read back as placed.
     bool encode(const KelvoIdBufferStruct& regions, const std::vector<KelvoDataObjs>& data,
                 bool clearMarks, uint32_t firstKey);
+
+    // The same with the plan made beforehand (kelvoencodeplan.h), for a mask of this picture's
+    // size; the plan's progress steps are not repeated.
+    bool encode(const KelvoEncodePlan& plan, bool clearMarks);
 
     // Data pixels written so far by the running or last encode (for progress displays).
     uint64_t pixelsWritten() const { return m_pixelsWritten; }

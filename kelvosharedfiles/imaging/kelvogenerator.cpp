@@ -34,6 +34,14 @@ QString dictReference(const KelvoDictEntryRef& entry) {
     return reference + QStringLiteral("<%1>%2").arg(entry.word, entry.term);
 }
 
+bool codable(const QImage& source, KelvoGeneratorError* error) {
+    if (source.isNull() || source.depth() < kMinCodableDepth) {
+        return fail(error, {KelvoGeneratorError::kNoRegion,
+                            QStringLiteral("the picture has fewer than 24 bits per pixel")});
+    }
+    return true;
+}
+
 void reportProgress(void* context) {
     (*static_cast<const KelvoGenerator::Progress*>(context))();
 }
@@ -92,12 +100,19 @@ KelvoDataObjs KelvoGenerator::buildRecords(int number, const KelvoGeneratorRegio
 bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoRegionMap& regions,
                               bool clearMarks, uint32_t firstKey, const Progress& progress,
                               KelvoGeneratorError* error) {
-    if (source.isNull() || source.depth() < kMinCodableDepth) {
-        return fail(error, {KelvoGeneratorError::kNoRegion,
-                            QStringLiteral("the picture has fewer than 24 bits per pixel")});
-    }
-    std::vector<KelvoDataObjs> data;
-    std::vector<int> numbers;
+    KelvoGeneratorPlan plan;
+    return codable(source, error) &&
+           prepare(source.size(), regions, firstKey, plan, progress, error) &&
+           generate(std::move(source), output, plan, clearMarks, progress, error);
+}
+
+bool KelvoGenerator::prepare(const QSize& size, const KelvoRegionMap& regions, uint32_t firstKey,
+                             KelvoGeneratorPlan& plan, const Progress& progress,
+                             KelvoGeneratorError* error) {
+    plan = KelvoGeneratorPlan();
+    plan.size = size;
+    plan.regions = regions;
+    plan.firstKey = firstKey;
     for (const auto& [number, region] : regions) {
         if (number < 0 || number > kMaxRegionNumber) {
             return fail(
@@ -111,25 +126,39 @@ bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoRegionMa
         if (!KelvoRegionDiagnosis::streamFits(objs)) {
             return fail(error, {number, QStringLiteral("more data than a region can carry")});
         }
-        data.push_back(std::move(objs));
-        numbers.push_back(number);
+        plan.data.push_back(std::move(objs));
+        plan.numbers.push_back(number);
     }
-    if (firstKey >= kMaxRegionKeys || data.size() > kMaxRegionKeys - firstKey) {
+    if (firstKey >= kMaxRegionKeys || plan.data.size() > kMaxRegionKeys - firstKey) {
         return fail(error, {KelvoGeneratorError::kNoRegion,
                             QStringLiteral("%1 regions with data from key %2 exceed the %3 keys "
                                            "a picture can tell apart")
-                                .arg(data.size())
+                                .arg(plan.data.size())
                                 .arg(firstKey)
                                 .arg(kMaxRegionKeys)});
     }
+    plan.mask = kelvoPaintRegionMask(size, regions);
+    plan.encoding.make(KelvoIdBufferStruct{kelvoPixelBuffer(plan.mask)}, plan.data, firstKey,
+                       progress ? reportProgress : nullptr, const_cast<Progress*>(&progress));
+    return true;
+}
 
-    QImage mask = kelvoPaintRegionMask(source.size(), regions);
+bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoGeneratorPlan& plan,
+                              bool clearMarks, const Progress& progress,
+                              KelvoGeneratorError* error) {
+    if (!codable(source, error)) {
+        return false;
+    }
+    if (source.size() != plan.size) {
+        return fail(error, {KelvoGeneratorError::kNoRegion,
+                            QStringLiteral("the regions were prepared for another picture size")});
+    }
     // A refused encode leaves the pixels as they were, for the diagnosis.
     KelvoImgLSBsEncoder encoder(kelvoPixelBuffer(source), progress ? reportProgress : nullptr,
                                 const_cast<Progress*>(&progress));
-    if (!encoder.encode(KelvoIdBufferStruct{kelvoPixelBuffer(mask)}, data, clearMarks, firstKey)) {
-        return fail(error, KelvoRegionDiagnosis::explain(source, regions, numbers, data, clearMarks,
-                                                         firstKey));
+    if (!plan.encoding.ready() || !encoder.encode(plan.encoding, clearMarks)) {
+        return fail(error, KelvoRegionDiagnosis::explain(source, plan.regions, plan.numbers,
+                                                         plan.data, clearMarks, plan.firstKey));
     }
     output = std::move(source);
     return true;

@@ -3,15 +3,30 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvoencodeplan.h"
 #include "kelvogeneratorerror.h"
 #include "kelvogeneratorregion.h"
 #include "kelvoimagebuffers.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
 #include <vector>
+
+// What generate() works out before it needs the picture's pixels: the records, the region
+// mask and the encoder's plan (kelvoencodeplan.h). Prepared on its own, it can be worked out
+// while the picture is still being read.
+struct KelvoGeneratorPlan {
+    QSize size;
+    KelvoRegionMap regions;
+    uint32_t firstKey = 0;
+    std::vector<KelvoDataObjs> data; // the regions that carry data, in key order
+    std::vector<int> numbers;        // and their region numbers
+    QImage mask;
+    KelvoEncodePlan encoding; // not ready when the regions cannot be placed
+};
 
 class KelvoGenerator {
 public:
@@ -47,5 +62,17 @@ public:
     // regions may carry data, and each region's records must stay within what one stream holds.
     static bool generate(QImage source, QImage& output, const KelvoRegionMap& regions,
                          bool clearMarks, uint32_t firstKey, const Progress& progress = {},
+                         KelvoGeneratorError* error = nullptr);
+
+    // The first half of generate(), for a picture of `size`: false, with the reason in
+    // `error`, for the refusals that need no pixels (region numbers, stream lengths, keys).
+    // A plan whose regions cannot be placed is made all the same; generate() tells why.
+    static bool prepare(const QSize& size, const KelvoRegionMap& regions, uint32_t firstKey,
+                        KelvoGeneratorPlan& plan, const Progress& progress = {},
+                        KelvoGeneratorError* error = nullptr);
+
+    // The second half: codes `plan` into `source`, which must have the plan's size.
+    static bool generate(QImage source, QImage& output, const KelvoGeneratorPlan& plan,
+                         bool clearMarks, const Progress& progress = {},
                          KelvoGeneratorError* error = nullptr);
 };
