@@ -77,6 +77,11 @@ TEST(IdBuffer, TwoPolygonsOfARegionGiveSubIndicesInRasterOrder) {
     EXPECT_EQ(found.idImage().at(5, 5), 2);
     EXPECT_EQ(found.idImage().at(30, 18), 4);
     writeFuzzSeed("fuzz_decoder", "two_parts", decoderFuzzInput(picture));
+    // The counts are those of the pixels a visit gives, both parts and their reserved pixels.
+    const KelvoDataPixels pixels(found);
+    uint64_t visited = 0;
+    pixels.visit([&](int, int, int) { return ++visited > 0; });
+    EXPECT_EQ(pixels.counts(), std::vector<uint64_t>{visited});
 }
 
 TEST(IdBuffer, MaskFaultsAreMended) {
