@@ -152,6 +152,13 @@ void KelvoIdBuffer::rebuildFromMarks(const KelvoPixelBuffer& image) {
         const bool innerRow = y > 0 && y < h - 1;
         for (int x = 0; x < w; x += kelvo_detail::kScanChunk) {
             const int end = std::min(w, x + kelvo_detail::kScanChunk);
+            uint32_t marked = 0;
+            for (int i = x; i < end; ++i) {
+                marked |= row[i];
+            }
+            if ((marked & kMarkBit) == 0) {
+                continue; // coded pictures are unmarked but for their outlines
+            }
             const int first = std::max(x, 1);
             const int last = std::min(end, w - 1);
             if (innerRow && first < last &&
