@@ -63,12 +63,16 @@ QByteArray KelvoToolCommands::decode(const QString& image) {
 }
 
 void KelvoToolCommands::encode(const QString& in, const QString& out, const QString& annotations) {
-    // Records, region mask and placed regions need only the picture's size, so they are worked
-    // out on the other core while the pixels are read: with the first key of a picture without
-    // coded data, and again in the rare case that this guess is wrong.
-    const auto readAndPrepare = [&annotations](const QSize& size) {
+    // The regions' checks, records, mask and placement need only the picture's size, so they
+    // are worked out on the other core while the pixels are read, as for a picture without
+    // coded data; the rare coded picture is checked and prepared again.
+    const auto readAndPrepare = [&annotations, &in](const QSize& size) {
         Prepared prepared;
         prepared.notes = KelvoAnnotationReader::read(annotations);
+        KelvoDecodedPicture uncoded;
+        uncoded.width = size.width();
+        uncoded.height = size.height();
+        KelvoAnnotationCheck::check(prepared.notes.regions, uncoded, annotations, in);
         prepared.prepareFor(size, prepared.notes.firstKey.value_or(0));
         return prepared;
     };
@@ -82,7 +86,9 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
     Prepared prepared = early.valid() ? early.get() : readAndPrepare(source.size());
     const KelvoAnnotations& notes = prepared.notes;
     const KelvoDecodedPicture coded = KelvoDecodedPicture::decode(source);
-    KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
+    if (coded.coded || prepared.plan.size != source.size()) {
+        KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
+    }
 
     const bool clearMarks = notes.clearMarks.value_or(!coded.coded);
     // After the highest key in use: counting regions would reuse a key once one is erased.
