@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cstring>
+#include <future>
 
 namespace {
 
@@ -101,14 +102,22 @@ bool writeImageExact(const QString& fileName, const QImage& image, const char* f
         const KelvoPixelBuffer pixels = kelvoConstPixelBuffer(image);
         const std::vector<uint8_t> png = kelvoWritePng(
             pixels, alpha, space.isValid() ? space.iccProfile().toStdString() : std::string());
-        // The check reads the file back as our reader will, comparing as it goes.
-        if (png.empty() || !kelvoPngHolds(png.data(), png.size(), pixels, alpha)) {
+        // The bytes are read back as our reader will, comparing as it goes, while they are
+        // written to the temporary file; only a file that passed replaces the old one.
+        std::future<bool> holds = std::async(std::launch::async, [&] {
+            return !png.empty() && kelvoPngHolds(png.data(), png.size(), pixels, alpha);
+        });
+        QSaveFile file(fileName);
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(png.data()),
+                                                          qint64(png.size())) == qint64(png.size());
+        if (!holds.get()) {
             return fail(error, QStringLiteral("the PNG writer did not keep the picture exactly"));
         }
-        return writeFile(fileName,
-                         QByteArray::fromRawData(reinterpret_cast<const char*>(png.data()),
-                                                 qsizetype(png.size())),
-                         error);
+        if (!written || !file.commit()) {
+            return fail(error, file.errorString());
+        }
+        return true;
     }
     const QByteArray bytes = exactEncoding(image, format);
     if (bytes.isEmpty()) {
