@@ -1,5 +1,7 @@
 #include "kelvolayoutcheck.h"
 
+#include <array>
+
 namespace {
 
 bool sameStartPoints(const KelvoIdRegion& a, const KelvoIdRegion& b) {
@@ -56,16 +58,24 @@ bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
         }
     }
 
+    // Keys by index, looked up once per index rather than once per pixel.
+    std::array<int32_t, 256> newInterior; // the key of a new region's interior index, else -2
+    std::array<int32_t, 256> placedKey;
+    for (std::size_t index = 0; index < newInterior.size(); ++index) {
+        const int32_t key = found.keyOfIndex(uint8_t(index));
+        newInterior[index] = index >= 2 && (index & 1) == 0 && isNew(key) ? key : -2;
+        placedKey[index] = placed.keyOfIndex(uint8_t(index));
+    }
     const uint8_t* placedIds = placed.idImage().indices.data();
     const uint8_t* beforeIds = before ? before->idImage().indices.data() : nullptr;
     const std::size_t size = found.idImage().indices.size();
     for (std::size_t p = 0; p < size; ++p) {
-        const int32_t now = found.keyOfIndex(ids[p]);
-        const bool interior = ids[p] >= 2 && (ids[p] & 1) == 0;
-        if (interior && isNew(now) && placed.keyOfIndex(placedIds[p]) != now) {
+        const int32_t newKey = newInterior[ids[p]];
+        if (newKey != -2 && placedKey[placedIds[p]] != newKey) {
             return false;
         }
         if (beforeIds) {
+            const int32_t now = found.keyOfIndex(ids[p]);
             const int32_t then = before->keyOfIndex(beforeIds[p]);
             if ((then >= 0 || (now >= 0 && !isNew(now))) && now != then) {
                 return false;
