@@ -1,5 +1,6 @@
 // The PNG writer read back by the reader, both stream joins, the limits and damaged streams.
 #include "kelvobyteorder.h"
+#include "kelvohuffmandeflate.h"
 #include "kelvopngreader.h"
 #include "kelvopngrgbreader.h"
 #include "kelvopngwriter.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -127,6 +129,36 @@ TEST(PngWriter, checkFindsAnyChangedPixel) {
         changed.pixels[at] ^= 0x01000100u;
         EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), false)) << at;
     }
+}
+
+// Byte counts that grow like Fibonacci numbers make an optimal code far deeper than deflate
+// allows; the limited code must still be complete and fit the bit writer. Raw inflate reads
+// back blocks of every such shape, mixed with a flush.
+TEST(HuffmanDeflate, skewedBytesInflateExactly) {
+    Bytes data;
+    uint32_t a = 1;
+    uint32_t b = 1;
+    for (int value = 0; value < 24; ++value, std::swap(a, b), b += a) {
+        data.insert(data.end(), a, uint8_t(value * 7));
+    }
+    std::shuffle(data.begin(), data.end(), std::mt19937(3));
+    KelvoDeflateBytes out;
+    KelvoHuffmanDeflater deflater(out);
+    deflater.write(data.data(), data.size() / 3, false);
+    deflater.flush(false);
+    deflater.write(data.data() + data.size() / 3, data.size() - data.size() / 3, true);
+
+    z_stream stream{};
+    ASSERT_EQ(inflateInit2(&stream, -15), Z_OK);
+    Bytes back(data.size() + 1);
+    stream.next_in = out.data();
+    stream.avail_in = uInt(out.size());
+    stream.next_out = back.data();
+    stream.avail_out = uInt(back.size());
+    EXPECT_EQ(inflate(&stream, Z_FINISH), Z_STREAM_END);
+    back.resize(stream.total_out);
+    inflateEnd(&stream);
+    EXPECT_EQ(back, data);
 }
 
 // The joined stream is an ordinary zlib stream: zlib's own inflate reads it whole and its
