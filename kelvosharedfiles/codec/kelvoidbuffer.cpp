@@ -135,6 +135,7 @@ void KelvoIdBuffer::rebuildFromMarks(const KelvoPixelBuffer& image) {
     resetIdImage();
     m_colours.clear();
     m_regions.clear();
+    m_startPoints.clear();
     if (image.pixels == nullptr || image.width != width() || image.height != height() ||
         m_ids.indices.empty()) {
         return;
@@ -225,6 +226,7 @@ uint8_t KelvoIdBuffer::markedPixelIndex(const KelvoPixelBuffer& image, int x, in
         return kUnassignedOutline;
     }
     const uint32_t key = kelvoStartPointKey(image.at(x, y));
+    m_startPoints.push_back({x, y, key});
     KelvoIdRegion& region = m_regions[key];
     const uint8_t subIndex = uint8_t(region.subRegions.size());
     const int even = addPalettePair(kelvoRgb(255, subIndex, key), kelvoRgb(0, subIndex, key), key);

@@ -20,10 +20,12 @@
 
 #include "kelvoidbuffergenerator.h"
 #include "kelvoidregion.h"
+#include "kelvostartpoint.h"
 
 #include <array>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 class KelvoIdBuffer : public KelvoIdBufferGenerator {
 public:
@@ -52,6 +54,8 @@ public:
     // Reader: rebuilds palette, colour entries, regions and id image from the marks of `image`
     // (which must have this buffer's size; otherwise everything stays empty).
     void rebuildFromMarks(const KelvoPixelBuffer& image);
+    // Every start point the reader's scan found, in raster order, those beyond the palette too.
+    const std::vector<KelvoStartPointAt>& startPoints() const { return m_startPoints; }
 
 private:
     void thinOutlines(std::array<int32_t, 256>& outlinePixels);
@@ -63,4 +67,5 @@ private:
     void addOutlineCounts(const std::array<int32_t, 256>& outlinePixels);
 
     Regions m_regions;
+    std::vector<KelvoStartPointAt> m_startPoints;
 };

@@ -9,7 +9,6 @@
 #include "kelvopixelbits.h"
 #include "kelvostartpoint.h"
 
-#include <array>
 #include <memory>
 
 namespace {
@@ -28,13 +27,10 @@ int fittingLevel(const KelvoRegionPayload& payload, uint64_t dataPixels) {
     return level <= kMaxPackingLevel ? level : 0;
 }
 
-// Position and key of a start point.
-using StartPoint = std::array<uint32_t, 3>;
-
-std::vector<StartPoint> startPoints(const KelvoPixelBuffer& image) {
-    std::vector<StartPoint> found;
+std::vector<KelvoStartPointAt> startPoints(const KelvoPixelBuffer& image) {
+    std::vector<KelvoStartPointAt> found;
     kelvoForEachStartPoint(image, [&](int x, int y) {
-        found.push_back({uint32_t(x), uint32_t(y), kelvoStartPointKey(image.at(x, y))});
+        found.push_back({x, y, kelvoStartPointKey(image.at(x, y))});
         return true;
     });
     return found;
@@ -128,7 +124,6 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
             std::make_unique<KelvoPayloadWriter>(*kelvoPackingLevel(levels[i]), payload.records,
                                                  payload.hasColours ? &payload.colours : nullptr);
     }
-    const std::vector<StartPoint> startsBefore = startPoints(work);
     // One pass writes every region; each region's progress step comes as its payload is done.
     m_pixelsWritten = 0;
     std::vector<bool> reported(writers.size(), false);
@@ -155,8 +150,9 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
         reportDone(slot);
     }
     // Data bits never touch the marks (B0), so the layout stays as found unless they,
-    // however unlikely, completed or broke a start point's signature somewhere.
-    if (startPoints(work) != startsBefore) {
+    // however unlikely, completed or broke a start point's signature somewhere. (The levels
+    // written since hold neither a start point's place nor its key.)
+    if (startPoints(work) != found.startPoints()) {
         return false;
     }
 

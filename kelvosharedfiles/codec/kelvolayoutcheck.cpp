@@ -1,6 +1,7 @@
 #include "kelvolayoutcheck.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -66,10 +67,22 @@ bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
         newInterior[index] = index >= 2 && (index & 1) == 0 && isNew(key) ? key : -2;
         placedKey[index] = placed.keyOfIndex(uint8_t(index));
     }
+    // Where every index means the same key in both, runs of the same bytes pass at once.
+    bool sameMeaning = true;
+    for (std::size_t index = 0; index < newInterior.size(); ++index) {
+        sameMeaning =
+            sameMeaning && (newInterior[index] == -2 || placedKey[index] == newInterior[index]);
+    }
     const uint8_t* placedIds = placed.idImage().indices.data();
     const uint8_t* beforeIds = before ? before->idImage().indices.data() : nullptr;
     const std::size_t size = found.idImage().indices.size();
+    constexpr std::size_t kRun = 16;
     for (std::size_t p = 0; p < size; ++p) {
+        if (sameMeaning && !beforeIds && p % kRun == 0 && p + kRun <= size &&
+            std::memcmp(ids + p, placedIds + p, kRun) == 0) {
+            p += kRun - 1;
+            continue;
+        }
         const int32_t newKey = newInterior[ids[p]];
         if (newKey != -2 && placedKey[placedIds[p]] != newKey) {
             return false;

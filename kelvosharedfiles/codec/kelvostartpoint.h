@@ -23,6 +23,18 @@
 #include <algorithm>
 #include <cstdint>
 
+// A start point found in a picture: where it is and the key it holds.
+struct KelvoStartPointAt {
+    int x = 0;
+    int y = 0;
+    uint32_t key = 0;
+
+    bool operator==(const KelvoStartPointAt& other) const {
+        return x == other.x && y == other.y && key == other.key;
+    }
+    bool operator!=(const KelvoStartPointAt& other) const { return !(*this == other); }
+};
+
 // Keys are stored in 6 bits.
 constexpr uint32_t kMaxRegionKeys = 64;
 
