@@ -32,7 +32,9 @@ KelvoApp::~KelvoApp() {
 }
 
 void KelvoApp::closeEvent(QCloseEvent* event) {
+    m_exiting = true;
     workspace()->closeAllSubWindows();
+    m_exiting = false;
     const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
     if (std::any_of(windows.begin(), windows.end(),
                     [](const QMdiSubWindow* window) { return window->isVisible(); })) {

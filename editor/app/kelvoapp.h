@@ -85,4 +85,6 @@ private:
 
     int m_windowCounter = 0;
     KelvoTranslationSettings m_translation;
+    // Set while the program closes its windows: a picture saved on the way out gets no viewer.
+    bool m_exiting = false;
 };

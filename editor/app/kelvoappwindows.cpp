@@ -222,6 +222,10 @@ void KelvoApp::replaceWindowCallback(void* context, KelvoImgWidget* window,
         return;
     }
     auto* app = static_cast<KelvoApp*>(context);
+    if (app->m_exiting) {
+        app->discardWindow(window);
+        return;
+    }
     if (fileName.isEmpty()) {
         app->openImage(QString(), window);
     } else {

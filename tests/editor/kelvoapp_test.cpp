@@ -189,14 +189,17 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
 }
 
 void KelvoAppTest::exitAsksAboutUngeneratedData_data() {
-    QTest::addColumn<int>("answer"); // 1 "Yes", 2 "No"
+    QTest::addColumn<int>("answer");    // 1 "Yes", 2 "No"
+    QTest::addColumn<bool>("conflict"); // an image part over the text region: generation fails
     QTest::addColumn<bool>("closes");
-    QTest::newRow("no: closes") << 2 << true;
-    QTest::newRow("yes, but the generation fails: stays") << 1 << false;
+    QTest::newRow("no: closes") << 2 << true << true;
+    QTest::newRow("yes, but the generation fails: stays") << 1 << true << false;
+    QTest::newRow("yes, saved: closes") << 1 << false << true;
 }
 
 void KelvoAppTest::exitAsksAboutUngeneratedData() {
     QFETCH(int, answer);
+    QFETCH(bool, conflict);
     QFETCH(bool, closes);
 
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
@@ -206,14 +209,18 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
     QTest::mouseMove(encoder, encoder->offset() + region.bottomRight());
     QTest::mouseRelease(encoder, Qt::LeftButton, {}, encoder->offset() + region.bottomRight());
     encoder->attachText(QStringLiteral("unsaved"));
-    // An image part over the text region makes the generation fail.
-    encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(40, 40, 20, 20)));
+    if (conflict) {
+        encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(40, 40, 20, 20)));
+    }
 
     KelvoDialogScript script;
     QString question;
     EncoderTest::answerMessage(script, &question, answer);
-    if (answer == 1) {
+    const QString saved = file(QStringLiteral("on-exit.png"));
+    if (answer == 1 && conflict) {
         EncoderTest::answerMessage(script, nullptr);
+    } else if (answer == 1) {
+        EncoderTest::saveAs(script, saved);
     }
     for (QAction* action : m_app->findChildren<QAction*>()) {
         if (action->text() == QStringLiteral("E&xit")) {
@@ -224,6 +231,11 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
     QVERIFY(question.startsWith(QStringLiteral("Image parts are associated with data.")));
     QCOMPARE(m_app->isVisible(), !closes);
     QCOMPARE(encoder->isVisible(), !closes);
+    if (answer == 1 && !conflict) {
+        const auto regions = EncoderTest::decodeFile(saved);
+        QCOMPARE(regions.size(), std::size_t(1));
+        QCOMPARE(regions.begin()->second.items, QStringList{QStringLiteral("text:unsaved")});
+    }
 }
 
 QTEST_MAIN(KelvoAppTest)
