@@ -1,5 +1,7 @@
 #include "kelvodatapixels.h"
 
+#include "kelvobytehistogram.h"
+
 #include <algorithm>
 
 KelvoDataPixels::KelvoDataPixels(const KelvoIdBuffer& ids) : m_ids(ids.idImage()) {
@@ -39,26 +41,13 @@ int KelvoDataPixels::slotOf(uint32_t key) const {
 }
 
 std::vector<uint64_t> KelvoDataPixels::counts() const {
-    // What visiting every data pixel would count, from a histogram of the id image. Four
-    // histograms taken in turn, as a region's pixels mostly repeat one index.
-    std::array<std::array<uint64_t, 256>, 4> histograms{};
+    // What visiting every data pixel would count, from a histogram of the id image.
     const uint8_t* ids = m_ids.indices.data();
-    const std::size_t size = m_ids.indices.size();
-    std::size_t i = 0;
-    for (; i + 4 <= size; i += 4) {
-        for (std::size_t k = 0; k < 4; ++k) {
-            ++histograms[k][ids[i + k]];
-        }
-    }
-    for (; i < size; ++i) {
-        ++histograms[0][ids[i]];
-    }
+    const std::array<uint64_t, 256> histogram = kelvoByteHistogram(ids, m_ids.indices.size());
     std::vector<uint64_t> counts(m_keys.size(), 0);
     for (std::size_t index = 0; index < m_slotOfIndex.size(); ++index) {
         if (m_slotOfIndex[index] >= 0) {
-            for (const auto& histogram : histograms) {
-                counts[std::size_t(m_slotOfIndex[index])] += histogram[index];
-            }
+            counts[std::size_t(m_slotOfIndex[index])] += histogram[index];
         }
     }
     for (const std::size_t offset : m_reserved) {

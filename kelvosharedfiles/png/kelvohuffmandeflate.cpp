@@ -1,5 +1,7 @@
 #include "kelvohuffmandeflate.h"
 
+#include "kelvobytehistogram.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -176,21 +178,9 @@ constexpr std::size_t kMaxHeaderBits =
     3 + 5 + 5 + 4 + kLengthCodes * 3 + (kLiterals + kDistanceCodes) * kMaxLengthCodeBits;
 
 void writeBlock(BitWriter& writer, const uint8_t* data, std::size_t size, bool final) {
-    // Four histograms taken in turn: runs of one byte value do not wait on one counter.
-    std::array<std::array<uint32_t, 256>, 4> histograms{};
-    std::size_t i = 0;
-    for (; i + 4 <= size; i += 4) {
-        for (std::size_t k = 0; k < 4; ++k) {
-            ++histograms[k][data[i + k]];
-        }
-    }
-    for (; i < size; ++i) {
-        ++histograms[0][data[i]];
-    }
+    const std::array<uint64_t, 256> histogram = kelvoByteHistogram(data, size);
     std::array<uint32_t, kLiterals> counts{};
-    for (std::size_t v = 0; v < 256; ++v) {
-        counts[v] = histograms[0][v] + histograms[1][v] + histograms[2][v] + histograms[3][v];
-    }
+    std::copy(histogram.begin(), histogram.end(), counts.begin()); // a block is at most 128 KB
     counts[kEndOfBlock] = 1;
     const std::array<uint8_t, kLiterals> lengths = codeLengths(counts, kMaxLiteralBits);
     const std::array<uint16_t, kLiterals> codes = canonicalCodes(lengths);
@@ -225,7 +215,7 @@ void writeBlock(BitWriter& writer, const uint8_t* data, std::size_t size, bool f
         symbols[v] = uint32_t(codes[v]) | uint32_t(lengths[v]) << 16;
     }
     // Four symbols of at most 14 bits between flushes.
-    i = 0;
+    std::size_t i = 0;
     for (; i + kSymbolsPerFlush <= size; i += kSymbolsPerFlush) {
         for (std::size_t k = 0; k < kSymbolsPerFlush; ++k) {
             const uint32_t symbol = symbols[data[i + k]];
