@@ -185,13 +185,22 @@ public:
 
     bool decodeWhole(const uint8_t* stream, std::size_t bytes) {
         const std::size_t size = m_rowBytes * std::size_t(m_target.height);
-        const std::unique_ptr<uint8_t[]> filtered(new (std::nothrow) uint8_t[size]);
         const Inflater inflater(libdeflate_alloc_decompressor());
+        if (!inflater) {
+            return false;
+        }
+        const auto inflate = [&](uint8_t* into) {
+            return libdeflate_zlib_decompress(inflater.get(), stream, bytes, into, size, nullptr) ==
+                   LIBDEFLATE_SUCCESS;
+        };
+        const int inPlace = rowsInPlace();
+        if (inPlace > 0) {
+            return decodeInPlace(inflate, inPlace);
+        }
+        const std::unique_ptr<uint8_t[]> filtered(new (std::nothrow) uint8_t[size]);
         std::vector<uint32_t> row(m_compare ? std::size_t(m_target.width) : 0);
-        return filtered && inflater &&
-               libdeflate_zlib_decompress(inflater.get(), stream, bytes, filtered.get(), size,
-                                          nullptr) == LIBDEFLATE_SUCCESS &&
-               unfilterRows(filtered.get(), 0, m_target.height, row.data());
+        return filtered && inflate(filtered.get()) &&
+               unfilterRows(filtered.get(), 0, m_target.height, m_zeros.data(), row.data());
     }
 
     // Each band is inflated into a worker's own buffer, which stays in cache, and unfiltered
@@ -238,8 +247,8 @@ public:
             }
             adlers[i] = libdeflate_adler32(1, own.filtered.data(), own.filtered.size());
             const int first = bands[i].firstRow;
-            decoded[i] =
-                unfilterRows(own.filtered.data(), first, first + int(rowsOf(i)), own.row.data());
+            decoded[i] = unfilterRows(own.filtered.data(), first, first + int(rowsOf(i)),
+                                      m_zeros.data(), own.row.data());
         });
         uLong adler = 1;
         for (std::size_t i = 0; i < bands.size(); ++i) {
@@ -252,16 +261,60 @@ public:
     }
 
 private:
-    // Rows [first, last), held in `lines` from row `first` on; the first predicts from a row of
-    // zeros (no row above, or a band's first row, which never looks up). `row` is where rows go
-    // to be compared.
-    bool unfilterRows(uint8_t* lines, int first, int last, uint32_t* row) {
-        return m_bpp == 4 ? unfilterRows<4>(lines, first, last, row)
-                          : unfilterRows<3>(lines, first, last, row);
+    // RGB rows are shorter than the pixel rows they become, so the stream can be inflated into
+    // the end of the target's own memory and unfiltered from there, sparing a buffer of the
+    // picture's size: row y is safe while its output row ends before the unfiltered row
+    // above it, which it predicts from, begins. The number of such rows from the top; 0 when
+    // the target is compared, has alpha, padded rows or too few rows for it.
+    int rowsInPlace() const {
+        if (m_compare || m_bpp != 3 || m_target.stride != m_target.width) {
+            return 0;
+        }
+        const std::size_t outputRow = std::size_t(m_target.width) * sizeof(uint32_t);
+        const std::size_t start =
+            outputRow * std::size_t(m_target.height) - m_rowBytes * std::size_t(m_target.height);
+        int rows = 0;
+        while (rows < m_target.height && start + m_rowBytes * std::size_t(std::max(rows - 1, 0)) >=
+                                             outputRow * std::size_t(rows + 1)) {
+            ++rows;
+        }
+        return rows;
     }
 
-    template <int Bpp> bool unfilterRows(uint8_t* lines, int first, int last, uint32_t* row) {
-        const uint8_t* prior = m_zeros.data();
+    // The rows past the safe ones are copied out before any is unfiltered, and unfiltered
+    // from the copy after the last safe row, itself copied as their first prior.
+    template <class Inflate> bool decodeInPlace(const Inflate& inflate, int safeRows) {
+        const int height = m_target.height;
+        uint8_t* memory = reinterpret_cast<uint8_t*>(m_target.pixels);
+        uint8_t* lines = memory + std::size_t(m_target.width) * sizeof(uint32_t) * height -
+                         m_rowBytes * std::size_t(height);
+        if (!inflate(lines)) {
+            return false;
+        }
+        const std::size_t tailRows = std::size_t(height - safeRows);
+        std::vector<uint8_t> tail(m_rowBytes * (tailRows + 1));
+        std::copy_n(lines + m_rowBytes * std::size_t(safeRows), m_rowBytes * tailRows,
+                    tail.begin() + std::ptrdiff_t(m_rowBytes));
+        if (!unfilterRows(lines, 0, safeRows, m_zeros.data(), nullptr)) {
+            return false;
+        }
+        if (tailRows == 0) {
+            return true;
+        }
+        std::copy_n(lines + m_rowBytes * std::size_t(safeRows - 1), m_rowBytes, tail.begin());
+        return unfilterRows(tail.data() + m_rowBytes, safeRows, height, tail.data() + 1, nullptr);
+    }
+
+    // Rows [first, last), held in `lines` from row `first` on; the first predicts from
+    // `prior` (zeros for the top row, and for a band's first row, which never looks up). `row`
+    // is where rows go to be compared.
+    bool unfilterRows(uint8_t* lines, int first, int last, const uint8_t* prior, uint32_t* row) {
+        return m_bpp == 4 ? unfilterRows<4>(lines, first, last, prior, row)
+                          : unfilterRows<3>(lines, first, last, prior, row);
+    }
+
+    template <int Bpp>
+    bool unfilterRows(uint8_t* lines, int first, int last, const uint8_t* prior, uint32_t* row) {
         const int width = m_target.width;
         const uint32_t compared = Bpp == 4 ? 0xffffffffu : 0x00ffffffu;
         for (int y = first; y < last; ++y) {
