@@ -9,6 +9,7 @@
 #include "kelvopixelbits.h"
 #include "kelvostartpoint.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -27,10 +28,22 @@ int fittingLevel(const KelvoRegionPayload& payload, uint64_t dataPixels) {
     return level <= kMaxPackingLevel ? level : 0;
 }
 
-std::vector<KelvoStartPointAt> startPoints(const KelvoPixelBuffer& image) {
+// The start points of rows [first, last], as a reader finds them.
+std::vector<KelvoStartPointAt> startPointsInRows(const KelvoPixelBuffer& image, int first,
+                                                 int last) {
+    first = std::max(first, 1); // outer rows hold none
+    last = std::min(last, image.height - 2);
     std::vector<KelvoStartPointAt> found;
-    kelvoForEachStartPoint(image, [&](int x, int y) {
-        found.push_back({x, y, kelvoStartPointKey(image.at(x, y))});
+    if (first > last) {
+        return found;
+    }
+    // A view from the row above `first` to the row below `last`, whose own outer rows are
+    // those that hold none.
+    KelvoPixelBuffer rows = image;
+    rows.pixels = image.pixels + std::size_t(first - 1) * std::size_t(image.stride);
+    rows.height = last - first + 3;
+    kelvoForEachStartPoint(rows, [&](int x, int y) {
+        found.push_back({x, y + first - 1, kelvoStartPointKey(rows.at(x, y))});
         return true;
     });
     return found;
@@ -133,11 +146,15 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
             progress();
         }
     };
+    int firstWritten = height();
+    int lastWritten = -1;
     pixels.visit([&](int slot, int x, int y) {
         KelvoPayloadWriter* writer = writers[std::size_t(slot)].get();
         if (writer == nullptr) {
             return false;
         }
+        firstWritten = std::min(firstWritten, y);
+        lastWritten = std::max(lastWritten, y);
         const bool more = writer->put(work.at(x, y));
         ++m_pixelsWritten;
         reportDone(std::size_t(slot));
@@ -150,9 +167,16 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
         reportDone(slot);
     }
     // Data bits never touch the marks (B0), so the layout stays as found unless they,
-    // however unlikely, completed or broke a start point's signature somewhere. (The levels
-    // written since hold neither a start point's place nor its key.)
-    if (startPoints(work) != found.startPoints()) {
+    // however unlikely, completed or broke a start point's signature, which only a start
+    // point next to a written row can have. (The levels written since hold neither a start
+    // point's place nor its key.)
+    std::vector<KelvoStartPointAt> expected;
+    for (const KelvoStartPointAt& start : found.startPoints()) {
+        if (start.y >= firstWritten - 1 && start.y <= lastWritten + 1) {
+            expected.push_back(start);
+        }
+    }
+    if (startPointsInRows(work, firstWritten - 1, lastWritten + 1) != expected) {
         return false;
     }
 
