@@ -70,8 +70,28 @@ bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
 }
 
 bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
+    if (!isCodable()) {
+        return false;
+    }
+    // Coded into a copy first, so that a refusal leaves the picture as it was.
+    const std::unique_ptr<uint32_t[]> copy(
+        new uint32_t[std::size_t(width()) * std::size_t(height())]);
+    const KelvoPixelBuffer work{copy.get(), width(), height(), width(), 32};
+    if (!encode(plan, clearMarks, work)) {
+        return false;
+    }
+    for (int y = 0; y < height(); ++y) {
+        std::copy_n(work.row(y), width(), m_image.row(y));
+    }
+    return true;
+}
+
+bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
+                                 const KelvoPixelBuffer& work) {
     if (!isCodable() || !plan.ready() || plan.regions().mask.width != width() ||
-        plan.regions().mask.height != height()) {
+        plan.regions().mask.height != height() || work.pixels == nullptr || work.width != width() ||
+        work.height != height() || work.stride < work.width || work.depth != 32 ||
+        work.pixels == m_image.pixels) {
         return false;
     }
     const KelvoPixelBuffer& mask = plan.regions().mask;
@@ -85,11 +105,6 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
         before->rebuildFromMarks(m_image);
     }
 
-    // Marks go into a copy first, so that a failure leaves the picture as it was. Every pixel
-    // of it is written below: no need to clear it first.
-    const std::unique_ptr<uint32_t[]> copy(
-        new uint32_t[std::size_t(width()) * std::size_t(height())]);
-    const KelvoPixelBuffer work{copy.get(), width(), height(), width(), 32};
     const uint8_t* placedIds = placed.idImage().indices.data();
     const uint32_t background = plan.regions().background & kRgbMask;
     for (int y = 0; y < height(); ++y) {
@@ -105,7 +120,7 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
             if ((idRow[x] & 1) != 0 && idRow[x] > 1) {
                 pixel |= kMarkBit;
             }
-            target[x] = pixel;
+            target[x] = pixel | kOpaque;
         }
     }
     const auto writeStartPoints = [&](std::size_t i) {
@@ -180,12 +195,5 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
         return false;
     }
 
-    for (int y = 0; y < height(); ++y) {
-        const uint32_t* source = work.row(y);
-        uint32_t* target = m_image.row(y);
-        for (int x = 0; x < width(); ++x) {
-            target[x] = source[x] | kOpaque;
-        }
-    }
     return true;
 }

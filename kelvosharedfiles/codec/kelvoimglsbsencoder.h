@@ -38,6 +38,10 @@ public:
     // size; the plan's progress steps are not repeated.
     bool encode(const KelvoEncodePlan& plan, bool clearMarks);
 
+    // The same, writing the coded picture into `target` (32 bits, this picture's size, apart
+    // from it) and leaving this picture unchanged; `target` holds anything after a refusal.
+    bool encode(const KelvoEncodePlan& plan, bool clearMarks, const KelvoPixelBuffer& target);
+
     // Data pixels written so far by the running or last encode (for progress displays).
     uint64_t pixelsWritten() const { return m_pixelsWritten; }
 

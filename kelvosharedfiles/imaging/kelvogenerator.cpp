@@ -153,13 +153,19 @@ bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoGenerato
         return fail(error, {KelvoGeneratorError::kNoRegion,
                             QStringLiteral("the regions were prepared for another picture size")});
     }
-    // A refused encode leaves the pixels as they were, for the diagnosis.
+    // The coded picture is written beside the source, which stays as it was for the diagnosis
+    // of a refusal.
     KelvoImgLSBsEncoder encoder(kelvoPixelBuffer(source), progress ? reportProgress : nullptr,
                                 const_cast<Progress*>(&progress));
-    if (!plan.encoding.ready() || !encoder.encode(plan.encoding, clearMarks)) {
+    QImage coded = kelvoBlankLike(source);
+    if (coded.isNull()) {
+        return fail(error, {KelvoGeneratorError::kNoRegion, QStringLiteral("out of memory")});
+    }
+    if (!plan.encoding.ready() ||
+        !encoder.encode(plan.encoding, clearMarks, kelvoPixelBuffer(coded))) {
         return fail(error, KelvoRegionDiagnosis::explain(source, plan.regions, plan.numbers,
                                                          plan.data, clearMarks, plan.firstKey));
     }
-    output = std::move(source);
+    output = std::move(coded);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "kelvoqtimage.h"
 
+#include <QColorSpace>
+
 #include <cstring>
 
 namespace {
@@ -74,4 +76,20 @@ KelvoPixelBuffer kelvoConstPixelBuffer(const QImage& image) {
     buffer.height = image.height();
     buffer.stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(uint32_t));
     return buffer;
+}
+
+QImage kelvoBlankLike(const QImage& image) {
+    QImage blank(image.size(), image.format());
+    if (blank.isNull()) {
+        return blank;
+    }
+    blank.setColorSpace(image.colorSpace());
+    blank.setDotsPerMeterX(image.dotsPerMeterX());
+    blank.setDotsPerMeterY(image.dotsPerMeterY());
+    blank.setOffset(image.offset());
+    blank.setDevicePixelRatio(image.devicePixelRatio());
+    for (const QString& key : image.textKeys()) {
+        blank.setText(key, image.text(key));
+    }
+    return blank;
 }

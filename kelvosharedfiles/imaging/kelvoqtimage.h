@@ -22,3 +22,7 @@ KelvoIndexedImage kelvoFromQImage(const QImage& image);
 // A read-only view of the pixels of a Format_RGB32 or Format_ARGB32 picture without detaching
 // it; any other picture gives a buffer without pixels.
 KelvoPixelBuffer kelvoConstPixelBuffer(const QImage& image);
+
+// A picture of `image`'s size and format, its pixels not set, with everything else a copy
+// would carry: colour space, resolution, offset and texts.
+QImage kelvoBlankLike(const QImage& image);

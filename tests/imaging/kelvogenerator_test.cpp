@@ -5,6 +5,7 @@
 #include "kelvoreadablepixels.h"
 #include "kelvoregionmask.h"
 
+#include <QColorSpace>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -97,9 +98,13 @@ private slots:
     // dictionary entry (with an id tag when the entry has an id, none without a word), all with
     // the region's fill colour and sub-index 0. Every record type survives generation and
     // decoding; keys start at firstKey, regions without data get none, and the picture changes
-    // only inside the regions.
+    // only inside the regions. The coded picture keeps what the source carries beside its
+    // pixels: colour space, resolution and texts.
     void roundTrip() {
-        const QImage source = noise(120, 90);
+        QImage source = noise(120, 90);
+        source.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+        source.setDotsPerMeterX(3000);
+        source.setText(QStringLiteral("Author"), QStringLiteral("Kelvo test"));
         KelvoRegionMap regions;
         KelvoGeneratorRegion& full = regions[9];
         full.polygons = {rect(5, 5, 50, 40)};
@@ -143,6 +148,9 @@ private slots:
         QCOMPARE(calls, 3 + 2);
         QVERIFY(KelvoGenerator::isCoded(output));
         QVERIFY(!KelvoGenerator::isCoded(source));
+        QCOMPARE(output.colorSpace(), source.colorSpace());
+        QCOMPARE(output.dotsPerMeterX(), 3000);
+        QCOMPARE(output.text(QStringLiteral("Author")), QStringLiteral("Kelvo test"));
 
         const Decoded decoded = decode(output);
         QCOMPARE(decoded.data.size(), std::size_t(2));
