@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 
 #include <future>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -79,7 +80,11 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
     const QSize announced = QImageReader(in).size();
     std::future<Prepared> early;
     if (announced.isValid()) {
-        early = std::async(std::launch::async, readAndPrepare, announced);
+        try {
+            early = std::async(std::launch::async, readAndPrepare, announced);
+        } catch (const std::system_error&) {
+            // No thread to spare: prepared below, after the pixels.
+        }
     }
     QImage source = KelvoPictureFile::load(in);
     makeCodable(source);
