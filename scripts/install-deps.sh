@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     xvfb xauth fonts-dejavu-core
     emscripten chromium dpkg-dev
-    libspng-dev libdeflate-dev
+    libspng-dev libisal-dev
 )
 # The web build (scripts/build-web.sh) compiles zlib from its Debian source package.
 src_list=/etc/apt/sources.list.d/kelvo-deb-src.sources

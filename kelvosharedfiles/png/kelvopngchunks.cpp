@@ -2,7 +2,7 @@
 
 #include "kelvobyteorder.h"
 
-#include <libdeflate.h>
+#include <isa-l/crc.h>
 
 #include <cstring>
 
@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kFrameBytes = 12; // length, type and CRC
 
 uint32_t chunkCrc(const uint8_t* typeAndData, std::size_t length) {
-    return libdeflate_crc32(0, typeAndData, length + 4);
+    return crc32_gzip_refl(0, typeAndData, length + 4);
 }
 
 } // namespace

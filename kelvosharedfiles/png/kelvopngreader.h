@@ -4,7 +4,7 @@
 // Format_ARGB32 (unpremultiplied 0xAARRGGBB), for every colour type and bit depth: 16-bit
 // samples are rounded to 8 bits, palette and grey pictures are expanded, tRNS applies, and
 // gamma or colour profile chunks leave the samples alone, as Qt's reader does. 8-bit RGB and
-// RGBA pictures without interlacing (every coded picture) take a fast path over libdeflate;
+// RGBA pictures without interlacing (every coded picture) take a fast path over ISA-L;
 // everything else goes through libspng.
 #pragma once
 

@@ -4,7 +4,7 @@
 #include "kelvoparallel.h"
 #include "kelvopngchunks.h"
 
-#include <libdeflate.h>
+#include <isa-l/igzip_lib.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -137,32 +137,33 @@ public:
     std::size_t size() const { return m_size; }
     bool empty() const { return m_chunks.empty(); }
 
-    // Copies `length` bytes from `offset` on, which must lie within the stream.
-    void copy(std::size_t offset, std::size_t length, uint8_t* out) const {
+    // Calls take(data, n) for the pieces of the `length` bytes from `offset` on, which must
+    // lie within the stream, while it returns true.
+    template <class Take>
+    bool forEachPiece(std::size_t offset, std::size_t length, Take take) const {
         for (const Chunk& chunk : m_chunks) {
             if (length == 0) {
-                return;
+                break;
             }
             if (offset >= chunk.length) {
                 offset -= chunk.length;
                 continue;
             }
             const std::size_t n = std::min<std::size_t>(length, chunk.length - offset);
-            std::memcpy(out, chunk.data + offset, n);
-            out += n;
+            if (!take(chunk.data + offset, n)) {
+                return false;
+            }
             length -= n;
             offset = 0;
         }
+        return true;
     }
 
-    // The whole stream in one piece: in place when it is one chunk, else joined in `joined`.
-    const uint8_t* whole(std::vector<uint8_t>& joined) const {
-        if (m_chunks.size() == 1) {
-            return m_chunks.front().data;
-        }
-        joined.resize(m_size);
-        copy(0, m_size, joined.data());
-        return joined.data();
+    void copy(std::size_t offset, std::size_t length, uint8_t* out) const {
+        forEachPiece(offset, length, [&out](const uint8_t* data, std::size_t n) {
+            out = std::copy_n(data, n, out);
+            return true;
+        });
     }
 
 private:
@@ -170,10 +171,46 @@ private:
     std::size_t m_size = 0;
 };
 
-struct Decompressor {
-    void operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
+// Streaming inflate (ISA-L), fed the stream's pieces where they lie. Its state is tens of
+// kilobytes: one per worker.
+class Inflater {
+public:
+    Inflater() : m_state(new (std::nothrow) inflate_state) {}
+
+    // Inflates `length` bytes of `stream` from `offset` on into exactly `size` bytes at `out`:
+    // a whole zlib stream, its Adler-32 checked (`zlib`), or one band of raw deflate data,
+    // which ends on a flush point and is closed here with an empty final block.
+    bool inflate(const IdatStream& stream, std::size_t offset, std::size_t length, uint8_t* out,
+                 std::size_t size, bool zlib) {
+        if (!m_state || size > UINT32_MAX) {
+            return false;
+        }
+        inflate_state& state = *m_state;
+        isal_inflate_init(&state);
+        state.crc_flag = zlib ? ISAL_ZLIB : ISAL_DEFLATE;
+        state.next_out = out;
+        state.avail_out = uint32_t(size);
+        const auto take = [&state](const uint8_t* data, std::size_t n) {
+            state.next_in = const_cast<uint8_t*>(data);
+            state.avail_in = uint32_t(n);
+            while (state.avail_in > 0 && state.block_state != ISAL_BLOCK_FINISH) {
+                const uint32_t in = state.avail_in;
+                const uint32_t room = state.avail_out;
+                if (isal_inflate(&state) != ISAL_DECOMP_OK ||
+                    (state.avail_in == in && state.avail_out == room)) {
+                    return false; // damaged, or more data than the picture holds
+                }
+            }
+            return true;
+        };
+        return stream.forEachPiece(offset, length, take) &&
+               (zlib || take(kClosingBlock, sizeof(kClosingBlock))) &&
+               state.block_state == ISAL_BLOCK_FINISH && state.total_out == size;
+    }
+
+private:
+    std::unique_ptr<inflate_state> m_state;
 };
-using Inflater = std::unique_ptr<libdeflate_decompressor, Decompressor>;
 
 // Inflates and unfilters the pixel data of one picture into its target's rows, or compares
 // them with the target's rows.
@@ -183,15 +220,11 @@ public:
         : m_target(target), m_bpp(bpp), m_compare(compare),
           m_rowBytes(std::size_t(target.width) * bpp + 1), m_zeros(m_rowBytes, 0) {}
 
-    bool decodeWhole(const uint8_t* stream, std::size_t bytes) {
+    bool decodeWhole(const IdatStream& stream) {
         const std::size_t size = m_rowBytes * std::size_t(m_target.height);
-        const Inflater inflater(libdeflate_alloc_decompressor());
-        if (!inflater) {
-            return false;
-        }
+        Inflater inflater;
         const auto inflate = [&](uint8_t* into) {
-            return libdeflate_zlib_decompress(inflater.get(), stream, bytes, into, size, nullptr) ==
-                   LIBDEFLATE_SUCCESS;
+            return inflater.inflate(stream, 0, stream.size(), into, size, true);
         };
         const int inPlace = rowsInPlace();
         if (inPlace > 0) {
@@ -217,10 +250,9 @@ public:
             return false;
         }
         struct Scratch {
-            std::vector<uint8_t> compressed;
             std::vector<uint8_t> filtered;
             std::vector<uint32_t> row;
-            Inflater inflater{libdeflate_alloc_decompressor()};
+            Inflater inflater;
         };
         std::vector<Scratch> scratch(kKelvoPngThreads);
         std::vector<char> decoded(bands.size(), 0);
@@ -231,21 +263,14 @@ public:
         };
         kelvoRunParallel(bands.size(), scratch.size(), [&](std::size_t i, std::size_t worker) {
             Scratch& own = scratch[worker];
-            // A band ends on a flush point; a closing block ends it for the inflater.
-            own.compressed.resize(bands[i].length + sizeof(kClosingBlock));
-            stream.copy(bands[i].offset, bands[i].length, own.compressed.data());
-            std::copy(std::begin(kClosingBlock), std::end(kClosingBlock),
-                      own.compressed.end() - sizeof(kClosingBlock));
             own.filtered.resize(m_rowBytes * rowsOf(i));
             own.row.resize(m_compare ? std::size_t(m_target.width) : 0);
-            if (!own.inflater ||
-                libdeflate_deflate_decompress(own.inflater.get(), own.compressed.data(),
-                                              own.compressed.size(), own.filtered.data(),
-                                              own.filtered.size(), nullptr) != LIBDEFLATE_SUCCESS ||
+            if (!own.inflater.inflate(stream, bands[i].offset, bands[i].length, own.filtered.data(),
+                                      own.filtered.size(), false) ||
                 (own.filtered[0] != None && own.filtered[0] != Sub)) {
                 return;
             }
-            adlers[i] = libdeflate_adler32(1, own.filtered.data(), own.filtered.size());
+            adlers[i] = isal_adler32(1, own.filtered.data(), own.filtered.size());
             const int first = bands[i].firstRow;
             decoded[i] = unfilterRows(own.filtered.data(), first, first + int(rowsOf(i)),
                                       m_zeros.data(), own.row.data());
@@ -408,8 +433,7 @@ bool decodeRgbPng(const uint8_t* data, std::size_t size, const KelvoPixelBuffer&
     if (!bands.empty() && decoder.decodeBands(stream, bands)) {
         return true;
     }
-    std::vector<uint8_t> joined;
-    return decoder.decodeWhole(stream.whole(joined), stream.size());
+    return decoder.decodeWhole(stream);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The fast path of KelvoPngReader: 8-bit RGB and RGBA pictures without interlacing or tRNS,
-// inflated with libdeflate (in one piece, or band by band on two threads when a kbND chunk lists
-// the bands, see kelvopngchunks.h) and unfiltered straight into 32-bit pixels.
+// inflated with ISA-L's streaming inflate straight from the IDAT chunks (in one piece, or band
+// by band on two threads when a kbND chunk lists the bands, see kelvopngchunks.h) and
+// unfiltered straight into 32-bit pixels.
 #pragma once
 
 #include "kelvoimagebuffers.h"

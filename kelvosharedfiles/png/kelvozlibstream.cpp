@@ -2,7 +2,7 @@
 
 #include "kelvoparallel.h"
 
-#include <libdeflate.h>
+#include <isa-l/igzip_lib.h>
 
 #include <zlib.h>
 
@@ -86,7 +86,7 @@ void compressPart(KelvoZlibPart source, bool lastPart, Part& part) {
         const bool hasNext = source.next(following);
         const bool nextFlat = hasNext && looksFlat(following);
         const bool final = lastPart && !hasNext;
-        part.adler = libdeflate_adler32(part.adler, piece.data(), piece.size());
+        part.adler = isal_adler32(uint32_t(part.adler), piece.data(), piece.size());
         part.length += piece.size();
         if (flat && !zlib) {
             zlib = newDeflater();
