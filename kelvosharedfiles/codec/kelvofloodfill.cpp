@@ -1,5 +1,7 @@
 #include "kelvofloodfill.h"
 
+#include "kelvobytewords.h"
+
 #include <cstddef>
 #include <cstring>
 #include <vector>
@@ -11,23 +13,13 @@ struct Seed {
     int y;
 };
 
-constexpr uint64_t kEveryByte = 0x0101010101010101ull;
-constexpr uint64_t kLowSeven = 0x7f7f7f7f7f7f7f7full;
-
-// Nonzero when some byte of `word` is zero (exactly: no carries between bytes).
-uint64_t anyZeroByte(uint64_t word) {
-    return ~(((word & kLowSeven) + kLowSeven) | word | kLowSeven);
-}
-
 // The first i in [x, end) whose pixel is (`want`) or is not (!`want`) `target`, else `end`;
 // eight pixels at a time through long runs.
 int scan(const uint8_t* row, int x, int end, uint8_t target, bool want) {
-    const uint64_t pattern = kEveryByte * target;
+    const uint64_t pattern = kKelvoEveryByte * target;
     for (; x + 8 <= end; x += 8) {
-        uint64_t word;
-        std::memcpy(&word, row + x, sizeof word);
-        const uint64_t differences = word ^ pattern;
-        if (want ? anyZeroByte(differences) != 0 : differences != 0) {
+        const uint64_t differences = kelvoWordAt(row + x) ^ pattern;
+        if (want ? kelvoZeroBytes(differences) != 0 : differences != 0) {
             break;
         }
     }

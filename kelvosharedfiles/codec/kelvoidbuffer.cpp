@@ -1,5 +1,7 @@
 #include "kelvoidbuffer.h"
 
+#include "kelvobytewords.h"
+
 #include "kelvofloodfill.h"
 #include "kelvopixelbits.h"
 #include "kelvostartpoint.h"
@@ -23,6 +25,15 @@ bool isInterior(uint8_t index) {
     return index >= 2 && (index & 1) == 0;
 }
 
+// The scans below pass over runs of eight bytes at a time where nothing can happen: big
+// regions are long runs of one interior index, the rest of a picture long runs of 0.
+constexpr int kRun = 8;
+
+// 0x01 in each byte of `word` that is an interior index (even, not 0).
+uint64_t interiorBytes(uint64_t word) {
+    return ~word & kKelvoEveryByte & ~kelvoZeroBytes(word);
+}
+
 } // namespace
 
 void KelvoIdBuffer::generateRegions() {
@@ -39,8 +50,20 @@ void KelvoIdBuffer::thinOutlines(std::array<int32_t, 256>& outlinePixels) {
     const int h = height();
     uint8_t* ids = m_ids.indices.data();
     for (int y = 0; y < h; ++y) {
+        const bool innerRow = y > 0 && y + 1 < h;
         for (int x = 0; x < w; ++x) {
             uint8_t* p = ids + std::size_t(y) * std::size_t(w) + std::size_t(x);
+            if (x + kRun <= w) {
+                // Interior pixels stay; so do unmarked ones with no interior pixel beside them.
+                const uint64_t word = kelvoWordAt(p);
+                if (interiorBytes(word) == kKelvoEveryByte ||
+                    (word == 0 && innerRow && x > 0 && x + kRun < w && !isInterior(p[-1]) &&
+                     !isInterior(p[kRun]) && interiorBytes(kelvoWordAt(p - w)) == 0 &&
+                     interiorBytes(kelvoWordAt(p + w)) == 0)) {
+                    x += kRun - 1;
+                    continue;
+                }
+            }
             if (isInterior(*p)) {
                 continue;
             }
@@ -72,8 +95,21 @@ void KelvoIdBuffer::separateRegions(std::array<int32_t, 256>& outlinePixels) {
     uint8_t* ids = m_ids.indices.data();
     std::vector<std::size_t> border;
     for (int y = 0; y < h; ++y) {
+        const bool innerRow = y > 0 && y + 1 < h;
         for (int x = 0; x < w; ++x) {
             const std::size_t p = std::size_t(y) * std::size_t(w) + std::size_t(x);
+            if (x + kRun <= w) {
+                // No interior pixel here, or one interior index all around.
+                const uint64_t word = kelvoWordAt(ids + p);
+                const uint64_t same = kKelvoEveryByte * ids[p];
+                if (interiorBytes(word) == 0 ||
+                    (word == same && innerRow && x > 0 && x + kRun < w && ids[p - 1] == ids[p] &&
+                     ids[p + kRun] == ids[p] && kelvoWordAt(ids + p - std::size_t(w)) == same &&
+                     kelvoWordAt(ids + p + std::size_t(w)) == same)) {
+                    x += kRun - 1;
+                    continue;
+                }
+            }
             if (!isInterior(ids[p])) {
                 continue;
             }
@@ -103,6 +139,10 @@ void KelvoIdBuffer::placeStartPoints() {
     for (int y = 1; y < h - 1; ++y) {
         for (int x = 1; x < w - 1; ++x) {
             const std::size_t p = std::size_t(y) * stride + std::size_t(x);
+            if (x + kRun <= w - 1 && interiorBytes(kelvoWordAt(scratch.data() + p)) == 0) {
+                x += kRun - 1; // nothing unclaimed here
+                continue;
+            }
             const uint8_t index = ids[p];
             if (!isInterior(index) || scratch[p] != index || near[p]) {
                 continue;
