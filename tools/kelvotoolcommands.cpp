@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 
 #include <future>
-#include <system_error>
 #include <utility>
 
 namespace {
@@ -80,11 +79,8 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
     const QSize announced = QImageReader(in).size();
     std::future<Prepared> early;
     if (announced.isValid()) {
-        try {
-            early = std::async(std::launch::async, readAndPrepare, announced);
-        } catch (const std::system_error&) {
-            // No thread to spare: prepared below, after the pixels.
-        }
+        // Deferred to the get() below when no thread can be started.
+        early = std::async(std::launch::async | std::launch::deferred, readAndPrepare, announced);
     }
     QImage source = KelvoPictureFile::load(in);
     makeCodable(source);

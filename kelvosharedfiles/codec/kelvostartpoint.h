@@ -32,7 +32,6 @@ struct KelvoStartPointAt {
     bool operator==(const KelvoStartPointAt& other) const {
         return x == other.x && y == other.y && key == other.key;
     }
-    bool operator!=(const KelvoStartPointAt& other) const { return !(*this == other); }
 };
 
 // Keys are stored in 6 bits.

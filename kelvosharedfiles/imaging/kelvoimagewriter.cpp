@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cstring>
+#include <functional>
 #include <future>
 
 namespace {
@@ -81,9 +82,18 @@ QByteArray exactEncoding(const QImage& image, const char* format) {
     return QByteArray();
 }
 
-bool writeFile(const QString& fileName, const QByteArray& bytes, QString* error) {
+// Writes `size` bytes to a temporary file while `check` runs beside it, and puts the file in
+// place only when the check found nothing (an empty reason).
+bool writeChecked(const QString& fileName, const char* data, qint64 size,
+                  const std::function<QString()>& check, QString* error) {
+    std::future<QString> reason = std::async(std::launch::async | std::launch::deferred, check);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(data, size) == size;
+    const QString fault = reason.get();
+    if (!fault.isEmpty()) {
+        return fail(error, fault);
+    }
+    if (!written || !file.commit()) {
         return fail(error, file.errorString());
     }
     return true;
@@ -102,27 +112,23 @@ bool writeImageExact(const QString& fileName, const QImage& image, const char* f
         const KelvoPixelBuffer pixels = kelvoConstPixelBuffer(image);
         const std::vector<uint8_t> png = kelvoWritePng(
             pixels, alpha, space.isValid() ? space.iccProfile().toStdString() : std::string());
-        // The bytes are read back as our reader will, comparing as it goes, while they are
-        // written to the temporary file; only a file that passed replaces the old one.
-        std::future<bool> holds = std::async(std::launch::async, [&] {
-            return !png.empty() && kelvoPngHolds(png.data(), png.size(), pixels, alpha);
-        });
-        QSaveFile file(fileName);
-        const bool written =
-            file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(png.data()),
-                                                          qint64(png.size())) == qint64(png.size());
-        if (!holds.get()) {
-            return fail(error, QStringLiteral("the PNG writer did not keep the picture exactly"));
-        }
-        if (!written || !file.commit()) {
-            return fail(error, file.errorString());
-        }
-        return true;
+        // The bytes are read back as our reader will, comparing as it goes.
+        return writeChecked(
+            fileName, reinterpret_cast<const char*>(png.data()), qint64(png.size()),
+            [&] {
+                return !png.empty() && kelvoPngHolds(png.data(), png.size(), pixels, alpha)
+                           ? QString()
+                           : QStringLiteral("the PNG writer did not keep the picture exactly");
+            },
+            error);
     }
     const QByteArray bytes = exactEncoding(image, format);
-    if (bytes.isEmpty()) {
-        return fail(error, QStringLiteral("no %1 quality keeps the picture exactly")
-                               .arg(QString::fromLatin1(format)));
-    }
-    return writeFile(fileName, bytes, error);
+    return writeChecked(
+        fileName, bytes.constData(), bytes.size(),
+        [&] {
+            return bytes.isEmpty() ? QStringLiteral("no %1 quality keeps the picture exactly")
+                                         .arg(QString::fromLatin1(format))
+                                   : QString();
+        },
+        error);
 }
