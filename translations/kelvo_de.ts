@@ -521,6 +521,34 @@ Möchten Sie das codierte Bild jetzt erzeugen?</translation>
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>Die Daten dieser Bereiche sind ausgeblendet und werden nicht in das Bild codiert:
+%1
+
+Das codierte Bild ohne sie erzeugen?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data that are not coded yet.
+Generate the coded image, or save the picture without the data?</source>
+        <translation>Bildteilen sind Daten zugeordnet, die noch nicht codiert sind.
+Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
+    </message>
+    <message>
+        <source>Save plain</source>
+        <translation>Ohne Daten</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>
@@ -671,6 +699,10 @@ Möchten Sie es speichern?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -33,11 +33,16 @@ KelvoApp::~KelvoApp() {
 
 void KelvoApp::closeEvent(QCloseEvent* event) {
     m_exiting = true;
-    workspace()->closeAllSubWindows();
+    bool allClosed = true;
+    for (QMdiSubWindow* window : workspace()->subWindowList(QMdiArea::CreationOrder)) {
+        // An encoder whose coded picture was saved refuses the close but is discarded (hidden).
+        if (!window->close() && window->isVisible()) {
+            allClosed = false;
+            break;
+        }
+    }
     m_exiting = false;
-    const QList<QMdiSubWindow*> windows = workspace()->subWindowList();
-    if (std::any_of(windows.begin(), windows.end(),
-                    [](const QMdiSubWindow* window) { return window->isVisible(); })) {
+    if (!allClosed) {
         event->ignore();
         return;
     }
@@ -54,11 +59,14 @@ KelvoImgWidget* KelvoApp::activeImageWindow() const {
     return sub ? qobject_cast<KelvoImgWidget*>(sub->widget()) : nullptr;
 }
 
-KelvoImgEncodeWidget* KelvoApp::activeEncoder() const {
-    KelvoImgWidget* window = activeImageWindow();
+KelvoImgEncodeWidget* KelvoApp::asEncoder(KelvoImgWidget* window) {
     return window && window->widgetKey() == QLatin1String("KELVO_ENCODER_WIDGET")
                ? static_cast<KelvoImgEncodeWidget*>(window)
                : nullptr;
+}
+
+KelvoImgEncodeWidget* KelvoApp::activeEncoder() const {
+    return asEncoder(activeImageWindow());
 }
 
 KelvoAppViewerWidget* KelvoApp::activeViewer() const {
@@ -91,8 +99,14 @@ void KelvoApp::open() {
 }
 
 void KelvoApp::saveP() {
-    KelvoImgWidget* window = activeImageWindow();
-    if (!window) {
+    if (KelvoImgWidget* window = activeImageWindow()) {
+        saveWindow(window);
+    }
+}
+
+void KelvoApp::saveWindow(KelvoImgWidget* window) {
+    KelvoImgEncodeWidget* encoder = asEncoder(window);
+    if (encoder && !encoder->plainSaveWanted()) {
         return;
     }
     QFileDialog dialog(this, tr("Save File"), picturesFolder(), tr("Images (*.png)"));

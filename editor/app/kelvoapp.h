@@ -22,6 +22,8 @@ public:
     // The picture window of the workspace's active window, or null.
     KelvoImgWidget* activeImageWindow() const;
     KelvoImgEncodeWidget* activeEncoder() const;
+    // `window` as an encoder window, or null when it is another kind.
+    static KelvoImgEncodeWidget* asEncoder(KelvoImgWidget* window);
     // The active encoder when its selection overlaps no text region; otherwise none, after
     // telling the author why.
     KelvoImgEncodeWidget* encoderWithFreeSelection();
@@ -48,13 +50,17 @@ public slots:
     void generateHtml() override;
 
 protected:
-    // Closes the picture windows first; a window that stays open (its data could not be
-    // generated) keeps the main window open too.
+    // Closes the picture windows first, oldest first; a window that stays open (its author
+    // cancelled, or its data could not be generated or saved) keeps it and the windows after it
+    // open, and the main window too.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // Puts `window` into the workspace, maximized and destroyed on close.
     void addWindow(KelvoImgWidget* window);
+    // "Save as" for `window`: asks for the name and saves its picture; an encoder with
+    // ungenerated data first offers to generate the coded image instead.
+    void saveWindow(KelvoImgWidget* window);
     QString nextWindowName() const;
     void connectEncoder(KelvoImgEncodeWidget* encoder);
     void connectViewer(KelvoAppViewerWidget* viewer);
@@ -75,7 +81,6 @@ private:
     // Callbacks of the picture windows (context: this window).
     static void statusCallback(void* context, const QString& text, int durationMs);
     static void closeCallback(void* context);
-    static void saveCallback(void* context);
     static void replaceWindowCallback(void* context, KelvoImgWidget* window,
                                       const QString& fileName);
     static void outlinesStateCallback(void* context, bool enabled, bool on);

@@ -32,7 +32,6 @@ bool KelvoApp::openImage(const QString& fileName, KelvoImgWidget* source) {
         }
         viewer->setStatusCallback(statusCallback, this);
         viewer->setCloseCallback(closeCallback, this);
-        viewer->setSaveCallback(saveCallback, this);
         viewer->setReplaceWindowCallback(replaceWindowCallback, this);
     }
     KelvoImgWidget* window = viewer;
@@ -82,6 +81,7 @@ void KelvoApp::addWindow(KelvoImgWidget* window) {
     QMdiSubWindow* sub = workspace()->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(window->fileName());
+    connect(window, &KelvoImgWidget::saveRequested, this, &KelvoApp::saveWindow);
     sub->setWindowIcon(windowIcon());
     sub->showMaximized();
     workspace()->setActiveSubWindow(sub);
@@ -210,12 +210,6 @@ void KelvoApp::closeCallback(void* context) {
     }
 }
 
-void KelvoApp::saveCallback(void* context) {
-    if (context) {
-        static_cast<KelvoApp*>(context)->saveP();
-    }
-}
-
 void KelvoApp::replaceWindowCallback(void* context, KelvoImgWidget* window,
                                      const QString& fileName) {
     if (!context) {
@@ -226,12 +220,10 @@ void KelvoApp::replaceWindowCallback(void* context, KelvoImgWidget* window,
         app->discardWindow(window);
         return;
     }
-    if (fileName.isEmpty()) {
-        app->openImage(QString(), window);
-    } else {
-        app->openImage(fileName);
+    // A saved picture that cannot be opened again leaves the window that holds its data.
+    if (app->openImage(fileName, fileName.isEmpty() ? window : nullptr)) {
+        app->discardWindow(window);
     }
-    app->discardWindow(window);
 }
 
 void KelvoApp::outlinesStateCallback(void* context, bool enabled, bool on) {

@@ -5,8 +5,8 @@
 // A region carries unformatted texts (any number) or one dictionary entry, never both, and
 // neither together with an image; shaped texts may join any region. Every image part gets a
 // region of its own. Regions must not share pixels, neither with each other nor with the
-// regions of a picture that is coded already; regions whose data the author hid in the data
-// manager are left out of the checks and of the coded picture.
+// regions of a picture that is coded already, hidden or not; regions whose data the author hid
+// in the data manager are left out of the coded picture, after the author agreed to that.
 #pragma once
 
 #include "kelvoimgselectionwidget.h"
@@ -26,9 +26,10 @@ class QProgressDialog;
 class KelvoImgEncodeWidget : public KelvoImgSelectionWidget {
     Q_OBJECT
 public:
-    // How a generation ended: coded and saved, coded but the author declined to save, or not
-    // done (overlap, a generator or write failure; the author was told).
-    enum class Generation { Saved, Declined, Failed };
+    // How a generation ended: coded and saved, coded but the author declined to save, not
+    // started because the author would not leave hidden regions out, or not done (overlap, a
+    // generator or write failure; the author was told).
+    enum class Generation { Saved, Declined, Cancelled, Failed };
 
     // (selection closed, has data): after every mouse release and every change of the regions.
     using StateChangedCallback = std::function<void(bool selectionClosed, bool hasData)>;
@@ -67,8 +68,13 @@ public:
     // when a shaped text cannot be coded (it told the author why).
     bool prepareItems();
     // Prepares, checks, generates with a progress dialog, offers to save and, once saved,
-    // hands the window to the host to be replaced by a viewer of the file.
+    // hands the window to the host to be replaced by a viewer of the file. With hidden regions
+    // it first names them and lets the author cancel.
     Generation generateCodedImage();
+    // Asked before "Save as" writes the plain picture: with ungenerated regions, whether to
+    // generate the coded image instead (done here; false), to save the plain picture (true) or
+    // to cancel (false; also Escape). True without regions.
+    bool plainSaveWanted();
     // Takes over the regions of a coded picture: its outline image is shown, its regions are
     // kept free, and new regions are keyed after its `count` regions.
     void takeOverCodedImage(const QImage& outlineImage, const QImage& idImage, int count);
@@ -102,7 +108,10 @@ private:
     void dataAdded(QWidget* widget, QPoint at);
     void notifyState();
     void deleteRegion(int number);
-    // Text regions that the overlap tests see.
+    // Whether the author wants to generate although hidden regions will be left out; true
+    // without hidden regions.
+    bool hiddenRegionsAccepted();
+    // Text regions that the overlap tests see: all of them, hidden or not.
     KelvoOverlapMask textMask() const;
     // False after telling the author why, when the picture could not be written.
     bool saveCodedImage(const QImage& image, QString& fileName);

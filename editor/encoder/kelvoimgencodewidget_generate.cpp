@@ -1,6 +1,7 @@
 // The encoder window's overlap checks, the generation of the coded picture, its saving, the
-// take-over of a coded picture and the question on closing.
+// take-over of a coded picture, and the questions before saving the plain picture and on closing.
 #include "kelvocodedimagebuilder.h"
+#include "kelvodatamanagewidget.h"
 #include "kelvoeditorshapedtext.h"
 #include "kelvoencdonedlg.h"
 #include "kelvoimagewriter.h"
@@ -14,10 +15,10 @@
 #include <QProgressDialog>
 
 KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
+    // Hidden regions count: the author may show them again, and they are coded then.
     KelvoOverlapMask mask(picture().size());
-    const std::set<int> hidden = hiddenRegions();
     for (const auto& [number, region] : m_regions) {
-        if (region.isTextLike() && !hidden.count(number)) {
+        if (region.isTextLike()) {
             mask.add(region.outlines);
         }
     }
@@ -39,9 +40,8 @@ bool KelvoImgEncodeWidget::selectionFree() const {
 bool KelvoImgEncodeWidget::regionsFree() const {
     const KelvoOverlapMask texts = textMask();
     KelvoOverlapMask images(picture().size());
-    const std::set<int> hidden = hiddenRegions();
     for (const auto& [number, region] : m_regions) {
-        if (!region.isImageRegion() || hidden.count(number)) {
+        if (!region.isImageRegion()) {
             continue;
         }
         // Image parts may not lie on each other either: the later one would take the pixels.
@@ -61,13 +61,13 @@ bool KelvoImgEncodeWidget::regionsFree() const {
 bool KelvoImgEncodeWidget::prepareItems() {
     const std::set<int> hidden = hiddenRegions();
     for (auto& [number, region] : m_regions) {
-        if (hidden.count(number)) {
-            continue;
-        }
-        for (TheS_TextDataItem& text : region.shapedTexts) {
-            text.codedBytes = text.widget->codedBytes(offset());
-            if (text.codedBytes.empty()) {
-                return false;
+        // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
+        if (!hidden.count(number)) {
+            for (TheS_TextDataItem& text : region.shapedTexts) {
+                text.codedBytes = text.widget->codedBytes(offset());
+                if (text.codedBytes.empty()) {
+                    return false;
+                }
             }
         }
         if (region.images.empty()) {
@@ -82,7 +82,44 @@ bool KelvoImgEncodeWidget::prepareItems() {
     return true;
 }
 
+bool KelvoImgEncodeWidget::hiddenRegionsAccepted() {
+    QStringList names;
+    for (const int number : hiddenRegions()) {
+        names << m_dataManager->row(number)->label();
+    }
+    if (names.isEmpty()) {
+        return true;
+    }
+    int answer = 0;
+    return showMessage(answer, this, tr("Kelvo - Message"),
+                       tr("The data of these regions are hidden and will not be coded into the "
+                          "image:\n%1\n\nGenerate the coded image without them?")
+                           .arg(names.join(QStringLiteral(", "))),
+                       tr("Generate"), 1, tr("Cancel")) &&
+           answer == 1;
+}
+
+bool KelvoImgEncodeWidget::plainSaveWanted() {
+    if (m_regions.empty()) {
+        return true;
+    }
+    int answer = 0;
+    if (!showMessage(answer, this, tr("Kelvo - Message"),
+                     tr("Image parts are associated with data that are not coded yet.\n"
+                        "Generate the coded image, or save the picture without the data?"),
+                     tr("Generate"), 1, tr("Save plain"), tr("Cancel"))) {
+        return false;
+    }
+    if (answer == 1) {
+        generateCodedImage();
+    }
+    return answer == 2;
+}
+
 KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
+    if (!hiddenRegionsAccepted()) {
+        return Generation::Cancelled;
+    }
     if (!prepareItems()) {
         return Generation::Failed;
     }
@@ -164,14 +201,20 @@ void KelvoImgEncodeWidget::takeOverCodedImage(const QImage& outlineImage, const 
 void KelvoImgEncodeWidget::closeEvent(QCloseEvent* event) {
     if (!m_regions.empty()) {
         int answer = 0;
-        showMessage(answer, this, tr("Kelvo - Message"),
-                    tr("Image parts are associated with data.\nWould you like to generate the "
-                       "coded image now?"),
-                    tr("Yes"), 1, tr("No"));
+        // Escape and closing the box cancel, as "Cancel" does: the window stays with its data.
+        if (!showMessage(answer, this, tr("Kelvo - Message"),
+                         tr("Image parts are associated with data.\nWould you like to generate "
+                            "the coded image now?"),
+                         tr("Yes"), 1, tr("No"), tr("Cancel")) ||
+            answer == 3) {
+            event->ignore();
+            return;
+        }
         if (answer == 1) {
             const Generation generation = generateCodedImage();
-            // A failure keeps the author's work; after a save the host replaces the window.
-            if (generation == Generation::Failed ||
+            // A failure or a cancel keeps the author's work; after a save the host replaces
+            // the window.
+            if (generation == Generation::Failed || generation == Generation::Cancelled ||
                 (generation == Generation::Saved && m_replaceWindowCallback)) {
                 event->ignore();
                 return;

@@ -5,6 +5,7 @@
 #include "kelvopicturereader.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -32,11 +33,6 @@ void KelvoImgWidget::setStatusCallback(StatusCallback callback, void* context) {
 void KelvoImgWidget::setCloseCallback(CloseCallback callback, void* context) {
     m_closeCallback = callback;
     m_closeContext = context;
-}
-
-void KelvoImgWidget::setSaveCallback(SaveCallback callback, void* context) {
-    m_saveCallback = callback;
-    m_saveContext = context;
 }
 
 void KelvoImgWidget::setReplaceWindowCallback(ReplaceWindowCallback callback, void* context) {
@@ -98,8 +94,6 @@ void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {
     m_statusContext = other.m_statusContext;
     m_closeCallback = other.m_closeCallback;
     m_closeContext = other.m_closeContext;
-    m_saveCallback = other.m_saveCallback;
-    m_saveContext = other.m_saveContext;
     m_replaceWindowCallback = other.m_replaceWindowCallback;
     m_replaceWindowContext = other.m_replaceWindowContext;
     if (!other.m_loaded) {
@@ -115,16 +109,22 @@ void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {
     pictureLoaded();
 }
 
-bool KelvoImgWidget::saveImage(const QString& fileName) const {
-    return writeImageExact(fileName, m_picture, "PNG");
+bool KelvoImgWidget::saveImage(const QString& fileName) {
+    if (!writeImageExact(fileName, m_picture, "PNG")) {
+        return false;
+    }
+    m_fileName = fileName.section(QLatin1Char('/'), -1);
+    m_modified = false;
+    setWindowTitle(m_fileName);
+    return true;
 }
 
 QString KelvoImgWidget::fileExtension(const QString& fileName, bool* hasExtension) {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QFileInfo file(fileName);
     if (hasExtension) {
-        *hasExtension = dot >= 0;
+        *hasExtension = file.fileName().contains(QLatin1Char('.'));
     }
-    return dot >= 0 ? fileName.mid(dot + 1) : QString();
+    return file.suffix();
 }
 
 QPoint KelvoImgWidget::clampToImage(QPoint widgetPoint) const {
@@ -156,19 +156,34 @@ void KelvoImgWidget::resizeEvent(QResizeEvent*) {
     m_offsetChanged = true;
 }
 
+bool KelvoImgWidget::closingAllowed() {
+    if (!m_modified) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Information, tr("Kelvo - Message"),
+                    tr("The image has been modified.\nDo you want to save it?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(tr("No"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == no) {
+        return true;
+    }
+    if (box.clickedButton() == save) {
+        emit saveRequested(this);
+        // A cancelled or failed save must not lose the picture.
+        return !m_modified;
+    }
+    return false;
+}
+
 void KelvoImgWidget::closeEvent(QCloseEvent* event) {
-    if (m_modified) {
-        QMessageBox box(QMessageBox::Information, tr("Kelvo - Message"),
-                        tr("The image has been modified.\nDo you want to save it?"),
-                        QMessageBox::NoButton, this);
-        QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
-        QPushButton* no = box.addButton(tr("No"), QMessageBox::RejectRole);
-        box.setDefaultButton(save);
-        box.setEscapeButton(no);
-        box.exec();
-        if (box.clickedButton() == save && m_saveCallback) {
-            m_saveCallback(m_saveContext);
-        }
+    if (!closingAllowed()) {
+        event->ignore();
+        return;
     }
     if (m_closeCallback) {
         m_closeCallback(m_closeContext);

@@ -1,6 +1,6 @@
 // A widget that loads, holds and paints one picture, centred. The editor's encoder and
 // selection windows and every viewer derive from it. Hosts hear from it through callbacks,
-// each a function and the context pointer it is called with.
+// each a function and the context pointer it is called with, and through saveRequested().
 #pragma once
 
 #include <QImage>
@@ -13,7 +13,6 @@ class KelvoImgWidget : public QWidget {
 public:
     using StatusCallback = void (*)(void* context, const QString& message, int durationMs);
     using CloseCallback = void (*)(void* context);
-    using SaveCallback = void (*)(void* context);
     using ReplaceWindowCallback = void (*)(void* context, KelvoImgWidget* window,
                                            const QString& fileName);
 
@@ -25,7 +24,6 @@ public:
 
     void setStatusCallback(StatusCallback callback, void* context);
     void setCloseCallback(CloseCallback callback, void* context);
-    void setSaveCallback(SaveCallback callback, void* context);
     void setReplaceWindowCallback(ReplaceWindowCallback callback, void* context);
 
     // Loads a picture (format detected from the contents). Pictures other than 32-bit RGB are
@@ -35,15 +33,17 @@ public:
     // Takes `image` as the picture, as loadImage() does with a loaded file; `fileName` names
     // where it came from. False, after a warning box, for an image without pixels.
     bool setImage(const QImage& image, const QString& fileName = QString());
-    // Takes a deep copy of `other`'s picture and its callbacks.
+    // Takes a deep copy of `other`'s picture and its callbacks (not its signal connections).
     virtual void copyFrom(const KelvoImgWidget& other);
     // Tells the kinds of windows apart: "KELVO_IMG_WIDGET" here.
     virtual QString widgetKey() const;
     // Writes the picture as PNG that reproduces it exactly (writeImageExact); false when it
-    // cannot be written.
-    bool saveImage(const QString& fileName) const;
+    // cannot be written. Once written, the widget stands for that file: its name and title,
+    // and it is no longer modified.
+    bool saveImage(const QString& fileName);
 
-    // The text after the last "." of `fileName`; empty, with `hasExtension` false, without one.
+    // The text after the last "." of the file name itself (folder names do not count); empty,
+    // with `hasExtension` false, when the file name has no ".".
     static QString fileExtension(const QString& fileName, bool* hasExtension);
 
     QPoint toImageCoordinates(QPoint widgetPoint) const { return widgetPoint - m_offset; }
@@ -68,12 +68,19 @@ public:
     bool offsetChanged() const { return m_offsetChanged; }
     void setOffsetChanged(bool changed) { m_offsetChanged = changed; }
 
+signals:
+    // The author asked, on closing, to save the modified picture of `window` (this widget).
+    // A receiver that saves it clears the modified state; otherwise the widget stays open.
+    void saveRequested(KelvoImgWidget* window);
+
 protected:
     // Called after a picture was loaded or copied in.
     virtual void pictureLoaded() {}
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Asks about a modified picture: "Save", "No" or "Cancel" (also Escape and closing the
+    // box). Cancel, or a save that did not happen, keeps the widget open.
     void closeEvent(QCloseEvent* event) override;
 
     // Paints `image` at the offset, only where `event` asks for it.
@@ -83,8 +90,6 @@ protected:
     void* m_statusContext = nullptr;
     CloseCallback m_closeCallback = nullptr;
     void* m_closeContext = nullptr;
-    SaveCallback m_saveCallback = nullptr;
-    void* m_saveContext = nullptr;
     ReplaceWindowCallback m_replaceWindowCallback = nullptr;
     void* m_replaceWindowContext = nullptr;
     QImage m_picture;
@@ -102,4 +107,6 @@ protected:
 
 private:
     void warnNotLoaded();
+    // Whether closing may go on after the question about the modified picture.
+    bool closingAllowed();
 };

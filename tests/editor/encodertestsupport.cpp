@@ -22,15 +22,18 @@ QImage plainPicture(int width, int height) {
 }
 
 void saveAs(KelvoDialogScript& script, const QString& fileName) {
-    script
-        .then<KelvoEncDoneDlg>(
-            [](KelvoEncDoneDlg* done) { KelvoDialogScript::click(done, QStringLiteral("save")); })
-        .then<QFileDialog>([fileName](QFileDialog* files) {
-            auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QVERIFY(edit);
-            edit->setText(fileName);
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
+    script.then<KelvoEncDoneDlg>(
+        [](KelvoEncDoneDlg* done) { KelvoDialogScript::click(done, QStringLiteral("save")); });
+    chooseFile(script, fileName);
+}
+
+void chooseFile(KelvoDialogScript& script, const QString& fileName) {
+    script.then<QFileDialog>([fileName](QFileDialog* files) {
+        auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(fileName);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
 }
 
 void answerMessage(KelvoDialogScript& script, QString* text, int button) {
@@ -38,7 +41,11 @@ void answerMessage(KelvoDialogScript& script, QString* text, int button) {
         if (text) {
             *text = KelvoDialogScript::messageText(message);
         }
-        KelvoDialogScript::click(message, QStringLiteral("button%1").arg(button));
+        if (button == 0) {
+            QTest::keyClick(message, Qt::Key_Escape);
+        } else {
+            KelvoDialogScript::click(message, QStringLiteral("button%1").arg(button));
+        }
     });
 }
 

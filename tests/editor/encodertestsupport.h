@@ -17,7 +17,10 @@ QImage plainPicture(int width, int height);
 
 // Adds the steps that press "Save" in the encoding-done dialog and choose `fileName`.
 void saveAs(KelvoDialogScript& script, const QString& fileName);
-// Adds the step that presses button `button` of a message dialog and keeps its text.
+// Adds the step that types `fileName` into a file dialog and presses Return.
+void chooseFile(KelvoDialogScript& script, const QString& fileName);
+// Adds the step that presses button `button` of a message dialog (0: the Escape key) and keeps
+// its text.
 void answerMessage(KelvoDialogScript& script, QString* text, int button = 1);
 
 // What one coded region carries, as text: "text:...", "dict:...", "shaped:..." (the raw block),

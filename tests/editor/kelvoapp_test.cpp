@@ -1,18 +1,21 @@
 // The main window: which kind of window an opened picture becomes and how windows are named,
-// the tool buttons following the active window, and "Add Data" on a picture whose keys have a
-// gap after one region was erased.
+// the tool buttons following the active window, "Add Data" on a picture whose keys have a gap
+// after one region was erased, "Save as" and Exit with unsaved work.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvodecodedpicture.h"
 #include "kelvodialogscript.h"
 #include "kelvogenerator.h"
+#include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimginputdlg.h"
 #include "kelvotexttypedlg.h"
 #include "kelvotoolcommands.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -32,12 +35,12 @@ QRect regionRect(int i) {
     return QRect(10 + 75 * i, 20, 60, 50);
 }
 
-// A coded picture with texts "0", "1", "2" in three regions, keyed 0 to 2.
-QImage codedPicture() {
+// A coded picture with texts `prefix` + "0", "1", "2" in three regions, keyed 0 to 2.
+QImage codedPicture(const QString& prefix = {}) {
     KelvoRegionMap regions;
     for (int i = 0; i < 3; ++i) {
         regions[i + 1].polygons = {QPolygon(regionRect(i))};
-        regions[i + 1].texts = {QString::number(i)};
+        regions[i + 1].texts = {prefix + QString::number(i)};
     }
     QImage coded;
     if (!KelvoGenerator::generate(plainPicture(Width, Height), coded, regions, true, 0)) {
@@ -59,6 +62,12 @@ private slots:
     void addDataKeysAfterTheHighestKey();
     void exitAsksAboutUngeneratedData_data();
     void exitAsksAboutUngeneratedData();
+    void saveAsWithUngeneratedData_data();
+    void saveAsWithUngeneratedData();
+    void exitSavesEachWindowsOwnPicture_data();
+    void exitSavesEachWindowsOwnPicture();
+    void saveAsMakesTheViewerThatFile();
+    void encoderStaysWhenItsPictureCannotBeReopened();
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
@@ -67,6 +76,16 @@ private:
         QVERIFY2(button && button->isEnabled(), qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    // The menu shortcuts, typed into the main window (active again after closed dialogs).
+    void shortcut(int key) {
+        m_app->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
+        QTest::keyClick(m_app.get(), Qt::Key(key), Qt::ControlModifier);
+    }
+    void saveAsKey() { shortcut(Qt::Key_S); }
+    void exitKey() { shortcut(Qt::Key_Q); }
+    // An encoder window on plain.png with the text "unsaved" in one region.
+    KelvoImgEncodeWidget* encoderWithText();
 
     QTemporaryDir m_dir;
     std::unique_ptr<KelvoApp> m_app;
@@ -78,7 +97,8 @@ void KelvoAppTest::init() {
     m_app = std::make_unique<KelvoApp>();
     m_app->resize(800, 600);
     m_app->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_app.get()));
+    m_app->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
 }
 
 void KelvoAppTest::cleanup() {
@@ -188,30 +208,43 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
     QTRY_VERIFY(m_app->activeViewer());
 }
 
-void KelvoAppTest::exitAsksAboutUngeneratedData_data() {
-    QTest::addColumn<int>("answer");    // 1 "Yes", 2 "No"
-    QTest::addColumn<bool>("conflict"); // an image part over the text region: generation fails
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("no: closes") << 2 << true << true;
-    QTest::newRow("yes, but the generation fails: stays") << 1 << true << false;
-    QTest::newRow("yes, saved: closes") << 1 << false << true;
-}
-
-void KelvoAppTest::exitAsksAboutUngeneratedData() {
-    QFETCH(int, answer);
-    QFETCH(bool, conflict);
-    QFETCH(bool, closes);
-
-    QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
+KelvoImgEncodeWidget* KelvoAppTest::encoderWithText() {
+    if (!m_app->openImage(file(QStringLiteral("plain.png")))) {
+        return nullptr;
+    }
     KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
     const QRect region(QPoint(20, 20), QPoint(120, 100));
     QTest::mousePress(encoder, Qt::LeftButton, {}, encoder->offset() + region.topLeft());
     QTest::mouseMove(encoder, encoder->offset() + region.bottomRight());
     QTest::mouseRelease(encoder, Qt::LeftButton, {}, encoder->offset() + region.bottomRight());
     encoder->attachText(QStringLiteral("unsaved"));
+    return encoder;
+}
+
+void KelvoAppTest::exitAsksAboutUngeneratedData_data() {
+    QTest::addColumn<int>("answer");    // 1 "Yes", 2 "No", 3 "Cancel", 0 Escape
+    QTest::addColumn<bool>("conflict"); // an image part over the text region: generation fails
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no: closes") << 2 << true << true;
+    QTest::newRow("yes, but the generation fails: stays") << 1 << true << false;
+    QTest::newRow("yes, saved: closes") << 1 << false << true;
+    QTest::newRow("cancel: stays") << 3 << false << false;
+    QTest::newRow("escape: stays") << 0 << false << false;
+}
+
+// Exit closes the windows oldest first and stops at one that stays open.
+void KelvoAppTest::exitAsksAboutUngeneratedData() {
+    QFETCH(int, answer);
+    QFETCH(bool, conflict);
+    QFETCH(bool, closes);
+
+    KelvoImgEncodeWidget* encoder = encoderWithText();
+    QVERIFY(encoder);
     if (conflict) {
         encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(40, 40, 20, 20)));
     }
+    QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
+    QWidget* later = m_app->workspace()->activeSubWindow();
 
     KelvoDialogScript script;
     QString question;
@@ -222,20 +255,173 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
     } else if (answer == 1) {
         EncoderTest::saveAs(script, saved);
     }
-    for (QAction* action : m_app->findChildren<QAction*>()) {
-        if (action->text() == QStringLiteral("E&xit")) {
-            action->trigger();
-        }
-    }
+    exitKey();
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(question.startsWith(QStringLiteral("Image parts are associated with data.")));
     QCOMPARE(m_app->isVisible(), !closes);
     QCOMPARE(encoder->isVisible(), !closes);
+    QCOMPARE(later->isVisible(), !closes);
+    if (!closes) {
+        QVERIFY(!encoder->regions().empty());
+    }
     if (answer == 1 && !conflict) {
         const auto regions = EncoderTest::decodeFile(saved);
         QCOMPARE(regions.size(), std::size_t(1));
         QCOMPARE(regions.begin()->second.items, QStringList{QStringLiteral("text:unsaved")});
     }
+}
+
+void KelvoAppTest::saveAsWithUngeneratedData_data() {
+    QTest::addColumn<int>("answer"); // 1 "Generate", 2 "Save plain", 3 "Cancel", 0 Escape
+    QTest::newRow("generate") << 1;
+    QTest::newRow("save plain") << 2;
+    QTest::newRow("cancel") << 3;
+    QTest::newRow("escape") << 0;
+}
+
+void KelvoAppTest::saveAsWithUngeneratedData() {
+    QFETCH(int, answer);
+    KelvoImgEncodeWidget* encoder = encoderWithText();
+    QVERIFY(encoder);
+
+    const QString saved = file(QLatin1String(QTest::currentDataTag()) + ".png");
+    KelvoDialogScript script;
+    QString question;
+    EncoderTest::answerMessage(script, &question, answer);
+    if (answer == 1) {
+        EncoderTest::saveAs(script, saved);
+    } else if (answer == 2) {
+        EncoderTest::chooseFile(script, saved);
+    }
+    saveAsKey();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QVERIFY2(question.contains(QStringLiteral("not coded yet")), qPrintable(question));
+    QCOMPARE(QFile::exists(saved), answer == 1 || answer == 2);
+    if (answer == 1) {
+        // The normal generation: the coded picture replaces the encoder.
+        QCOMPARE(EncoderTest::decodeFile(saved).at(0).items,
+                 QStringList{QStringLiteral("text:unsaved")});
+        QTRY_VERIFY(m_app->activeViewer());
+        QCOMPARE(m_app->activeViewer()->fileName(), QFileInfo(saved).fileName());
+        return;
+    }
+    QCOMPARE(m_app->activeEncoder(), encoder);
+    QCOMPARE(encoder->regions().size(), size_t(1));
+    if (answer == 2) {
+        QVERIFY(EncoderTest::decodeFile(saved).empty());
+        QCOMPARE(QImage(saved).convertToFormat(QImage::Format_RGB32), encoder->picture());
+        QCOMPARE(m_app->workspace()->activeSubWindow()->windowTitle(), QFileInfo(saved).fileName());
+    }
+}
+
+void KelvoAppTest::exitSavesEachWindowsOwnPicture_data() {
+    QTest::addColumn<QString>("firstAnswer");
+    QTest::newRow("save both") << "Save";
+    QTest::newRow("cancel at the first") << "Cancel";
+}
+
+// Exit closes the older window first while the newer one is active: "Save" must write the
+// picture of the window being closed.
+void KelvoAppTest::exitSavesEachWindowsOwnPicture() {
+    QFETCH(QString, firstAnswer);
+    QVERIFY(codedPicture(QStringLiteral("b")).save(file(QStringLiteral("b.png"))));
+    QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+    KelvoImgWidget* older = m_app->activeImageWindow();
+    QVERIFY(m_app->openImage(file(QStringLiteral("b.png"))));
+    KelvoImgWidget* newer = m_app->activeImageWindow();
+    older->setModified(true);
+    newer->setModified(true);
+
+    KelvoDialogScript script;
+    const auto answer = [&script](const QString& button) {
+        script.then<QMessageBox>([button](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == button) {
+                    QTest::mouseClick(b, Qt::LeftButton);
+                }
+            }
+        });
+    };
+    answer(firstAnswer);
+    if (firstAnswer == QLatin1String("Save")) {
+        EncoderTest::chooseFile(script, file(QStringLiteral("older-saved.png")));
+        answer(QStringLiteral("Save"));
+        EncoderTest::chooseFile(script, file(QStringLiteral("newer-saved.png")));
+    }
+    exitKey();
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    if (firstAnswer == QLatin1String("Cancel")) {
+        QVERIFY(m_app->isVisible());
+        QVERIFY(older->isVisible() && older->isModified());
+        QVERIFY(newer->isVisible() && newer->isModified());
+        return;
+    }
+    QVERIFY(!m_app->isVisible());
+    QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("older-saved.png"))).at(0).items,
+             QStringList{QStringLiteral("text:0")});
+    QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("newer-saved.png"))).at(0).items,
+             QStringList{QStringLiteral("text:b0")});
+}
+
+// After one region is erased and the picture saved under a new name, the window is that file:
+// its title, the name the HTML generator writes, and nothing left to save on Exit.
+void KelvoAppTest::saveAsMakesTheViewerThatFile() {
+    QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+    KelvoAppViewerWidget* viewer = m_app->activeViewer();
+    KelvoDialogScript erase;
+    erase.pressOnMessage(2).pressOnMessage(1); // one region; "OK" to the hint
+    clickTool(QStringLiteral("erase"));
+    QVERIFY2(erase.done(), qPrintable(erase.failure()));
+    QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->offset() + regionRect(1).center());
+    QTRY_VERIFY(m_app->activeViewer() && m_app->activeViewer() != viewer);
+    viewer = m_app->activeViewer();
+    QVERIFY(viewer->isModified());
+    QCOMPARE(int(viewer->regions().size()), 2);
+
+    KelvoDialogScript save;
+    EncoderTest::chooseFile(save, file(QStringLiteral("erased")));
+    saveAsKey();
+    QVERIFY2(save.done(), qPrintable(save.failure()));
+    QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("erased.png"))).size(), size_t(2));
+    QCOMPARE(viewer->fileName(), QStringLiteral("erased.png"));
+    QCOMPARE(m_app->workspace()->activeSubWindow()->windowTitle(), QStringLiteral("erased.png"));
+    QVERIFY(!viewer->isModified());
+    m_app->generateHtmlAction()->trigger();
+    QCOMPARE(m_app->htmlGenerator()->fileEdit()->text(), QStringLiteral("erased.png"));
+
+    KelvoDialogScript nothingAsked;
+    exitKey();
+    QVERIFY2(nothingAsked.done(), qPrintable(nothingAsked.failure()));
+    QVERIFY(!m_app->isVisible());
+}
+
+namespace {
+
+// Hands a window back to the main window through the callback the main window gave it, as an
+// encoder does after saving its coded picture.
+class HostProbe : public KelvoImgWidget {
+public:
+    void replace(KelvoImgWidget* window, const QString& fileName) {
+        m_replaceWindowCallback(m_replaceWindowContext, window, fileName);
+    }
+};
+
+} // namespace
+
+void KelvoAppTest::encoderStaysWhenItsPictureCannotBeReopened() {
+    KelvoImgEncodeWidget* encoder = encoderWithText();
+    QVERIFY(encoder);
+    HostProbe probe;
+    probe.copyFrom(*encoder);
+    KelvoDialogScript script;
+    script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
+    probe.replace(encoder, file(QStringLiteral("vanished.png")));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
+    QCOMPARE(m_app->activeEncoder(), encoder);
+    QVERIFY(encoder->isVisible());
+    QCOMPARE(encoder->regions().size(), size_t(1));
 }
 
 QTEST_MAIN(KelvoAppTest)

@@ -69,7 +69,8 @@ private slots:
     void failedSaveKeepsWork();
     void closeQuestion_data();
     void closeQuestion();
-    void hiddenRegionsAreNotCoded();
+    void hiddenRegions_data();
+    void hiddenRegions();
     void hostHearsOfShapedTextsAndImages();
     void pngNames_data();
     void pngNames();
@@ -347,6 +348,8 @@ void KelvoImgEncodeWidgetTest::closeQuestion_data() {
     QTest::addColumn<bool>("closes");
 
     QTest::newRow("no, do not generate") << "no" << true;
+    QTest::newRow("cancel") << "cancel" << false;
+    QTest::newRow("escape") << "escape" << false;
     QTest::newRow("yes, but the save is declined") << "decline" << true;
     QTest::newRow("yes, but generation fails") << "overlap" << false;
     QTest::newRow("yes, but the write fails") << "write fails" << false;
@@ -363,7 +366,11 @@ void KelvoImgEncodeWidgetTest::closeQuestion() {
     }
     KelvoDialogScript script;
     QString question;
-    answerMessage(script, &question, how == QLatin1String("no") ? 2 : 1);
+    const int answer = how == QLatin1String("no")       ? 2
+                       : how == QLatin1String("cancel") ? 3
+                       : how == QLatin1String("escape") ? 0
+                                                        : 1;
+    answerMessage(script, &question, answer);
     if (how == QLatin1String("decline")) {
         script.then<KelvoEncDoneDlg>([](KelvoEncDoneDlg* done) {
             KelvoDialogScript::click(done, QStringLiteral("cancel"));
@@ -382,13 +389,20 @@ void KelvoImgEncodeWidgetTest::closeQuestion() {
     QCOMPARE(m_encoder->regions().empty(), false);
 }
 
-void KelvoImgEncodeWidgetTest::hiddenRegionsAreNotCoded() {
+void KelvoImgEncodeWidgetTest::hiddenRegions_data() {
+    QTest::addColumn<bool>("generate");
+    QTest::newRow("generate without them") << true;
+    QTest::newRow("cancel") << false;
+}
+
+// Hidden regions still keep new outlines off; generating names them and may be cancelled.
+void KelvoImgEncodeWidgetTest::hiddenRegions() {
+    QFETCH(bool, generate);
     drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_encoder->attachText(QStringLiteral("shown"));
     drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
     m_encoder->attachText(QStringLiteral("hidden"));
-    // A hidden image part over a text region does not stop the generation either.
-    m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(30, 30, 20, 20)));
+    m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(30, 100, 20, 20)));
     KelvoDataManageWidget* manager = m_encoder->dataManager();
     manager->show();
     QVERIFY(QTest::qWaitForWindowExposed(manager));
@@ -396,13 +410,25 @@ void KelvoImgEncodeWidgetTest::hiddenRegionsAreNotCoded() {
         QTest::mouseClick(manager->row(number)->findChild<QCheckBox*>(), Qt::LeftButton);
     }
     QVERIFY(!m_encoder->regions().at(2).texts.front()->isVisible());
+    drawRect(m_encoder, QRect(QPoint(150, 50), QPoint(200, 100)));
+    QVERIFY(!m_encoder->selectionFree());
 
-    const QString file = m_dir.filePath(QStringLiteral("hidden.png"));
+    const QString file = m_dir.filePath(QLatin1String(QTest::currentDataTag()) + ".png");
     KelvoDialogScript script;
-    saveAs(script, file);
-    QCOMPARE(m_encoder->generateCodedImage(), Generation::Saved);
+    QString question;
+    answerMessage(script, &question, generate ? 1 : 2);
+    if (generate) {
+        saveAs(script, file);
+    }
+    QCOMPARE(m_encoder->generateCodedImage(), generate ? Generation::Saved : Generation::Cancelled);
     QVERIFY2(script.done(), qPrintable(script.failure()));
-    QCOMPARE(sortedTexts(decodeFile(file)), QStringList{QStringLiteral("text:shown")});
+    QVERIFY2(question.contains(QStringLiteral("Data 2, Data 3")), qPrintable(question));
+    QVERIFY(question.contains(QStringLiteral("will not be coded")));
+    QCOMPARE(QFile::exists(file), generate);
+    if (generate) {
+        QCOMPARE(sortedTexts(decodeFile(file)), QStringList{QStringLiteral("text:shown")});
+    }
+    QCOMPARE(m_encoder->regions().size(), size_t(3));
 }
 
 void KelvoImgEncodeWidgetTest::hostHearsOfShapedTextsAndImages() {
@@ -433,6 +459,8 @@ void KelvoImgEncodeWidgetTest::pngNames_data() {
                                      << "harbour.jpg.png";
     QTest::newRow("dot in a folder name") << "my.pictures/harbour"
                                           << "my.pictures/harbour.png";
+    QTest::newRow("png in a folder name") << "shots.png/harbour"
+                                          << "shots.png/harbour.png";
 }
 
 void KelvoImgEncodeWidgetTest::pngNames() {

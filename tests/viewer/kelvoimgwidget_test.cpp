@@ -14,16 +14,8 @@ using ViewerTestData::picture;
 
 namespace {
 
-struct Calls {
-    int save = 0;
-    int close = 0;
-};
-
-void onSave(void* context) {
-    ++static_cast<Calls*>(context)->save;
-}
 void onClose(void* context) {
-    ++static_cast<Calls*>(context)->close;
+    ++*static_cast<int*>(context);
 }
 
 // Answers the next modal message box with the button labelled `answer`; a box without it is
@@ -98,9 +90,14 @@ void KelvoImgWidgetTest::loading() {
     QCOMPARE(widget.picture(), convert ? loaded.convertToFormat(QImage::Format_RGB32) : loaded);
     QCOMPARE(widget.widgetKey(), QStringLiteral("KELVO_IMG_WIDGET"));
 
+    // Once saved, the widget is the saved file.
+    widget.setModified(true);
     const QString saved = m_dir.filePath(QStringLiteral("saved.png"));
     QVERIFY(widget.saveImage(saved));
     QCOMPARE(QImage(saved).convertToFormat(widget.picture().format()), widget.picture());
+    QCOMPARE(widget.fileName(), QStringLiteral("saved.png"));
+    QCOMPARE(widget.windowTitle(), QStringLiteral("saved.png"));
+    QVERIFY(!widget.isModified());
 }
 
 void KelvoImgWidgetTest::unreadableFileOrFolder() {
@@ -120,12 +117,12 @@ void KelvoImgWidgetTest::unreadableFileOrFolder() {
     QVERIFY(!widget.saveImage(m_dir.filePath(QStringLiteral("missing/folder/x.png"))));
 }
 
-// The text after the last dot, and whether there is a dot.
+// The text after the last dot of the file name, and whether the file name has a dot.
 void KelvoImgWidgetTest::fileExtension() {
-    const std::tuple<const char*, const char*, bool> rows[] = {{"picture.png", "png", true},
-                                                               {"a.b.jpeg", "jpeg", true},
-                                                               {"picture", "", false},
-                                                               {"picture.", "", true}};
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"picture.png", "png", true},     {"a.b.jpeg", "jpeg", true},
+        {"picture", "", false},           {"picture.", "", true},
+        {"shots.png/harbour", "", false}, {"/my.pictures/a.b.jpeg", "jpeg", true}};
     for (const auto& [name, extension, has] : rows) {
         bool hasExtension = !has;
         QCOMPARE(KelvoImgWidget::fileExtension(QString::fromLatin1(name), &hasExtension),
@@ -160,9 +157,7 @@ void KelvoImgWidgetTest::centring() {
 }
 
 void KelvoImgWidgetTest::copyIsDeep() {
-    Calls calls;
     KelvoImgWidget original;
-    original.setSaveCallback(onSave, &calls);
     original.setImage(picture({30, 20}), QStringLiteral("/x/y/z.png"));
     original.setModified(true);
     original.resize(150, 120);
@@ -175,33 +170,39 @@ void KelvoImgWidgetTest::copyIsDeep() {
     QCOMPARE(copy.minimumSize(), QSize(150, 120));
     QVERIFY(copy.picture().constBits() != original.picture().constBits());
     QCOMPARE(copy.displayedImage(), &copy.picture());
-
-    copy.setModified(true);
-    bool answered = false;
-    answerNextBox(QStringLiteral("Save"), &answered);
-    copy.close();
-    QVERIFY(answered);
-    QCOMPARE(calls.save, 1);
 }
 
-// Closing asks about a modified picture only, saves on "Save", and tells the host either way.
+// Closing asks about a modified picture only and asks this widget's host to save it on "Save";
+// "Cancel", closing the box and a save that did not happen keep the widget open.
 void KelvoImgWidgetTest::closing() {
-    for (const QString& answer : {QString(), QStringLiteral("No"), QStringLiteral("Save")}) {
-        Calls calls;
+    const std::tuple<const char*, bool, bool> rows[] = {
+        // answer, host saves, closes
+        {nullptr, true, true},  {"No", true, true},      {"Save", true, true},
+        {"Save", false, false}, {"Cancel", true, false}, {"(close box)", true, false}};
+    for (const auto& [answer, hostSaves, closes] : rows) {
+        int closeCalls = 0;
         KelvoImgWidget widget;
         widget.setImage(picture({10, 10}));
-        widget.setSaveCallback(onSave, &calls);
-        widget.setCloseCallback(onClose, &calls);
-        widget.setModified(!answer.isNull());
+        QList<KelvoImgWidget*> saveRequests;
+        connect(&widget, &KelvoImgWidget::saveRequested, this,
+                [&saveRequests, hostSaves = hostSaves](KelvoImgWidget* window) {
+                    saveRequests << window;
+                    window->setModified(!hostSaves);
+                });
+        widget.setCloseCallback(onClose, &closeCalls);
+        widget.setModified(answer != nullptr);
         widget.show();
-        bool answered = answer.isNull();
-        if (!answer.isNull()) {
-            answerNextBox(answer, &answered);
+        bool answered = answer == nullptr;
+        if (answer) {
+            answerNextBox(QLatin1String(answer), &answered);
         }
-        QVERIFY(widget.close());
+        QCOMPARE(widget.close(), closes);
         QVERIFY(answered);
-        QCOMPARE(calls.save, answer == QStringLiteral("Save") ? 1 : 0);
-        QCOMPARE(calls.close, 1);
+        QCOMPARE(saveRequests, answer && QLatin1String(answer) == QLatin1String("Save")
+                                   ? QList<KelvoImgWidget*>{&widget}
+                                   : QList<KelvoImgWidget*>{});
+        QCOMPARE(closeCalls, closes ? 1 : 0);
+        QCOMPARE(widget.isVisible(), !closes);
     }
 }
 
