@@ -30,7 +30,8 @@ void KelvoViewerWidget::clearDecodedData() {
     m_imageRegion = m_prevImageRegion = m_textRegion = m_prevTextRegion = -1;
     m_shapesRegion = m_prevShapesRegion = -1;
     m_regions.clear();
-    // Balloons that a later record of their region replaced are in no map entry any more.
+    // Every annotation widget is a direct child, also one whose map entry a later decode
+    // overwrote.
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
         if (qobject_cast<KelvoTextWidget*>(child) || qobject_cast<KelvoViewerShapedText*>(child)) {
