@@ -117,6 +117,7 @@ private slots:
     void cleanup() { m_viewer.reset(); }
     void balloonFollowsThePointer();
     void pinnedBalloonStays();
+    void balloonGoesWithThePointerUnannounced();
     void imageShowsInsteadOfText();
     void bubblesShowAndHide();
     void translationRefreshesDictionaryBalloons();
@@ -199,6 +200,21 @@ void KelvoViewerWidgetTest::pinnedBalloonStays() {
     move(a);
     move(QPoint(110, 20));
     QVERIFY(!alpha->isVisible());
+}
+
+// In a window embedded in another program's, the pointer may leave without a Leave or a move
+// reaching the viewer: the balloon goes all the same, a pinned one stays.
+void KelvoViewerWidgetTest::balloonGoesWithThePointerUnannounced() {
+    KelvoTextWidget* alpha = balloon(1);
+    KelvoTextWidget* beta = balloon(2);
+    move(TextB.center());
+    beta->anchorButton()->setChecked(true);
+    move(TextA.center());
+    QVERIFY(alpha->isVisible());
+    QCursor::setPos(m_viewer->mapToGlobal(QPoint(PictureSize.width() + 50, 20)));
+    QTRY_VERIFY(alpha->isHidden());
+    QVERIFY(QWidget::mouseGrabber() == nullptr);
+    QVERIFY(beta->isVisible());
 }
 
 // The image of a region is drawn masked to the region's fill pixels; its text is not shown.
