@@ -12,8 +12,9 @@
 #include "kelvoviewerthinkbubble.h"
 #include "kelvoxmlparser.h"
 
-#include <algorithm>
+#include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -23,11 +24,14 @@ QString latin1Text(const std::vector<uint8_t>& bytes) {
                                static_cast<qsizetype>(bytes.size()));
 }
 
-// What the region's text balloon shows: the last text record, or the last dictionary
-// reference that a dictionary knows, whichever comes later.
+// What the region's balloon shows: its texts in stored order, then the terms of its last
+// dictionary reference that a dictionary knows.
 struct BalloonSource {
-    QString text;
-    std::optional<TheS_DictItem> item; // set for a dictionary balloon; `text` is the term
+    QStringList texts;
+    std::optional<TheS_DictItem> item;
+    QString term; // of `item`
+
+    bool empty() const { return texts.isEmpty() && !item; }
 };
 
 // Builds shaped-text widgets within the limits of one picture.
@@ -125,11 +129,12 @@ void drawMarks(QImage& picture, const KelvoArgbImage& marks) {
 
 KelvoTextWidget* makeBalloon(const BalloonSource& source, QWidget* parent) {
     auto* balloon = new KelvoTextWidget(parent);
+    const QString text = source.texts.join(QLatin1Char('\n'));
     if (source.item) {
-        balloon->setDictionaryItem(*source.item, source.text);
+        balloon->setDictionaryItem(*source.item, source.term, text);
         balloon->showDictionaryText(KelvoTranslationSettings());
     } else {
-        balloon->setText(source.text);
+        balloon->setText(text);
     }
     balloon->hide();
     return balloon;
@@ -148,14 +153,14 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
 
     for (const auto& [key, objects] : data) {
         ++stats.annotatedAreas;
-        std::optional<BalloonSource> balloon;
+        BalloonSource balloon;
         const KelvoData* image = nullptr;
         std::vector<KelvoViewerShapedText*> shapedTexts;
         for (const KelvoData& record : objects.records) {
             switch (record.type) {
             case TypeText:
                 ++stats.unformattedTexts;
-                balloon = BalloonSource{latin1Text(record.payload), std::nullopt};
+                balloon.texts << latin1Text(record.payload);
                 break;
             case TypeImage:
                 image = &record;
@@ -168,7 +173,8 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
                 TheS_DictItem item;
                 if (dictionary.lookup(latin1Text(record.payload), term, item)) {
                     ++stats.translatableTexts;
-                    balloon = BalloonSource{term, item};
+                    balloon.item = item;
+                    balloon.term = term;
                 }
                 break;
             }
@@ -180,7 +186,7 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
             imageSources.push_back({key, &image->payload, &objects.colours});
         }
         RegionViewerObjects& region = regions[key];
-        region.textWidget = balloon ? makeBalloon(*balloon, parent) : nullptr;
+        region.textWidget = balloon.empty() ? nullptr : makeBalloon(balloon, parent);
         region.shapedTexts = std::move(shapedTexts);
         region.image = QPixmap();
         region.imageOrigin = QPoint();

@@ -4,15 +4,16 @@
 // results in the viewer (see kelvoviewerwidget.h).
 //
 // Per region, in stored record order:
-//   text record        -> a text balloon (KelvoTextWidget) with the bytes as Latin-1 text
-//   dictionary record  -> a text balloon showing the translation, when a dictionary knows the
-//                         reference; otherwise nothing
+//   text records       -> the region's balloon (KelvoTextWidget) shows the bytes as Latin-1
+//                         text, one record per line
+//   dictionary record  -> the balloon shows the translation below the texts, when a dictionary
+//                         knows the reference; otherwise nothing
 //   image record       -> the region's image: byte i is the colour-list index of the i-th fill
 //                         pixel of the region in raster order; masked to the fill pixels
 //   shaped-text record -> one widget per shape object: speech and think bubbles for items of
 //                         kinds 3 and 4, rectangles and ellipses for kinds 1 and 2
-// A later text or dictionary balloon of a region replaces an earlier one, as a later image
-// replaces an earlier image. Every widget is created hidden, as a child of the viewer.
+// A later dictionary record of a region replaces an earlier one, as a later image replaces an
+// earlier image. Every widget is created hidden, as a child of the viewer.
 //
 // Damaged data show what is valid and nothing more: image bytes past the fill pixels are
 // ignored, fill pixels without a byte or with an index outside the colour list stay

@@ -199,10 +199,12 @@ void KelvoTextWidget::rebuildMasks() {
     }
 }
 
-void KelvoTextWidget::setDictionaryItem(const TheS_DictItem& item, const QString& term) {
+void KelvoTextWidget::setDictionaryItem(const TheS_DictItem& item, const QString& term,
+                                        const QString& regionText) {
     m_codedWord = item.codedWord;
     m_translations = item.translations;
     m_term = term.isNull() ? QStringLiteral("") : term;
+    m_regionText = regionText;
 }
 
 QString KelvoTextWidget::dictionaryText(const KelvoTranslationSettings& settings) const {
@@ -229,11 +231,9 @@ QString KelvoTextWidget::dictionaryText(const KelvoTranslationSettings& settings
 }
 
 void KelvoTextWidget::showDictionaryText(const KelvoTranslationSettings& settings) {
-    if (m_codedWord.isEmpty() || m_translations.isEmpty()) {
-        setText(tr("error"));
-        return;
-    }
-    const QString text = dictionaryText(settings);
+    const QString terms =
+        m_codedWord.isEmpty() || m_translations.isEmpty() ? tr("error") : dictionaryText(settings);
+    const QString text = m_regionText.isEmpty() ? terms : m_regionText + QLatin1Char('\n') + terms;
     const QPoint oldPos = pos();
     const QSize oldSize = size();
     const QPoint oldAnchor = m_anchorPoint;

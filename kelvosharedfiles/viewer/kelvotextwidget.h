@@ -2,7 +2,8 @@
 // read-only text view with two thin external scroll bars and a round anchor button that sits
 // on the pointer. The balloon is masked to its body, the button and a short stem between them,
 // and flips to whichever side of the pointer it fits on. Pinned by its button (anchored), it
-// stays where it is and can be scrolled.
+// stays where it is and can be scrolled. A region with both a text and a dictionary entry gets
+// one balloon: its text first, the translated terms on the lines below.
 //
 // Geometry, with w x h the text view (at most 110 x 55) and W x H = (w + 15) x (h + 15) the
 // balloon. The button, a 15 x 15 disc, sits in the corner nearest the pointer: lower left when
@@ -72,10 +73,13 @@ public:
     bool horizontalBarShown() const { return m_hBarShown; }
     bool verticalBarShown() const { return m_vBarShown; }
 
-    // Makes this a dictionary balloon for `item`, whose reference carried `term`.
-    void setDictionaryItem(const TheS_DictItem& item, const QString& term);
+    // Makes this a dictionary balloon for `item`, whose reference carried `term`; `regionText`,
+    // the region's own text, is shown above the terms.
+    void setDictionaryItem(const TheS_DictItem& item, const QString& term,
+                           const QString& regionText = QString());
     bool isDictionaryWidget() const { return !m_term.isNull(); }
-    // Shows the item translated by `settings`; a pinned balloon keeps its button in place.
+    // Shows the region's text and the item translated by `settings`; a pinned balloon keeps its
+    // button in place.
     void showDictionaryText(const KelvoTranslationSettings& settings);
 
     // The button's pointer grab, held while the balloon follows the pointer.
@@ -114,4 +118,5 @@ private:
     QString m_codedWord;
     QMap<int, TheS_DictEntries> m_translations;
     QString m_term; // null unless a dictionary balloon
+    QString m_regionText;
 };

@@ -4,13 +4,18 @@
 #include "kelvotextwidget.h"
 #include "kelvoviewershapedtext.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
-KelvoViewerWidget::KelvoViewerWidget(QWidget* parent) : KelvoImgWidget(parent) {
+KelvoViewerWidget::KelvoViewerWidget(QWidget* parent)
+    : KelvoImgWidget(parent), m_pointerWatch(new QTimer(this)) {
     m_testForCodedData = true;
     setMouseTracking(false);
+    m_pointerWatch->setInterval(kPointerWatchMs);
+    connect(m_pointerWatch, &QTimer::timeout, this, &KelvoViewerWidget::watchPointer);
 }
 
 KelvoViewerWidget::~KelvoViewerWidget() {
@@ -30,7 +35,8 @@ void KelvoViewerWidget::clearDecodedData() {
     m_imageRegion = m_prevImageRegion = m_textRegion = m_prevTextRegion = -1;
     m_shapesRegion = m_prevShapesRegion = -1;
     m_regions.clear();
-    // Balloons that a later record of their region replaced are in no map entry any more.
+    // Every annotation widget is a direct child, also one whose map entry a later decode
+    // overwrote.
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
         if (qobject_cast<KelvoTextWidget*>(child) || qobject_cast<KelvoViewerShapedText*>(child)) {
@@ -148,6 +154,8 @@ void KelvoViewerWidget::hoverRegion(int key, const RegionViewerObjects& objects)
             m_activeText->raise();
             m_activeText->show();
             m_activeText->grabPointer();
+            m_watchedPointer = QCursor::pos();
+            m_pointerWatch->start();
         }
     }
     if (hasImage) {
@@ -189,6 +197,30 @@ void KelvoViewerWidget::hideActiveText() {
     if (m_activeText && !m_activeText->isAnchored()) {
         m_activeText->releasePointer();
         m_activeText->hide();
+    }
+}
+
+void KelvoViewerWidget::pointerLeft() {
+    m_pointerWatch->stop();
+    hideActiveText();
+    m_activeText = nullptr;
+    resetTextAndImage();
+}
+
+void KelvoViewerWidget::watchPointer() {
+    if (!m_activeText || m_activeText->isHidden() || m_activeText->isAnchored()) {
+        m_pointerWatch->stop();
+        return;
+    }
+    // A pointer that has not moved has not left; this also leaves alone platforms that do not
+    // report the pointer's position.
+    const QPoint pointer = QCursor::pos();
+    if (pointer == m_watchedPointer) {
+        return;
+    }
+    m_watchedPointer = pointer;
+    if (!rect().contains(mapFromGlobal(pointer))) {
+        pointerLeft();
     }
 }
 
@@ -279,10 +311,7 @@ void KelvoViewerWidget::enterEvent(QEnterEvent*) {
 }
 
 void KelvoViewerWidget::leaveEvent(QEvent*) {
-    if (m_activeText && !m_activeText->isAnchored()) {
-        m_activeText->releasePointer();
-    }
-    resetTextAndImage();
+    pointerLeft();
 }
 
 void KelvoViewerWidget::focusInEvent(QFocusEvent*) {

@@ -9,7 +9,10 @@
 //   4. optionally calls setOutlinesShown() and setTranslation() from its menus.
 //
 // Hover state, per kind of annotation: none (-1) or the key of the region shown. A pinned
-// (anchored) balloon is never hidden by the viewer; it only stops being the active one.
+// (anchored) balloon is never hidden by the viewer; it only stops being the active one. A
+// balloon that follows the pointer goes when the pointer leaves the viewer: on the viewer's
+// Leave, or, where the viewer sits in a window embedded in another program's (the plug-in's)
+// and the leave may not reach it, when a look at the pointer finds it elsewhere.
 // Pointer moves cost a pixel read and a map look-up; only a change of the image annotation
 // repaints, and only the area of the images involved.
 #pragma once
@@ -27,10 +30,14 @@
 class KelvoTextWidget;
 class KelvoViewerShapedText;
 class QMouseEvent;
+class QTimer;
 
 class KelvoViewerWidget : public KelvoImgWidget {
     Q_OBJECT
 public:
+    // How often the pointer is looked at while a balloon follows it.
+    static constexpr int kPointerWatchMs = 100;
+
     explicit KelvoViewerWidget(QWidget* parent = nullptr);
     ~KelvoViewerWidget() override;
 
@@ -105,6 +112,10 @@ private:
     void hoverRegion(int key, const RegionViewerObjects& objects);
     void hoverNoRegion();
     void hideActiveText();
+    // The balloon following the pointer goes, as do the text and image shown.
+    void pointerLeft();
+    // pointerLeft() when the pointer has moved since the last look and is outside the viewer.
+    void watchPointer();
     void hideShapedTexts();
     void showShapedTexts(const std::vector<KelvoViewerShapedText*>& shapedTexts);
     void forgetTextAndImage();
@@ -113,4 +124,7 @@ private:
     // Widget rectangle of the image annotation of `key`; empty for none.
     QRect imageRect(int key) const;
     void repaintImageChange(int shownBefore);
+
+    QTimer* m_pointerWatch;
+    QPoint m_watchedPointer; // global position at the last look
 };

@@ -183,6 +183,12 @@ void HostProcessTest::samplePage() {
     QVERIFY2(output.contains("embeds: 3"), qPrintable(output));
     QCOMPARE(run.lines.filter(QRegularExpression(QStringLiteral("^notify: .* done$"))).size(), 3);
     QVERIFY2(output.contains("embed 1: widget KelvoTextWidget"), qPrintable(output));
+    // Its balloon shows the text, then the terms.
+    const QString bullet(QChar(0x2022));
+    QVERIFY2(run.lines.contains("embed 1: text \"A little house with a red roof, a green door "
+                                "would suit it better.\\n" +
+                                bullet + " Haus\\n" + bullet + " house\""),
+             qPrintable(output));
     QVERIFY2(output.contains("screenshot: " + shot + " saved"), qPrintable(output));
     const QImage image(shot);
     QVERIFY(image.width() >= 480 && image.height() >= 860);

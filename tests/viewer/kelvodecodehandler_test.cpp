@@ -106,12 +106,12 @@ void KelvoDecodeHandlerTest::objectsAndCounts_data() {
     QTest::newRow("meaningless types, unknown dictionary entry")
         << Records{record(3, {1, 2}), record(5, {}), unknown} << Stats{1, 0, 0, 0, 0}
         << QStringList() << QString();
-    // Of a text and a dictionary record the later one makes the balloon; an unknown reference
-    // replaces nothing.
-    QTest::newRow("text, then dictionary entry")
-        << Records{text, known} << Stats{1, 1, 0, 0, 1} << QStringList() << translated;
-    QTest::newRow("dictionary entry, then text")
-        << Records{known, text} << Stats{1, 1, 0, 0, 1} << QStringList() << plain;
+    // One balloon shows every text, in stored order, and below them the known entry's terms.
+    QTest::newRow("dictionary entry alone")
+        << Records{known} << Stats{1, 0, 0, 0, 1} << QStringList() << translated;
+    QTest::newRow("dictionary entry between texts")
+        << Records{text, known, textRecord(QStringLiteral("second"))} << Stats{1, 2, 0, 0, 1}
+        << QStringList() << plain + QStringLiteral("\nsecond\n") + translated;
     QTest::newRow("text, then unknown entry")
         << Records{text, unknown} << Stats{1, 1, 0, 0, 0} << QStringList() << plain;
     // Simple_Text items are shown by no widget, so they are not counted.
@@ -162,7 +162,7 @@ void KelvoDecodeHandlerTest::objectsAndCounts() {
     QCOMPARE(objects.textWidget != nullptr, !balloon.isNull());
     if (objects.textWidget) {
         QCOMPARE(objects.textWidget->text(), balloon);
-        QCOMPARE(objects.textWidget->isDictionaryWidget(), balloon.startsWith(Bullet));
+        QCOMPARE(objects.textWidget->isDictionaryWidget(), balloon.contains(Bullet));
         QCOMPARE(objects.textWidget->parentWidget(), &viewer);
         QVERIFY(objects.textWidget->isHidden());
     }
