@@ -80,6 +80,9 @@ KelvoTextEditor::KelvoTextEditor(QWidget* parent, const QString& name, const QSt
     auto* central = new QWidget(this);
     auto* box = new QVBoxLayout(central);
     m_edit = new QTextEdit(central);
+    // The record holds one font, colour and alignment for the whole text: pasted or dropped
+    // text comes in plain and takes them.
+    m_edit->setAcceptRichText(false);
     box->addWidget(m_edit);
     m_warning = new QLabel(central);
     m_warning->setObjectName(QStringLiteral("storageWarning"));
