@@ -5,13 +5,40 @@
 #include "kelvouitranslation.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
 
+namespace {
+
+// Prints the usage or the version when the command line asks for them and returns true. Needs no
+// display: it runs before the GUI application exists. A command line that does not parse here
+// may carry the toolkit's own options (-platform, -display), which only the GUI application
+// takes away; it is parsed again there.
+bool answeredWithoutGui(int& argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    QTranslator translator;
+    if (loadUiTranslation(translator)) {
+        QCoreApplication::installTranslator(&translator);
+    }
+    const KelvoCommandLine commandLine(QCoreApplication::arguments());
+    if (commandLine.outcome() != KelvoCommandLine::Outcome::Help &&
+        commandLine.outcome() != KelvoCommandLine::Outcome::Version) {
+        return false;
+    }
+    QTextStream(stdout) << commandLine.text();
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (answeredWithoutGui(argc, argv)) {
+        return 0;
+    }
     QApplication application(argc, argv);
     QTranslator translator;
     if (loadUiTranslation(translator)) {
@@ -26,9 +53,7 @@ int main(int argc, char* argv[]) {
     }
     KelvoApp window;
     window.show();
-    for (const QString& picture : commandLine.pictures()) {
-        window.openImage(picture);
-    }
+    window.openImages(commandLine.pictures());
     if (!commandLine.screenshot().isEmpty()) {
         // Once the start picture has gone.
         QTimer::singleShot(KelvoAppBase::kStartPictureMs + 500, &window, [&window, &commandLine] {

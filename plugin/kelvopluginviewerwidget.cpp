@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -190,15 +192,26 @@ void KelvoPluginViewerWidget::saveImageCB() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(m_fileName);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString name = dialog.selectedFiles().constFirst();
-        bool hasExtension = false;
-        const QString extension = fileExtension(name, &hasExtension).toLower();
-        if (extension == QLatin1String("bmp"))
-            m_originalImage.save(name, "BMP");
-        else if (extension == QLatin1String("png"))
-            writeImageExact(name, m_originalImage, "PNG");
+        saveOriginal(dialog.selectedFiles().constFirst());
     }
     update();
+}
+
+void KelvoPluginViewerWidget::saveOriginal(const QString& chosen) {
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    const bool bmp = suffix == QLatin1String("bmp");
+    // Any other name gets a PNG, with ".png" added when missing, as the editor saves.
+    const QString name =
+        bmp || suffix == QLatin1String("png") ? chosen : chosen + QStringLiteral(".png");
+    QString error;
+    const QString shown = QDir::toNativeSeparators(name);
+    if (writeImageExact(name, m_originalImage, bmp ? "BMP" : "PNG", &error)) {
+        QMessageBox::information(this, tr("Kelvo - Message"),
+                                 tr("The image was saved as\n%1").arg(shown));
+    } else {
+        QMessageBox::warning(this, tr("Kelvo - Message"),
+                             tr("The image could not be saved as\n%1\n%2").arg(shown, error));
+    }
 }
 
 void KelvoPluginViewerWidget::showCodedDictItem() {

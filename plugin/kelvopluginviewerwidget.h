@@ -75,6 +75,9 @@ private:
     void scaleToPage();
     void buildContextMenu();
     void addDictionaryMenu();
+    // Saves the original picture under `chosen`: as BMP for a ".bmp" name, as PNG for any
+    // other, with ".png" added unless the name ends in it; then says where, or why not.
+    void saveOriginal(const QString& chosen);
     bool dictionaryItemChecked(int id) const;
     void applyTranslation();
 

@@ -2,7 +2,9 @@
 
 #include "kelvogenerator.h"
 #include "kelvojsonreader.h"
+#include "kelvolatin1text.h"
 #include "kelvopicturereader.h"
+#include "kelvoquietlibraries.h"
 #include "kelvoshapejson.h"
 #include "kelvotoolerror.h"
 
@@ -33,7 +35,9 @@ public:
     RegionReader(const KelvoJsonReader& reader, const QDir& base)
         : m_reader(reader), m_base(base) {}
 
-    KelvoGeneratorRegion read(const QJsonValue& value, const QString& path) const {
+    // Adds every text the region codes as Latin-1 to codedText.
+    KelvoGeneratorRegion read(const QJsonValue& value, const QString& path,
+                              QString& codedText) const {
         const QJsonObject object = m_reader.object(value, path, kRegionKeys);
         KelvoGeneratorRegion region;
         if (!object.contains(QStringLiteral("polygons"))) {
@@ -44,12 +48,14 @@ public:
         });
         forEach(object, path, "texts", [&](const QJsonValue& v, const QString& p) {
             region.texts.push_back(m_reader.string(v, p));
+            codedText += region.texts.back();
         });
         forEach(object, path, "images", [&](const QJsonValue& v, const QString& p) {
             region.images.push_back(snippet(v, p));
         });
         forEach(object, path, "shapedTexts", [&](const QJsonValue& v, const QString& p) {
             region.shapedTexts.push_back(KelvoShapeJson::block(m_reader, v, p));
+            codedText += v.toObject().value(QStringLiteral("text")).toString();
         });
         forEach(object, path, "records", [&](const QJsonValue& v, const QString& p) {
             region.records.push_back(record(v, p));
@@ -61,6 +67,7 @@ public:
         if (!dict.isUndefined()) {
             region.dictEntry =
                 dictEntry(dict, KelvoJsonReader::member(path, QStringLiteral("dictEntry")));
+            codedText += region.dictEntry->word + region.dictEntry->term;
         }
         return region;
     }
@@ -94,7 +101,10 @@ private:
         }
         QString error;
         KelvoImageSnippet snippet;
-        snippet.image = KelvoPictureReader::readFile(file, &error);
+        {
+            const KelvoQuietLibraries quiet;
+            snippet.image = KelvoPictureReader::readFile(file, &error);
+        }
         if (snippet.image.isNull()) {
             m_reader.fail(filePath, QStringLiteral("cannot read picture %1: %2").arg(file, error));
         }
@@ -180,9 +190,16 @@ KelvoAnnotations KelvoAnnotationReader::parse(const QByteArray& text, const QStr
     }
     const RegionReader regionReader(reader, base);
     for (qsizetype i = 0; i < regions.size(); ++i) {
-        annotations.regions.emplace(
-            static_cast<int>(i) + 1,
-            regionReader.read(regions[i], KelvoJsonReader::element(regionsPath, i)));
+        const QString path = KelvoJsonReader::element(regionsPath, i);
+        QString codedText;
+        annotations.regions.emplace(static_cast<int>(i) + 1,
+                                    regionReader.read(regions[i], path, codedText));
+        const QString lost = kelvoUnstorableCharacters(codedText);
+        if (!lost.isEmpty()) {
+            annotations.warnings << QStringLiteral("%1: %2: the picture keeps only Latin-1 "
+                                                   "characters; these will be lost: %3")
+                                        .arg(fileName, path, kelvoCharacterNames(lost));
+        }
     }
     return annotations;
 }

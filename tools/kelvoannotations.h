@@ -17,6 +17,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +26,8 @@ struct KelvoAnnotations {
     std::optional<bool> clearMarks;
     std::optional<uint32_t> firstKey;
     KelvoRegionMap regions;
+    // What coding will lose without failing, one line each naming the file and the region.
+    QStringList warnings;
 };
 
 class KelvoAnnotationReader {

@@ -2,11 +2,16 @@
 
 #include "kelvoimagewriter.h"
 #include "kelvopicturereader.h"
+#include "kelvoquietlibraries.h"
 #include "kelvotoolerror.h"
 
 QImage KelvoPictureFile::load(const QString& fileName) {
     QString error;
-    QImage image = KelvoPictureReader::readFile(fileName, &error);
+    QImage image;
+    {
+        const KelvoQuietLibraries quiet;
+        image = KelvoPictureReader::readFile(fileName, &error);
+    }
     if (image.isNull()) {
         throw KelvoToolError(fileName + QStringLiteral(": cannot read picture: ") + error);
     }

@@ -40,24 +40,28 @@ struct Invocation {
     QMap<QString, QString> options; // "--name" -> value, for the command's value options
 };
 
-int runTest(const Invocation& call, QTextStream& out) {
+int runTest(const Invocation& call, QTextStream& out, QTextStream&) {
     const bool coded = KelvoToolCommands::test(call.positional[0]);
     out << (coded ? "coded" : "not coded") << Qt::endl;
     return coded ? KelvoTool::Success : KelvoTool::NotCoded;
 }
 
-int runDecode(const Invocation& call, QTextStream& out) {
+int runDecode(const Invocation& call, QTextStream& out, QTextStream&) {
     out << KelvoToolCommands::decode(call.positional[0]);
     out.flush();
     return KelvoTool::Success;
 }
 
-int runEncode(const Invocation& call, QTextStream&) {
-    KelvoToolCommands::encode(call.positional[0], call.positional[1], call.positional[2]);
+int runEncode(const Invocation& call, QTextStream&, QTextStream& err) {
+    const QStringList warnings =
+        KelvoToolCommands::encode(call.positional[0], call.positional[1], call.positional[2]);
+    for (const QString& warning : warnings) {
+        err << kProgram << ": warning: " << warning << Qt::endl;
+    }
     return KelvoTool::Success;
 }
 
-int runErase(const Invocation& call, QTextStream&) {
+int runErase(const Invocation& call, QTextStream&, QTextStream&) {
     std::optional<int> index;
     if (call.options.contains(QStringLiteral("--index"))) {
         bool ok = false;
@@ -70,12 +74,12 @@ int runErase(const Invocation& call, QTextStream&) {
     return KelvoTool::Success;
 }
 
-int runIdImage(const Invocation& call, QTextStream&) {
+int runIdImage(const Invocation& call, QTextStream&, QTextStream&) {
     KelvoToolCommands::idImage(call.positional[0], call.positional[1]);
     return KelvoTool::Success;
 }
 
-int runContour(const Invocation& call, QTextStream& out) {
+int runContour(const Invocation& call, QTextStream& out, QTextStream&) {
     const std::optional<QByteArray> outline =
         KelvoContourCommand::outline(call.positional[0], call.positional[1]);
     if (!outline) {
@@ -85,7 +89,7 @@ int runContour(const Invocation& call, QTextStream& out) {
     return KelvoTool::Success;
 }
 
-int runHtml(const Invocation& call, QTextStream& out) {
+int runHtml(const Invocation& call, QTextStream& out, QTextStream&) {
     std::optional<QString> link;
     if (call.options.contains(QStringLiteral("--link"))) {
         link = call.options.value(QStringLiteral("--link"));
@@ -95,7 +99,7 @@ int runHtml(const Invocation& call, QTextStream& out) {
     return KelvoTool::Success;
 }
 
-int runDict(const Invocation& call, QTextStream& out) {
+int runDict(const Invocation& call, QTextStream& out, QTextStream&) {
     const QString& action = call.positional[0];
     const bool hasLanguage = call.options.contains(QStringLiteral("--lang"));
     if (action == QLatin1String("lookup") && !hasLanguage) {
@@ -117,7 +121,7 @@ int runDict(const Invocation& call, QTextStream& out) {
 
 struct Command {
     const char* name;
-    int (*run)(const Invocation&, QTextStream&);
+    int (*run)(const Invocation&, QTextStream& out, QTextStream& err);
     int arguments; // positional arguments
     // Value options it accepts, each "--name VALUE" at most once, with what the value is.
     std::vector<std::pair<QString, QString>> options;
@@ -150,7 +154,8 @@ const Command kCommands[] = {
      "Unless the file says otherwise, blue bit 0 of every pixel is cleared when IN carries no\n"
      "coded data, and the first new region key follows the highest key coded in IN.\n"
      "New regions must lie inside the picture and overlap neither each other nor coded\n"
-     "regions of IN.\n"},
+     "regions of IN. Texts keep only Latin-1 characters; the others are named in a warning\n"
+     "on stderr.\n"},
     {"erase",
      runErase,
      2,
@@ -255,7 +260,7 @@ int KelvoTool::run(const QStringList& arguments, QTextStream& out, QTextStream& 
         return Success;
     }
     try {
-        return command->run(parse(*command, rest), out);
+        return command->run(parse(*command, rest), out, err);
     } catch (const KelvoToolError& error) {
         err << kProgram << ": " << error.message() << Qt::endl;
         return error.exitCode();

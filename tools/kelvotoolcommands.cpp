@@ -7,6 +7,7 @@
 #include "kelvogenerator.h"
 #include "kelvopicturefile.h"
 #include "kelvoqtimage.h"
+#include "kelvoquietlibraries.h"
 #include "kelvotoolerror.h"
 
 #include <QImageReader>
@@ -62,7 +63,8 @@ QByteArray KelvoToolCommands::decode(const QString& image) {
     return QJsonDocument(KelvoDecodeReport::toJson(picture)).toJson(QJsonDocument::Indented);
 }
 
-void KelvoToolCommands::encode(const QString& in, const QString& out, const QString& annotations) {
+QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
+                                      const QString& annotations) {
     // The regions' checks, records, mask and placement need only the picture's size, so they
     // are worked out on the other core while the pixels are read, as for a picture without
     // coded data; the rare coded picture is checked and prepared again.
@@ -76,7 +78,11 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
         prepared.prepareFor(size, prepared.notes.firstKey.value_or(0));
         return prepared;
     };
-    const QSize announced = QImageReader(in).size();
+    QSize announced;
+    {
+        const KelvoQuietLibraries quiet;
+        announced = QImageReader(in).size();
+    }
     std::future<Prepared> early;
     if (announced.isValid()) {
         // Deferred to the get() below when no thread can be started.
@@ -105,6 +111,7 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
         throw KelvoToolError(KelvoAnnotationCheck::describe(annotations, error));
     }
     KelvoPictureFile::save(out, output);
+    return notes.warnings;
 }
 
 void KelvoToolCommands::erase(const QString& in, const QString& out, std::optional<int> index) {

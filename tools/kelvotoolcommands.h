@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,8 +14,9 @@ public:
     static bool test(const QString& image);
     // The decode report of the picture (kelvodecodereport.h), as indented JSON.
     static QByteArray decode(const QString& image);
-    // Codes the regions of the annotation file into `in` and writes `out`.
-    static void encode(const QString& in, const QString& out, const QString& annotations);
+    // Codes the regions of the annotation file into `in` and writes `out`. Returns what was
+    // lost on the way (KelvoAnnotations::warnings).
+    static QStringList encode(const QString& in, const QString& out, const QString& annotations);
     // Erases all marks of `in`, or those of the region owning id index `index`, into `out`.
     static void erase(const QString& in, const QString& out, std::optional<int> index);
     // Writes the decoded id image of `in` to `out` as grey values.

@@ -4,28 +4,22 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
 namespace {
 
-// Picture libraries write their complaints about a broken file straight to the error stream,
-// while the tool reports every failure itself in one line. The tool keeps a copy of the
-// stream for its own messages and sends the libraries' output nowhere.
-FILE* privateErrorStream() {
-    const int copy = dup(STDERR_FILENO);
-    const int null = open("/dev/null", O_WRONLY);
-    FILE* stream = copy >= 0 ? fdopen(copy, "w") : nullptr;
-    if (!stream || null < 0) {
-        return stderr;
+QtMessageHandler qtOwnHandler = nullptr;
+
+// Qt's picture plug-ins warn about a broken file, while the tool reports every failure itself in
+// one line: Qt's debug, info and warning messages are dropped. Critical and fatal ones, like
+// everything else written to the error stream outside the decoding of pictures
+// (kelvoquietlibraries.h), sanitizer reports among them, still go out.
+void dropQtWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qtOwnHandler(type, context, message);
     }
-    dup2(null, STDERR_FILENO);
-    close(null);
-    return stream;
 }
 
 // A picture passes through several buffers of its full size in turn (file, pixels, mask, coded
@@ -43,8 +37,9 @@ void keepFreedMemory() {
 
 int main(int argc, char** argv) {
     keepFreedMemory();
+    qtOwnHandler = qInstallMessageHandler(dropQtWarnings);
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    QTextStream err(privateErrorStream());
+    QTextStream err(stderr);
     return KelvoTool::run(app.arguments().mid(1), out, err);
 }

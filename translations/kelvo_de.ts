@@ -679,10 +679,6 @@ Den Text trotzdem speichern?</translation>
         <translation>Kelvo - Meldung</translation>
     </message>
     <message>
-        <source>The image could not be loaded.</source>
-        <translation>Das Bild konnte nicht geladen werden.</translation>
-    </message>
-    <message>
         <source>The image has coded data.</source>
         <translation>Das Bild enthält codierte Daten.</translation>
     </message>
@@ -703,6 +699,22 @@ Möchten Sie es speichern?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The image could not be loaded:
+%1</source>
+        <translation>Das Bild konnte nicht geladen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>These images could not be loaded:
+%1</source>
+        <translation>Diese Bilder konnten nicht geladen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels</source>
+        <translation>das Bild hat keine Pixel</translation>
     </message>
 </context>
 <context>

@@ -17,8 +17,12 @@ public:
     ~KelvoApp() override;
 
     // Opens `fileName` (or copies `source` when given) into a new workspace window. False when
-    // the file cannot be loaded; no window is left then.
+    // the file cannot be loaded, after a message naming it and the reason; no window is left
+    // then.
     bool openImage(const QString& fileName, KelvoImgWidget* source = nullptr);
+    // Opens each picture in turn; those that cannot be loaded are named, each with its reason,
+    // in one message at the end.
+    void openImages(const QStringList& fileNames);
     // The picture window of the workspace's active window, or null.
     KelvoImgWidget* activeImageWindow() const;
     KelvoImgEncodeWidget* activeEncoder() const;
@@ -62,6 +66,9 @@ private:
     // ungenerated data first offers to generate the coded image instead.
     void saveWindow(KelvoImgWidget* window);
     QString nextWindowName() const;
+    // openImage(); a file that cannot be loaded is described in `failure` when given, else in
+    // a message.
+    bool openWindow(const QString& fileName, KelvoImgWidget* source, QString* failure);
     void connectEncoder(KelvoImgEncodeWidget* encoder);
     void connectViewer(KelvoAppViewerWidget* viewer);
     // Deletes `window` and its workspace frame once the current event is done.

@@ -18,6 +18,23 @@ QString KelvoApp::nextWindowName() const {
 }
 
 bool KelvoApp::openImage(const QString& fileName, KelvoImgWidget* source) {
+    return openWindow(fileName, source, nullptr);
+}
+
+void KelvoApp::openImages(const QStringList& fileNames) {
+    QStringList failures;
+    for (const QString& fileName : fileNames) {
+        QString failure;
+        if (!openWindow(fileName, nullptr, &failure)) {
+            failures << failure;
+        }
+    }
+    if (!failures.isEmpty()) {
+        KelvoImgWidget::warnNotLoaded(this, failures);
+    }
+}
+
+bool KelvoApp::openWindow(const QString& fileName, KelvoImgWidget* source, QString* failure) {
     overviewAction()->setEnabled(false);
     if (workspace()->subWindowList().isEmpty()) {
         m_windowCounter = 0;
@@ -26,7 +43,7 @@ bool KelvoApp::openImage(const QString& fileName, KelvoImgWidget* source) {
     if (source) {
         viewer->copyFrom(*source);
     } else {
-        if (!viewer->loadImage(fileName)) {
+        if (!viewer->loadImage(fileName, failure)) {
             delete viewer;
             return false;
         }

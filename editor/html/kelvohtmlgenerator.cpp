@@ -7,22 +7,45 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGridLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kSideEditWidth = 55;
 
+// Every text of a size field goes into the HTML at once, so the field holds a whole number of
+// pixels in range or nothing: a key that would make anything else is refused. (An integer
+// validator lets "0", "9999" or "1,000" stand as unfinished input.)
+class SideValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override {
+        if (input.isEmpty()) {
+            return Intermediate;
+        }
+        bool number = false;
+        const int side = input.toInt(&number);
+        const bool digitsOnly =
+            std::all_of(input.begin(), input.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return number && digitsOnly && input.front() != u'0' &&
+                       side >= KelvoHTMLGenerator::kMinSide && side <= KelvoHTMLGenerator::kMaxSide
+                   ? Acceptable
+                   : Invalid;
+    }
+};
+
 QLineEdit* sideEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setMaximumWidth(kSideEditWidth);
     edit->setAlignment(Qt::AlignRight);
-    edit->setValidator(
-        new QIntValidator(KelvoHTMLGenerator::kMinSide, KelvoHTMLGenerator::kMaxSide, edit));
+    edit->setValidator(new SideValidator(edit));
     return edit;
 }
 
@@ -67,9 +90,15 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
 }
 
 void KelvoHTMLGenerator::setPicture(const QString& fileName, int width, int height) {
+    // A larger picture is shown scaled down to fit, keeping its proportions.
+    const int longest = std::max(width, height);
+    if (longest > kMaxSide) {
+        width = int(qint64(width) * kMaxSide / longest);
+        height = int(qint64(height) * kMaxSide / longest);
+    }
     m_file->setText(fileName);
-    m_width->setText(QString::number(width));
-    m_height->setText(QString::number(height));
+    m_width->setText(QString::number(std::clamp(width, kMinSide, kMaxSide)));
+    m_height->setText(QString::number(std::clamp(height, kMinSide, kMaxSide)));
 }
 
 void KelvoHTMLGenerator::updateText() {

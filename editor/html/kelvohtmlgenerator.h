@@ -18,7 +18,8 @@ public:
 
     explicit KelvoHTMLGenerator(QWidget* parent = nullptr);
 
-    // Fills in the file name and the picture's size; the text follows.
+    // Fills in the file name and the picture's size, scaled down to fit within kMaxSide; the
+    // text follows.
     void setPicture(const QString& fileName, int width, int height);
 
     QLineEdit* fileEdit() const { return m_file; }

@@ -137,13 +137,8 @@ void KelvoEditorSpeechBubble::dragBox(QPoint centre) {
     }
     m_resized += change;
     const QPoint origin = m_outline.boundingRect().topLeft();
-    // A reference of no extent keeps the peak's place on that axis.
-    const int peakX = m_refSize.width() > 0
-                          ? (m_refSize.width() + m_resized.x()) * m_refPeak.x() / m_refSize.width()
-                          : m_refPeak.x();
-    const int peakY = m_refSize.height() > 0 ? (m_refSize.height() + m_resized.y()) *
-                                                   m_refPeak.y() / m_refSize.height()
-                                             : m_refPeak.y();
+    const int peakX = kelvoScaledPeakOffset(m_refSize.width(), m_resized.x(), m_refPeak.x());
+    const int peakY = kelvoScaledPeakOffset(m_refSize.height(), m_resized.y(), m_refPeak.y());
     m_peak = origin + QPoint(peakX, peakY);
     m_body.setSize(size);
     rebuildOutline();

@@ -52,3 +52,10 @@ double kelvoPlacedAngle(QPoint point, const QRect& body) {
     }
     return kelvoPointAngle(p, c);
 }
+
+int kelvoScaledPeakOffset(int reference, int grown, int offset) {
+    if (reference <= 0) {
+        return offset;
+    }
+    return static_cast<int>((qint64(reference) + grown) * offset / reference);
+}

@@ -18,3 +18,9 @@ double kelvoPointAngle(QPoint point, QPoint centre);
 // (left and right sides) or away from it (top and bottom) by half the difference of width and
 // height, so that the angles spread over the ellipse as they do over a circle.
 double kelvoPlacedAngle(QPoint point, const QRect& body);
+
+// The peak's offset on one axis after the body's bounding extent `reference` has grown by
+// `grown`: `offset` scaled by (reference + grown) / reference, truncated toward zero. Both
+// factors can reach a picture's width, so the product is taken in 64 bits. A reference of no
+// extent keeps the offset.
+int kelvoScaledPeakOffset(int reference, int grown, int offset);

@@ -1,6 +1,7 @@
 #include "kelvotexteditor.h"
 
 #include "kelvofontcodes.h"
+#include "kelvolatin1text.h"
 #include "kelvotransparentpattern.h"
 
 #include <QActionGroup>
@@ -14,8 +15,6 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include <set>
 
 namespace {
 
@@ -81,6 +80,9 @@ KelvoTextEditor::KelvoTextEditor(QWidget* parent, const QString& name, const QSt
     auto* central = new QWidget(this);
     auto* box = new QVBoxLayout(central);
     m_edit = new QTextEdit(central);
+    // The record holds one font, colour and alignment for the whole text: pasted or dropped
+    // text comes in plain and takes them.
+    m_edit->setAcceptRichText(false);
     box->addWidget(m_edit);
     m_warning = new QLabel(central);
     m_warning->setObjectName(QStringLiteral("storageWarning"));
@@ -255,21 +257,10 @@ void KelvoTextEditor::setBackgroundColor(const QColor& colour) {
 
 QString KelvoTextEditor::storageWarning() const {
     QStringList problems;
-    std::set<char32_t> lost;
-    for (char32_t c : m_edit->toPlainText().toUcs4()) {
-        if (c > 255) {
-            lost.insert(c);
-        }
-    }
-    if (!lost.empty()) {
-        QStringList names;
-        for (char32_t c : lost) {
-            names << QStringLiteral("\"%1\" (U+%2)")
-                         .arg(QString::fromUcs4(&c, 1),
-                              QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
-        }
+    const QString lost = kelvoUnstorableCharacters(m_edit->toPlainText());
+    if (!lost.isEmpty()) {
         problems << tr("The picture keeps only Latin-1 characters; these will be lost: %1")
-                        .arg(names.join(QStringLiteral(", ")));
+                        .arg(kelvoCharacterNames(lost));
     }
     const QString family = m_edit->currentFont().family();
     if (kelvoFamilyName(kelvoFamilyCode(family.toStdString())) != family.toStdString()) {

@@ -55,8 +55,7 @@ KelvoDictEditor::KelvoDictEditor(const QString& fileName, QWidget* parent)
     auto* box = new QGroupBox(this);
     auto* pairs = new QGridLayout(box);
     m_english = termEdit(QStringLiteral("englishEdit"), box);
-    m_english->setText(tr("obligatory"));
-    m_english->selectAll();
+    m_english->setPlaceholderText(tr("obligatory"));
     pairs->addWidget(new QLabel(tr("English:"), box), 0, 0);
     pairs->addWidget(m_english, 0, 1);
     const QList<TheS_Language>& languages = KelvoConfig::languages();
@@ -104,13 +103,20 @@ QString KelvoDictEditor::fileProblem() const {
     return {};
 }
 
+void KelvoDictEditor::showTerm(int languageIndex, const QString& term) {
+    if (languageIndex == 0)
+        m_english->setText(term);
+    else if (languageIndex > 0 && languageIndex <= m_further.size())
+        m_further[languageIndex - 1]->setText(term);
+}
+
 void KelvoDictEditor::warn(const QString& text) {
     int answer = 0;
     showMessage(answer, this, tr("Kelvo - Message"), text, tr("OK"));
 }
 
 bool KelvoDictEditor::checkEnglish(const QString& english) {
-    if (english.isEmpty() || english == tr("obligatory")) {
+    if (english.isEmpty()) {
         warn(tr("The English term is obligatory ..."));
         return false;
     }
@@ -192,6 +198,7 @@ bool addDictItem(const QString& fileName, QString& codedWord, QString& term, int
                  QWidget* parent) {
     KelvoDictEditor editor(fileName, parent);
     editor.setObjectName(QStringLiteral("KelvoDictEditor"));
+    editor.showTerm(languageIndex, term);
     if (!editor.canWrite() || editor.exec() != QDialog::Accepted)
         return false;
     codedWord = editor.codedWord();

@@ -28,6 +28,8 @@ public:
 
     // When the dictionary cannot take a new item, says why, naming the file, and returns false.
     bool canWrite();
+    // Fills in the term the author looked up, in the field of its language (0 is English).
+    void showTerm(int languageIndex, const QString& term);
 
     // After acceptance: the coded word (the English term), and the term a region shows with its
     // language index: the first further language that was filled in, else English (index 0).
@@ -59,9 +61,9 @@ private:
     int m_languageIndex = 0;
 };
 
-// Runs a KelvoDictEditor (object name "KelvoDictEditor") on the dictionary fileName. When the
-// dictionary cannot be opened, says why and returns false without showing the editor. When the
-// editor is accepted, writes out its coded word, term and language index and returns true;
-// otherwise nothing is written.
+// Runs a KelvoDictEditor (object name "KelvoDictEditor") on the dictionary fileName, showing
+// term in the field of languageIndex. When the dictionary cannot be opened, says why and returns
+// false without showing the editor. When the editor is accepted, writes out its coded word, term
+// and language index and returns true; otherwise nothing is written.
 bool addDictItem(const QString& fileName, QString& codedWord, QString& term, int& languageIndex,
                  QWidget* parent);

@@ -1,6 +1,7 @@
 #include "kelvoimginputdlg.h"
 
 #include "kelvodialoglook.h"
+#include "kelvolatin1text.h"
 #include "kelvomsgdlg.h"
 
 #include <QGridLayout>
@@ -40,18 +41,9 @@ QString KelvoImgInputDlg::storable(const QString& text) {
     return QString::fromLatin1(text.toLatin1());
 }
 
-QString KelvoImgInputDlg::unstorableCharacters(const QString& text) {
-    QList<uint> found;
-    for (const uint c : text.toUcs4()) {
-        if (c > 0xFF && !found.contains(c))
-            found.append(c);
-    }
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(found.constData()), found.size());
-}
-
 void KelvoImgInputDlg::okPressed() {
     const QString text = m_edit->toPlainText();
-    const QString lost = unstorableCharacters(text);
+    const QString lost = kelvoUnstorableCharacters(text);
     int answer = 0;
     if (!lost.isEmpty() &&
         (!showMessage(answer, this, tr("Kelvo - Message"),

@@ -18,8 +18,6 @@ public:
 
     // The text as a picture keeps it: characters outside Latin-1 become "?".
     static QString storable(const QString& text);
-    // The distinct characters of text outside Latin-1, in order of first appearance.
-    static QString unstorableCharacters(const QString& text);
 
 public slots:
     void okPressed();

@@ -66,7 +66,7 @@ bool KelvoTextHolderWidget::editDictEntry() {
                         "private dictionary ..."),
                      tr("OK")))
         return false;
-    QString newTerm;
+    QString newTerm = term;
     if (!addDictItem(KelvoXmlParser::PrivateDictionary, codedWord, newTerm, language, this))
         return false;
     setEntry(language, newTerm, -1, codedWord);

@@ -5,7 +5,11 @@
 #include "kelvopicturereader.h"
 
 #include <QCloseEvent>
+<<<<<<< HEAD
 #include <QFileInfo>
+=======
+#include <QDir>
+>>>>>>> mend-editor-small
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -17,6 +21,10 @@ namespace {
 
 bool isCodecFormat(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
+}
+
+QString failureLine(const QString& fileName, const QString& reason) {
+    return QDir::toNativeSeparators(fileName) + QStringLiteral(": ") + reason;
 }
 
 } // namespace
@@ -44,20 +52,27 @@ QString KelvoImgWidget::widgetKey() const {
     return QStringLiteral("KELVO_IMG_WIDGET");
 }
 
-void KelvoImgWidget::warnNotLoaded() {
-    QMessageBox::warning(this, tr("Kelvo - Message"), tr("The image could not be loaded."),
+void KelvoImgWidget::warnNotLoaded(QWidget* parent, const QStringList& failures) {
+    const QString text = failures.size() == 1 ? tr("The image could not be loaded:\n%1")
+                                              : tr("These images could not be loaded:\n%1");
+    QMessageBox::warning(parent, tr("Kelvo - Message"), text.arg(failures.join(QLatin1Char('\n'))),
                          QMessageBox::Ok);
 }
 
-bool KelvoImgWidget::loadImage(const QString& fileName) {
-    const QImage loaded = KelvoPictureReader::readFile(fileName);
-    m_loaded = !loaded.isNull();
-    if (!m_loaded) {
-        warnNotLoaded();
+bool KelvoImgWidget::loadImage(const QString& fileName, QString* failure) {
+    QString reason;
+    const QImage loaded = KelvoPictureReader::readFile(fileName, &reason);
+    if (loaded.isNull()) {
+        m_loaded = false;
+        const QString line = failureLine(fileName, reason);
+        if (failure) {
+            *failure = line;
+        } else {
+            warnNotLoaded(this, {line});
+        }
         return false;
     }
-    setImage(loaded, fileName);
-    return m_loaded;
+    return setImage(loaded, fileName);
 }
 
 bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
@@ -73,7 +88,7 @@ bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
                                                         : QImage::Format_RGB32);
     }
     if (m_picture.isNull()) {
-        warnNotLoaded();
+        warnNotLoaded(this, {failureLine(fileName, tr("the picture has no pixels"))});
         return false;
     }
     m_picturePresent = true;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class KelvoImgWidget : public QWidget {
@@ -27,9 +28,13 @@ public:
     void setReplaceWindowCallback(ReplaceWindowCallback callback, void* context);
 
     // Loads a picture (format detected from the contents). Pictures other than 32-bit RGB are
-    // converted to it unless convertTo32Bits is off. False, after a warning box, when the file
-    // cannot be read as a picture.
-    bool loadImage(const QString& fileName);
+    // converted to it unless convertTo32Bits is off. False when the file cannot be read as a
+    // picture: `failure`, when given, then receives a line naming the file and the reason;
+    // without it a warning box shows that line.
+    bool loadImage(const QString& fileName, QString* failure = nullptr);
+    // A warning box that names the pictures that could not be loaded, one failure line of
+    // loadImage() each.
+    static void warnNotLoaded(QWidget* parent, const QStringList& failures);
     // Takes `image` as the picture, as loadImage() does with a loaded file; `fileName` names
     // where it came from. False, after a warning box, for an image without pixels.
     bool setImage(const QImage& image, const QString& fileName = QString());
@@ -104,9 +109,12 @@ protected:
     QPoint m_offset;
     QPoint m_offsetChange;
     bool m_offsetChanged = true;
+<<<<<<< HEAD
 
 private:
     void warnNotLoaded();
     // Whether closing may go on after the question about the modified picture.
     bool closingAllowed();
+=======
+>>>>>>> mend-editor-small
 };

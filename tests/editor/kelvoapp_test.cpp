@@ -10,12 +10,17 @@
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimginputdlg.h"
+#include "kelvopicturereader.h"
 #include "kelvotexttypedlg.h"
 #include "kelvotoolcommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -68,6 +73,9 @@ private slots:
     void exitSavesEachWindowsOwnPicture();
     void saveAsMakesTheViewerThatFile();
     void encoderStaysWhenItsPictureCannotBeReopened();
+    void badFileNamedWithItsReason_data();
+    void badFileNamedWithItsReason();
+    void badFilesOnTheCommandLineInOneMessage();
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
@@ -93,6 +101,21 @@ private:
 
 void KelvoAppTest::init() {
     QVERIFY(plainPicture(Width, Height).save(file(QStringLiteral("plain.png"))));
+    // Three ways for a ".png" file not to be a picture the editor can open.
+    QFile plain(file(QStringLiteral("plain.png")));
+    QVERIFY(plain.open(QIODevice::ReadOnly));
+    const QMap<QString, QByteArray> bad = {
+        {QStringLiteral("text.png"), "not a picture\n"},
+        {QStringLiteral("truncated.png"), plain.read(120)},
+        // A header announcing 100000 x 100000 pixels.
+        {QStringLiteral("huge.png"),
+         QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000186a0000186a00802000000"
+                             "27309c9f0000000049454e44ae426082")}};
+    for (auto it = bad.begin(); it != bad.end(); ++it) {
+        QFile out(file(it.key()));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(it.value());
+    }
     QVERIFY(codedPicture().save(file(QStringLiteral("coded.png"))));
     m_app = std::make_unique<KelvoApp>();
     m_app->resize(800, 600);
@@ -135,6 +158,69 @@ void KelvoAppTest::windowsByKindAndCounter() {
     QVERIFY(!m_app->tool(QStringLiteral("selectRect"))->isEnabled());
     QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
     QCOMPARE(m_app->activeImageWindow()->objectName(), QStringLiteral("_IMG_WIDGET_0"));
+}
+
+// "&Open" with Ctrl+O and a typed name: the message names the file and the reader's reason.
+void KelvoAppTest::badFileNamedWithItsReason_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("text") << "text.png";
+    QTest::newRow("truncated") << "truncated.png";
+    QTest::newRow("huge") << "huge.png";
+}
+
+void KelvoAppTest::badFileNamedWithItsReason() {
+    QFETCH(QString, name);
+    QString reason;
+    QVERIFY(KelvoPictureReader::readFile(file(name), &reason).isNull());
+    QVERIFY(!reason.isEmpty());
+    QString message;
+    KelvoDialogScript script;
+    script
+        .then<QFileDialog>([&](QFileDialog* files) {
+            auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(edit);
+            edit->clear();
+            QTest::keyClicks(edit, file(name));
+            QTest::keyClick(edit, Qt::Key_Return);
+        })
+        .then<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+    QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
+    QTest::keyClick(m_app.get(), Qt::Key_O, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(script.done() || !script.failure().isEmpty(),
+                             KelvoDialogScript::TimeoutMs + 1000);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(message, QStringLiteral("The image could not be loaded:\n%1: %2")
+                          .arg(QDir::toNativeSeparators(file(name)), reason));
+    QVERIFY(m_app->workspace()->subWindowList().isEmpty());
+}
+
+// Pictures named on the command line: the good ones open, the others are named in one message.
+void KelvoAppTest::badFilesOnTheCommandLineInOneMessage() {
+    QStringList lines;
+    int boxes = 0;
+    KelvoDialogScript script;
+    script.then<QMessageBox>([&](QMessageBox* box) {
+        ++boxes;
+        lines = box->text().split(QLatin1Char('\n'));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    m_app->openImages({file(QStringLiteral("text.png")), file(QStringLiteral("plain.png")),
+                       file(QStringLiteral("truncated.png")), file(QStringLiteral("huge.png"))});
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(boxes, 1);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QStringLiteral("These images could not be loaded:"));
+    for (int i = 1; i < 4; ++i) {
+        const QString name =
+            QStringList{QStringLiteral("text.png"), QStringLiteral("truncated.png"),
+                        QStringLiteral("huge.png")}[i - 1];
+        QVERIFY2(lines[i].startsWith(QDir::toNativeSeparators(file(name)) + QStringLiteral(": ")),
+                 qPrintable(lines[i]));
+    }
+    QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
 }
 
 void KelvoAppTest::selectionButtonsFollowTheActiveEncoder() {

@@ -58,6 +58,7 @@ private slots:
     void beach();
     void sizeFieldsTakeWholeNumbersOnly_data();
     void sizeFieldsTakeWholeNumbersOnly();
+    void largePictureScaledToFit();
     void valuesAreNotEscaped();
     void copyAllAndClose();
 
@@ -96,9 +97,14 @@ void KelvoHTMLGeneratorTest::sizeFieldsTakeWholeNumbersOnly_data() {
     QTest::addColumn<QString>("kept");
     QTest::newRow("digits") << QStringLiteral("640") << QStringLiteral("640");
     QTest::newRow("letters and signs dropped")
-        << QStringLiteral("6a4-0.5") << QStringLiteral("6405");
+        << QStringLiteral("6a4-0.5") << QStringLiteral("640");
     QTest::newRow("largest") << QStringLiteral("3600") << QStringLiteral("3600");
     QTest::newRow("five digits refused") << QStringLiteral("36001") << QStringLiteral("3600");
+    QTest::newRow("beyond the largest refused") << QStringLiteral("9999") << QStringLiteral("999");
+    QTest::newRow("just beyond") << QStringLiteral("3601") << QStringLiteral("360");
+    QTest::newRow("zero refused") << QStringLiteral("0") << QString();
+    QTest::newRow("leading zero refused") << QStringLiteral("0640") << QStringLiteral("640");
+    QTest::newRow("group separator refused") << QStringLiteral("1,000") << QStringLiteral("1000");
     QTest::newRow("nothing") << QString() << QString();
 }
 
@@ -114,6 +120,16 @@ void KelvoHTMLGeneratorTest::sizeFieldsTakeWholeNumbersOnly() {
     }
     // An emptied field leaves an empty value in the text.
     QCOMPARE(result(), kelvoHtmlCode(QStringLiteral("beach.png"), kept, kept, false, QString()));
+}
+
+// The plug-in is told at most 3600 pixels a side; a larger picture keeps its proportions.
+void KelvoHTMLGeneratorTest::largePictureScaledToFit() {
+    m_dialog->setPicture(QStringLiteral("wide.png"), 48000, 1200);
+    QCOMPARE(m_dialog->widthEdit()->text(), QStringLiteral("3600"));
+    QCOMPARE(m_dialog->heightEdit()->text(), QStringLiteral("90"));
+    m_dialog->setPicture(QStringLiteral("thin.png"), 1, 100000);
+    QCOMPARE(m_dialog->widthEdit()->text(), QStringLiteral("1"));
+    QCOMPARE(m_dialog->heightEdit()->text(), QStringLiteral("3600"));
 }
 
 void KelvoHTMLGeneratorTest::valuesAreNotEscaped() {

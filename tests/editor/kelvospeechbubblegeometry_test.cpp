@@ -12,6 +12,8 @@ private slots:
     void cornerAngle();
     void placedAngle_data();
     void placedAngle();
+    void scaledPeakOffset_data();
+    void scaledPeakOffset();
 };
 
 void KelvoSpeechBubbleGeometryTest::pointAngle_data() {
@@ -64,6 +66,27 @@ void KelvoSpeechBubbleGeometryTest::placedAngle() {
     QFETCH(double, angle);
     const double placed = kelvoPlacedAngle(point, body);
     QVERIFY2(std::abs(placed - angle) < 1e-3, qPrintable(QString::number(placed)));
+}
+
+// The box handle of a bubble on a picture some 50,000 pixels wide multiplies two such widths.
+void KelvoSpeechBubbleGeometryTest::scaledPeakOffset_data() {
+    QTest::addColumn<int>("reference");
+    QTest::addColumn<int>("grown");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("scaled");
+    QTest::newRow("doubled") << 100 << 100 << 30 << 60;
+    QTest::newRow("shrunk, truncated") << 100 << -33 << 10 << 6;
+    QTest::newRow("no extent") << 0 << 40 << 7 << 7;
+    QTest::newRow("wide picture") << 50000 << 10000 << 49000 << 58800;
+    QTest::newRow("shrunk on a wide picture") << 60000 << -1 << 60000 << 59999;
+}
+
+void KelvoSpeechBubbleGeometryTest::scaledPeakOffset() {
+    QFETCH(int, reference);
+    QFETCH(int, grown);
+    QFETCH(int, offset);
+    QFETCH(int, scaled);
+    QCOMPARE(kelvoScaledPeakOffset(reference, grown, offset), scaled);
 }
 
 QTEST_MAIN(KelvoSpeechBubbleGeometryTest)

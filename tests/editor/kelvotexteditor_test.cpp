@@ -3,9 +3,13 @@
 // picture cannot keep.
 #include "kelvotexteditor.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -56,6 +60,7 @@ private slots:
     void loadShowsTheRecord();
     void warnsAboutWhatIsLost_data();
     void warnsAboutWhatIsLost();
+    void pastesPlainText();
 };
 
 void KelvoTextEditorTest::startsCentredOnWhite() {
@@ -233,6 +238,33 @@ void KelvoTextEditorTest::warnsAboutWhatIsLost() {
         QVERIFY2(line->text().contains(name), qPrintable(line->text()));
     }
     QCOMPARE(line->text(), editor.storageWarning());
+}
+
+// Formatted text from the clipboard keeps nothing of its own look, which the record cannot hold.
+void KelvoTextEditorTest::pastesPlainText() {
+    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("Say: "),
+                           QFont(QStringLiteral("Helvetica"), 12));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    auto* mime = new QMimeData;
+    mime->setHtml(QStringLiteral("<p align=\"right\"><span style=\"font-family:Courier; "
+                                 "font-size:30pt; color:#ff0000\">red</span> <b>bold</b></p>"));
+    mime->setText(QStringLiteral("red bold"));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    editor.textEdit()->setFocus();
+    QTest::keyClick(editor.textEdit(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(editor.textEdit(), Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(editor.textEdit()->toPlainText(), QStringLiteral("Say: red bold"));
+    const QTextBlock block = editor.textEdit()->document()->firstBlock();
+    QCOMPARE(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+             Qt::Alignment(Qt::AlignHCenter));
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat format = it.fragment().charFormat();
+        QCOMPARE(format.font().pointSize(), 12);
+        QVERIFY(!format.font().bold());
+        QVERIFY(format.foreground().color() != QColor(Qt::red));
+    }
 }
 
 QTEST_MAIN(KelvoTextEditorTest)

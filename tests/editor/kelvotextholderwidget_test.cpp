@@ -74,6 +74,7 @@ private slots:
     void termFound();
     void entryKeptWhenNotChanged_data();
     void entryKeptWhenNotChanged();
+    void newTermGoesToPrivateDictionary_data();
     void newTermGoesToPrivateDictionary();
     void newTermDeclined_data();
     void newTermDeclined();
@@ -215,41 +216,68 @@ void KelvoTextHolderWidgetTest::entryKeptWhenNotChanged() {
     QCOMPARE(edited.count(), 0);
 }
 
+// The dictionary editor opens with the term the author looked up in the field of its language.
+void KelvoTextHolderWidgetTest::newTermGoesToPrivateDictionary_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("english");    // the English field as the editor opens
+    QTest::addColumn<QString>("addEnglish"); // what the author then types there, if anything
+    QTest::addColumn<QString>("codedWord");
+    QTest::newRow("German term") << German << "Einhorn"
+                                 << ""
+                                 << "unicorn"
+                                 << "unicorn";
+    QTest::newRow("English term") << 0 << "unicorn"
+                                  << "unicorn"
+                                  << ""
+                                  << "unicorn";
+}
+
 void KelvoTextHolderWidgetTest::newTermGoesToPrivateDictionary() {
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, english);
+    QFETCH(QString, addEnglish);
+    QFETCH(QString, codedWord);
+
     KelvoTextHolderWidget* holder = dictHolder();
     QString notice;
+    QString shownEnglish;
+    QString shownGerman;
     KelvoDialogScript script;
     script
-        .then<KelvoDictEntryDlg>([](KelvoDictEntryDlg* dialog) {
-            answerEntry(dialog, German, QStringLiteral("Einhorn"));
-        })
+        .then<KelvoDictEntryDlg>(
+            [&](KelvoDictEntryDlg* dialog) { answerEntry(dialog, language, typed); })
         .pressOnMessage(1, &notice)
-        .then<KelvoDictEditor>([](KelvoDictEditor* editor) {
-            KelvoDialogScript::type(editor, QStringLiteral("englishEdit"),
-                                    QStringLiteral("unicorn"));
-            KelvoDialogScript::type(editor, QStringLiteral("edit_de"), QStringLiteral("Einhorn"));
+        .then<KelvoDictEditor>([&](KelvoDictEditor* editor) {
+            shownEnglish = editor->findChild<QLineEdit*>(QStringLiteral("englishEdit"))->text();
+            shownGerman = editor->findChild<QLineEdit*>(QStringLiteral("edit_de"))->text();
+            if (!addEnglish.isEmpty())
+                KelvoDialogScript::type(editor, QStringLiteral("englishEdit"), addEnglish);
             KelvoDialogScript::click(editor, QStringLiteral("okButton"));
         });
     clickHolder(holder);
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(notice, QStringLiteral("The term is not in the dictionary yet.\nYou can now add it to "
                                     "your private dictionary ..."));
-    compareEntry(*holder, {German, QStringLiteral("Einhorn"), -1, QStringLiteral("unicorn")});
+    QCOMPARE(shownEnglish, english);
+    QCOMPARE(shownGerman, language == German ? typed : QString());
+    compareEntry(*holder, {language, typed, -1, codedWord});
 
     // Viewers resolve the reference the picture will carry.
     QString term;
     TheS_DictItem item;
-    QVERIFY(KelvoXmlParser().lookup(QStringLiteral("<unicorn>Einhorn"), term, item));
-    QCOMPARE(item.translations.value(German).primary, QStringLiteral("Einhorn"));
+    QVERIFY(KelvoXmlParser().lookup(QStringLiteral("<%1>%2").arg(codedWord, typed), term, item));
+    QCOMPARE(item.translations.value(language).primary, typed);
 
     // The next time the term is found.
     KelvoTextHolderWidget* second = dictHolder();
     KelvoDialogScript again;
     again.then<KelvoDictEntryDlg>(
-        [](KelvoDictEntryDlg* dialog) { answerEntry(dialog, German, QStringLiteral("einhorn")); });
+        [&](KelvoDictEntryDlg* dialog) { answerEntry(dialog, language, typed.toLower()); });
     clickHolder(second);
     QVERIFY2(again.done(), qPrintable(again.failure()));
-    compareEntry(*second, {German, QStringLiteral("einhorn"), -1, QStringLiteral("unicorn")});
+    compareEntry(*second, {language, typed.toLower(), -1, codedWord});
 }
 
 void KelvoTextHolderWidgetTest::newTermDeclined_data() {

@@ -10,11 +10,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -232,37 +234,67 @@ void KelvoPluginViewerWidgetTest::propertiesDialog() {
     QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("fileSize"))->text(), "1024 bytes");
 }
 
+// Every name saves the original picture, a name that is not ".bmp" or ".png" as PNG with
+// ".png" added, and the author is told where it went or why it did not.
 void KelvoPluginViewerWidgetTest::saveImageAs_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("format");
-    QTest::newRow("png in capitals") << "pic.PNG" << QByteArray("png");
-    QTest::newRow("bmp") << "pic.bmp" << QByteArray("bmp");
-    QTest::newRow("jpg") << "pic.jpg" << QByteArray();
-    QTest::newRow("no extension") << "pic" << QByteArray();
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QByteArray>("format"); // empty: nothing can be written
+    QTest::newRow("png in capitals") << "pic.PNG"
+                                     << "pic.PNG" << QByteArray("png");
+    QTest::newRow("bmp") << "pic.bmp"
+                         << "pic.bmp" << QByteArray("bmp");
+    QTest::newRow("jpg") << "pic.jpg"
+                         << "pic.jpg.png" << QByteArray("png");
+    QTest::newRow("no extension") << "pic"
+                                  << "pic.png" << QByteArray("png");
+    QTest::newRow("folder with a dot") << "shots.png/pic"
+                                       << "shots.png/pic.png" << QByteArray("png");
+    QTest::newRow("name of a folder") << "taken"
+                                      << "taken.png" << QByteArray();
 }
 
 void KelvoPluginViewerWidgetTest::saveImageAs() {
     QFETCH(QString, name);
+    QFETCH(QString, saved);
     QFETCH(QByteArray, format);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shots.png")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
     // Shown scaled; the original is what gets saved.
     auto viewer = showPicture(m_coded, QSize(200, 160));
     QString caption;
+    QString message;
     bool answered = false;
+    bool told = false;
     kelvoAnswerModal<QFileDialog>(
         [&](QFileDialog* dialog) {
             caption = dialog->windowTitle();
-            dialog->selectFile(path);
+            dialog->selectFile(dir.filePath(name));
             QMetaObject::invokeMethod(dialog, "accept");
         },
         &answered);
+    kelvoAnswerModal<QMessageBox>(
+        [&](QMessageBox* box) {
+            message = box->text();
+            QTest::keyClick(box, Qt::Key_Enter);
+        },
+        &told);
     findAction(viewer->contextMenu(), QStringLiteral("Save Image As"))->trigger();
     QVERIFY(answered);
+    QVERIFY(told);
     QCOMPARE(caption, "save file dialog");
-    QCOMPARE(QFileInfo::exists(path), !format.isEmpty());
-    if (format.isEmpty())
+    const QString path = dir.filePath(saved);
+    if (format.isEmpty()) {
+        QVERIFY2(message.startsWith(QStringLiteral("The image could not be saved as\n") + path +
+                                    QLatin1Char('\n')),
+                 qPrintable(message));
+        QVERIFY(QFileInfo(path).isDir());
         return;
+    }
+    QCOMPARE(message, QStringLiteral("The image was saved as\n") + path);
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(QFileInfo::exists(dir.filePath(name)), name == saved);
     QImageReader reader(path);
     QCOMPARE(reader.format(), format);
     QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32),

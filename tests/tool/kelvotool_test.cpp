@@ -1,3 +1,4 @@
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -8,6 +9,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -174,6 +179,64 @@ private slots:
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QCOMPARE(result.err.count(u'\n'), 1);
         QCOMPARE(readFile(u"out.png"_s), QByteArray("older picture"));
+    }
+
+    // Characters outside Latin-1 are coded as the editor codes them, with a warning for each
+    // region that names them; the picture is still written.
+    void warnsAboutLostCharacters() {
+        writeFile(u"lost.json"_s, R"({"regions": [
+            {"polygons": [[[5, 5], [40, 5], [40, 45], [5, 45]]],
+             "texts": ["5 \u20ac", "caf\u00e9 \u20ac \u2192"]},
+            {"polygons": [[[50, 5], [80, 5], [80, 45], [50, 45]]], "texts": ["plain"]},
+            {"polygons": [[[90, 5], [155, 5], [155, 95], [90, 95]]],
+             "shapedTexts": [{"kind": 1, "rect": [0, 0, 40, 20], "text": "\u03c0"}],
+             "dictEntry": {"id": -1, "word": "sun", "term": "\u592a\u9633"}}]})");
+        const Result result = tool(u"encode @plain.png @lost.png @lost.json"_s);
+        QCOMPARE(result.code, 0);
+        const QString warning =
+            u"kelvo-tool: warning: %1: regions[%2]: the picture keeps only Latin-1 characters; "
+            u"these will be lost: %3\n"_s;
+        const QString json = path(u"lost.json"_s);
+        QCOMPARE(result.err,
+                 warning.arg(json, u"0"_s, u"\"\u20ac\" (U+20AC), \"\u2192\" (U+2192)"_s) +
+                     warning.arg(json, u"2"_s,
+                                 u"\"\u03c0\" (U+03C0), \"\u592a\" (U+592A), "
+                                 u"\"\u9633\" (U+9633)"_s));
+        QCOMPARE(keysAndTexts(u"lost.png"_s).first(), u"0 5 ?"_s);
+    }
+
+    // Sanitizer reports and Qt's fatal messages reach the caller: while the tool runs, its error
+    // stream is still the one it was given. It is looked at while the tool waits for its
+    // annotations from a pipe.
+    void errorStreamStaysOpen() {
+        const QByteArray fifo = QFile::encodeName(path(u"slow.json"_s));
+        QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+        QProcess process;
+        process.start(QStringLiteral(KELVO_TOOL), {u"encode"_s, path(u"plain.png"_s),
+                                                   path(u"slow.png"_s), path(u"slow.json"_s)});
+        QVERIFY(process.waitForStarted());
+        // Opening the writing end succeeds once the tool has opened the reading end.
+        int writer = -1;
+        QDeadlineTimer deadline(20000);
+        while ((writer = open(fifo.constData(), O_WRONLY | O_NONBLOCK)) < 0 &&
+               !deadline.hasExpired()) {
+            QTest::qWait(10);
+        }
+        QVERIFY(writer >= 0);
+        // It is silenced only while a picture is decoded, which may still go on in another thread.
+        const QByteArray link = "/proc/" + QByteArray::number(process.processId()) + "/fd/2";
+        QByteArray target;
+        for (QDeadlineTimer waited(5000); !target.startsWith("pipe:") && !waited.hasExpired();
+             QTest::qWait(10)) {
+            char buffer[256] = {};
+            target = QByteArray(buffer, int(readlink(link.constData(), buffer, sizeof buffer - 1)));
+        }
+        QVERIFY(write(writer, "{}", 2) == 2);
+        close(writer);
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(target.startsWith("pipe:"), target.constData());
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(process.readAllStandardError().contains("slow.json: missing key \"regions\""));
     }
 
     // Every kind of record goes through the files and comes back as it was given.
