@@ -25,7 +25,7 @@ public:
                          QImage& output, const KelvoGenerator::Progress& progress = {},
                          QString* error = nullptr);
 
-    // `fileName` with ".png" appended unless the text after its last "." contains "png"
-    // (compared case-sensitively, so "x.PNG" becomes "x.PNG.png").
+    // `fileName` with ".png" appended unless the file name's own extension contains "png"
+    // (compared case-sensitively, so "x.PNG" becomes "x.PNG.png"; folder names do not count).
     static QString pngFileName(const QString& fileName);
 };
