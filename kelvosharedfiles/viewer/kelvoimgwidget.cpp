@@ -5,11 +5,8 @@
 #include "kelvopicturereader.h"
 
 #include <QCloseEvent>
-<<<<<<< HEAD
-#include <QFileInfo>
-=======
 #include <QDir>
->>>>>>> mend-editor-small
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>

@@ -109,12 +109,8 @@ protected:
     QPoint m_offset;
     QPoint m_offsetChange;
     bool m_offsetChanged = true;
-<<<<<<< HEAD
 
 private:
-    void warnNotLoaded();
     // Whether closing may go on after the question about the modified picture.
     bool closingAllowed();
-=======
->>>>>>> mend-editor-small
 };
