@@ -58,7 +58,6 @@ private slots:
     void beach();
     void sizeFieldsTakeWholeNumbersOnly_data();
     void sizeFieldsTakeWholeNumbersOnly();
-    void valuesAreNotEscaped();
     void copyAllAndClose();
 
 private:
@@ -114,13 +113,6 @@ void KelvoHTMLGeneratorTest::sizeFieldsTakeWholeNumbersOnly() {
     }
     // An emptied field leaves an empty value in the text.
     QCOMPARE(result(), kelvoHtmlCode(QStringLiteral("beach.png"), kept, kept, false, QString()));
-}
-
-void KelvoHTMLGeneratorTest::valuesAreNotEscaped() {
-    const QString odd = QStringLiteral("my \"best\" %2 & <pic>.png");
-    m_dialog->setPicture(odd, 1, 3600);
-    QVERIFY(result().contains(QStringLiteral("kelvo( \"my \"best\" %2 & <pic>.png\", 1, 3600 )")));
-    QVERIFY(result().contains(QStringLiteral("kelvo=\"my \"best\" %2 & <pic>.png\" width=\"1\"")));
 }
 
 void KelvoHTMLGeneratorTest::copyAllAndClose() {
