@@ -88,7 +88,7 @@ struct CodingCase {
     bool encode() {
         KelvoIdBufferStruct regions;
         regions.mask = view(mask, size);
-        return KelvoImgLSBsEncoder(view(pixels, size)).encode(regions, data, true, 0);
+        return KelvoImgLSBsEncoder(view(pixels, size)).encode(regions, data, true, 0).ok();
     }
 };
 

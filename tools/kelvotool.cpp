@@ -186,7 +186,7 @@ const Command kCommands[] = {
      "Usage: kelvo-tool html IMAGE [--link URL]\n"
      "Prints the HTML with which a web page embeds IMAGE through the plug-in, as the editor's\n"
      "HTML generator makes it: IMAGE as given, the picture's width and height, and with --link\n"
-     "the link target. Values are put in verbatim.\n"},
+     "the link target, each escaped so that the page reads it as given.\n"},
     {"dict",
      runDict,
      2,

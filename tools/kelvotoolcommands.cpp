@@ -2,9 +2,11 @@
 
 #include "kelvoannotationcheck.h"
 #include "kelvoannotations.h"
+#include "kelvocodedpicture.h"
 #include "kelvodecodedpicture.h"
 #include "kelvodecodereport.h"
 #include "kelvogenerator.h"
+#include "kelvomarkeraser.h"
 #include "kelvopicturefile.h"
 #include "kelvoqtimage.h"
 #include "kelvoquietlibraries.h"
@@ -55,7 +57,7 @@ struct Prepared {
 } // namespace
 
 bool KelvoToolCommands::test(const QString& image) {
-    return KelvoGenerator::isCoded(KelvoPictureFile::load(image));
+    return KelvoCodedPicture::isCoded(KelvoPictureFile::load(image));
 }
 
 QByteArray KelvoToolCommands::decode(const QString& image) {
@@ -117,10 +119,10 @@ QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
 void KelvoToolCommands::erase(const QString& in, const QString& out, std::optional<int> index) {
     QImage image = KelvoPictureFile::load(in);
     if (!index) {
-        KelvoGenerator::eraseAll(image);
+        KelvoMarkEraser::eraseAll(image);
     } else {
         const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(image);
-        if (!KelvoGenerator::eraseRegion(image, picture.idImage, *index)) {
+        if (!KelvoMarkEraser::eraseRegion(image, picture.idImage, *index)) {
             throw KelvoToolError(in +
                                  QStringLiteral(": no coded region owns id index %1").arg(*index));
         }

@@ -1,6 +1,7 @@
 #include "kelvoappviewerwidget.h"
 
-#include "kelvogenerator.h"
+#include "kelvocodedpicture.h"
+#include "kelvomarkeraser.h"
 #include "kelvomsgdlg.h"
 #include "kelvoqtimage.h"
 #include "kelvotextwidget.h"
@@ -143,7 +144,7 @@ void KelvoAppViewerWidget::eraseData() {
 }
 
 void KelvoAppViewerWidget::eraseAll() {
-    KelvoGenerator::eraseAll(m_picture);
+    KelvoMarkEraser::eraseAll(m_picture);
     setOutlinesShown(false);
     clearDecodedData();
     m_dictionaryAvailable = false;
@@ -170,11 +171,11 @@ void KelvoAppViewerWidget::eraseRegionAt(QPoint widgetPoint) {
     }
     const int index = m_idImage.pixelIndex(lookup);
     if (index < kFirstRegionIndex ||
-        !KelvoGenerator::eraseRegion(m_picture, kelvoFromQImage(m_idImage), index)) {
+        !KelvoMarkEraser::eraseRegion(m_picture, kelvoFromQImage(m_idImage), index)) {
         tellNoRegion(tr("Delete Data"));
         return;
     }
-    m_hasCodedData = KelvoGenerator::isCoded(m_picture);
+    m_hasCodedData = KelvoCodedPicture::isCoded(m_picture);
     m_modified = true;
     handBack();
 }

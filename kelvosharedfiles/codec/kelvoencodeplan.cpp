@@ -24,15 +24,20 @@ std::vector<KelvoIdColorStruct> colourEntries(const std::vector<KelvoData>& reco
 
 } // namespace
 
-bool KelvoEncodePlan::make(const KelvoIdBufferStruct& regions,
-                           const std::vector<KelvoDataObjs>& data, uint32_t firstKey,
-                           KelvoProgressFunc progress, void* context) {
+KelvoEncodeResult KelvoEncodePlan::make(const KelvoIdBufferStruct& regions,
+                                        const std::vector<KelvoDataObjs>& data, uint32_t firstKey,
+                                        KelvoProgressFunc progress, void* context) {
     *this = KelvoEncodePlan();
     const KelvoPixelBuffer& mask = regions.mask;
     if (regions.mode != KelvoIdBufferStruct::kOutlineMode || mask.pixels == nullptr ||
-        mask.width <= 0 || mask.height <= 0 || firstKey >= kMaxRegionKeys ||
-        data.size() > kMaxRegionKeys - firstKey) {
-        return false;
+        mask.width <= 0 || mask.height <= 0) {
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::MaskMismatch);
+    }
+    if (firstKey >= kMaxRegionKeys || data.size() > kMaxRegionKeys - firstKey) {
+        KelvoEncodeResult keys = KelvoEncodeResult::failed(KelvoEncodeFailure::TooManyKeys);
+        keys.regions = data.size();
+        keys.firstKey = firstKey;
+        return keys;
     }
     const auto step = [&] {
         if (progress) {
@@ -48,13 +53,14 @@ bool KelvoEncodePlan::make(const KelvoIdBufferStruct& regions,
         payload.requestedLevel = data[i].packingLevel;
         processor.serializeRecords(data[i].records, payload.records);
         if (payload.records.empty()) {
-            return false; // over the stream length limit: the records would be lost
+            // over the stream length limit: the records would be lost
+            return KelvoEncodeResult::failed(KelvoEncodeFailure::StreamTooLong, int(i));
         }
         if (!data[i].colours.empty()) {
             payload.hasColours = true;
             processor.serializeColours(data[i].colours, payload.colours);
             if (payload.colours.empty()) {
-                return false;
+                return KelvoEncodeResult::failed(KelvoEncodeFailure::StreamTooLong, int(i));
             }
             if (payload.colours.size() == kNoColourTable) {
                 // Header B must not read "no colour table"; inflate ignores the extra byte.
@@ -68,14 +74,14 @@ bool KelvoEncodePlan::make(const KelvoIdBufferStruct& regions,
     step();
     placed->generateRegions();
     step();
-    for (const KelvoRegionPayload& payload : payloads) {
-        if (placed->regions().count(payload.key) == 0) {
-            return false;
+    for (std::size_t i = 0; i < payloads.size(); ++i) {
+        if (placed->regions().count(payloads[i].key) == 0) {
+            return KelvoEncodeResult::failed(KelvoEncodeFailure::NoInterior, int(i));
         }
     }
     m_regions = regions;
     m_payloads = std::move(payloads);
     m_placed = std::move(placed);
     m_firstKey = firstKey;
-    return true;
+    return {};
 }

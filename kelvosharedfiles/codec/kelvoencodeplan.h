@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvoencoderesult.h"
 #include "kelvoidbuffer.h"
 #include "kelvoidbufferstruct.h"
 
@@ -28,12 +29,13 @@ class KelvoEncodePlan {
 public:
     // Plans `data` over `regions`, the i-th entry of `data` getting key firstKey + i. The
     // mask is not copied: it must stay alive and unchanged until the plan has been encoded.
-    // False, leaving the plan empty, when the mask has no pixels or its mode is not
+    // Refuses, leaving the plan empty, when the mask has no pixels or its mode is not
     // kOutlineMode, a key would reach 64, a region's records or colours exceed
     // KelvoDataProcessor::kMaxStreamLength, or a region gets no start point (its colour
     // entries are not found in the mask, or its interior is too small).
-    bool make(const KelvoIdBufferStruct& regions, const std::vector<KelvoDataObjs>& data,
-              uint32_t firstKey, KelvoProgressFunc progress = nullptr, void* context = nullptr);
+    KelvoEncodeResult make(const KelvoIdBufferStruct& regions,
+                           const std::vector<KelvoDataObjs>& data, uint32_t firstKey,
+                           KelvoProgressFunc progress = nullptr, void* context = nullptr);
 
     bool ready() const { return m_placed != nullptr; }
     const KelvoIdBufferStruct& regions() const { return m_regions; }

@@ -14,10 +14,14 @@
 
 namespace {
 
+std::size_t payloadColourBytes(const KelvoRegionPayload& payload) {
+    return payload.hasColours ? payload.colours.size() : 0;
+}
+
 // The level chosen for the region's data over `dataPixels`, raised while the whole payload
 // does not fit; 0 when it does not fit at level 14.
 int fittingLevel(const KelvoRegionPayload& payload, uint64_t dataPixels) {
-    const std::size_t colourBytes = payload.hasColours ? payload.colours.size() : 0;
+    const std::size_t colourBytes = payloadColourBytes(payload);
     int level = kelvoChooseLevel(payload.records.size() + colourBytes,
                                  int64_t(dataPixels) - 2 * kHeaderPixels, payload.requestedLevel);
     while (level != 0 && level <= kMaxPackingLevel &&
@@ -26,6 +30,17 @@ int fittingLevel(const KelvoRegionPayload& payload, uint64_t dataPixels) {
         ++level;
     }
     return level <= kMaxPackingLevel ? level : 0;
+}
+
+KelvoEncodeResult tooLittleRoom(const KelvoRegionPayload& payload, uint64_t dataPixels,
+                                std::size_t index) {
+    KelvoEncodeResult result =
+        KelvoEncodeResult::failed(KelvoEncodeFailure::TooLittleRoom, int(index));
+    result.bytes = payload.records.size() + payloadColourBytes(payload);
+    const int64_t room = (int64_t(dataPixels) - 2 * kHeaderPixels) * kMaxBitsPerPixel / 8;
+    result.room = uint64_t(std::max<int64_t>(room, 0));
+    result.pixels = dataPixels;
+    return result;
 }
 
 // The start points of rows [first, last], as a reader finds them.
@@ -61,38 +76,47 @@ void KelvoImgLSBsEncoder::progress() const {
     }
 }
 
-bool KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
-                                 const std::vector<KelvoDataObjs>& data, bool clearMarks,
-                                 uint32_t firstKey) {
+KelvoEncodeResult KelvoImgLSBsEncoder::encode(const KelvoIdBufferStruct& regions,
+                                              const std::vector<KelvoDataObjs>& data,
+                                              bool clearMarks, uint32_t firstKey) {
+    if (!isCodable()) {
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::NotCodable);
+    }
+    if (regions.mask.width != width() || regions.mask.height != height()) {
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::MaskMismatch);
+    }
     KelvoEncodePlan plan;
-    return isCodable() && regions.mask.width == width() && regions.mask.height == height() &&
-           plan.make(regions, data, firstKey, m_progress, m_context) && encode(plan, clearMarks);
+    KelvoEncodeResult made = plan.make(regions, data, firstKey, m_progress, m_context);
+    return made ? encode(plan, clearMarks) : made;
 }
 
-bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
+KelvoEncodeResult KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks) {
     if (!isCodable()) {
-        return false;
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::NotCodable);
     }
     // Coded into a copy first, so that a refusal leaves the picture as it was.
     const std::unique_ptr<uint32_t[]> copy(
         new uint32_t[std::size_t(width()) * std::size_t(height())]);
     const KelvoPixelBuffer work{copy.get(), width(), height(), width(), 32};
-    if (!encode(plan, clearMarks, work)) {
-        return false;
+    const KelvoEncodeResult result = encode(plan, clearMarks, work);
+    if (result) {
+        for (int y = 0; y < height(); ++y) {
+            std::copy_n(work.row(y), width(), m_image.row(y));
+        }
     }
-    for (int y = 0; y < height(); ++y) {
-        std::copy_n(work.row(y), width(), m_image.row(y));
-    }
-    return true;
+    return result;
 }
 
-bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
-                                 const KelvoPixelBuffer& work) {
-    if (!isCodable() || !plan.ready() || plan.regions().mask.width != width() ||
+KelvoEncodeResult KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
+                                              const KelvoPixelBuffer& work) {
+    if (!isCodable()) {
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::NotCodable);
+    }
+    if (!plan.ready() || plan.regions().mask.width != width() ||
         plan.regions().mask.height != height() || work.pixels == nullptr || work.width != width() ||
         work.height != height() || work.stride < work.width || work.depth != 32 ||
         work.pixels == m_image.pixels) {
-        return false;
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::MaskMismatch);
     }
     const KelvoPixelBuffer& mask = plan.regions().mask;
     const KelvoIdBuffer& placed = plan.placed();
@@ -134,8 +158,10 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
 
     KelvoIdBuffer found(width(), height());
     found.rebuildFromMarks(work);
-    if (!kelvoLayoutHolds(placed, found, before.get(), plan.firstKey(), payloads.size())) {
-        return false;
+    const KelvoEncodeResult layout =
+        kelvoLayoutHolds(placed, found, before.get(), plan.firstKey(), payloads.size());
+    if (!layout) {
+        return layout;
     }
     const KelvoDataPixels pixels(found);
     const std::vector<uint64_t> counts = pixels.counts();
@@ -145,7 +171,7 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
         const std::size_t slot = std::size_t(pixels.slotOf(payload.key));
         levels[i] = fittingLevel(payload, counts[slot]);
         if (levels[i] == 0) {
-            return false;
+            return tooLittleRoom(payload, counts[slot], i);
         }
         writeStartPoints(i);
         writers[slot] =
@@ -175,9 +201,11 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
         reportDone(std::size_t(slot));
         return more;
     });
-    for (std::size_t slot = 0; slot < writers.size(); ++slot) {
-        if (writers[slot] && !writers[slot]->complete()) {
-            return false; // the level was chosen to hold it: never cut a payload short
+    for (std::size_t i = 0; i < payloads.size(); ++i) {
+        const std::size_t slot = std::size_t(pixels.slotOf(payloads[i].key));
+        if (!writers[slot]->complete()) {
+            // the level was chosen to hold it: never cut a payload short
+            return tooLittleRoom(payloads[i], counts[slot], i);
         }
         reportDone(slot);
     }
@@ -192,8 +220,7 @@ bool KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool clearMarks,
         }
     }
     if (startPointsInRows(work, firstWritten - 1, lastWritten + 1) != expected) {
-        return false;
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::StartPointBroken);
     }
-
-    return true;
+    return {};
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -17,32 +18,42 @@ bool sameStartPoints(const KelvoIdRegion& a, const KelvoIdRegion& b) {
     return true;
 }
 
-bool foundAsIn(const KelvoIdBuffer::Regions& expected, const KelvoIdBuffer& found) {
+// The first key of `expected` that `found` lacks or finds with other start points.
+std::optional<int32_t> missingFrom(const KelvoIdBuffer::Regions& expected,
+                                   const KelvoIdBuffer& found) {
     for (const auto& [key, region] : expected) {
         const auto it = found.regions().find(key);
         if (it == found.regions().end() || !sameStartPoints(region, it->second)) {
-            return false;
+            return int32_t(key);
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
 
-bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
-                      const KelvoIdBuffer* before, uint32_t firstKey, std::size_t count) {
+KelvoEncodeResult kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
+                                   const KelvoIdBuffer* before, uint32_t firstKey,
+                                   std::size_t count) {
     const auto isNew = [&](int32_t key) {
         return key >= 0 && uint32_t(key) >= firstKey && uint32_t(key) - firstKey < count;
     };
-    if (!foundAsIn(placed.regions(), found) || (before && !foundAsIn(before->regions(), found))) {
-        return false;
-    }
+    const auto fault = [&](KelvoEncodeFailure failure, int32_t key) {
+        return KelvoEncodeResult::failed(failure, isNew(key) ? int(uint32_t(key) - firstKey)
+                                                             : KelvoEncodeResult::kNoRegion);
+    };
     if (before) {
         for (const auto& entry : before->regions()) {
             if (isNew(int32_t(entry.first))) {
-                return false;
+                return fault(KelvoEncodeFailure::KeyTaken, int32_t(entry.first));
             }
         }
+    }
+    if (const auto lost = missingFrom(placed.regions(), found)) {
+        return fault(KelvoEncodeFailure::MarksClash, *lost);
+    }
+    if (before && missingFrom(before->regions(), found)) {
+        return KelvoEncodeResult::failed(KelvoEncodeFailure::DisturbsCoded);
     }
 
     const uint8_t* ids = found.idImage().indices.data();
@@ -53,7 +64,10 @@ bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
             for (std::ptrdiff_t offset : {start - w, start - 1, start + 1, start + w}) {
                 const int32_t other = found.keyOfIndex(ids[offset]);
                 if (other >= 0 && uint32_t(other) != key && (isNew(int32_t(key)) || isNew(other))) {
-                    return false;
+                    const bool bothNew = isNew(int32_t(key)) && isNew(other);
+                    return fault(bothNew ? KelvoEncodeFailure::MarksClash
+                                         : KelvoEncodeFailure::DisturbsCoded,
+                                 isNew(int32_t(key)) ? int32_t(key) : other);
                 }
             }
         }
@@ -85,15 +99,15 @@ bool kelvoLayoutHolds(const KelvoIdBuffer& placed, const KelvoIdBuffer& found,
         }
         const int32_t newKey = newInterior[ids[p]];
         if (newKey != -2 && placedKey[placedIds[p]] != newKey) {
-            return false;
+            return fault(KelvoEncodeFailure::MarksClash, newKey);
         }
         if (beforeIds) {
             const int32_t now = found.keyOfIndex(ids[p]);
             const int32_t then = before->keyOfIndex(beforeIds[p]);
             if ((then >= 0 || (now >= 0 && !isNew(now))) && now != then) {
-                return false;
+                return fault(KelvoEncodeFailure::DisturbsCoded, now);
             }
         }
     }
-    return true;
+    return {};
 }

@@ -1,6 +1,6 @@
 #include "kelvoimgwidget.h"
 
-#include "kelvogenerator.h"
+#include "kelvocodedpicture.h"
 #include "kelvoimagewriter.h"
 #include "kelvopicturereader.h"
 
@@ -90,7 +90,7 @@ bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
     }
     m_picturePresent = true;
     if (m_testForCodedData) {
-        m_hasCodedData = KelvoGenerator::isCoded(m_picture);
+        m_hasCodedData = KelvoCodedPicture::isCoded(m_picture);
         if (m_hasCodedData && m_statusCallback) {
             m_statusCallback(m_statusContext, tr("The image has coded data."), kStatusDurationMs);
         }

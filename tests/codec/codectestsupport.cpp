@@ -103,8 +103,9 @@ KelvoDataObjs regionData(std::vector<KelvoData> records, std::vector<uint32_t> c
     return data;
 }
 
-bool encode(TestPicture& picture, TestMask& mask, const std::vector<KelvoDataObjs>& data,
-            uint32_t firstKey, bool clearMarks) {
+KelvoEncodeResult encode(TestPicture& picture, TestMask& mask,
+                         const std::vector<KelvoDataObjs>& data, uint32_t firstKey,
+                         bool clearMarks) {
     KelvoImgLSBsEncoder encoder(picture.buffer());
     return encoder.encode(mask.regions(), data, clearMarks, firstKey);
 }

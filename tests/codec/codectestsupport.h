@@ -7,6 +7,7 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvoencoderesult.h"
 #include "kelvoidbuffer.h"
 #include "kelvoidbufferstruct.h"
 #include "kelvoimagebuffers.h"
@@ -64,8 +65,9 @@ KelvoData textRecord(int n, const std::string& text);
 KelvoDataObjs regionData(std::vector<KelvoData> records, std::vector<uint32_t> colours = {});
 
 // Encodes with clearMarks set unless told otherwise.
-bool encode(TestPicture& picture, TestMask& mask, const std::vector<KelvoDataObjs>& data,
-            uint32_t firstKey = 0, bool clearMarks = true);
+KelvoEncodeResult encode(TestPicture& picture, TestMask& mask,
+                         const std::vector<KelvoDataObjs>& data, uint32_t firstKey = 0,
+                         bool clearMarks = true);
 std::map<uint32_t, KelvoDataObjs> decode(TestPicture& picture, KelvoIndexedImage* ids = nullptr);
 // The regions a reader finds from the marks of `picture`.
 KelvoIdBuffer regionsFromMarks(TestPicture& picture);

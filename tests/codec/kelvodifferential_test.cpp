@@ -77,7 +77,7 @@ bool codeLayout(TestPicture& picture, Kind kind, uint32_t seed, std::size_t maxP
         if (kind == Kind::Requested)
             data.back().packingLevel = between(rng, 0, 15);
     }
-    return encode(picture, mask, data, seed % 7);
+    return encode(picture, mask, data, seed % 7).ok();
 }
 
 // A coded picture; crowded layouts shed payload until they fit.

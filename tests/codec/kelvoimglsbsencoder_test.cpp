@@ -32,26 +32,34 @@ TestMask rowOfRects(int count, int width = 0) {
     return mask;
 }
 
-TEST(Encoder, RefusalsLeaveThePictureUnchanged) {
-    const auto expectRefused = [](const char* what, auto attempt) {
+// Each refusal names its reason and the region at fault, and leaves the picture unchanged.
+TEST(Encoder, RefusalsSayWhyAndLeaveThePictureUnchanged) {
+    using F = KelvoEncodeFailure;
+    const auto expectRefused = [](const char* what, F failure, int region, auto attempt) {
         TestPicture picture(40, 14, 1);
         const std::vector<uint32_t> original = picture.pixels;
-        EXPECT_FALSE(attempt(picture)) << what;
+        const KelvoEncodeResult result = attempt(picture);
+        EXPECT_EQ(result.failure, failure) << what << ": " << kelvoEncodeReason(result);
+        EXPECT_EQ(result.region, region) << what;
         EXPECT_EQ(picture.pixels, original) << what;
     };
     TestMask one = rowOfRects(1, 40), three = rowOfRects(3, 40), narrow = rowOfRects(1, 39);
     TestMask flat(40, 14);
     flat.rect(3, 3, 2, 8, 0);
     const Bytes huge(KelvoDataProcessor::kMaxStreamLength, 'a');
-    expectRefused("key 64", [&](TestPicture& p) { return encode(p, three, textRegions(3), 62); });
-    expectRefused("mask size", [&](TestPicture& p) { return encode(p, narrow, textRegions(1)); });
-    expectRefused("data for a region missing from the mask",
+    const int none = KelvoEncodeResult::kNoRegion;
+    expectRefused("key 64", F::TooManyKeys, none,
+                  [&](TestPicture& p) { return encode(p, three, textRegions(3), 62); });
+    expectRefused("mask size", F::MaskMismatch, none,
+                  [&](TestPicture& p) { return encode(p, narrow, textRegions(1)); });
+    expectRefused("data for a region missing from the mask", F::NoInterior, 1,
                   [&](TestPicture& p) { return encode(p, one, textRegions(2)); });
-    expectRefused("no interior", [&](TestPicture& p) { return encode(p, flat, textRegions(1)); });
-    expectRefused("stream limit", [&](TestPicture& p) {
+    expectRefused("no interior", F::NoInterior, 0,
+                  [&](TestPicture& p) { return encode(p, flat, textRegions(1)); });
+    expectRefused("stream limit", F::StreamTooLong, 0, [&](TestPicture& p) {
         return encode(p, one, {regionData({payloadRecord(0, huge)})});
     });
-    expectRefused("8 bits", [&](TestPicture& p) {
+    expectRefused("8 bits", F::NotCodable, none, [&](TestPicture& p) {
         KelvoPixelBuffer buffer = p.buffer();
         buffer.depth = 8;
         return KelvoImgLSBsEncoder(buffer).encode(one.regions(), textRegions(1), true, 0);
@@ -119,8 +127,11 @@ TEST(Encoder, NeverReportsSuccessWithTruncatedData) {
             regionData({payloadRecord(0, randomBytes(size, uint32_t(size)))}, colours);
         TestPicture picture(mask.width, mask.height, uint32_t(size));
         const std::vector<uint32_t> original = picture.pixels;
-        if (!encode(picture, mask, {data})) {
+        const KelvoEncodeResult result = encode(picture, mask, {data});
+        if (!result) {
             ++refused;
+            EXPECT_EQ(result.failure, KelvoEncodeFailure::TooLittleRoom);
+            EXPECT_LT(result.room, result.bytes);
             EXPECT_EQ(picture.pixels, original);
             continue;
         }
@@ -170,11 +181,12 @@ TEST(Encoder, AddsRegionsToACodedPicture) {
     const std::vector<uint32_t> beforeAdding = picture.pixels;
 
     TestPicture collide = picture;
-    EXPECT_FALSE(encode(collide, second, added, 1, false)) << "key 1 is taken";
+    EXPECT_EQ(encode(collide, second, added, 1, false).failure, KelvoEncodeFailure::KeyTaken);
     EXPECT_EQ(collide.pixels, beforeAdding);
     TestMask across(60, 30);
     across.rect(10, 6, 20, 20, 0);
-    EXPECT_FALSE(encode(collide, across, added, 2, false)) << "would cut into regions 0 and 1";
+    EXPECT_EQ(encode(collide, across, added, 2, false).failure, KelvoEncodeFailure::DisturbsCoded)
+        << "would cut into regions 0 and 1";
     EXPECT_EQ(collide.pixels, beforeAdding);
 
     ASSERT_TRUE(encode(picture, second, added, 2, false));

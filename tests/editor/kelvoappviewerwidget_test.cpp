@@ -4,6 +4,7 @@
 // there is no region. A stand-in main window reopens the picture as the real one does.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "kelvoappviewerwidget.h"
+#include "kelvocodedpicture.h"
 #include "kelvodialogscript.h"
 #include "kelvogenerator.h"
 #include "kelvomsgdlg.h"
@@ -232,7 +233,7 @@ void KelvoAppViewerWidgetTest::eraseEverything() {
     answerErase(1);
     QCOMPARE(m_main.replacements, 1);
     QCOMPARE(m_main.replacementName, QString());
-    QVERIFY(!KelvoGenerator::isCoded(m_window->picture()));
+    QVERIFY(!KelvoCodedPicture::isCoded(m_window->picture()));
     QVERIFY(m_window->isModified());
     QVERIFY(!m_window->hasCodedData());
     QVERIFY(!m_window->eraseEnabled());
@@ -292,7 +293,7 @@ void KelvoAppViewerWidgetTest::eraseTheOnlyRegion() {
     clickPicture(Right.center());
     QCOMPARE(m_main.replacements, 1);
     QVERIFY(!m_window->hasCodedData());
-    QVERIFY(!KelvoGenerator::isCoded(m_window->picture()));
+    QVERIFY(!KelvoCodedPicture::isCoded(m_window->picture()));
     QVERIFY(!m_main.reopened->hasCodedData());
     QVERIFY(m_main.reopened->regions().empty());
 }

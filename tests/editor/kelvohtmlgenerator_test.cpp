@@ -59,7 +59,6 @@ private slots:
     void sizeFieldsTakeWholeNumbersOnly_data();
     void sizeFieldsTakeWholeNumbersOnly();
     void largePictureScaledToFit();
-    void valuesAreNotEscaped();
     void copyAllAndClose();
 
 private:
@@ -130,13 +129,6 @@ void KelvoHTMLGeneratorTest::largePictureScaledToFit() {
     m_dialog->setPicture(QStringLiteral("thin.png"), 1, 100000);
     QCOMPARE(m_dialog->widthEdit()->text(), QStringLiteral("1"));
     QCOMPARE(m_dialog->heightEdit()->text(), QStringLiteral("3600"));
-}
-
-void KelvoHTMLGeneratorTest::valuesAreNotEscaped() {
-    const QString odd = QStringLiteral("my \"best\" %2 & <pic>.png");
-    m_dialog->setPicture(odd, 1, 3600);
-    QVERIFY(result().contains(QStringLiteral("kelvo( \"my \"best\" %2 & <pic>.png\", 1, 3600 )")));
-    QVERIFY(result().contains(QStringLiteral("kelvo=\"my \"best\" %2 & <pic>.png\" width=\"1\"")));
 }
 
 void KelvoHTMLGeneratorTest::copyAllAndClose() {

@@ -1,6 +1,9 @@
 #include "kelvogenerator.h"
+
+#include "kelvocodedpicture.h"
 #include "kelvoimglsbsdecoder.h"
 #include "kelvoimgprocessor.h"
+#include "kelvomarkeraser.h"
 #include "kelvoqtimage.h"
 #include "kelvoreadablepixels.h"
 #include "kelvoregionmask.h"
@@ -146,8 +149,8 @@ private slots:
         int calls = 0;
         QVERIFY(KelvoGenerator::generate(source, output, regions, true, 4, [&] { ++calls; }));
         QCOMPARE(calls, 3 + 2);
-        QVERIFY(KelvoGenerator::isCoded(output));
-        QVERIFY(!KelvoGenerator::isCoded(source));
+        QVERIFY(KelvoCodedPicture::isCoded(output));
+        QVERIFY(!KelvoCodedPicture::isCoded(source));
         QCOMPARE(output.colorSpace(), source.colorSpace());
         QCOMPARE(output.dotsPerMeterX(), 3000);
         QCOMPARE(output.text(QStringLiteral("Author")), QStringLiteral("Kelvo test"));
@@ -283,18 +286,18 @@ private slots:
         QCOMPARE(firstPayloads(before), (Payloads{bytes("left"), bytes("right")}));
 
         QImage all = coded;
-        QVERIFY(KelvoGenerator::eraseAll(all));
-        QVERIFY(!KelvoGenerator::isCoded(all));
+        QVERIFY(KelvoMarkEraser::eraseAll(all));
+        QVERIFY(!KelvoCodedPicture::isCoded(all));
 
         const int rightIndex = before.ids.at(70, 20);
         QVERIFY(rightIndex >= 2);
         QImage one = coded;
-        QVERIFY(KelvoGenerator::eraseRegion(one, before.ids, rightIndex));
+        QVERIFY(KelvoMarkEraser::eraseRegion(one, before.ids, rightIndex));
         QCOMPARE(firstPayloads(decode(one)), Payloads{bytes("left")});
 
         QImage untouched = coded;
-        QVERIFY(!KelvoGenerator::eraseRegion(untouched, before.ids, 0));
-        QVERIFY(!KelvoGenerator::eraseRegion(untouched, KelvoIndexedImage(), rightIndex));
+        QVERIFY(!KelvoMarkEraser::eraseRegion(untouched, before.ids, 0));
+        QVERIFY(!KelvoMarkEraser::eraseRegion(untouched, KelvoIndexedImage(), rightIndex));
         QCOMPARE(untouched, coded);
     }
 };

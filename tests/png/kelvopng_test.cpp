@@ -1,6 +1,7 @@
 // The PNG writer read back by the reader, both stream joins, the limits and damaged streams.
 #include "kelvobyteorder.h"
 #include "kelvohuffmandeflate.h"
+#include "kelvopngchunks.h"
 #include "kelvopngreader.h"
 #include "kelvopngrgbreader.h"
 #include "kelvopngwriter.h"
@@ -9,6 +10,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -76,6 +78,115 @@ void writeFuzzSeed(const std::string& name, const Bytes& bytes) {
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+// The zlib stream of the IDAT chunks, joined.
+Bytes idatStream(const Bytes& png) {
+    Bytes stream;
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const uint32_t length = kelvoGetBe32(&png[at]);
+        if (kelvoGetBe32(&png[at + 4]) == kelvopng::chunkType("IDAT")) {
+            stream.insert(stream.end(), png.begin() + std::ptrdiff_t(at + 8),
+                          png.begin() + std::ptrdiff_t(at + 8 + length));
+        }
+        at += 12 + length;
+    }
+    return stream;
+}
+
+// zlib's verdict on the PNG's stream: Z_OK when it inflates whole to `rawBytes` with its
+// checksum.
+int zlibInflates(const Bytes& png, std::size_t rawBytes) {
+    const Bytes stream = idatStream(png);
+    Bytes raw(rawBytes + 1);
+    uLongf size = uLongf(raw.size());
+    const int result = uncompress(raw.data(), &size, stream.data(), uLong(stream.size()));
+    return result == Z_OK && size != rawBytes ? Z_DATA_ERROR : result;
+}
+
+uint8_t paeth(int a, int b, int c) {
+    const int p = a + b - c;
+    const int pa = std::abs(p - a);
+    const int pb = std::abs(p - b);
+    const int pc = std::abs(p - c);
+    return uint8_t(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
+}
+
+// An 8-bit RGB PNG of `picture` made with zlib, in bands from `firstRows` on, each band's
+// deflate data flushed so that it inflates on its own and listed in a kbND chunk. Row y takes
+// PNG filter y % 5 (all five kinds), a band's first row `bandStart`, row 0 Sub. With `cut`,
+// band `cutBand` loses that many bytes from its end, and the list follows.
+Bytes bandedPng(const Picture& picture, const std::vector<uint32_t>& firstRows, uint8_t bandStart,
+                std::size_t cutBand = 0, std::size_t cut = 0) {
+    const std::size_t samples = std::size_t(picture.width) * 3;
+    Bytes rows;
+    Bytes prior(samples, 0);
+    Bytes current(samples);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const uint32_t p = picture.pixels[std::size_t(y) * picture.width + x];
+            current[3 * x] = uint8_t(p >> 16);
+            current[3 * x + 1] = uint8_t(p >> 8);
+            current[3 * x + 2] = uint8_t(p);
+        }
+        const bool starts = std::count(firstRows.begin(), firstRows.end(), uint32_t(y)) > 0;
+        const uint8_t filter = y == 0 ? 1 : starts ? bandStart : uint8_t(y % 5);
+        rows.push_back(filter);
+        for (std::size_t i = 0; i < samples; ++i) {
+            const int left = i >= 3 ? current[i - 3] : 0;
+            const int up = prior[i];
+            const int upLeft = i >= 3 ? prior[i - 3] : 0;
+            const int predicted[5] = {0, left, up, (left + up) / 2, paeth(left, up, upLeft)};
+            rows.push_back(uint8_t(current[i] - predicted[filter]));
+        }
+        std::swap(prior, current);
+    }
+    z_stream z{};
+    deflateInit(&z, 6);
+    Bytes stream(deflateBound(&z, uLong(rows.size())) + 64 * firstRows.size());
+    z.next_out = stream.data();
+    z.avail_out = uInt(stream.size());
+    std::vector<uint32_t> offsets;
+    std::vector<uint32_t> lengths;
+    const std::size_t rowBytes = samples + 1;
+    for (std::size_t band = 0; band < firstRows.size(); ++band) {
+        const bool last = band + 1 == firstRows.size();
+        const std::size_t end = last ? std::size_t(picture.height) : firstRows[band + 1];
+        z.next_in = rows.data() + firstRows[band] * rowBytes;
+        z.avail_in = uInt((end - firstRows[band]) * rowBytes);
+        const uint32_t start =
+            band == 0 ? uint32_t(kelvopng::kZlibHeaderBytes) : uint32_t(z.total_out);
+        deflate(&z, last ? Z_FINISH : Z_FULL_FLUSH);
+        offsets.push_back(start);
+        lengths.push_back(uint32_t(z.total_out - start - (last ? kelvopng::kZlibTrailerBytes : 0)));
+    }
+    stream.resize(z.total_out);
+    deflateEnd(&z);
+    if (cut > 0) {
+        const auto end = stream.begin() + std::ptrdiff_t(offsets[cutBand] + lengths[cutBand]);
+        stream.erase(end - std::ptrdiff_t(cut), end);
+        lengths[cutBand] -= uint32_t(cut);
+        for (std::size_t band = cutBand + 1; band < offsets.size(); ++band) {
+            offsets[band] -= uint32_t(cut);
+        }
+    }
+    Bytes ihdr;
+    kelvoPutBe32(ihdr, uint32_t(picture.width));
+    kelvoPutBe32(ihdr, uint32_t(picture.height));
+    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+    Bytes list;
+    kelvoPutBe32(list, uint32_t(firstRows.size()));
+    for (std::size_t band = 0; band < firstRows.size(); ++band) {
+        kelvoPutBe32(list, firstRows[band]);
+        kelvoPutBe32(list, offsets[band]);
+        kelvoPutBe32(list, lengths[band]);
+    }
+    Bytes png(std::begin(kelvopng::kSignature), std::end(kelvopng::kSignature));
+    kelvopng::appendChunk(png, kelvopng::chunkType("IHDR"), ihdr.data(), ihdr.size());
+    kelvopng::appendChunk(png, kelvopng::kBandChunk, list.data(), list.size());
+    kelvopng::appendChunk(png, kelvopng::chunkType("IDAT"), stream.data(), stream.size());
+    kelvopng::appendChunk(png, kelvopng::chunkType("IEND"), nullptr, 0);
+    return png;
+}
+
 struct RoundTrip {
     int width;
     int height;
@@ -131,15 +242,26 @@ TEST(PngWriter, checkFindsAnyChangedPixel) {
     }
 }
 
-// Byte counts that grow like Fibonacci numbers make an optimal code far deeper than deflate
-// allows; the limited code must still be complete and fit the bit writer. Raw inflate reads
-// back blocks of every such shape, mixed with a flush.
-TEST(HuffmanDeflate, skewedBytesInflateExactly) {
+// Byte counts that grow like Fibonacci numbers make an optimal code as deep as there are
+// values, less one: 15 values reach the literal codes' 14-bit cap exactly, more go beyond it and
+// must be limited to a code that is still complete and fits the bit writer. zlib's raw inflate
+// reads back blocks of every such shape, mixed with a flush, beside the few-value extremes.
+struct SkewedBytes {
+    int fibonacciValues;
+    int flatValues; // more values that occur once each
+};
+
+class HuffmanCodeLengths : public ::testing::TestWithParam<SkewedBytes> {};
+
+TEST_P(HuffmanCodeLengths, inflateExactlyWithZlib) {
     Bytes data;
     uint32_t a = 1;
     uint32_t b = 1;
-    for (int value = 0; value < 24; ++value, std::swap(a, b), b += a) {
+    for (int value = 0; value < GetParam().fibonacciValues; ++value, std::swap(a, b), b += a) {
         data.insert(data.end(), a, uint8_t(value * 7));
+    }
+    for (int value = 0; value < GetParam().flatValues; ++value) {
+        data.push_back(uint8_t(255 - value));
     }
     std::shuffle(data.begin(), data.end(), std::mt19937(3));
     KelvoDeflateBytes out;
@@ -161,40 +283,61 @@ TEST(HuffmanDeflate, skewedBytesInflateExactly) {
     EXPECT_EQ(back, data);
 }
 
+INSTANTIATE_TEST_SUITE_P(Shapes, HuffmanCodeLengths,
+                         ::testing::Values(SkewedBytes{1, 0}, SkewedBytes{2, 0}, SkewedBytes{15, 0},
+                                           SkewedBytes{16, 0}, SkewedBytes{24, 0},
+                                           SkewedBytes{15, 200}, SkewedBytes{24, 232}));
+
 // The joined stream is an ordinary zlib stream: zlib's own inflate reads it whole and its
 // checksum holds.
 TEST(PngWriter, joinedStreamInflatesWithZlib) {
     Picture picture = noise(200, 300, false, 3);
     const Bytes png = kelvoWritePng(picture.buffer(), false, {}, 3);
-    Bytes stream;
-    for (std::size_t at = 8; at + 12 <= png.size();) {
-        const uint32_t length = kelvoGetBe32(&png[at]);
-        if (kelvoGetBe32(&png[at + 4]) == kelvoGetBe32(reinterpret_cast<const uint8_t*>("IDAT"))) {
-            stream.insert(stream.end(), png.begin() + std::ptrdiff_t(at + 8),
-                          png.begin() + std::ptrdiff_t(at + 8 + length));
-        }
-        at += 12 + length;
-    }
-    Bytes raw((200 * 3 + 1) * 300 + 1);
-    uLongf size = uLongf(raw.size());
-    ASSERT_EQ(uncompress(raw.data(), &size, stream.data(), uLong(stream.size())), Z_OK);
-    EXPECT_EQ(size, uLongf(raw.size() - 1));
+    EXPECT_EQ(zlibInflates(png, (200 * 3 + 1) * 300), Z_OK);
 }
 
-// A band of flat colour is string-matched to almost nothing beside a band of noise, and the
-// stream joined from the two kinds of part still reads back exactly, by our reader and zlib's.
-TEST(PngWriter, flatBandsShrinkBesideNoisyOnes) {
+// Rows of one colour filter to runs of zeros, which go to zlib with string matching instead of
+// the Huffman coder: alone, beside noisy rows before and after, across pieces (about 100 rows
+// here) and bands, and at the stream's end. zlib's inflate reads the joined stream whole with
+// its checksum, our reader gives every pixel back, and flat rows cost next to nothing.
+struct FlatRows {
+    const char* pattern; // per block of 64 rows: 'f' flat, 'n' noise
+    int threads;
+};
+
+class PngFlatRows : public ::testing::TestWithParam<FlatRows> {};
+
+TEST_P(PngFlatRows, readBackExactlyAndCompress) {
     constexpr int kWidth = 400;
-    constexpr int kHeight = 400;
-    Picture picture = noise(kWidth, kHeight, false, 5);
-    std::fill(picture.pixels.begin(), picture.pixels.begin() + kWidth * kHeight / 2, 0xff3080c0u);
-    const Bytes png = kelvoWritePng(picture.buffer(), false, {}, 2);
-    const std::size_t noisyHalf = std::size_t(kWidth) * 3 * kHeight / 2;
-    EXPECT_LT(png.size(), noisyHalf + noisyHalf / 20);
+    constexpr int kBlockRows = 64;
+    const std::string pattern = GetParam().pattern;
+    const int height = int(pattern.size()) * kBlockRows;
+    Picture picture = noise(kWidth, height, false, 5);
+    std::size_t noisyBytes = 0;
+    for (std::size_t block = 0; block < pattern.size(); ++block) {
+        const auto first = picture.pixels.begin() + std::ptrdiff_t(block * kBlockRows * kWidth);
+        if (pattern[block] == 'f') {
+            std::fill(first, first + kBlockRows * kWidth, 0xff3080c0u + uint32_t(block));
+        } else {
+            noisyBytes += std::size_t(kBlockRows) * kWidth * 3;
+        }
+    }
+    const Bytes png = kelvoWritePng(picture.buffer(), false, {}, GetParam().threads);
+    ASSERT_FALSE(png.empty());
+    EXPECT_LT(png.size(), noisyBytes + noisyBytes / 20 + 4096);
+
+    EXPECT_EQ(zlibInflates(png, std::size_t(kWidth * 3 + 1) * height), Z_OK);
     Picture back;
     ASSERT_EQ(read(png, back), KelvoPngStatus::Ok);
     EXPECT_EQ(back.pixels, picture.pixels);
+    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
 }
+
+INSTANTIATE_TEST_SUITE_P(Patterns, PngFlatRows,
+                         ::testing::Values(FlatRows{"f", 1}, FlatRows{"ffffffffffff", 2},
+                                           FlatRows{"ffnn", 2}, FlatRows{"nnff", 1},
+                                           FlatRows{"fnfnfnfnfnfn", 2},
+                                           FlatRows{"nnnnnnfffffffffnnnnnn", 3}));
 
 KelvoPngStatus headerStatus(const Bytes& png) {
     KelvoPngReader reader(png.data(), png.size());
@@ -215,7 +358,7 @@ std::size_t chunkData(const Bytes& png, const char* type) {
 }
 
 // The band list only lets the reader inflate bands at the same time: a list that does not fit
-// the stream is passed over, and the picture still reads exactly.
+// the stream or the picture is passed over, and the picture still reads exactly.
 TEST(PngReader, bandListIsOnlyAHint) {
     Picture picture = noise(90, 400, false, 8);
     const Bytes png = kelvoWritePng(picture.buffer(), false, {}, 2);
@@ -223,9 +366,26 @@ TEST(PngReader, bandListIsOnlyAHint) {
     ASSERT_NE(bands, 0u);
     ASSERT_EQ(kelvoGetBe32(&png[bands]), 2u);
     const std::size_t lengthAt = bands - 8;
-    for (const std::size_t field : {std::size_t(4 + 12 + 4), std::size_t(4 + 12), std::size_t(4)}) {
+    constexpr std::size_t kSecond = 4 + kelvopng::kBandEntryBytes; // the second band's entry
+    const struct {
+        const char* what;
+        std::size_t field;
+        uint32_t add;
+    } forgeries[] = {{"count", 0, 1},
+                     {"count below two", 0, uint32_t(-1)},
+                     {"second band's first row", kSecond, 1},
+                     {"second band's first row past the picture", kSecond, 400},
+                     {"second band's offset", kSecond + 4, 1},
+                     {"first band's length", 4 + 8, 1},
+                     {"last band's length past the stream", kSecond + 8, 100000},
+                     {"last band's length short of the stream", kSecond + 8, uint32_t(-5)}};
+    for (const auto& forgery : forgeries) {
         Bytes forged = png;
-        forged[bands + field + 3] ^= 1; // second band's offset, its first row, the count
+        uint8_t* field = &forged[bands + forgery.field];
+        const uint32_t value = kelvoGetBe32(field) + forgery.add;
+        const uint8_t bytes[4] = {uint8_t(value >> 24), uint8_t(value >> 16), uint8_t(value >> 8),
+                                  uint8_t(value)};
+        std::copy(bytes, bytes + 4, field);
         const uint32_t length = kelvoGetBe32(&forged[lengthAt]);
         const uint32_t crc = uint32_t(crc32(0, &forged[lengthAt + 4], uInt(length + 4)));
         Bytes crcBytes;
@@ -233,10 +393,64 @@ TEST(PngReader, bandListIsOnlyAHint) {
         std::copy(crcBytes.begin(), crcBytes.end(),
                   forged.begin() + std::ptrdiff_t(bands + length));
         Picture back{};
-        ASSERT_EQ(read(forged, back), KelvoPngStatus::Ok) << "field " << field;
-        EXPECT_EQ(back.pixels, picture.pixels) << "field " << field;
+        ASSERT_EQ(read(forged, back), KelvoPngStatus::Ok) << forgery.what;
+        EXPECT_EQ(back.pixels, picture.pixels) << forgery.what;
+        EXPECT_TRUE(kelvoPngHolds(forged.data(), forged.size(), picture.buffer(), false))
+            << forgery.what;
     }
 }
+
+// A band must start with a row that does not look up (None, Sub) to be inflated on its own; a
+// list whose band starts with Up, Average or Paeth makes the reader take the stream whole.
+// Every way gives the pixels, and zlib inflates the same stream.
+class PngBandStart : public ::testing::TestWithParam<int> {};
+
+TEST_P(PngBandStart, readsExactlyWhateverTheFilter) {
+    Picture picture = noise(97, 120, false, 9);
+    const Bytes png = bandedPng(picture, {0, 40, 80}, uint8_t(GetParam()));
+    EXPECT_EQ(zlibInflates(png, (97 * 3 + 1) * 120), Z_OK);
+    Picture back{};
+    ASSERT_EQ(read(png, back), KelvoPngStatus::Ok);
+    EXPECT_EQ(back.pixels, picture.pixels);
+    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, PngBandStart, ::testing::Range(0, 5));
+
+// A band's data cut short, with the list made to fit the shortened stream: zlib refuses the
+// stream, and so does the fast reader, band by band or whole, rather than give part of a
+// picture.
+struct BandCut {
+    std::size_t band;
+    std::size_t bytes;
+};
+
+class PngBandCut : public ::testing::TestWithParam<BandCut> {};
+
+TEST_P(PngBandCut, isRefusedAsZlibRefusesIt) {
+    Picture picture = noise(97, 120, false, 10);
+    const Bytes png = bandedPng(picture, {0, 40, 80}, 1, GetParam().band, GetParam().bytes);
+    EXPECT_NE(zlibInflates(png, (97 * 3 + 1) * 120), Z_OK);
+    Picture back = picture;
+    EXPECT_FALSE(kelvoReadRgbPng(png.data(), png.size(), back.buffer()));
+    EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
+}
+
+// Known fault, left to fix in the general reader: libspng does not check the stream's
+// Adler-32, so a last band cut by one byte falls through to it and reads as Ok with wrong
+// pixels in the last rows. Enable when it refuses such a stream.
+TEST(PngReader, DISABLED_generalReaderRefusesACutLastBand) {
+    Picture picture = noise(97, 120, false, 10);
+    const Bytes png = bandedPng(picture, {0, 40, 80}, 1, 2, 1);
+    Picture back{};
+    if (read(png, back) == KelvoPngStatus::Ok) {
+        EXPECT_EQ(back.pixels, picture.pixels);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cuts, PngBandCut,
+                         ::testing::Values(BandCut{0, 1}, BandCut{1, 1}, BandCut{1, 4000},
+                                           BandCut{2, 1}, BandCut{2, 6000}));
 
 // Limits are checked on the header, before any pixel memory is taken: 256 MB of 32-bit pixels
 // at most, and no side beyond kMaxSide.

@@ -1,14 +1,9 @@
 #include "kelvogenerator.h"
 
-#include "kelvoerasemarks.h"
-#include "kelvoimglsbsdecoder.h"
 #include "kelvoimglsbsencoder.h"
 #include "kelvoimgprocessor.h"
 #include "kelvoqtimage.h"
-#include "kelvoreadablepixels.h"
-#include "kelvoregiondiagnosis.h"
 #include "kelvoregionmask.h"
-#include "kelvostartpoint.h"
 
 namespace {
 
@@ -34,10 +29,18 @@ QString dictReference(const KelvoDictEntryRef& entry) {
     return reference + QStringLiteral("<%1>%2").arg(entry.word, entry.term);
 }
 
+// The encoder's reason, with the region named by its number.
+bool fail(KelvoGeneratorError* error, const KelvoEncodeResult& result,
+          const std::vector<int>& numbers) {
+    const bool named = result.region >= 0 && std::size_t(result.region) < numbers.size();
+    return fail(error,
+                {named ? numbers[std::size_t(result.region)] : KelvoGeneratorError::kNoRegion,
+                 QString::fromStdString(kelvoEncodeReason(result))});
+}
+
 bool codable(const QImage& source, KelvoGeneratorError* error) {
     if (source.isNull() || source.depth() < kMinCodableDepth) {
-        return fail(error, {KelvoGeneratorError::kNoRegion,
-                            QStringLiteral("the picture has fewer than 24 bits per pixel")});
+        return fail(error, KelvoEncodeResult::failed(KelvoEncodeFailure::NotCodable), {});
     }
     return true;
 }
@@ -47,19 +50,6 @@ void reportProgress(void* context) {
 }
 
 } // namespace
-
-bool KelvoGenerator::isCoded(const QImage& image) {
-    const KelvoReadablePixels pixels(image);
-    return KelvoImgLSBsDecoder(pixels.buffer()).isCoded();
-}
-
-bool KelvoGenerator::eraseAll(QImage& image) {
-    return kelvoEraseMarks(kelvoPixelBuffer(image));
-}
-
-bool KelvoGenerator::eraseRegion(QImage& image, const KelvoIndexedImage& idImage, int idIndex) {
-    return kelvoEraseRegionMarks(kelvoPixelBuffer(image), idImage, idIndex);
-}
 
 KelvoDataObjs KelvoGenerator::buildRecords(int number, const KelvoGeneratorRegion& region) {
     KelvoDataObjs objs;
@@ -111,7 +101,6 @@ bool KelvoGenerator::prepare(const QSize& size, const KelvoRegionMap& regions, u
                              KelvoGeneratorError* error) {
     plan = KelvoGeneratorPlan();
     plan.size = size;
-    plan.regions = regions;
     plan.firstKey = firstKey;
     for (const auto& [number, region] : regions) {
         if (number < 0 || number > kMaxRegionNumber) {
@@ -123,24 +112,14 @@ bool KelvoGenerator::prepare(const QSize& size, const KelvoRegionMap& regions, u
         if (objs.records.empty()) {
             continue;
         }
-        if (!KelvoRegionDiagnosis::streamFits(objs)) {
-            return fail(error, {number, QStringLiteral("more data than a region can carry")});
-        }
         plan.data.push_back(std::move(objs));
         plan.numbers.push_back(number);
     }
-    if (firstKey >= kMaxRegionKeys || plan.data.size() > kMaxRegionKeys - firstKey) {
-        return fail(error, {KelvoGeneratorError::kNoRegion,
-                            QStringLiteral("%1 regions with data from key %2 exceed the %3 keys "
-                                           "a picture can tell apart")
-                                .arg(plan.data.size())
-                                .arg(firstKey)
-                                .arg(kMaxRegionKeys)});
-    }
     plan.mask = kelvoPaintRegionMask(size, regions);
-    plan.encoding.make(KelvoIdBufferStruct{kelvoPixelBuffer(plan.mask)}, plan.data, firstKey,
-                       progress ? reportProgress : nullptr, const_cast<Progress*>(&progress));
-    return true;
+    const KelvoEncodeResult made =
+        plan.encoding.make(KelvoIdBufferStruct{kelvoPixelBuffer(plan.mask)}, plan.data, firstKey,
+                           progress ? reportProgress : nullptr, const_cast<Progress*>(&progress));
+    return made || fail(error, made, plan.numbers);
 }
 
 bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoGeneratorPlan& plan,
@@ -150,21 +129,18 @@ bool KelvoGenerator::generate(QImage source, QImage& output, const KelvoGenerato
         return false;
     }
     if (source.size() != plan.size) {
-        return fail(error, {KelvoGeneratorError::kNoRegion,
-                            QStringLiteral("the regions were prepared for another picture size")});
+        return fail(error, KelvoEncodeResult::failed(KelvoEncodeFailure::MaskMismatch), {});
     }
-    // The coded picture is written beside the source, which stays as it was for the diagnosis
-    // of a refusal.
     KelvoImgLSBsEncoder encoder(kelvoPixelBuffer(source), progress ? reportProgress : nullptr,
                                 const_cast<Progress*>(&progress));
     QImage coded = kelvoBlankLike(source);
     if (coded.isNull()) {
         return fail(error, {KelvoGeneratorError::kNoRegion, QStringLiteral("out of memory")});
     }
-    if (!plan.encoding.ready() ||
-        !encoder.encode(plan.encoding, clearMarks, kelvoPixelBuffer(coded))) {
-        return fail(error, KelvoRegionDiagnosis::explain(source, plan.regions, plan.numbers,
-                                                         plan.data, clearMarks, plan.firstKey));
+    const KelvoEncodeResult result =
+        encoder.encode(plan.encoding, clearMarks, kelvoPixelBuffer(coded));
+    if (!result) {
+        return fail(error, result, plan.numbers);
     }
     output = std::move(coded);
     return true;

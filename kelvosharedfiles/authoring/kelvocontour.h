@@ -1,6 +1,6 @@
 // The automatic region outline: the closed walk through the background pixels that touch an
 // object standing on a background of one colour. Used by the grabber's selection windows and
-// by kelvo-tool; it needs no widget.
+// by kelvo-tool.
 #pragma once
 
 #include <QImage>
