@@ -2,7 +2,7 @@
 
 #include "kelvoannotationcheck.h"
 #include "kelvoannotations.h"
-#include "kelvodecodedpicture.h"
+#include "kelvodecodeimage.h"
 #include "kelvodecodereport.h"
 #include "kelvogenerator.h"
 #include "kelvopicturefile.h"
@@ -10,7 +10,6 @@
 #include "kelvotoolerror.h"
 
 #include <QImageReader>
-#include <QJsonDocument>
 
 #include <future>
 #include <utility>
@@ -58,8 +57,8 @@ bool KelvoToolCommands::test(const QString& image) {
 }
 
 QByteArray KelvoToolCommands::decode(const QString& image) {
-    const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(KelvoPictureFile::load(image));
-    return QJsonDocument(KelvoDecodeReport::toJson(picture)).toJson(QJsonDocument::Indented);
+    return QByteArray::fromStdString(
+        kelvoDecodeReport(kelvoDecodeImage(KelvoPictureFile::load(image))));
 }
 
 void KelvoToolCommands::encode(const QString& in, const QString& out, const QString& annotations) {
@@ -86,7 +85,7 @@ void KelvoToolCommands::encode(const QString& in, const QString& out, const QStr
     makeCodable(source);
     Prepared prepared = early.valid() ? early.get() : readAndPrepare(source.size());
     const KelvoAnnotations& notes = prepared.notes;
-    const KelvoDecodedPicture coded = KelvoDecodedPicture::decode(source);
+    const KelvoDecodedPicture coded = kelvoDecodeImage(source);
     if (coded.coded || prepared.plan.size != source.size()) {
         KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
     }
@@ -112,7 +111,7 @@ void KelvoToolCommands::erase(const QString& in, const QString& out, std::option
     if (!index) {
         KelvoGenerator::eraseAll(image);
     } else {
-        const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(image);
+        const KelvoDecodedPicture picture = kelvoDecodeImage(image);
         if (!KelvoGenerator::eraseRegion(image, picture.idImage, *index)) {
             throw KelvoToolError(in +
                                  QStringLiteral(": no coded region owns id index %1").arg(*index));
@@ -122,6 +121,5 @@ void KelvoToolCommands::erase(const QString& in, const QString& out, std::option
 }
 
 void KelvoToolCommands::idImage(const QString& in, const QString& out) {
-    KelvoPictureFile::save(out,
-                           greyIndices(KelvoDecodedPicture::decode(KelvoPictureFile::load(in))));
+    KelvoPictureFile::save(out, greyIndices(kelvoDecodeImage(KelvoPictureFile::load(in))));
 }
