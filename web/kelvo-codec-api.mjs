@@ -3,14 +3,17 @@
 // kelvo-tool does and writes the same decode report.
 //
 //   new KelvoCodec(options)        options go to the Emscripten module (node passes wasmBinary)
-//   codec.decode(bytes, {withJson, pixels, marks, boxes})
-//                                  see below; `marks: false` (default true) skips the outline
-//                                  dots that only the viewer draws; `boxes: true` (default
-//                                  false) adds regionBoxes, the hit-test data of the id image
-//                                  built in the module: an Int32Array of 7 numbers per decoded
-//                                  region found in the id image, in ascending key order: key,
-//                                  minX, minY, maxX, maxY (the bounding box of its fill pixels,
-//                                  inclusive) and x, y of its first fill pixel in raster order
+//   codec.decode(bytes, {withJson, pixels, ids, marks, boxes})
+//                                  see below; `ids: false` (default true) leaves out the id
+//                                  image and its palette (null then); `marks: false` (default
+//                                  true) skips the outline dots that only the viewer draws;
+//                                  `boxes: true` (default false) adds regionBoxes, the hit-test
+//                                  data of the id image built in the module: an Int32Array of 7
+//                                  numbers per decoded region found in the id image, in
+//                                  ascending key order: key, minX, minY, maxX, maxY (the
+//                                  bounding box of its fill pixels, inclusive) and x, y of its
+//                                  first fill pixel in raster order
+
 import createKelvoCodec from './kelvo-codec.mjs';
 
 // The error's `reason` for each status of kelvo_status (web/wasm/kelvowebapi.cpp).
@@ -37,7 +40,8 @@ export class KelvoCodec {
     // picture without regions; markDots the outline dots as pairs of pixel index and colour.
     // Rejects with an Error naming the reason ('not a PNG file' for bytes that are no PNG), whose
     // `reason` is 'not-png', 'too-large' or 'damaged' when the file is to blame.
-    async decode(bytes, {withJson = false, pixels = 'argb', marks = true, boxes = false} = {}) {
+    async decode(
+        bytes, {withJson = false, pixels = 'argb', ids = true, marks = true, boxes = false} = {}) {
         const m = await this.ready();
         let input = 0;
         let result = 0;
@@ -55,7 +59,7 @@ export class KelvoCodec {
             if (error) {
                 throw Object.assign(new Error(error), {reason : kReasons[m._kelvo_status(result)]});
             }
-            return this.copyResult(m, result, pixels, boxes);
+            return this.copyResult(m, result, {pixels, ids, boxes});
         } catch (e) {
             // An abort (memory exhausted) leaves the module unusable: the next call makes anew.
             if (!(e instanceof Error) || e instanceof WebAssembly.RuntimeError) {
@@ -73,7 +77,7 @@ export class KelvoCodec {
         }
     }
 
-    copyResult(m, result, pixels, boxes) {
+    copyResult(m, result, {pixels, ids, boxes}) {
         const width = m._kelvo_width(result);
         const height = m._kelvo_height(result);
         const count = width * height;
@@ -82,7 +86,7 @@ export class KelvoCodec {
             out.set(new Type(m.HEAPU8.buffer, ptr, n));
             return out;
         };
-        const idsPtr = m._kelvo_ids(result);
+        const idsPtr = ids ? m._kelvo_ids(result) : 0;
         const dots = m._kelvo_mark_dot_count(result);
         const boxCount = boxes ? m._kelvo_region_box_count(result) : 0;
         return {

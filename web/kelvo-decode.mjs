@@ -36,8 +36,9 @@ const [wasmBinary, bytes] = await Promise.all([
     readFile(file).catch((e) => fail(fileErrors[e.code] ?? e.message)),
 ]);
 try {
-    const decoded = await new KelvoCodec({wasmBinary})
-                        .decode(bytes, {withJson : true, pixels : false, marks : false});
+    const decoded =
+        await new KelvoCodec({wasmBinary})
+            .decode(bytes, {withJson : true, pixels : false, ids : false, marks : false});
     process.stdout.write(decoded.json);
 } catch (e) {
     fail(pictureErrors[e.reason] ?? e.message);
