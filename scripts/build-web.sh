@@ -3,7 +3,7 @@
 # web/wasm with Emscripten), kelvo-decode.mjs, the viewer kelvo-web.js with its worker,
 # KelvoPluginTest.js, the converted dictionary, the coded samples and the demo page index.html.
 # Needs the native tools, built here in build/dev (or $KELVO_NATIVE_BUILD) unless present, and
-# the zlib sources, fetched with `apt-get source zlib` into build/web-deps once.
+# the zlib and libspng sources, fetched with `apt-get source` into build/web-deps once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -16,22 +16,33 @@ echo "== native tools for the web build ($native)"
 [ -f "$native/CMakeCache.txt" ] || cmake --preset dev >/dev/null
 cmake --build "$native" -j "$(nproc)" --target kelvo-tool kelvo_data kelvo-web-dict
 
-zlib_dir=$(find "$deps" -maxdepth 1 -type d -name 'zlib-*' 2>/dev/null | head -n1 || true)
-if [ -z "$zlib_dir" ]; then
-    echo "== zlib sources"
-    mkdir -p "$deps"
-    (cd "$deps" && apt-get source zlib >/dev/null) || {
-        echo "build-web.sh: cannot fetch the zlib sources; scripts/install-deps.sh adds the" \
-             "deb-src line that apt-get source needs" >&2
-        exit 2
-    }
-    zlib_dir=$(find "$deps" -maxdepth 1 -type d -name 'zlib-*' | head -n1)
-fi
+# The sources of zlib and libspng, fetched once with apt-get source.
+source_tree() { # PACKAGE DIR-PREFIX
+    local dir
+    dir=$(find "$deps" -maxdepth 1 -type d -name "$2-*" 2>/dev/null | head -n1 || true)
+    if [ -z "$dir" ]; then
+        mkdir -p "$deps"
+        (cd "$deps" && apt-get source "$1" >/dev/null 2>&1) || {
+            echo "build-web.sh: cannot fetch the $1 sources; scripts/install-deps.sh adds the" \
+                 "deb-src line that apt-get source needs" >&2
+            exit 2
+        }
+        dir=$(find "$deps" -maxdepth 1 -type d -name "$2-*" | head -n1)
+    fi
+    echo "$root/$dir"
+}
+echo "== zlib and libspng sources"
+zlib_dir=$(source_tree zlib zlib)
+spng_dir=$(source_tree libspng libspng)
 
 echo "== WebAssembly codec"
 emcmake cmake -S web/wasm -B build/web-wasm -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DKELVO_ZLIB_SOURCE="$root/$zlib_dir" >/dev/null
+    -DKELVO_ZLIB_SOURCE="$zlib_dir" -DKELVO_SPNG_SOURCE="$spng_dir" >/dev/null
 cmake --build build/web-wasm
+if grep -Eq '\beval\(|new Function' build/web-wasm/kelvo-codec.mjs; then
+    echo "build-web.sh: kelvo-codec.mjs calls eval or new Function" >&2
+    exit 1
+fi
 
 echo "== $out"
 mkdir -p "$out/samples"

@@ -10,7 +10,8 @@ packages=(
     emscripten chromium dpkg-dev
     libspng-dev libisal-dev
 )
-# The web build (scripts/build-web.sh) compiles zlib from its Debian source package.
+# The web build (scripts/build-web.sh) compiles zlib and libspng from their Debian source
+# packages.
 src_list=/etc/apt/sources.list.d/kelvo-deb-src.sources
 need_src_list=0
 grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/ || need_src_list=1

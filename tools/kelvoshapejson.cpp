@@ -38,20 +38,6 @@ KelvoRgb rgb(const QColor& colour) {
     return KelvoRgb{colour.red(), colour.green(), colour.blue()};
 }
 
-QString colourName(const KelvoRgb& rgb) {
-    return QColor(qBound(0, rgb.red, kMaxByte), qBound(0, rgb.green, kMaxByte),
-                  qBound(0, rgb.blue, kMaxByte))
-        .name();
-}
-
-QJsonArray intArray(std::initializer_list<int32_t> values) {
-    QJsonArray array;
-    for (const int32_t v : values) {
-        array.append(static_cast<qint64>(v));
-    }
-    return array;
-}
-
 // The optional fields of one JSON object, read into existing values.
 struct Fields {
     const KelvoJsonReader& reader;
@@ -203,39 +189,4 @@ std::vector<uint8_t> KelvoShapeJson::block(const KelvoJsonReader& reader, const 
     shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(std::move(obj)));
     shape.serialize();
     return shape.bytes;
-}
-
-QJsonObject KelvoShapeJson::toJson(const KelvoComicEllipseObj& obj) {
-    QJsonObject font;
-    font.insert(QStringLiteral("family"), QString::fromStdString(obj.font.family));
-    font.insert(QStringLiteral("pointSize"), obj.font.pointSize);
-    font.insert(QStringLiteral("weight"), obj.font.weight);
-    font.insert(QStringLiteral("italic"), obj.font.italic);
-
-    QJsonObject json;
-    json.insert(QStringLiteral("kind"), obj.kind);
-    json.insert(QStringLiteral("x"), obj.x);
-    json.insert(QStringLiteral("y"), obj.y);
-    json.insert(QStringLiteral("labelX"), obj.labelX);
-    json.insert(QStringLiteral("labelY"), obj.labelY);
-    json.insert(QStringLiteral("rect"), intArray({obj.left, obj.top, obj.right, obj.bottom}));
-    json.insert(QStringLiteral("text"), QString::fromStdU16String(obj.text));
-    json.insert(QStringLiteral("font"), font);
-    json.insert(QStringLiteral("alignment"), obj.alignment);
-    json.insert(QStringLiteral("textColour"), colourName(obj.textColour));
-    json.insert(QStringLiteral("outlineColour"), colourName(obj.outlineColour));
-    json.insert(QStringLiteral("backgroundColour"), colourName(obj.backgroundColour));
-    json.insert(QStringLiteral("filled"), obj.backgroundFilled);
-    json.insert(QStringLiteral("outlineWidth"), obj.outlineWidth);
-    if (obj.kind == KindSpeechBubble) {
-        json.insert(QStringLiteral("peak"), intArray({obj.peakX, obj.peakY}));
-        json.insert(QStringLiteral("angles"), intArray({obj.angle1, obj.angle2}));
-    } else if (obj.kind == KindThinkBubble) {
-        QJsonArray circles;
-        for (const KelvoThinkBubbleCircle& c : obj.circles) {
-            circles.append(intArray({c.x, c.y, c.width, c.height}));
-        }
-        json.insert(QStringLiteral("circles"), circles);
-    }
-    return json;
 }

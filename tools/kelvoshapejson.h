@@ -1,4 +1,5 @@
-// Shaped texts as JSON objects, the same way in both directions:
+// Shaped texts read from JSON objects, in the form the decode report writes them
+// (kelvodecodereport.h of kelvo_report):
 //
 //   {"kind": 1..4, "x": .., "y": .., "labelX": .., "labelY": .., "rect": [l, t, r, b],
 //    "text": "..", "font": {"family": "Helvetica", "pointSize": 12, "weight": 50,
@@ -28,6 +29,4 @@ public:
     // The object described at `path`.
     static KelvoComicEllipseObj object(const KelvoJsonReader& reader, const QJsonValue& value,
                                        const QString& path);
-    // Every field of `obj`; the bubble fields only for its own kind.
-    static QJsonObject toJson(const KelvoComicEllipseObj& obj);
 };

@@ -3,7 +3,7 @@
 #include "kelvoannotationcheck.h"
 #include "kelvoannotations.h"
 #include "kelvocodedpicture.h"
-#include "kelvodecodedpicture.h"
+#include "kelvodecodeimage.h"
 #include "kelvodecodereport.h"
 #include "kelvogenerator.h"
 #include "kelvomarkeraser.h"
@@ -13,7 +13,6 @@
 #include "kelvotoolerror.h"
 
 #include <QImageReader>
-#include <QJsonDocument>
 
 #include <future>
 #include <utility>
@@ -61,8 +60,8 @@ bool KelvoToolCommands::test(const QString& image) {
 }
 
 QByteArray KelvoToolCommands::decode(const QString& image) {
-    const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(KelvoPictureFile::load(image));
-    return QJsonDocument(KelvoDecodeReport::toJson(picture)).toJson(QJsonDocument::Indented);
+    return QByteArray::fromStdString(
+        kelvoDecodeReport(kelvoDecodeImage(KelvoPictureFile::load(image))));
 }
 
 QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
@@ -94,7 +93,7 @@ QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
     makeCodable(source);
     Prepared prepared = early.valid() ? early.get() : readAndPrepare(source.size());
     const KelvoAnnotations& notes = prepared.notes;
-    const KelvoDecodedPicture coded = KelvoDecodedPicture::decode(source);
+    const KelvoDecodedPicture coded = kelvoDecodeImage(source);
     if (coded.coded || prepared.plan.size != source.size()) {
         KelvoAnnotationCheck::check(notes.regions, coded, annotations, in);
     }
@@ -121,7 +120,7 @@ void KelvoToolCommands::erase(const QString& in, const QString& out, std::option
     if (!index) {
         KelvoMarkEraser::eraseAll(image);
     } else {
-        const KelvoDecodedPicture picture = KelvoDecodedPicture::decode(image);
+        const KelvoDecodedPicture picture = kelvoDecodeImage(image);
         if (!KelvoMarkEraser::eraseRegion(image, picture.idImage, *index)) {
             throw KelvoToolError(in +
                                  QStringLiteral(": no coded region owns id index %1").arg(*index));
@@ -131,6 +130,5 @@ void KelvoToolCommands::erase(const QString& in, const QString& out, std::option
 }
 
 void KelvoToolCommands::idImage(const QString& in, const QString& out) {
-    KelvoPictureFile::save(out,
-                           greyIndices(KelvoDecodedPicture::decode(KelvoPictureFile::load(in))));
+    KelvoPictureFile::save(out, greyIndices(kelvoDecodeImage(KelvoPictureFile::load(in))));
 }

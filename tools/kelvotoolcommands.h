@@ -12,7 +12,7 @@ class KelvoToolCommands {
 public:
     // Whether the picture in `image` carries coded regions.
     static bool test(const QString& image);
-    // The decode report of the picture (kelvodecodereport.h), as indented JSON.
+    // The decode report of the picture (kelvodecodereport.h of kelvo_report).
     static QByteArray decode(const QString& image);
     // Codes the regions of the annotation file into `in` and writes `out`. Returns what was
     // lost on the way (KelvoAnnotations::warnings).

@@ -8,8 +8,13 @@
 #include <thread>
 #include <vector>
 
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+// WebAssembly without shared memory runs on the one thread it has.
+constexpr int kKelvoPngThreads = 1;
+#else
 // Two threads: the machines Kelvo runs on have at least two cores.
 constexpr int kKelvoPngThreads = 2;
+#endif
 
 // Runs work(index, worker) for every index from 0 to count - 1 on up to `workers` threads, the
 // calling one among them, and returns when all are done. Each worker (0 .. workers - 1) takes

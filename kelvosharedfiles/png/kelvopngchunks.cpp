@@ -1,8 +1,7 @@
 #include "kelvopngchunks.h"
 
 #include "kelvobyteorder.h"
-
-#include <isa-l/crc.h>
+#include "kelvoinflate.h"
 
 #include <cstring>
 
@@ -13,7 +12,7 @@ namespace {
 constexpr std::size_t kFrameBytes = 12; // length, type and CRC
 
 uint32_t chunkCrc(const uint8_t* typeAndData, std::size_t length) {
-    return crc32_gzip_refl(0, typeAndData, length + 4);
+    return kelvoCrc32(0, typeAndData, length + 4);
 }
 
 } // namespace

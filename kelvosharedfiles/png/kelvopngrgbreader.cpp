@@ -1,10 +1,10 @@
 #include "kelvopngrgbreader.h"
 
 #include "kelvobyteorder.h"
+#include "kelvoinflate.h"
 #include "kelvoparallel.h"
 #include "kelvopngchunks.h"
 
-#include <isa-l/igzip_lib.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -171,45 +171,24 @@ private:
     std::size_t m_size = 0;
 };
 
-// Streaming inflate (ISA-L), fed the stream's pieces where they lie. Its state is tens of
-// kilobytes: one per worker.
+// Streaming inflate, fed the stream's pieces where they lie. Its state is tens of kilobytes:
+// one per worker.
 class Inflater {
 public:
-    Inflater() : m_state(new (std::nothrow) inflate_state) {}
-
     // Inflates `length` bytes of `stream` from `offset` on into exactly `size` bytes at `out`:
     // a whole zlib stream, its Adler-32 checked (`zlib`), or one band of raw deflate data,
     // which ends on a flush point and is closed here with an empty final block.
     bool inflate(const IdatStream& stream, std::size_t offset, std::size_t length, uint8_t* out,
                  std::size_t size, bool zlib) {
-        if (!m_state || size > UINT32_MAX) {
-            return false;
-        }
-        inflate_state& state = *m_state;
-        isal_inflate_init(&state);
-        state.crc_flag = zlib ? ISAL_ZLIB : ISAL_DEFLATE;
-        state.next_out = out;
-        state.avail_out = uint32_t(size);
-        const auto take = [&state](const uint8_t* data, std::size_t n) {
-            state.next_in = const_cast<uint8_t*>(data);
-            state.avail_in = uint32_t(n);
-            while (state.avail_in > 0 && state.block_state != ISAL_BLOCK_FINISH) {
-                const uint32_t in = state.avail_in;
-                const uint32_t room = state.avail_out;
-                if (isal_inflate(&state) != ISAL_DECOMP_OK ||
-                    (state.avail_in == in && state.avail_out == room)) {
-                    return false; // damaged, or more data than the picture holds
-                }
-            }
-            return true;
+        const auto take = [this](const uint8_t* data, std::size_t n) {
+            return m_inflater.feed(data, n);
         };
-        return stream.forEachPiece(offset, length, take) &&
-               (zlib || take(kClosingBlock, sizeof(kClosingBlock))) &&
-               state.block_state == ISAL_BLOCK_FINISH && state.total_out == size;
+        return m_inflater.begin(zlib, out, size) && stream.forEachPiece(offset, length, take) &&
+               (zlib || take(kClosingBlock, sizeof(kClosingBlock))) && m_inflater.finished();
     }
 
 private:
-    std::unique_ptr<inflate_state> m_state;
+    KelvoInflater m_inflater;
 };
 
 // Inflates and unfilters the pixel data of one picture into its target's rows, or compares
@@ -270,7 +249,7 @@ public:
                 (own.filtered[0] != None && own.filtered[0] != Sub)) {
                 return;
             }
-            adlers[i] = isal_adler32(1, own.filtered.data(), own.filtered.size());
+            adlers[i] = kelvoAdler32(1, own.filtered.data(), own.filtered.size());
             const int first = bands[i].firstRow;
             decoded[i] = unfilterRows(own.filtered.data(), first, first + int(rowsOf(i)),
                                       m_zeros.data(), own.row.data());

@@ -1,8 +1,7 @@
 #include "kelvozlibstream.h"
 
+#include "kelvoinflate.h"
 #include "kelvoparallel.h"
-
-#include <isa-l/igzip_lib.h>
 
 #include <zlib.h>
 
@@ -86,7 +85,7 @@ void compressPart(KelvoZlibPart source, bool lastPart, Part& part) {
         const bool hasNext = source.next(following);
         const bool nextFlat = hasNext && looksFlat(following);
         const bool final = lastPart && !hasNext;
-        part.adler = isal_adler32(uint32_t(part.adler), piece.data(), piece.size());
+        part.adler = kelvoAdler32(uint32_t(part.adler), piece.data(), piece.size());
         part.length += piece.size();
         if (flat && !zlib) {
             zlib = newDeflater();

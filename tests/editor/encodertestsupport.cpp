@@ -1,6 +1,6 @@
 #include "encodertestsupport.h"
 
-#include "kelvodecodedpicture.h"
+#include "kelvodecodeimage.h"
 #include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
 #include "kelvomsgdlg.h"
@@ -50,7 +50,7 @@ void answerMessage(KelvoDialogScript& script, QString* text, int button) {
 }
 
 std::map<unsigned, DecodedRegion> decodeFile(const QString& fileName) {
-    const KelvoDecodedPicture decoded = KelvoDecodedPicture::decode(QImage(fileName));
+    const KelvoDecodedPicture decoded = kelvoDecodeImage(QImage(fileName));
     std::map<unsigned, DecodedRegion> regions;
     for (const auto& [key, objs] : decoded.data) {
         DecodedRegion& region = regions[key];

@@ -4,7 +4,7 @@
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
-#include "kelvodecodedpicture.h"
+#include "kelvodecodeimage.h"
 #include "kelvodialogscript.h"
 #include "kelvogenerator.h"
 #include "kelvohtmlgenerator.h"
@@ -242,7 +242,7 @@ void KelvoAppTest::selectionButtonsFollowTheActiveEncoder() {
 void KelvoAppTest::addDataKeysAfterTheHighestKey() {
     // Region 1 erased: keys 0 and 2 remain.
     const QString coded = file(QStringLiteral("coded.png"));
-    const KelvoDecodedPicture before = KelvoDecodedPicture::decode(QImage(coded));
+    const KelvoDecodedPicture before = kelvoDecodeImage(QImage(coded));
     int index = -1;
     for (size_t i = 1; i < before.idImage.palette.size(); ++i) {
         if (qBlue(before.idImage.palette[i]) == 1) {

@@ -1,25 +1,24 @@
-// Everything the web viewer and kelvo-decode.mjs need of one picture file: the pixels, the id
-// image, each region's data and start points, and the marks picture for the outline display.
-// This is what KelvoDecodedPicture gives the native tools, without Qt.
+// Everything the web viewer and kelvo-decode.mjs need of one PNG file: the pixels, what the
+// decoder finds in them (as kelvo-tool decode finds it), and the marks picture for the outline
+// display.
 #pragma once
 
-#include "kelvodata.h"
-#include "kelvoidregion.h"
+#include "kelvodecodedpicture.h"
 #include "kelvoimagebuffers.h"
 #include "kelvopngreader.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <string>
 
 struct KelvoWebDecoded {
-    KelvoPngPicture picture;
-    bool coded = false;
-    KelvoIndexedImage idImage; // empty for a picture of fewer than 24 bits per pixel
-    std::map<uint32_t, KelvoDataObjs> data;
-    std::map<uint32_t, KelvoIdRegion> regions;
-    KelvoArgbImage marks;
+    KelvoDecodedPicture picture;
+    std::unique_ptr<uint32_t[]> pixels; // width * height, 0xAARRGGBB
+    KelvoArgbImage marks;               // empty unless asked for and the picture is coded
 
-    // False with a reason in `error` when the bytes are not a readable PNG file.
-    bool decode(const uint8_t* file, std::size_t size, std::string& error);
+    // Anything but Ok with a reason in `error` when the bytes are not a readable PNG file ("not a
+    // PNG file" when they are no PNG at all).
+    KelvoPngStatus decode(const uint8_t* file, std::size_t size, bool withMarks,
+                          std::string& error);
 };

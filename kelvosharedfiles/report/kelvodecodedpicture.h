@@ -6,8 +6,6 @@
 #include "kelvoidregion.h"
 #include "kelvoimagebuffers.h"
 
-#include <QImage>
-
 #include <cstdint>
 #include <map>
 
@@ -19,6 +17,7 @@ struct KelvoDecodedPicture {
     std::map<uint32_t, KelvoDataObjs> data;
     std::map<uint32_t, KelvoIdRegion> regions;
 
-    // Decodes `image`; a picture of fewer than 24 bits per pixel yields nothing coded.
-    static KelvoDecodedPicture decode(const QImage& image);
+    // Decodes the picture of `width` x `height` pixels held in `pixels`, which has no pixels
+    // for a picture of fewer than 24 bits per pixel: that yields nothing coded.
+    static KelvoDecodedPicture decode(const KelvoPixelBuffer& pixels, int width, int height);
 };

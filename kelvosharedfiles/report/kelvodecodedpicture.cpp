@@ -1,14 +1,13 @@
 #include "kelvodecodedpicture.h"
 
 #include "kelvoimglsbsdecoder.h"
-#include "kelvoreadablepixels.h"
 
-KelvoDecodedPicture KelvoDecodedPicture::decode(const QImage& image) {
+KelvoDecodedPicture KelvoDecodedPicture::decode(const KelvoPixelBuffer& pixels, int width,
+                                                int height) {
     KelvoDecodedPicture picture;
-    picture.width = image.width();
-    picture.height = image.height();
-    const KelvoReadablePixels pixels(image);
-    KelvoImgLSBsDecoder decoder(pixels.buffer());
+    picture.width = width;
+    picture.height = height;
+    KelvoImgLSBsDecoder decoder(pixels);
     picture.coded = decoder.isCoded();
     // Without a start point there is nothing to find: no regions, no data, no ids.
     if (picture.coded) {
