@@ -7,16 +7,12 @@
 #include <QApplication>
 #include <QTextStream>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QTranslator translator;
-    if (loadUiTranslation(translator)) {
-        QApplication::installTranslator(&translator);
-    }
+    const KelvoUiTranslation translation;
     const KelvoCommandLine commandLine(QApplication::arguments());
     if (commandLine.outcome() != KelvoCommandLine::Outcome::Run) {
         QTextStream stream(commandLine.outcome() == KelvoCommandLine::Outcome::Error ? stderr
