@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -40,10 +39,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication application(argc, argv);
-    QTranslator translator;
-    if (loadUiTranslation(translator)) {
-        QApplication::installTranslator(&translator);
-    }
+    const KelvoUiTranslation translation;
     const KelvoCommandLine commandLine(QApplication::arguments());
     if (commandLine.outcome() != KelvoCommandLine::Outcome::Run) {
         QTextStream stream(commandLine.outcome() == KelvoCommandLine::Outcome::Error ? stderr

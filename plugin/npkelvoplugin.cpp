@@ -1,5 +1,6 @@
 #include "npkelvoplugin.h"
 
+#include "kelvouitranslation.h"
 #include "kelvoxmlconfigfileparser.h"
 #include "npkelvoplugininstance.h"
 
@@ -11,7 +12,11 @@ PluginObject* PluginObject::create() {
 
 NPKelvoPlugin::NPKelvoPlugin() = default;
 
+NPKelvoPlugin::~NPKelvoPlugin() = default;
+
 PluginInstance* NPKelvoPlugin::newInstance() {
+    if (!m_translation)
+        m_translation = std::make_unique<KelvoUiTranslation>();
     return new NPKelvoPluginInstance;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the web viewer into build/web/: the codec as WebAssembly (kelvo-codec.mjs + .wasm, from
 # web/wasm with Emscripten), kelvo-decode.mjs, the viewer kelvo-web.js with its worker,
-# KelvoPluginTest.js, the converted dictionary, the coded samples and the demo page index.html.
+# KelvoPluginTest.js, the converted dictionary, the viewer's texts in every language
+# (kelvo-texts-<language>.json), the coded samples and the demo page index.html.
 # Needs the native tools, built here in build/dev (or $KELVO_NATIVE_BUILD) unless present, and
 # the zlib and libspng sources, fetched with `apt-get source` into build/web-deps once.
 set -euo pipefail
@@ -14,7 +15,8 @@ export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
 echo "== native tools for the web build ($native)"
 [ -f "$native/CMakeCache.txt" ] || cmake --preset dev >/dev/null
-cmake --build "$native" -j "$(nproc)" --target kelvo-tool kelvo_data kelvo-web-dict
+cmake --build "$native" -j "$(nproc)" --target kelvo-tool kelvo_data kelvo-web-dict \
+    kelvo_web_texts
 
 # The sources of zlib and libspng, fetched once with apt-get source.
 source_tree() { # PACKAGE DIR-PREFIX
@@ -51,6 +53,7 @@ cp web/kelvo-codec-api.mjs web/kelvo-decode.mjs web/kelvo-worker.mjs web/kelvo-w
    web/KelvoPluginTest.js web/demo/index.html "$out/"
 chmod +x "$out/kelvo-decode.mjs"
 cp "$native/kelvo/My Kelvos/"*.png "$out/samples/"
+cp "$native/web/texts/"kelvo-texts-*.json "$out/"
 printf 'This is not a picture.\n' >"$out/samples/not-a-picture.png"
 KELVO_DIR="$native/kelvo/" "$native/web/dictexport/kelvo-web-dict" "$out/kelvo-dictionary.json"
 echo "built $out: open it with (cd $out && python3 -m http.server) and http://127.0.0.1:8000/"

@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     zlib1g-dev libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    qt6-translations-l10n
     xvfb xauth xdotool fonts-dejavu-core
     emscripten chromium dpkg-dev
     libspng-dev libisal-dev

@@ -4,10 +4,6 @@
 <context>
     <name>KelvoApp</name>
     <message>
-        <source>My Kelvos</source>
-        <translation>Meine Kelvos</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
     </message>
@@ -37,7 +33,7 @@
     </message>
     <message>
         <source>Selected regions should not overlap.</source>
-        <translation>Die ausgewählten Bereiche dürfen sich nicht überlappen.</translation>
+        <translation>Die ausgewählten Bereiche dürfen sich nicht überschneiden.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +100,7 @@
     </message>
     <message>
         <source>Select any image region</source>
-        <translation>Einen beliebigen Bildbereich auswählen</translation>
+        <translation>Einen Bildbereich freihändig auswählen</translation>
     </message>
     <message>
         <source>Insert text into selected image region</source>
@@ -116,11 +112,11 @@
     </message>
     <message>
         <source>Insert image into selected image region</source>
-        <translation>Bild in den ausgewählten Bildbereich einfügen</translation>
+        <translation>Ein Bild in den ausgewählten Bildbereich einfügen</translation>
     </message>
     <message>
         <source>Generate the coded image</source>
-        <translation>Das codierte Bild erzeugen</translation>
+        <translation>Codiertes Bild erzeugen</translation>
     </message>
     <message>
         <source>Kelvo - Pictorra</source>
@@ -180,7 +176,7 @@ der gelöscht werden soll ...</translation>
     </message>
     <message>
         <source>Pictures to open (BMP, JPEG, PNG, PPM or XPM). Coded pictures open in a viewer window, all others in an encoder window.</source>
-        <translation>Zu öffnende Bilder (BMP, JPEG, PNG, PPM oder XPM). Codierte Bilder öffnen sich in einem Betrachterfenster, alle anderen in einem Codierfenster.</translation>
+        <translation>Zu öffnende Bilder (BMP, JPEG, PNG, PPM oder XPM). Codierte Bilder werden in einem Betrachterfenster geöffnet, alle anderen in einem Codierfenster.</translation>
     </message>
     <message>
         <source>[PICTURE...]</source>
@@ -188,15 +184,20 @@ der gelöscht werden soll ...</translation>
     </message>
     <message>
         <source>Try &quot;kelvo --help&quot; for more information.</source>
-        <translation>&quot;kelvo --help&quot; zeigt weitere Informationen.</translation>
+        <translation>Weitere Informationen mit „kelvo --help“.</translation>
     </message>
     <message>
         <source>Save a picture of the main window to &lt;file&gt; once the pictures are open, then quit.</source>
-        <translation>Nach dem Öffnen der Bilder ein Bild des Hauptfensters in &lt;Datei&gt; speichern und beenden.</translation>
+        <translation>Nach dem Öffnen der Bilder ein Bildschirmfoto des Hauptfensters in &lt;Datei&gt; speichern und beenden.</translation>
     </message>
     <message>
         <source>file</source>
         <translation>Datei</translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
+        <translation>Bilder</translation>
     </message>
 </context>
 <context>
@@ -212,6 +213,12 @@ der gelöscht werden soll ...</translation>
     <message>
         <source>Name:</source>
         <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Show/hide all data specified for this region.
+Caution: Hidden data will not be encoded into the image!</source>
+        <translation>Alle Daten dieses Bereichs ein- oder ausblenden.
+Achtung: Ausgeblendete Daten werden nicht in das Bild codiert!</translation>
     </message>
 </context>
 <context>
@@ -242,7 +249,7 @@ der gelöscht werden soll ...</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation>Es ist keine Datei.</translation>
+        <translation>Das ist keine Datei.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
@@ -266,7 +273,7 @@ der gelöscht werden soll ...</translation>
     </message>
     <message>
         <source>Its folder is read-only.</source>
-        <translation>Ihr Ordner ist schreibgeschützt.</translation>
+        <translation>Der Ordner der Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>Kelvo - Message</source>
@@ -274,7 +281,7 @@ der gelöscht werden soll ...</translation>
     </message>
     <message>
         <source>The English term is obligatory ...</source>
-        <translation>Der englische Begriff ist ein Pflichtfeld ...</translation>
+        <translation>Der englische Begriff muss angegeben werden ...</translation>
     </message>
     <message>
         <source>The English term identifies the item in pictures and cannot contain these characters:
@@ -308,14 +315,14 @@ Der Begriff wurde nicht hinzugefügt.</translation>
         <source>The dictionary already holds an item for &quot;%1&quot;.
 It was not added again; the region refers to the existing item.</source>
         <translation>Das Wörterbuch enthält bereits einen Eintrag für „%1“.
-Er wurde nicht noch einmal hinzugefügt; der Bereich verweist auf den vorhandenen Eintrag.</translation>
+Er wurde nicht erneut hinzugefügt; der Bereich verweist auf den vorhandenen Eintrag.</translation>
     </message>
 </context>
 <context>
     <name>KelvoDictEntryDlg</name>
     <message>
         <source>Image Dictionary Entry</source>
-        <translation>Eintrag des Bildwörterbuchs</translation>
+        <translation>Eintrag im Bildwörterbuch</translation>
     </message>
     <message>
         <source>Choose a language and enter the
@@ -356,8 +363,8 @@ Er wurde nicht noch einmal hinzugefügt; der Bereich verweist auf den vorhandene
     <message>
         <source>Click right mouse
 button to edit</source>
-        <translation>Zum Bearbeiten rechte
-Maustaste klicken</translation>
+        <translation>Zum Bearbeiten mit der
+rechten Maustaste klicken</translation>
     </message>
     <message>
         <source>Change properties</source>
@@ -399,10 +406,6 @@ Möchten Sie das codierte Bild speichern?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>My Kelvos</source>
-        <translation>Meine Kelvos</translation>
     </message>
     <message>
         <source>Save File</source>
@@ -464,7 +467,7 @@ Möchten Sie das codierte Bild speichern?</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>Vorwärts</translation>
+        <translation>Vor</translation>
     </message>
     <message>
         <source>Home</source>
@@ -487,7 +490,7 @@ Möchten Sie das codierte Bild speichern?</translation>
     </message>
     <message>
         <source>An image dictionary entry or another image is already specified for this region.</source>
-        <translation>Für diesen Bereich ist bereits ein Eintrag des Bildwörterbuchs oder ein anderes Bild festgelegt.</translation>
+        <translation>Für diesen Bereich ist bereits ein Eintrag im Bildwörterbuch oder ein anderes Bild festgelegt.</translation>
     </message>
     <message>
         <source>Unformatted text or another image is already specified for this region.</source>
@@ -495,7 +498,7 @@ Möchten Sie das codierte Bild speichern?</translation>
     </message>
     <message>
         <source>Selected regions should not overlap.</source>
-        <translation>Die ausgewählten Bereiche dürfen sich nicht überlappen.</translation>
+        <translation>Die ausgewählten Bereiche dürfen sich nicht überschneiden.</translation>
     </message>
     <message>
         <source>A problem occured during generating the coded picture.</source>
@@ -510,7 +513,7 @@ Möchten Sie das codierte Bild speichern?</translation>
     <message>
         <source>Image parts are associated with data.
 Would you like to generate the coded image now?</source>
-        <translation>Bildteilen sind Daten zugeordnet.
+        <translation>Teilen des Bildes sind Daten zugeordnet.
 Möchten Sie das codierte Bild jetzt erzeugen?</translation>
     </message>
     <message>
@@ -566,7 +569,7 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Image Grabber Tools</source>
@@ -578,11 +581,11 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     </message>
     <message>
         <source>Select any image region</source>
-        <translation>Einen beliebigen Bildbereich auswählen</translation>
+        <translation>Einen Bildbereich freihändig auswählen</translation>
     </message>
     <message>
         <source>Select an image region by clicking its background</source>
-        <translation>Einen Bildbereich durch Klick auf seinen Hintergrund auswählen</translation>
+        <translation>Einen Bildbereich per Klick auf seinen Hintergrund auswählen</translation>
     </message>
     <message>
         <source>Grab selected image region</source>
@@ -593,10 +596,6 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <source>My Kelvos</source>
-        <translation>Meine Kelvos</translation>
-    </message>
-    <message>
         <source>Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</source>
         <translation>Bilder (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</translation>
     </message>
@@ -605,7 +604,7 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     <name>KelvoImgInputDlg</name>
     <message>
         <source>Unformatted text input</source>
-        <translation>Eingabe von unformatiertem Text</translation>
+        <translation>Unformatierten Text eingeben</translation>
     </message>
     <message>
         <source>OK</source>
@@ -725,6 +724,126 @@ Möchten Sie es speichern?</translation>
     </message>
 </context>
 <context>
+    <name>KelvoPluginImagePropertiesDialog</name>
+    <message>
+        <source>%1 px (original) / %2 px (displayed)</source>
+        <translation>%1 px (Original) / %2 px (angezeigt)</translation>
+    </message>
+    <message>
+        <source>Image Properties</source>
+        <translation>Bildeigenschaften</translation>
+    </message>
+    <message>
+        <source>File Location:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Dateigröße:</translation>
+    </message>
+    <message>
+        <source>Annotated Areas:</source>
+        <translation>Bereiche mit Anmerkungen:</translation>
+    </message>
+    <message>
+        <source>  Unformatted Texts:</source>
+        <translation>  Unformatierte Texte:</translation>
+    </message>
+    <message>
+        <source>  Formatted Texts:</source>
+        <translation>  Formatierte Texte:</translation>
+    </message>
+    <message>
+        <source>  Translateable Texts:  </source>
+        <translation>  Übersetzbare Texte:  </translation>
+    </message>
+    <message>
+        <source>  Encoded Images:</source>
+        <translation>  Codierte Bilder:</translation>
+    </message>
+    <message>
+        <source>  Not shown (over the viewer&apos;s limits):</source>
+        <translation>  Nicht angezeigt (jenseits der Grenzen des Betrachters):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Properties for &quot;%1&quot;</source>
+        <translation>Eigenschaften von „%1“</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1MB (%2 bytes)</source>
+        <translation>%1 MB (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1KB (%2 bytes)</source>
+        <translation>%1 KB (%2 Bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoPluginViewerWidget</name>
+    <message>
+        <source>Program Info</source>
+        <translation>Programminformationen</translation>
+    </message>
+    <message>
+        <source>Kelvo Version 0.7
+Shows the annotations hidden in pictures on web pages.</source>
+        <translation>Kelvo Version 0.7
+Zeigt die Anmerkungen, die in Bildern auf Webseiten versteckt sind.</translation>
+    </message>
+    <message>
+        <source>Image Properties</source>
+        <translation>Bildeigenschaften</translation>
+    </message>
+    <message>
+        <source>Open Link Location</source>
+        <translation>Link-Adresse öffnen</translation>
+    </message>
+    <message>
+        <source>Save Image As</source>
+        <translation>Bild speichern unter</translation>
+    </message>
+    <message>
+        <source>Show Image Outlines</source>
+        <translation>Bildumrisse anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Image Dictionary</source>
+        <translation>Bildwörterbuch</translation>
+    </message>
+    <message>
+        <source>save file dialog</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Preparing Image</source>
+        <translation>Bild wird vorbereitet</translation>
+    </message>
+</context>
+<context>
     <name>KelvoShapedTextLimits</name>
     <message>
         <source>This element lies too far from its region to be stored in the picture: its coordinates must stay within %1 pixels of the region.</source>
@@ -767,15 +886,15 @@ Möchten Sie es speichern?</translation>
     </message>
     <message>
         <source>Left align text</source>
-        <translation>Text linksbündig ausrichten</translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Center align text</source>
-        <translation>Text zentriert ausrichten</translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Right align text</source>
-        <translation>Text rechtsbündig ausrichten</translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <source>Change text color</source>
@@ -803,11 +922,23 @@ Möchten Sie es speichern?</translation>
     </message>
     <message>
         <source>The picture keeps only Latin-1 characters; these will be lost: %1</source>
-        <translation>Das Bild speichert nur Latin-1-Zeichen; diese gehen verloren: %1</translation>
+        <translation>Das Bild speichert nur Latin-1-Zeichen; folgende Zeichen gehen verloren: %1</translation>
     </message>
     <message>
         <source>The picture cannot name the font &quot;%1&quot;; readers will see &quot;%2&quot;.</source>
-        <translation>Das Bild kann die Schrift „%1“ nicht benennen; Leser sehen „%2“.</translation>
+        <translation>Die Schriftart „%1“ lässt sich im Bild nicht angeben; Leser sehen stattdessen „%2“.</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>bold button</comment>
+        <extracomment>The letter drawn on the bold button, as word processors in this language show it.</extracomment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>italic button</comment>
+        <extracomment>The letter drawn on the italic button, as word processors in this language show it.</extracomment>
+        <translation>K</translation>
     </message>
 </context>
 <context>
@@ -867,6 +998,55 @@ Sie können ihn jetzt Ihrem privaten Wörterbuch hinzufügen ...</translation>
     <message>
         <source>error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoWebViewer</name>
+    <message>
+        <source>Keep this text open</source>
+        <translation>Diesen Text geöffnet lassen</translation>
+    </message>
+    <message>
+        <source>picture with %1 annotated areas; use the arrow keys to read them</source>
+        <translation>Bild mit %1 Bereichen mit Anmerkungen; lesen Sie sie mit den Pfeiltasten</translation>
+    </message>
+</context>
+<context>
+    <name>NPKelvoPluginInstance</name>
+    <message>
+        <source> The parameter &apos;src&apos; is not allowed! </source>
+        <translation> Der Parameter &apos;src&apos; ist nicht erlaubt! </translation>
+    </message>
+    <message>
+        <source> No image url specified in parameter &apos;kelvo&apos;! </source>
+        <translation> Im Parameter &apos;kelvo&apos; ist keine Bild-URL angegeben! </translation>
+    </message>
+    <message>
+        <source> No parameter &apos;kelvo&apos; specified! </source>
+        <translation> Der Parameter &apos;kelvo&apos; fehlt! </translation>
+    </message>
+    <message>
+        <source> Kelvo plugin &gt;&gt; try loading: </source>
+        <translation> Kelvo-Plug-in &gt;&gt; Wird geladen: </translation>
+    </message>
+</context>
+<context>
+    <name>NPKelvoPluginWidget</name>
+    <message>
+        <source> Kelvo plugin &gt;&gt; try loading: </source>
+        <translation> Kelvo-Plug-in &gt;&gt; Wird geladen: </translation>
+    </message>
+    <message>
+        <source> Kelvo plugin &gt;&gt; receiving:  </source>
+        <translation> Kelvo-Plug-in &gt;&gt; Empfang:  </translation>
+    </message>
+    <message>
+        <source> Kelvo plugin &gt;&gt; an error occured, while loading the image! Propably the image link is broken.</source>
+        <translation> Kelvo-Plug-in &gt;&gt; Beim Laden des Bildes ist ein Fehler aufgetreten! Vermutlich ist der Link zum Bild ungültig.</translation>
+    </message>
+    <message>
+        <source>An Error occured</source>
+        <translation>Ein Fehler ist aufgetreten</translation>
     </message>
 </context>
 </TS>

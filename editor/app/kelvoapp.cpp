@@ -78,7 +78,7 @@ KelvoAppViewerWidget* KelvoApp::activeViewer() const {
 
 QString KelvoApp::picturesFolder() {
     const QString base = qEnvironmentVariable("KELVO_DIR");
-    return base.isEmpty() ? QString() : base + tr("My Kelvos");
+    return base.isEmpty() ? QString() : base + QStringLiteral("My Kelvos");
 }
 
 void KelvoApp::open() {

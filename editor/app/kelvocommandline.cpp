@@ -10,7 +10,8 @@ KelvoCommandLine::KelvoCommandLine(const QStringList& arguments) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("pictures"),
+        //: The name --help gives the pictures in its list of arguments.
+        tr("pictures"),
         tr("Pictures to open (BMP, JPEG, PNG, PPM or XPM). Coded pictures open in a viewer "
            "window, all others in an encoder window."),
         tr("[PICTURE...]"));

@@ -34,8 +34,8 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     m_view = new QCheckBox(box);
     m_view->setIcon(KelvoDataManagePixmaps::eye());
     m_view->setChecked(true);
-    m_view->setToolTip(QStringLiteral("Show/hide all data specified for this region.\n"
-                                      "Caution: Hidden data will not be encoded into the image!"));
+    m_view->setToolTip(tr("Show/hide all data specified for this region.\n"
+                          "Caution: Hidden data will not be encoded into the image!"));
     m_label = new QLabel(label, box);
     m_label->setFixedSize(100, 25);
     m_label->installEventFilter(this);

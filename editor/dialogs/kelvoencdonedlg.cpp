@@ -43,7 +43,7 @@ QString KelvoEncDoneDlg::startPath() {
     if (!qEnvironmentVariableIsSet("KELVO_DIR")) {
         return {};
     }
-    return qEnvironmentVariable("KELVO_DIR") + tr("My Kelvos");
+    return qEnvironmentVariable("KELVO_DIR") + QStringLiteral("My Kelvos");
 }
 
 void KelvoEncDoneDlg::savePressed() {

@@ -1,5 +1,6 @@
 #include "kelvohelpbrowser.h"
 
+#include "kelvoconfig.h"
 #include "kelvopaths.h"
 
 #include <QAction>
@@ -29,12 +30,18 @@ QIcon homeIcon() {
 } // namespace
 
 QString KelvoHelpBrowser::homePage() {
-    return QStringLiteral("help/helpIndex.html");
+    return QStringLiteral("helpIndex.html");
 }
 
 QStringList KelvoHelpBrowser::installedSearchPaths() {
-    return {KelvoPaths::installPath(QString()), KelvoPaths::installPath(QStringLiteral("help")),
-            KelvoPaths::installPath(QStringLiteral("help/pixs"))};
+    QStringList paths = {KelvoPaths::installPath(QString()),
+                         KelvoPaths::installPath(QStringLiteral("help")),
+                         KelvoPaths::installPath(QStringLiteral("help/pixs"))};
+    // A regional language (de_AT) reads the pages of its language (de).
+    const QString language = KelvoConfig::uiLanguage().section(QLatin1Char('_'), 0, 0);
+    if (language != QLatin1String("en"))
+        paths.prepend(KelvoPaths::installPath(QStringLiteral("help/") + language));
+    return paths;
 }
 
 KelvoHelpBrowser::KelvoHelpBrowser(QWidget* parent, const QString& home,

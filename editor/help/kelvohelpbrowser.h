@@ -1,5 +1,7 @@
 // The editor's help window: a rich-text browser over the HTML help pages delivered under
-// KELVO_DIR, with Backward, Forward and Home buttons.
+// KELVO_DIR, with Backward, Forward and Home buttons. The English pages lie in "help/", their
+// translations under "help/" + language; a page or picture without translation is shown in
+// English.
 #pragma once
 
 #include <QMainWindow>
@@ -13,8 +15,10 @@ class KelvoHelpBrowser : public QMainWindow {
 public:
     // The home page, relative to the search paths.
     static QString homePage();
-    // KELVO_DIR, KELVO_DIR + "help" and KELVO_DIR + "help/pixs"; relative to the current
-    // directory when KELVO_DIR is unset.
+    // KELVO_DIR + "help/" + the user-interface language (unless English), KELVO_DIR,
+    // KELVO_DIR + "help" and KELVO_DIR + "help/pixs"; relative to the current directory when
+    // KELVO_DIR is unset. Pages link to each other by bare file name, so every page and picture
+    // is looked up in the language's folder first.
     static QStringList installedSearchPaths();
 
     // Opens `home` (unless empty), looking pages and pictures up in `searchPaths`.

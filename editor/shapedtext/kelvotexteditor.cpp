@@ -117,11 +117,14 @@ KelvoTextEditor::KelvoTextEditor(QWidget* parent, const QString& name, const QSt
     }
     textBar->addWidget(m_size);
     connect(m_size, &QComboBox::textActivated, this, &KelvoTextEditor::textSize);
-    m_bold = addToggle(textBar, tr("Bold"), "textBold",
-                       letterIcon(QStringLiteral("B"), true, false), &KelvoTextEditor::textBold);
-    m_italic =
-        addToggle(textBar, tr("Italic"), "textItalic", letterIcon(QStringLiteral("I"), false, true),
-                  &KelvoTextEditor::textItalic);
+    //: The letter drawn on the bold button, as word processors in this language show it.
+    const QString boldLetter = tr("B", "bold button");
+    //: The letter drawn on the italic button, as word processors in this language show it.
+    const QString italicLetter = tr("I", "italic button");
+    m_bold = addToggle(textBar, tr("Bold"), "textBold", letterIcon(boldLetter, true, false),
+                       &KelvoTextEditor::textBold);
+    m_italic = addToggle(textBar, tr("Italic"), "textItalic", letterIcon(italicLetter, false, true),
+                         &KelvoTextEditor::textItalic);
     auto* alignments = new QActionGroup(this);
     alignments->setExclusive(true);
     m_left = addToggle(textBar, tr("Left align text"), "textLeft", alignIcon(Qt::AlignLeft),

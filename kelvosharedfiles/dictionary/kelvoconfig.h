@@ -11,7 +11,7 @@
 
 class KelvoConfig {
 public:
-    // "en" until the configuration names another language.
+    // "en" until the configuration names another language or, naming none, the locale does.
     static QString uiLanguage();
     static void setUiLanguage(const QString& language);
 

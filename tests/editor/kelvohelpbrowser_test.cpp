@@ -1,10 +1,14 @@
 // The help window over the delivered help pages: navigation by clicking links and the tool
-// buttons, every link and picture of every page found, and an empty window without pages.
+// buttons, every link and picture of every page found in every language, English for pages
+// without translation, and an empty window without pages.
+#include "kelvoconfig.h"
 #include "kelvohelpbrowser.h"
+#include "kelvotestdir.h"
 
 #include <QAction>
 #include <QDir>
 #include <QQueue>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -19,7 +23,10 @@ class KelvoHelpBrowserTest : public QObject {
 private slots:
     void initTestCase();
     void navigation();
+    void cleanup() { KelvoConfig::setUiLanguage(QStringLiteral("en")); }
+    void everyPageLinksAndPicturesResolve_data();
     void everyPageLinksAndPicturesResolve();
+    void untranslatedPageShowsEnglish();
     void withoutPagesTheWindowStaysEmpty();
 
 private:
@@ -89,10 +96,31 @@ void KelvoHelpBrowserTest::navigation() {
     QVERIFY(help.backwardAction()->isEnabled());
 }
 
+void KelvoHelpBrowserTest::everyPageLinksAndPicturesResolve_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("contentsTitle");
+    QTest::newRow("en") << "en"
+                        << "Kelvo Help";
+    QTest::newRow("de") << "de"
+                        << "Kelvo-Hilfe";
+    QTest::newRow("fr") << "fr"
+                        << "Aide de Kelvo";
+    QTest::newRow("es") << "es"
+                        << "Ayuda de Kelvo";
+    QTest::newRow("it") << "it"
+                        << "Guida di Kelvo";
+    QTest::newRow("nl") << "nl"
+                        << "Help bij Kelvo";
+}
+
 void KelvoHelpBrowserTest::everyPageLinksAndPicturesResolve() {
+    QFETCH(QString, language);
+    QFETCH(QString, contentsTitle);
+    KelvoConfig::setUiLanguage(language);
     KelvoHelpBrowser help(nullptr, KelvoHelpBrowser::homePage(),
                           KelvoHelpBrowser::installedSearchPaths(), QStringLiteral("helpBrowser"));
     QTextBrowser* browser = help.browser();
+    QCOMPARE(browser->documentTitle(), contentsTitle);
     QSet<QString> visited;
     QQueue<QUrl> pages;
     pages.enqueue(browser->source());
@@ -127,6 +155,27 @@ void KelvoHelpBrowserTest::everyPageLinksAndPicturesResolve() {
     const QStringList delivered =
         QDir(m_kelvoDir + QStringLiteral("help")).entryList({QStringLiteral("*.html")});
     QCOMPARE(QSet<QString>(delivered.begin(), delivered.end()), visited);
+}
+
+void KelvoHelpBrowserTest::untranslatedPageShowsEnglish() {
+    const QByteArray delivered = qgetenv("KELVO_DIR");
+    auto restore = qScopeGuard([&] { qputenv("KELVO_DIR", delivered); });
+    KelvoTestDir dir;
+    QVERIFY(QDir().mkpath(dir.path(QStringLiteral("help/de"))));
+    const QByteArray link = "<a href=\"other.html\">other</a></body></html>";
+    dir.write(QStringLiteral("help/helpIndex.html"), "<html><title>Contents</title><body>" + link);
+    dir.write(QStringLiteral("help/de/helpIndex.html"), "<html><title>Inhalt</title><body>" + link);
+    dir.write(QStringLiteral("help/other.html"), "<html><title>Other</title><body/></html>");
+    KelvoConfig::setUiLanguage(QStringLiteral("de"));
+    KelvoHelpBrowser help(nullptr, KelvoHelpBrowser::homePage(),
+                          KelvoHelpBrowser::installedSearchPaths(), QStringLiteral("helpBrowser"));
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Inhalt"));
+    clickLink(help, QStringLiteral("other"));
+    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Other"));
+    clickTool(help, help.homeAction());
+    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Inhalt"));
 }
 
 void KelvoHelpBrowserTest::withoutPagesTheWindowStaysEmpty() {

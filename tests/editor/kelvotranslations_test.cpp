@@ -1,9 +1,13 @@
-// The German user interface: the translation file is complete and consistent, the built
-// messages resolve, and a configuration naming "de" is what makes the editor load them.
+// The user-interface languages: every translation file is complete and consistent, the built
+// messages resolve, and the configuration, or the locale when it names no language, chooses
+// what the editor loads.
+#include "kelvoapp.h"
 #include "kelvotestdir.h"
 #include "kelvouitranslation.h"
 
 #include <QFile>
+#include <QLibraryInfo>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -11,15 +15,10 @@
 
 namespace {
 
-// The translation file under test: the committed one, or the refreshed copy that the test
-// kelvo_translations_current names.
-QString tsFile() {
-    const QString named = qEnvironmentVariable("KELVO_TS_FILE");
-    return named.isEmpty() ? QStringLiteral(KELVO_DE_TS) : named;
-}
+const QStringList Languages = QStringLiteral(KELVO_LANGUAGES).split(QLatin1Char(','));
 
-QString builtQm() {
-    return QStringLiteral(KELVO_DATA_DIR "kelvo_de.qm");
+QString builtQm(const QString& language) {
+    return QStringLiteral(KELVO_DATA_DIR "kelvo_") + language + QStringLiteral(".qm");
 }
 
 struct TsMessage {
@@ -80,22 +79,50 @@ void addConfiguration(const KelvoTestDir& dir, const QByteArray& language) {
                   "</language></kelvoConfig>\n");
 }
 
+// A KELVO_DIR with the built messages and language files of every language.
+void addLanguages(const KelvoTestDir& dir) {
+    for (const QString& language : Languages) {
+        dir.write(QStringLiteral("kelvo_") + language + QStringLiteral(".qm"),
+                  KelvoTestDir::readFile(builtQm(language)));
+        const QString list = QStringLiteral("kelvoLanguages_") + language + QStringLiteral(".xml");
+        dir.write(list, KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") + list));
+    }
+}
+
 } // namespace
 
 class KelvoTranslationsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void everyMessageTranslated_data();
     void everyMessageTranslated();
     void builtMessagesResolve_data();
     void builtMessagesResolve();
     void configurationChoosesLanguage_data();
     void configurationChoosesLanguage();
+    void mainWindowFollowsLocale();
 };
 
+// The committed files, or the refreshed copy that the test kelvo_translations_current names.
+void KelvoTranslationsTest::everyMessageTranslated_data() {
+    QTest::addColumn<QString>("tsFile");
+    const QString named = qEnvironmentVariable("KELVO_TS_FILE");
+    if (!named.isEmpty()) {
+        QTest::newRow("refreshed") << named;
+        return;
+    }
+    for (const QString& language : Languages) {
+        QTest::newRow(qPrintable(language))
+            << QStringLiteral(KELVO_TS_DIR "kelvo_") + language + QStringLiteral(".ts");
+    }
+}
+
 void KelvoTranslationsTest::everyMessageTranslated() {
+    QFETCH(QString, tsFile);
     QString error;
-    const QList<TsMessage> messages = readTs(tsFile(), error);
+    const QList<TsMessage> messages = readTs(tsFile, error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QVERIFY(messages.size() > 30);
     QStringList faults;
@@ -118,68 +145,109 @@ void KelvoTranslationsTest::everyMessageTranslated() {
 }
 
 void KelvoTranslationsTest::builtMessagesResolve_data() {
-    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("context");
     QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("german");
-    QTest::newRow("menu") << "KelvoAppBase"
-                          << "&File"
+    QTest::addColumn<QByteArray>("disambiguation");
+    QTest::addColumn<QString>("translation");
+    QTest::newRow("menu") << "de" << QByteArray("KelvoAppBase") << "&File" << QByteArray()
                           << "&Datei";
-    QTest::newRow("tool tip") << "KelvoAppBase"
-                              << "Generate the coded image"
-                              << "Das codierte Bild erzeugen";
-    QTest::newRow("message caption") << "KelvoImgWidget"
-                                     << "Kelvo - Message"
-                                     << "Kelvo - Meldung";
-    QTest::newRow("two lines") << "KelvoImgWidget"
+    QTest::newRow("two lines") << "de" << QByteArray("KelvoImgWidget")
                                << "The image has been modified.\nDo you want to save it?"
+                               << QByteArray()
                                << "Das Bild wurde geändert.\nMöchten Sie es speichern?";
-    QTest::newRow("dictionary menu") << "KelvoDictionaryMenu"
-                                     << "Translate from ..."
-                                     << "Übersetzen aus ...";
-    QTest::newRow("command line") << "KelvoCommandLine"
-                                  << "[PICTURE...]"
-                                  << "[BILD...]";
+    QTest::newRow("grabber closes")
+        << "de" << QByteArray("KelvoImgGrabber") << "E&xit" << QByteArray() << "&Schließen";
+    QTest::newRow("bold letter de")
+        << "de" << QByteArray("KelvoTextEditor") << "B" << QByteArray("bold button") << "F";
+    QTest::newRow("dictionary menu fr")
+        << "fr" << QByteArray("KelvoDictionaryMenu") << "Translate from ..." << QByteArray()
+        << "Traduire depuis ...";
+    QTest::newRow("plug-in es") << "es" << QByteArray("KelvoPluginViewerWidget")
+                                << "Image Properties" << QByteArray() << "Propiedades de la imagen";
+    QTest::newRow("italic letter it")
+        << "it" << QByteArray("KelvoTextEditor") << "I" << QByteArray("italic button") << "C";
+    QTest::newRow("command line nl") << "nl" << QByteArray("KelvoCommandLine") << "[PICTURE...]"
+                                     << QByteArray() << "[AFBEELDING...]";
 }
 
 void KelvoTranslationsTest::builtMessagesResolve() {
-    QFETCH(QString, context);
+    QFETCH(QString, language);
+    QFETCH(QByteArray, context);
     QFETCH(QString, source);
-    QFETCH(QString, german);
+    QFETCH(QByteArray, disambiguation);
+    QFETCH(QString, translation);
     QTranslator translator;
-    QVERIFY2(translator.load(builtQm()), qPrintable(builtQm()));
-    QCOMPARE(translator.language(), QStringLiteral("de_DE"));
-    QCOMPARE(translator.translate(context.toLatin1().constData(), source.toUtf8().constData()),
-             german);
+    QVERIFY2(translator.load(builtQm(language)), qPrintable(builtQm(language)));
+    QVERIFY(translator.language().startsWith(language));
+    QCOMPARE(translator.translate(context.constData(), source.toUtf8().constData(),
+                                  disambiguation.isEmpty() ? nullptr : disambiguation.constData()),
+             translation);
 }
 
 void KelvoTranslationsTest::configurationChoosesLanguage_data() {
     QTest::addColumn<bool>("withConfiguration");
     QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("fileMenu"); // Italian keeps "&File"
     QTest::addColumn<bool>("loaded");
-    QTest::addColumn<QString>("fileMenu");
-    QTest::newRow("de") << true << QByteArray("de") << true << "&Datei";
-    QTest::newRow("de among blanks") << true << QByteArray("\n  de \n") << true << "&Datei";
-    QTest::newRow("regional de") << true << QByteArray("de_AT") << true << "&Datei";
-    QTest::newRow("en") << true << QByteArray("en") << false << "&File";
-    QTest::newRow("untranslated language") << true << QByteArray("fr") << false << "&File";
-    QTest::newRow("no configuration") << false << QByteArray() << false << "&File";
+    const QLocale c = QLocale::c();
+    const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
+    QTest::newRow("de") << true << QByteArray("de") << c << "&Datei" << true;
+    QTest::newRow("de among blanks") << true << QByteArray("\n  de \n") << c << "&Datei" << true;
+    QTest::newRow("regional de") << true << QByteArray("de_AT") << c << "&Datei" << true;
+    QTest::newRow("it") << true << QByteArray("it") << dutch << "&File" << true;
+    QTest::newRow("en before the locale") << true << QByteArray("en") << dutch << "&File" << false;
+    QTest::newRow("untranslated language") << true << QByteArray("pt") << c << "&File" << false;
+    QTest::newRow("none named: locale") << true << QByteArray() << dutch << "&Bestand" << true;
+    QTest::newRow("none named: other locale")
+        << true << QByteArray() << QLocale(QLocale::Portuguese, QLocale::Brazil) << "&File"
+        << false;
+    QTest::newRow("no configuration") << false << QByteArray() << dutch << "&File" << false;
 }
 
 void KelvoTranslationsTest::configurationChoosesLanguage() {
     QFETCH(bool, withConfiguration);
     QFETCH(QByteArray, language);
-    QFETCH(bool, loaded);
+    QFETCH(QLocale, locale);
     QFETCH(QString, fileMenu);
+    QFETCH(bool, loaded);
     KelvoTestDir dir;
-    dir.write(QStringLiteral("kelvo_de.qm"), KelvoTestDir::readFile(builtQm()));
+    addLanguages(dir);
     if (withConfiguration) {
         addConfiguration(dir, language);
     }
-    QTranslator translator;
-    QCOMPARE(loadUiTranslation(translator), loaded);
-    QVERIFY(QCoreApplication::installTranslator(&translator) == loaded);
+    QLocale::setDefault(locale);
+    const KelvoUiTranslation translation;
+    QCOMPARE(translation.kelvoLoaded(), loaded);
     QCOMPARE(QCoreApplication::translate("KelvoAppBase", "&File"), fileMenu);
-    QCoreApplication::removeTranslator(&translator);
+}
+
+// The delivered configuration names no language: a French locale gets a French editor, Qt's
+// own dialogs included when Qt's translations are installed.
+void KelvoTranslationsTest::mainWindowFollowsLocale() {
+    KelvoTestDir dir;
+    addLanguages(dir);
+    const QString config = QStringLiteral("kelvoConfig.xml");
+    dir.write(config, KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") + config));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const KelvoUiTranslation translation;
+    QVERIFY(translation.kelvoLoaded());
+    KelvoApp window;
+    window.show();
+    QStringList menus;
+    for (const QAction* action : window.menuBar()->actions()) {
+        menus.append(action->text());
+    }
+    QCOMPARE(menus.mid(0, 2), (QStringList{"&Fichier", "Affic&hage"}));
+    const QString qtFrench =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm");
+    if (!QFile::exists(qtFrench)) {
+        QSKIP("Qt's translations are not installed (Debian: qt6-translations-l10n)");
+    }
+    QVERIFY(translation.qtLoaded());
+    const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+    QVERIFY2(lookIn.startsWith(QLatin1String("Voir dans")), qPrintable(lookIn));
 }
 
 QTEST_MAIN(KelvoTranslationsTest)

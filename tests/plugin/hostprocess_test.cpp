@@ -26,11 +26,17 @@ struct Run {
     QStringList lines;
 };
 
-Run runHost(const QStringList& arguments, const QString& kelvoDir) {
+// The host runs in the given locale, which chooses the language where the configuration names
+// none.
+Run runHost(const QStringList& arguments, const QString& kelvoDir,
+            const QString& locale = QStringLiteral("C")) {
     QProcess host;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("KELVO_DIR"), kelvoDir);
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("LANG"), locale);
     host.setProcessEnvironment(environment);
     host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     host.start(QStringLiteral(NPKELVO_HOST),
@@ -57,6 +63,7 @@ private slots:
     void page();
     void badCommandLine();
     void samplePage();
+    void followsLocale();
 
 private:
     QTemporaryDir m_dir;
@@ -194,6 +201,20 @@ void HostProcessTest::samplePage() {
     QVERIFY(image.width() >= 480 && image.height() >= 860);
     // Inside the first picture (sky), not the window's background.
     QVERIFY(image.pixelColor(20, 20) != image.pixelColor(image.width() - 2, 5));
+}
+
+// The delivered configuration names no language: the plug-in speaks the user's.
+void HostProcessTest::followsLocale() {
+    QFile page(m_dir.filePath("french.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write(embed("width=100 height=80 kelvo=\"missing.png\"").toUtf8());
+    page.close();
+    const Run run = runHost({page.fileName(), "--dump", "--quit"},
+                            QStringLiteral(KELVO_SAMPLE_DIR "/"), QStringLiteral("fr_FR.UTF-8"));
+    const QString output = run.lines.join(QLatin1Char('\n'));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(output.contains("embed 1: label \" Plug-in Kelvo >> une erreur s'est produite"),
+             qPrintable(output));
 }
 
 QTEST_MAIN(HostProcessTest)

@@ -1,0 +1,1008 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>KelvoApp</name>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</source>
+        <translation>Imágenes (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>Imágenes (*.png)</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;.</source>
+        <translation>No se ha podido guardar la imagen como «%1».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Las zonas seleccionadas no deben superponerse.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoAppBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save as</source>
+        <translation>&amp;Guardar como</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Overview Window</source>
+        <translation>Ventana de vista general</translation>
+    </message>
+    <message>
+        <source>Add Data</source>
+        <translation>Añadir datos</translation>
+    </message>
+    <message>
+        <source>&amp;Generate HTML code</source>
+        <translation>Generar código &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Image Dictionary</source>
+        <translation>&amp;Diccionario de la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About Kelvo</source>
+        <translation>Acerca de Kelvo</translation>
+    </message>
+    <message>
+        <source>Erase encoded data from image</source>
+        <translation>Borrar los datos codificados de la imagen</translation>
+    </message>
+    <message>
+        <source>Show coded image regions</source>
+        <translation>Mostrar las zonas codificadas de la imagen</translation>
+    </message>
+    <message>
+        <source>Select a rectangular image region</source>
+        <translation>Seleccionar una zona rectangular de la imagen</translation>
+    </message>
+    <message>
+        <source>Select any image region</source>
+        <translation>Seleccionar una zona de la imagen a mano alzada</translation>
+    </message>
+    <message>
+        <source>Insert text into selected image region</source>
+        <translation>Insertar texto en la zona seleccionada</translation>
+    </message>
+    <message>
+        <source>Insert a dictionary entry into selected image region</source>
+        <translation>Insertar una entrada de diccionario en la zona seleccionada</translation>
+    </message>
+    <message>
+        <source>Insert image into selected image region</source>
+        <translation>Insertar una imagen en la zona seleccionada</translation>
+    </message>
+    <message>
+        <source>Generate the coded image</source>
+        <translation>Generar la imagen codificada</translation>
+    </message>
+    <message>
+        <source>Kelvo - Pictorra</source>
+        <translation>Kelvo - Pictorra</translation>
+    </message>
+    <message>
+        <source>tools</source>
+        <translation>herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoAppViewerWidget</name>
+    <message>
+        <source>Delete Data</source>
+        <translation>Eliminar datos</translation>
+    </message>
+    <message>
+        <source>Delete all the data from the image?</source>
+        <translation>¿Eliminar todos los datos de la imagen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Select the region in the image
+to be deleted ...</source>
+        <translation>Seleccione en la imagen
+la zona que desea eliminar ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Delete data</source>
+        <translation>Eliminar datos</translation>
+    </message>
+    <message>
+        <source>There is no data encoded in this region</source>
+        <translation>No hay datos codificados en esta zona</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoCommandLine</name>
+    <message>
+        <source>Kelvo hides texts, dictionary terms and image snippets in the pixels of pictures.</source>
+        <translation>Kelvo oculta textos, términos de diccionario y fragmentos de imagen en los píxeles de las imágenes.</translation>
+    </message>
+    <message>
+        <source>Pictures to open (BMP, JPEG, PNG, PPM or XPM). Coded pictures open in a viewer window, all others in an encoder window.</source>
+        <translation>Imágenes que se abrirán (BMP, JPEG, PNG, PPM o XPM). Las imágenes codificadas se abren en una ventana de visualización; las demás, en una ventana de codificación.</translation>
+    </message>
+    <message>
+        <source>[PICTURE...]</source>
+        <translation>[IMAGEN...]</translation>
+    </message>
+    <message>
+        <source>Save a picture of the main window to &lt;file&gt; once the pictures are open, then quit.</source>
+        <translation>Una vez abiertas las imágenes, guardar una captura de la ventana principal en &lt;archivo&gt; y salir.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Try &quot;kelvo --help&quot; for more information.</source>
+        <translation>Para más información, use «kelvo --help».</translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
+        <translation>imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataManageWidgetItem</name>
+    <message>
+        <source>Delete all data specified for this region.</source>
+        <translation>Eliminar todos los datos de esta zona.</translation>
+    </message>
+    <message>
+        <source>New Identifier</source>
+        <translation>Nuevo nombre</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Show/hide all data specified for this region.
+Caution: Hidden data will not be encoded into the image!</source>
+        <translation>Mostrar u ocultar todos los datos de esta zona.
+Atención: ¡los datos ocultos no se codificarán en la imagen!</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDictEditor</name>
+    <message>
+        <source>Dictionary Entries</source>
+        <translation>Entradas del diccionario</translation>
+    </message>
+    <message>
+        <source>obligatory</source>
+        <translation>obligatorio</translation>
+    </message>
+    <message>
+        <source>English:</source>
+        <translation>Inglés:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>No es un archivo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is too large.</source>
+        <translation>El archivo es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid dictionary.</source>
+        <translation>El archivo no es un diccionario válido.</translation>
+    </message>
+    <message>
+        <source>The file does not exist any more.</source>
+        <translation>El archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>El archivo es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Its folder is read-only.</source>
+        <translation>La carpeta del archivo es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>The English term is obligatory ...</source>
+        <translation>El término en inglés es obligatorio ...</translation>
+    </message>
+    <message>
+        <source>The English term identifies the item in pictures and cannot contain these characters:
+%1</source>
+        <translation>El término en inglés identifica la entrada en las imágenes y no puede contener estos caracteres:
+%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written; the disk may be full.</source>
+        <translation>No se ha podido escribir el archivo; puede que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <source>The private dictionary could not be saved:
+%1
+%2
+The term was not added.</source>
+        <translation>No se ha podido guardar el diccionario personal:
+%1
+%2
+El término no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>The private dictionary could not be opened:
+%1
+%2</source>
+        <translation>No se ha podido abrir el diccionario personal:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>The dictionary already holds an item for &quot;%1&quot;.
+It was not added again; the region refers to the existing item.</source>
+        <translation>El diccionario ya contiene una entrada para «%1».
+No se ha vuelto a añadir; la zona remite a la entrada existente.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDictEntryDlg</name>
+    <message>
+        <source>Image Dictionary Entry</source>
+        <translation>Entrada del diccionario de la imagen</translation>
+    </message>
+    <message>
+        <source>Choose a language and enter the
+ term in the selected language ...</source>
+        <translation>Elija un idioma y escriba
+ el término en ese idioma ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDictionaryMenu</name>
+    <message>
+        <source>Translate from ...</source>
+        <translation>Traducir de ...</translation>
+    </message>
+    <message>
+        <source>Translate to ...</source>
+        <translation>Traducir a ...</translation>
+    </message>
+    <message>
+        <source>Show coded word</source>
+        <translation>Mostrar la palabra codificada</translation>
+    </message>
+    <message>
+        <source>Show ambiguities</source>
+        <translation>Mostrar ambigüedades</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditorShapedText</name>
+    <message>
+        <source>Click right mouse
+button to edit</source>
+        <translation>Haga clic derecho
+para editar</translation>
+    </message>
+    <message>
+        <source>Change properties</source>
+        <translation>Cambiar propiedades</translation>
+    </message>
+    <message>
+        <source>Center text</source>
+        <translation>Centrar texto</translation>
+    </message>
+    <message>
+        <source>Remove this element</source>
+        <translation>Quitar este elemento</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEncDoneDlg</name>
+    <message>
+        <source>Image Coding Finished ...</source>
+        <translation>Codificación de la imagen terminada ...</translation>
+    </message>
+    <message>
+        <source>Data has been successfully embedded.
+Do you want to save the coded image?</source>
+        <translation>Los datos se han incrustado correctamente.
+¿Desea guardar la imagen codificada?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Images (*.png)</source>
+        <translation>Imágenes (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoHTMLGenerator</name>
+    <message>
+        <source>Link URL: </source>
+        <translation>URL del enlace: </translation>
+    </message>
+    <message>
+        <source>Kelvo - HTML Generator</source>
+        <translation>Kelvo - Generador de HTML</translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Archivo: </translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Ancho: </translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>píxeles</translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Alto: </translation>
+    </message>
+    <message>
+        <source>Copy all</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoHelpBrowser</name>
+    <message>
+        <source>Kelvo - Help</source>
+        <translation>Kelvo - Ayuda</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgEncodeWidget</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Datos %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Ya hay una entrada del diccionario de la imagen u otra imagen asignada a esta zona.</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Ya hay texto sin formato u otra imagen asignada a esta zona.</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Las zonas seleccionadas no deben superponerse.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Se ha producido un problema al generar la imagen codificada.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>No se ha podido guardar la imagen codificada como «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data.
+Would you like to generate the coded image now?</source>
+        <translation>Hay partes de la imagen con datos asociados.
+¿Desea generar ahora la imagen codificada?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgGrabber</name>
+    <message>
+        <source>Kelvo - Image Grabber</source>
+        <translation>Kelvo - Recortes de imagen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Image Grabber Tools</source>
+        <translation>Herramientas de recorte</translation>
+    </message>
+    <message>
+        <source>Select a rectangular image region</source>
+        <translation>Seleccionar una zona rectangular de la imagen</translation>
+    </message>
+    <message>
+        <source>Select any image region</source>
+        <translation>Seleccionar una zona de la imagen a mano alzada</translation>
+    </message>
+    <message>
+        <source>Select an image region by clicking its background</source>
+        <translation>Seleccionar una zona de la imagen haciendo clic en su fondo</translation>
+    </message>
+    <message>
+        <source>Grab selected image region</source>
+        <translation>Tomar la zona seleccionada</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</source>
+        <translation>Imágenes (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgInputDlg</name>
+    <message>
+        <source>Unformatted text input</source>
+        <translation>Introducir texto sin formato</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>These characters cannot be stored in the picture and will be replaced by &quot;?&quot;:
+%1
+
+Store the text anyway?</source>
+        <translation>Estos caracteres no se pueden guardar en la imagen y se sustituirán por «?»:
+%1
+
+¿Guardar el texto de todos modos?</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgSelectCopyWidget</name>
+    <message>
+        <source>Select Region</source>
+        <translation>Seleccionar zona</translation>
+    </message>
+    <message>
+        <source>Click on the image background ...</source>
+        <translation>Haga clic en el fondo de la imagen ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Unfortunately, no closed contour could be found.</source>
+        <translation>Lo sentimos, no se ha encontrado ningún contorno cerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgSnip</name>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>Selected image region is larger than the original image.</source>
+        <translation>La zona seleccionada es más grande que la imagen original.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoImgWidget</name>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>The image could not be loaded.</source>
+        <translation>No se ha podido cargar la imagen.</translation>
+    </message>
+    <message>
+        <source>The image has coded data.</source>
+        <translation>La imagen contiene datos codificados.</translation>
+    </message>
+    <message>
+        <source>The image has been modified.
+Do you want to save it?</source>
+        <translation>La imagen se ha modificado.
+¿Desea guardarla?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoInfoWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoPluginImagePropertiesDialog</name>
+    <message>
+        <source>%1 px (original) / %2 px (displayed)</source>
+        <translation>%1 px (original) / %2 px (mostrado)</translation>
+    </message>
+    <message>
+        <source>Image Properties</source>
+        <translation>Propiedades de la imagen</translation>
+    </message>
+    <message>
+        <source>File Location:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Tamaño del archivo:</translation>
+    </message>
+    <message>
+        <source>Annotated Areas:</source>
+        <translation>Zonas anotadas:</translation>
+    </message>
+    <message>
+        <source>  Unformatted Texts:</source>
+        <translation>  Textos sin formato:</translation>
+    </message>
+    <message>
+        <source>  Formatted Texts:</source>
+        <translation>  Textos con formato:</translation>
+    </message>
+    <message>
+        <source>  Translateable Texts:  </source>
+        <translation>  Textos traducibles:  </translation>
+    </message>
+    <message>
+        <source>  Encoded Images:</source>
+        <translation>  Imágenes codificadas:</translation>
+    </message>
+    <message>
+        <source>  Not shown (over the viewer&apos;s limits):</source>
+        <translation>  No mostrados (superan los límites del visor):</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Properties for &quot;%1&quot;</source>
+        <translation>Propiedades de «%1»</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1MB (%2 bytes)</source>
+        <translation>%1 MB (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1KB (%2 bytes)</source>
+        <translation>%1 KB (%2 bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoPluginViewerWidget</name>
+    <message>
+        <source>Program Info</source>
+        <translation>Información del programa</translation>
+    </message>
+    <message>
+        <source>Kelvo Version 0.7
+Shows the annotations hidden in pictures on web pages.</source>
+        <translation>Kelvo versión 0.7
+Muestra las anotaciones ocultas en las imágenes de las páginas web.</translation>
+    </message>
+    <message>
+        <source>Image Properties</source>
+        <translation>Propiedades de la imagen</translation>
+    </message>
+    <message>
+        <source>Open Link Location</source>
+        <translation>Abrir la dirección del enlace</translation>
+    </message>
+    <message>
+        <source>Save Image As</source>
+        <translation>Guardar imagen como</translation>
+    </message>
+    <message>
+        <source>Show Image Outlines</source>
+        <translation>Mostrar los contornos de la imagen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Image Dictionary</source>
+        <translation>Diccionario de la imagen</translation>
+    </message>
+    <message>
+        <source>save file dialog</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Preparing Image</source>
+        <translation>Preparando la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoShapedTextLimits</name>
+    <message>
+        <source>This element lies too far from its region to be stored in the picture: its coordinates must stay within %1 pixels of the region.</source>
+        <translation>Este elemento está demasiado lejos de su zona para guardarse en la imagen: sus coordenadas deben quedar a menos de %1 píxeles de la zona.</translation>
+    </message>
+    <message>
+        <source>The font size of this element must be between 1 and %1 points to be stored in the picture.</source>
+        <translation>Para guardarse en la imagen, el tamaño de fuente de este elemento debe estar entre 1 y %1 puntos.</translation>
+    </message>
+    <message>
+        <source>The text of this element is too long to be stored in the picture: the element takes %1 bytes, and a picture region holds at most %2.</source>
+        <translation>El texto de este elemento es demasiado largo para guardarse en la imagen: el elemento ocupa %1 bytes y una zona de la imagen admite como máximo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextEditor</name>
+    <message>
+        <source>Text properties</source>
+        <translation>Propiedades del texto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Left align text</source>
+        <translation>Alinear a la izquierda</translation>
+    </message>
+    <message>
+        <source>Center align text</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <source>Right align text</source>
+        <translation>Alinear a la derecha</translation>
+    </message>
+    <message>
+        <source>Change text color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Change background color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Transparent background</source>
+        <translation>Fondo transparente</translation>
+    </message>
+    <message>
+        <source>Background properties</source>
+        <translation>Propiedades del fondo</translation>
+    </message>
+    <message>
+        <source>Contour width: 1</source>
+        <translation>Grosor del contorno: 1</translation>
+    </message>
+    <message>
+        <source>Change contour color</source>
+        <translation>Color del contorno</translation>
+    </message>
+    <message>
+        <source>The picture keeps only Latin-1 characters; these will be lost: %1</source>
+        <translation>La imagen solo conserva caracteres Latin-1; se perderán estos: %1</translation>
+    </message>
+    <message>
+        <source>The picture cannot name the font &quot;%1&quot;; readers will see &quot;%2&quot;.</source>
+        <translation>La fuente «%1» no se puede indicar en la imagen; los lectores verán «%2».</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>bold button</comment>
+        <extracomment>The letter drawn on the bold button, as word processors in this language show it.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>italic button</comment>
+        <extracomment>The letter drawn on the italic button, as word processors in this language show it.</extracomment>
+        <translation>K</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextHolderWidget</name>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>The term is not in the dictionary yet.
+You can now add it to your private dictionary ...</source>
+        <translation>El término aún no está en el diccionario.
+Ahora puede añadirlo a su diccionario personal ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextTypeDlg</name>
+    <message>
+        <source>Unformatted text</source>
+        <translation>Texto sin formato</translation>
+    </message>
+    <message>
+        <source>Text in a rectangle</source>
+        <translation>Texto en un rectángulo</translation>
+    </message>
+    <message>
+        <source>Text in an ellipse</source>
+        <translation>Texto en una elipse</translation>
+    </message>
+    <message>
+        <source>Speech bubble</source>
+        <translation>Bocadillo de diálogo</translation>
+    </message>
+    <message>
+        <source>Think bubble</source>
+        <translation>Bocadillo de pensamiento</translation>
+    </message>
+    <message>
+        <source>Choose A Text Type</source>
+        <translation>Elegir un tipo de texto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoTextWidget</name>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoWebViewer</name>
+    <message>
+        <source>Keep this text open</source>
+        <translation>Mantener este texto abierto</translation>
+    </message>
+    <message>
+        <source>picture with %1 annotated areas; use the arrow keys to read them</source>
+        <translation>imagen con %1 zonas anotadas; léalas con las teclas de flecha</translation>
+    </message>
+</context>
+<context>
+    <name>NPKelvoPluginInstance</name>
+    <message>
+        <source> The parameter &apos;src&apos; is not allowed! </source>
+        <translation> ¡El parámetro &apos;src&apos; no está permitido! </translation>
+    </message>
+    <message>
+        <source> No image url specified in parameter &apos;kelvo&apos;! </source>
+        <translation> ¡El parámetro &apos;kelvo&apos; no indica ninguna URL de imagen! </translation>
+    </message>
+    <message>
+        <source> No parameter &apos;kelvo&apos; specified! </source>
+        <translation> ¡Falta el parámetro &apos;kelvo&apos;! </translation>
+    </message>
+    <message>
+        <source> Kelvo plugin &gt;&gt; try loading: </source>
+        <translation> Complemento Kelvo &gt;&gt; cargando: </translation>
+    </message>
+</context>
+<context>
+    <name>NPKelvoPluginWidget</name>
+    <message>
+        <source> Kelvo plugin &gt;&gt; try loading: </source>
+        <translation> Complemento Kelvo &gt;&gt; cargando: </translation>
+    </message>
+    <message>
+        <source> Kelvo plugin &gt;&gt; receiving:  </source>
+        <translation> Complemento Kelvo &gt;&gt; recibiendo:  </translation>
+    </message>
+    <message>
+        <source> Kelvo plugin &gt;&gt; an error occured, while loading the image! Propably the image link is broken.</source>
+        <translation> Complemento Kelvo &gt;&gt; ¡se ha producido un error al cargar la imagen! Probablemente el enlace a la imagen no funciona.</translation>
+    </message>
+    <message>
+        <source>An Error occured</source>
+        <translation>Se ha producido un error</translation>
+    </message>
+</context>
+</TS>
