@@ -9,6 +9,7 @@
 #include "kelvoimggrabber.h"
 #include "kelvoimginputdlg.h"
 #include "kelvomsgdlg.h"
+#include "kelvopaths.h"
 #include "kelvotexttypedlg.h"
 
 #include <QAction>
@@ -68,13 +69,8 @@ KelvoAppViewerWidget* KelvoApp::activeViewer() const {
                : nullptr;
 }
 
-QString KelvoApp::picturesFolder() {
-    const QString base = qEnvironmentVariable("KELVO_DIR");
-    return base.isEmpty() ? QString() : base + tr("My Kelvos");
-}
-
 void KelvoApp::open() {
-    QFileDialog dialog(this, tr("Open File"), picturesFolder(),
+    QFileDialog dialog(this, tr("Open File"), KelvoPaths::picturesFolder(),
                        tr("Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)"));
     dialog.setObjectName(QStringLiteral("OpenFileDlg"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -95,7 +91,7 @@ void KelvoApp::saveP() {
     if (!window) {
         return;
     }
-    QFileDialog dialog(this, tr("Save File"), picturesFolder(), tr("Images (*.png)"));
+    QFileDialog dialog(this, tr("Save File"), KelvoPaths::picturesFolder(), tr("Images (*.png)"));
     dialog.setObjectName(QStringLiteral("saveFileDlg"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
