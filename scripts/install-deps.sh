@@ -7,7 +7,7 @@ packages=(
     zlib1g-dev libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     xvfb xauth fonts-dejavu-core
-    emscripten chromium dpkg-dev
+    emscripten chromium dpkg-dev lintian
     libspng-dev libisal-dev
 )
 # The web build (scripts/build-web.sh) compiles zlib from its Debian source package.
