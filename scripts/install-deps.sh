@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     qt6-translations-l10n
     xvfb xauth xdotool fonts-dejavu-core
-    emscripten chromium dpkg-dev
+    emscripten chromium dpkg-dev lintian
     libspng-dev libisal-dev
 )
 # The web build (scripts/build-web.sh) compiles zlib and libspng from their Debian source

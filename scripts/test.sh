@@ -2,7 +2,7 @@
 # Sets up a Debian 12 machine and runs every test: every layer and its tests under
 # AddressSanitizer and UBSan (the fuzz preset's build, which also holds the fuzz targets), the
 # fuzz targets for a short time on the seeds those tests wrote, then the development build and
-# its tests.
+# its tests, the Debian package made from it (scripts/check-package.sh) and the web viewer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,6 +24,9 @@ echo "== development build and tests"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs" -LE web
+
+echo "== Debian package from the development build: lintian, install, run, remove"
+scripts/check-package.sh build/dev
 
 echo "== web viewer: WebAssembly build and its tests"
 scripts/build-web.sh

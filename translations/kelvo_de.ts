@@ -39,6 +39,10 @@
 <context>
     <name>KelvoAppBase</name>
     <message>
+        <source>Kelvo is free software under the MIT licence.</source>
+        <translation>Kelvo ist freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>

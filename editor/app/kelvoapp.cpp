@@ -9,6 +9,7 @@
 #include "kelvoimggrabber.h"
 #include "kelvoimginputdlg.h"
 #include "kelvomsgdlg.h"
+#include "kelvopaths.h"
 #include "kelvotexttypedlg.h"
 
 #include <QAction>
@@ -76,13 +77,8 @@ KelvoAppViewerWidget* KelvoApp::activeViewer() const {
                : nullptr;
 }
 
-QString KelvoApp::picturesFolder() {
-    const QString base = qEnvironmentVariable("KELVO_DIR");
-    return base.isEmpty() ? QString() : base + QStringLiteral("My Kelvos");
-}
-
 void KelvoApp::open() {
-    QFileDialog dialog(this, tr("Open File"), picturesFolder(),
+    QFileDialog dialog(this, tr("Open File"), KelvoPaths::picturesFolder(),
                        tr("Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)"));
     dialog.setObjectName(QStringLiteral("OpenFileDlg"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -109,7 +105,7 @@ void KelvoApp::saveWindow(KelvoImgWidget* window) {
     if (encoder && !encoder->plainSaveWanted()) {
         return;
     }
-    QFileDialog dialog(this, tr("Save File"), picturesFolder(), tr("Images (*.png)"));
+    QFileDialog dialog(this, tr("Save File"), KelvoPaths::picturesFolder(), tr("Images (*.png)"));
     dialog.setObjectName(QStringLiteral("saveFileDlg"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -82,8 +82,6 @@ private:
                          const KelvoTranslationSettings& settings);
     void encoderStateChanged(bool selectionClosed, bool hasData);
     void windowClosed();
-    // KELVO_DIR + "My Kelvos", where the file dialogs start; empty without KELVO_DIR.
-    static QString picturesFolder();
 
     // Callbacks of the picture windows (context: this window).
     static void statusCallback(void* context, const QString& text, int durationMs);

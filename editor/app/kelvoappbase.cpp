@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QScreen>
@@ -53,6 +54,10 @@ KelvoAppBase::KelvoAppBase(QWidget* parent) : QMainWindow(parent) {
     m_aboutWidget = new KelvoInfoWidget(this, QStringLiteral("aboutWidget"));
     m_aboutWidget->showPicture(KelvoPaths::installPath(QStringLiteral("pixmaps/kelvoInfo.png")),
                                true);
+    // Under the about picture's text, above its rule.
+    auto* licence = new QLabel(tr("Kelvo is free software under the MIT licence."), m_aboutWidget);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setGeometry(24, 188, 312, 22);
     m_aboutWidget->hide();
 
     m_imgGrabber = new KelvoImgGrabber(this);

@@ -1,6 +1,7 @@
 #include "kelvoencdonedlg.h"
 
 #include "kelvodialoglook.h"
+#include "kelvopaths.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -39,15 +40,8 @@ KelvoEncDoneDlg::KelvoEncDoneDlg(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &KelvoEncDoneDlg::cancelPressed);
 }
 
-QString KelvoEncDoneDlg::startPath() {
-    if (!qEnvironmentVariableIsSet("KELVO_DIR")) {
-        return {};
-    }
-    return qEnvironmentVariable("KELVO_DIR") + QStringLiteral("My Kelvos");
-}
-
 void KelvoEncDoneDlg::savePressed() {
-    QFileDialog dialog(this, tr("Save File"), startPath(), tr("Images (*.png)"));
+    QFileDialog dialog(this, tr("Save File"), KelvoPaths::picturesFolder(), tr("Images (*.png)"));
     dialog.setObjectName(QStringLiteral("encSaveFileDlg"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

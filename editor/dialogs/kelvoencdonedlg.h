@@ -13,10 +13,6 @@ public:
     // The file chosen in the save-file dialog; empty until one was chosen.
     const QString& fileName() const { return m_fileName; }
 
-    // Where the save-file dialog starts: KELVO_DIR followed by "My Kelvos", or empty without
-    // KELVO_DIR.
-    static QString startPath();
-
 public slots:
     // Asks for the file; accepts with the chosen name, rejects when the file dialog is
     // cancelled.

@@ -4,6 +4,7 @@
 #include "kelvopaths.h"
 #include "kelvosaxreader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -94,11 +95,22 @@ struct BoundedInput {
     }
 };
 
+// The user's own copy of a dictionary, written when the delivered one must stay as it is,
+// starts as a copy of the delivered one, writable by its owner.
+void startUserCopy(const QString& path, const QString& delivered) {
+    if (path == delivered || QFileInfo::exists(path) || !QFileInfo::exists(delivered) ||
+        !QDir().mkpath(QFileInfo(path).path()) || !QFile::copy(delivered, path))
+        return;
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                    QFile::WriteUser);
+}
+
 } // namespace
 
 KelvoXmlDictWriter::KelvoXmlDictWriter(const QString& fileName)
     : m_path(KelvoPaths::dictionaryWritePath(fileName)) {
     ++liveWriters;
+    startUserCopy(m_path, KelvoPaths::deliveredDictionaryPath(fileName));
     const KelvoSaxReader::Status status = load();
     if (status != KelvoSaxReader::Status::Ok)
         m_problem = KelvoSaxReader::problem(status, m_path);

@@ -20,8 +20,9 @@
 
 class KelvoXmlDictWriter : public KelvoXmlParser {
 public:
-    // Loads KELVO_DIR + "dictionary/" + fileName ("dictionary/" + fileName when KELVO_DIR is
-    // unset) and keeps the document until destruction.
+    // Loads the dictionary fileName where it is written (KelvoPaths::dictionaryWritePath) and
+    // keeps the document until destruction. A user's copy that does not exist yet is first
+    // copied from the delivered dictionary.
     explicit KelvoXmlDictWriter(const QString& fileName = PrivateDictionary);
     ~KelvoXmlDictWriter() override;
     KelvoXmlDictWriter(const KelvoXmlDictWriter&) = delete;

@@ -98,7 +98,7 @@ void KelvoImgGrabber::setGrabCallback(GrabCallback callback) {
 }
 
 void KelvoImgGrabber::open() {
-    QFileDialog dialog(this, tr("Open File"), KelvoPaths::installPath(QStringLiteral("My Kelvos")),
+    QFileDialog dialog(this, tr("Open File"), KelvoPaths::picturesFolder(),
                        tr("Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)"));
     dialog.setObjectName(QStringLiteral("OpenFileDlg"));
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -1,16 +1,35 @@
-// Where the data files live. Every path is the value of the environment variable KELVO_DIR
-// followed directly by a relative name: no separator is inserted, so the value must end with
-// one. Readers and the private-dictionary writer fall back differently when KELVO_DIR is unset.
+// Where the data files live. The data folder is the value of the environment variable KELVO_DIR
+// when it is set (every path is that value followed directly by a relative name, so it must end
+// with a separator); otherwise the installed share/kelvo/ found from the running program's own
+// place (bin/ or lib/kelvo/ beside share/), so that an installed copy works in any prefix;
+// otherwise the current directory.
+//
+// What the user writes (the private dictionary, "My Kelvos") stays in the data folder only when
+// KELVO_DIR names it and the place is writable; otherwise it goes to the user's own data folder,
+// and a file the user has a copy of there is read from that copy.
 #pragma once
 
 #include <QString>
 
 class KelvoPaths {
 public:
-    // KELVO_DIR + name; the bare name (current directory) when KELVO_DIR is unset.
+    // KELVO_DIR; else the installed data folder ending in "/"; else empty (current directory).
+    static QString dataFolder();
+    // Where the user's own copies live: the editor's QStandardPaths::AppDataLocation
+    // (~/.local/share/kelvo/), the same for every program that reads them.
+    static QString userFolder();
+
+    // dataFolder() + name.
     static QString installPath(const QString& name);
-    // KELVO_DIR + "dictionary/" + name; the bare name when KELVO_DIR is unset.
+    // The user's copy of "dictionary/" + name when there is one; else dataFolder() +
+    // "dictionary/" + name, or the bare name without a data folder.
     static QString dictionaryPath(const QString& name);
-    // KELVO_DIR + "dictionary/" + name; "dictionary/" + name when KELVO_DIR is unset.
+    // Where the dictionary name is written: the data folder's "dictionary/" + name when the
+    // user may write there (as "dictionary/" + name without a data folder), else the user's copy.
     static QString dictionaryWritePath(const QString& name);
+    // dataFolder() + "dictionary/" + name: the file as delivered, where a user's copy starts.
+    static QString deliveredDictionaryPath(const QString& name);
+    // The "My Kelvos" folder where the file dialogs start; empty without a data folder. The
+    // user's own one is made on first use and gets the delivered sample pictures.
+    static QString picturesFolder();
 };

@@ -52,10 +52,7 @@ HostSession::~HostSession() {
 }
 
 QString HostSession::defaultPluginPath() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString beside = dir + QStringLiteral("/npKelvo.so");
-    const QString installed = dir + QStringLiteral("/../lib/kelvo/npKelvo.so");
-    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/npKelvo.so");
 }
 
 bool HostSession::readEmbeds(QList<QList<QPair<QString, QString>>>* embeds, QString* error) const {

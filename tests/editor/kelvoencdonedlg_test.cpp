@@ -2,6 +2,7 @@
 // outside Latin-1 kept whole, and every way of not saving.
 #include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
+#include "kelvopaths.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -16,7 +17,7 @@ private slots:
     void savesUnderTheChosenName();
     void notSaving_data();
     void notSaving();
-    void startPath();
+    void picturesFolder();
 
 private:
     QTemporaryDir m_dir;
@@ -84,11 +85,11 @@ void KelvoEncDoneDlgTest::notSaving() {
     QCOMPARE(fileName, QStringLiteral("unchanged"));
 }
 
-void KelvoEncDoneDlgTest::startPath() {
-    QCOMPARE(KelvoEncDoneDlg::startPath(), m_dir.path() + QStringLiteral("/My Kelvos"));
+void KelvoEncDoneDlgTest::picturesFolder() {
+    QCOMPARE(KelvoPaths::picturesFolder(), m_dir.path() + QStringLiteral("/My Kelvos"));
     const QByteArray saved = qgetenv("KELVO_DIR");
     qunsetenv("KELVO_DIR");
-    QCOMPARE(KelvoEncDoneDlg::startPath(), QString());
+    QCOMPARE(KelvoPaths::picturesFolder(), QString());
     qputenv("KELVO_DIR", saved);
 }
 

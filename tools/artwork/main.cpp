@@ -3,7 +3,8 @@
 //   kelvo-artwork SOURCE_DIR [--contact-sheet FILE.png]
 //
 // writes editor/app/icons/<name>.png (22 pixels) and <name>-44.png (44 pixels), the program
-// icon also as kelvo-64.png, -128 and -256, data/pixmaps/startImg.png and kelvoInfo.png, and the
+// icon also as kelvo-16.png, -32, -48, -64, -128 and -256 (with kelvo.png, the desktop's icon
+// sizes), data/pixmaps/startImg.png and kelvoInfo.png, and the
 // plain sample picture "data/My Kelvos/harbour.png" under SOURCE_DIR, the root of the source
 // tree. Run it after changing a painting or the project version (which the pictures show) and
 // commit the pictures it writes; the build uses the committed files. The contact sheet shows
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
         ok = save(renderIcon(icon, 44), base + QStringLiteral("-44.png")) && ok;
     }
     const KelvoIconArt& program = kelvoIcons().back();
-    for (int size : {64, 128, 256}) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         ok = save(renderIcon(program, size), iconDir + QStringLiteral("/kelvo-%1.png").arg(size)) &&
              ok;
     }
