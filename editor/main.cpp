@@ -19,10 +19,7 @@ namespace {
 // takes away; it is parsed again there.
 bool answeredWithoutGui(int& argc, char* argv[]) {
     const QCoreApplication core(argc, argv);
-    QTranslator translator;
-    if (loadUiTranslation(translator)) {
-        QCoreApplication::installTranslator(&translator);
-    }
+    const KelvoUiTranslation translation;
     const KelvoCommandLine commandLine(QCoreApplication::arguments());
     if (commandLine.outcome() != KelvoCommandLine::Outcome::Help &&
         commandLine.outcome() != KelvoCommandLine::Outcome::Version) {

@@ -121,9 +121,13 @@ KelvoPngStatus KelvoPngReader::readPixels(const KelvoPixelBuffer& target) {
         target.depth != 32) {
         return fail(KelvoPngStatus::Damaged, "the target does not fit the picture");
     }
+    // The general reader stops once it has every row and never checks the stream's Adler-32, so
+    // a picture that the checked fast path refuses is damaged, not one to try again.
     if (m_bitDepth == 8 && (m_colourType == Rgb || m_colourType == Rgba) && !m_interlaced &&
-        !m_hasTrns && kelvoReadRgbPng(m_data, m_size, target)) {
-        return KelvoPngStatus::Ok;
+        !m_hasTrns) {
+        return kelvoReadRgbPng(m_data, m_size, target)
+                   ? KelvoPngStatus::Ok
+                   : fail(KelvoPngStatus::Damaged, "the picture's pixel data are damaged");
     }
     return readGeneral(target);
 }
