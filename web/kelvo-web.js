@@ -35,7 +35,8 @@
                             : `the viewer could not be loaded (${e.message})`;
                     console.warn(`Kelvo: ${reason}`);
                     document.querySelectorAll('img[data-kelvo], embed[type="application/kelvo" i]')
-                        .forEach((img) => (img.dataset.error = reason));
+                        .forEach((e) => Object.assign(e.dataset,
+                                                      {kelvoState : 'error', error : reason}));
                     return null;
                 });
 })();

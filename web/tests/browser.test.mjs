@@ -109,7 +109,7 @@ async function openPage(url, options = DESKTOP) {
         console.error(`csp: ${e.violatedDirective} ${e.blockedURI}`);
         (window.violations ??= []).push(e.violatedDirective);
     }));
-    await page.goto((url.startsWith('http') ? '' : server.base) + url);
+    await page.goto((/^[a-z]+:/.test(url) ? '' : server.base) + url);
     await until(page, () => [...document.querySelectorAll('img[data-kelvo], .kelvo-embed, embed')]
                                 .filter((e) => e.getBoundingClientRect().top < innerHeight)
                                 .every((e) => ['shown', 'error', 'message'].includes(
@@ -245,7 +245,8 @@ test('a balloon stays while the pointer is on it, wraps and stays inside the vie
          }
          await context.close();
          const desktop = await openPage('/index.html');
-         const sun = (await regionPoints(desktop.page, '#generated-village')).find((p) => p.key === 0);
+         const sun =
+             (await regionPoints(desktop.page, '#generated-village')).find((p) => p.key === 0);
          await desktop.page.mouse.move(sun.x, sun.y);
          const b = await desktop.page.$eval('#generated-village .kelvo-balloon',
                                             (e) => e.getBoundingClientRect().toJSON());
@@ -465,7 +466,8 @@ test('broken pictures stay as the browser shows them, with the reason', async ()
         [ 'empty.png', 'truncated.png', 'picture.svg', 'missing.png', 'bomb.png', 'huge.png' ];
     extra.set(
         '/broken.html',
-        html(pictures.map((f, i) => `<img src="${f}" alt="${f}" width="40" height="40" data-kelvo>`).join('')));
+        html(pictures.map((f, i) => `<img src="${f}" alt="${f}" width="40" height="40" data-kelvo>`)
+                 .join('')));
     const {page, seen, context} = await openPage('/broken.html');
     await until(page,
                 (n) => [...document.images]
@@ -482,4 +484,9 @@ test('broken pictures stay as the browser shows them, with the reason', async ()
     assert.equal(seen.warnings.length, pictures.length - 2);
     assert.deepEqual(seen.errors, []);
     await context.close();
+    // From a file the module cannot load: the pictures stay plain and say why.
+    const file = await openPage(`file://${path.resolve(KELVO_WEB_DIR, 'index.html')}`);
+    await until(file.page, () => document.getElementById('img-comic').dataset.error);
+    assert.match(file.seen.warnings.join('\n'), /served over http/);
+    await file.context.close();
 });

@@ -4,7 +4,8 @@
 import {element, uniqueId} from './dom.mjs';
 
 const MARGIN = 4;
-const TOUCH_GAP = 24; // keeps the balloon clear of the finger
+const TOUCH_MARGIN = 14; // room for the larger pin of touch screens
+const TOUCH_GAP = 24;    // keeps the balloon clear of the finger
 
 export class Balloon {
     constructor(parent) {
@@ -48,11 +49,13 @@ export class Balloon {
         const vw = document.documentElement.clientWidth;
         const vh = document.documentElement.clientHeight;
         const gap = touch ? TOUCH_GAP : 0;
-        const right = x + gap + w <= vw - MARGIN || x - gap - w < MARGIN;
-        const above = y - gap - h >= MARGIN || y + gap + h > vh - MARGIN;
-        const clamp = (v, size, limit) => Math.max(MARGIN, Math.min(v, limit - size - MARGIN));
+        const m = touch ? TOUCH_MARGIN : MARGIN;
+        const right = x + gap + w <= vw - m || x - gap - w < m;
+        const above = y - gap - h >= m || y + gap + h > vh - m;
+        const clamp = (v, size, limit) => Math.max(m, Math.min(v, limit - size - m));
         b.style.left = `${clamp(right ? x + gap : x - gap - w, w, vw)}px`;
         b.style.top = `${clamp(above ? y - gap - h : y + gap, h, vh)}px`;
+        b.classList.toggle('touch', Boolean(touch));
         const nearLeft = right !== Boolean(touch);
         const nearBottom = above !== Boolean(touch);
         this.pin.className =

@@ -46,7 +46,8 @@ function regionOf(region, stats) {
     return {r, image, colours : region.colours};
 }
 
-// Fill pixels (palette entries with red 255) belong to the region named by blue.
+// Fill pixels (palette entries with red 255) belong to the region named by blue. One pass
+// over the picture gives the key of every pixel and each region's box.
 function keyMap(width, height, ids, palette, known) {
     const keyOf = new Uint8Array(256).fill(NO_REGION);
     for (let i = 0; i < palette.length && i < 256; i++) {
@@ -55,16 +56,10 @@ function keyMap(width, height, ids, palette, known) {
             keyOf[i] = key;
     }
     const keys = new Uint8Array(width * height);
-    for (let p = 0; p < keys.length; p++)
-        keys[p] = keyOf[ids[p]];
-    return keys;
-}
-
-function boxesOf(keys, width, height) {
     const boxes = new Map();
     for (let y = 0, p = 0; y < height; y++) {
         for (let x = 0; x < width; x++, p++) {
-            const key = keys[p];
+            const key = (keys[p] = keyOf[ids[p]]);
             if (key === NO_REGION)
                 continue;
             const b = boxes.get(key);
@@ -79,7 +74,7 @@ function boxesOf(keys, width, height) {
             b.maxY = y;
         }
     }
-    return boxes;
+    return {keys, boxes};
 }
 
 // The snippet's palette indices fill the region's pixels row by row.
@@ -113,23 +108,19 @@ export function buildRegions({width, height, report, ids, palette}) {
         const part = regionOf(region, stats);
         parts.set(part.r.key, part);
     }
-    const keys = ids && palette ? keyMap(width, height, ids, palette, parts) : null;
+    const {keys, boxes} =
+        ids && palette ? keyMap(width, height, ids, palette, parts) : {keys : null, boxes : []};
     let budget = width * height * 4; // snippets together stay below four pictures' worth
-    if (keys) {
-        for (const [key, b] of boxesOf(keys, width, height)) {
-            const {r, image, colours} = parts.get(key);
-            r.box = {minX : b.minX, minY : b.minY, maxX : b.maxX, maxY : b.maxY};
-            r.anchor = {
-                x : Math.round((b.minX + b.maxX) / 2),
-                y : Math.round((b.minY + b.maxY) / 2)
-            };
-            if (keys[r.anchor.y * width + r.anchor.x] !== key)
-                r.anchor = b.first;
-            const size = (b.maxX - b.minX + 1) * (b.maxY - b.minY + 1);
-            if (image && size <= budget) {
-                budget -= size;
-                r.snippet = snippetOf(keys, width, b, key, image, colours);
-            }
+    for (const [key, b] of boxes) {
+        const {r, image, colours} = parts.get(key);
+        r.box = {minX : b.minX, minY : b.minY, maxX : b.maxX, maxY : b.maxY};
+        r.anchor = {x : Math.round((b.minX + b.maxX) / 2), y : Math.round((b.minY + b.maxY) / 2)};
+        if (keys[r.anchor.y * width + r.anchor.x] !== key)
+            r.anchor = b.first;
+        const size = (b.maxX - b.minX + 1) * (b.maxY - b.minY + 1);
+        if (image && size <= budget) {
+            budget -= size;
+            r.snippet = snippetOf(keys, width, b, key, image, colours);
         }
     }
     const regions = [...parts.values() ].map((p) => p.r);

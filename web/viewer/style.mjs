@@ -24,6 +24,9 @@ a.kelvo-surface{cursor:pointer}
 .kelvo-pin[aria-pressed=true]{background:radial-gradient(circle at 35% 35%,#fc6,#c60)}
 .kelvo-pin.left{left:-8px}.kelvo-pin.right{right:-8px}
 .kelvo-pin.top{top:-8px}.kelvo-pin.bottom{bottom:-8px}
+.touch>.kelvo-pin{width:24px;height:24px}
+.touch>.kelvo-pin.left{left:-12px}.touch>.kelvo-pin.right{right:-12px}
+.touch>.kelvo-pin.top{top:-12px}.touch>.kelvo-pin.bottom{bottom:-12px}
 .kelvo-live{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}
 .kelvo-embed{position:relative;display:inline-block;vertical-align:bottom;font:13px sans-serif;color:#000}
 .kelvo-embed>img{display:block}

@@ -156,9 +156,7 @@ export class KelvoViewer extends EventTarget {
         this.dispatchEvent(new CustomEvent('load', {detail : {regions : this.regions.size}}));
     }
 
-    alt() {
-        return this.img.getAttribute('alt') || this.fileName();
-    }
+    alt() { return this.img.getAttribute('alt') || this.fileName(); }
 
     describe() {
         const n = this.regions.size;
