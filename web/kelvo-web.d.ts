@@ -54,8 +54,8 @@ export interface DecodedPicture {
     coded: boolean;
     decodeMs?: number;
 }
-/** Decodes a picture's bytes in the page's decoding worker. */
-export function decode(bytes: Uint8Array): Promise<DecodedPicture>;
+/** Decodes a picture, given by its absolute URL or its bytes, in the page's decoding worker. */
+export function decode(source: string | Uint8Array): Promise<DecodedPicture>;
 
 export function parseReference(reference: string):
     {id: number; term: string; codedWord: string};

@@ -1,6 +1,7 @@
-// Decodes pictures off the page's thread, one at a time: {id, bytes} in, {id, picture} or
-// {id, error} out. The picture carries the finished hit-test data (see viewer/regions.mjs), not
-// its pixels: the page shows the picture through the browser's own <img>.
+// Decodes pictures off the page's thread, one at a time: {id, bytes} or {id, url} in (a URL is
+// fetched here, so that the page never holds the file), {id, picture} or {id, error} out. The
+// picture carries the finished hit-test data (see viewer/regions.mjs), not its pixels: the page
+// shows the picture through the browser's own <img>.
 import {KelvoCodec} from './kelvo-codec-api.mjs';
 import {buildRegions} from './viewer/regions.mjs';
 
@@ -33,9 +34,21 @@ async function decode(bytes) {
     };
 }
 
-self.onmessage = async ({data : {id, bytes}}) => {
+async function fetchBytes(url) {
+    const response = await fetch(url);
+    if (!response.ok)
+        throw new Error(`HTTP ${response.status}`);
+    const bytes = new Uint8Array(await response.arrayBuffer());
+    if (!bytes.length)
+        throw new Error('the file is empty');
+    return bytes;
+}
+
+self.onmessage = async ({data : {id, bytes, url}}) => {
     try {
-        const picture = await decode(bytes);
+        const input = bytes || (await fetchBytes(url));
+        const picture = await decode(input);
+        picture.fileSize = input.length;
         const transfer = [
             picture.keys?.buffer, picture.markDots?.buffer,
             ...picture.regions.map((r) => r.snippet?.rgba.buffer)

@@ -89,14 +89,8 @@ export class KelvoViewer extends EventTarget {
         this.url = url;
         this.setState('loading');
         try {
-            const response = await fetch(url);
-            if (!response.ok)
-                throw new Error(`HTTP ${response.status}`);
-            const bytes = new Uint8Array(await response.arrayBuffer());
-            if (!bytes.length)
-                throw new Error('the file is empty');
-            this.fileSize = bytes.length;
-            const picture = await decode(bytes);
+            const picture = await decode(url);
+            this.fileSize = picture.fileSize;
             const dictionary =
                 picture.regions.some((r) => r.references.length) ? await loadDictionary() : null;
             if (!picture.width) {

@@ -72,14 +72,18 @@ function pump() {
         stopWorker();
         finish(current.reject, new Error('decoding took too long'));
     }, DECODE_TIMEOUT_MS);
-    worker.postMessage({id : current.id, bytes : current.bytes}, [ current.bytes.buffer ]);
+    const {id, source} = current;
+    if (typeof source === 'string')
+        worker.postMessage({id, url : source});
+    else
+        worker.postMessage({id, bytes : source}, [ source.buffer ]);
 }
 
-// Resolves to the decoded picture (see kelvo-worker.mjs); rejects with the reason. The bytes are
-// handed over to the worker.
-export function decode(bytes) {
+// Decodes a picture given by its absolute URL or its bytes (handed over to the worker). Resolves
+// to the decoded picture (see kelvo-worker.mjs); rejects with the reason.
+export function decode(source) {
     return new Promise((resolve, reject) => {
-        queue.push({id : nextId++, bytes, resolve, reject});
+        queue.push({id : nextId++, source, resolve, reject});
         pump();
     });
 }
