@@ -311,6 +311,7 @@ test('one Tab stop per picture, arrow keys between regions, Escape from anywhere
     assert.equal(await focused(), 'Image Dictionary');
     await page.keyboard.press('ArrowRight');
     assert.equal(await focused(), 'Translate from ...');
+    assert.deepEqual(await axeViolations(page), [], 'axe-core with a submenu open');
     await page.keyboard.press('ArrowLeft');
     assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-expanded')),
                  'false');
