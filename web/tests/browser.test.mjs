@@ -102,13 +102,23 @@ async function until(page, predicate, arg, timeout = 30000) {
 async function openPage(url, options = DESKTOP) {
     const context = await browser.newContext(options);
     const page = await context.newPage();
-    const seen = {errors : [], warnings : []};
+    const seen = {errors : [], warnings : [], requests : []};
     page.on('pageerror', (e) => seen.errors.push(e));
+    page.on('request', (r) => seen.requests.push(r.url()));
     page.on('console', (m) => m.type() === 'warning' && seen.warnings.push(m.text()));
-    await page.addInitScript(() => document.addEventListener('securitypolicyviolation', (e) => {
-        console.error(`csp: ${e.violatedDirective} ${e.blockedURI}`);
-        (window.violations ??= []).push(e.violatedDirective);
-    }));
+    await page.addInitScript(() => {
+        document.addEventListener('securitypolicyviolation', (e) => {
+            console.error(`csp: ${e.violatedDirective} ${e.blockedURI}`);
+            (window.violations ??= []).push(e.violatedDirective);
+        });
+        window.workers = 0;
+        window.Worker = class extends Worker {
+            constructor(...args) {
+                super(...args);
+                window.workers++;
+            }
+        };
+    });
     await page.goto((/^[a-z]+:/.test(url) ? '' : server.base) + url);
     await until(page, () => [...document.querySelectorAll('img[data-kelvo], .kelvo-embed, embed')]
                                 .filter((e) => e.getBoundingClientRect().top < innerHeight)
@@ -195,6 +205,7 @@ test('the embeds of the demo page show their pictures, messages and errors', asy
     assert.equal(await page.textContent('#src-given .kelvo-row'),
                  " The parameter 'src' is not allowed! ");
     assert.equal(seen.warnings.length, 2, 'one warning for each failed picture');
+    assert.equal(await page.evaluate(() => window.workers), 1, 'one worker for all pictures');
     await context.close();
 });
 
@@ -483,6 +494,8 @@ test('broken pictures stay as the browser shows them, with the reason', async ()
     assert.equal(await page.$$eval('.kelvo-status', (l) => l.length), 0,
                  'no error box for pictures');
     assert.equal(seen.warnings.length, pictures.length - 2);
+    assert.ok(!seen.requests.some((u) => u.endsWith('kelvo-dictionary.json')),
+              'no dictionary without entries');
     assert.deepEqual(seen.errors, []);
     await context.close();
     // From a file the module cannot load: the pictures stay plain and say why.
