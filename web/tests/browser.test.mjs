@@ -457,6 +457,11 @@ test('a strict Content-Security-Policy, the module from another origin, resizing
              () => document.querySelector('#m').dataset.kelvoRegions ===
                        String(document.querySelector('#m').kelvoViewer.picture.regions.length) &&
                    document.querySelector('#m').kelvoViewer.url.endsWith('comic.png'));
+         await page.$eval('#m', (img) => img.kelvoViewer.destroy());
+         assert.deepEqual(
+             await page.$eval('#m',
+                              (img) => [img.nextElementSibling.id, img.dataset.kelvoState ?? null]),
+             [ 'spacer', null ], 'destroy leaves the plain picture');
          await page.$eval('#below', (e) => e.scrollIntoView());
          await until(page, () => document.querySelector('#below').dataset.kelvoState === 'shown');
          assert.deepEqual(seen.errors, []);
