@@ -1,56 +1,60 @@
-// Decodes one picture off the page's thread: {bytes} in, {picture} or {error} out. PNG files go
-// through the WebAssembly codec (exact pixels, hidden data); other formats the browser can read
-// are shown without data, as pictures of fewer than 24 bits are.
+// Decodes pictures off the page's thread, one at a time: {id, bytes} or {id, url} in (a URL is
+// fetched here, so that the page never holds the file), {id, picture} or {id, error} out. The
+// picture carries the finished hit-test data (see viewer/regions.mjs), not its pixels: the page
+// shows the picture through the browser's own <img>.
 import {KelvoCodec} from './kelvo-codec-api.mjs';
+import {buildRegions} from './viewer/regions.mjs';
 
 const codec = new KelvoCodec();
 
-async function otherFormat(bytes) {
-    const bitmap = await createImageBitmap(new Blob([ bytes ]));
-    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
-    const context = canvas.getContext('2d');
-    context.drawImage(bitmap, 0, 0);
-    const data = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+async function decode(bytes) {
+    const start = performance.now();
+    let decoded;
+    try {
+        decoded = await codec.decode(bytes, {withJson : true, pixels : false});
+    } catch (e) {
+        // Other formats are the browser's to show, without hidden data.
+        if (/not a PNG file/.test(e.message))
+            return {coded : false, regions : [], keys : null, stats : null, markDots : null};
+        throw e;
+    }
+    const decodeMs = performance.now() - start;
+    const report = JSON.parse(decoded.json);
+    const {regions, keys, stats} = buildRegions({...decoded, report});
     return {
-        width : bitmap.width,
-        height : bitmap.height,
-        coded : false,
-        rgba : data,
-        report : null
+        width : decoded.width,
+        height : decoded.height,
+        coded : decoded.coded,
+        regions,
+        keys,
+        stats,
+        markDots : decoded.markDots,
+        decodeMs,
+        scanMs : performance.now() - start - decodeMs,
     };
 }
 
-self.onmessage = async ({data : {bytes, withTiming}}) => {
+async function fetchBytes(url) {
+    const response = await fetch(url);
+    if (!response.ok)
+        throw new Error(`HTTP ${response.status}`);
+    const bytes = new Uint8Array(await response.arrayBuffer());
+    if (!bytes.length)
+        throw new Error('the file is empty');
+    return bytes;
+}
+
+self.onmessage = async ({data : {id, bytes, url}}) => {
     try {
-        const start = performance.now();
-        let picture;
-        try {
-            const decoded = await codec.decode(bytes, {withJson : true, pixels : 'rgba'});
-            const decodeMs = performance.now() - start;
-            picture = {
-                width : decoded.width,
-                height : decoded.height,
-                coded : decoded.coded,
-                report : JSON.parse(decoded.json),
-                rgba : decoded.pixels,
-                ids : decoded.ids,
-                palette : decoded.palette,
-                markDots : decoded.markDots,
-                decodeMs,
-            };
-        } catch (e) {
-            if (e.message !== 'not a PNG file') {
-                throw e;
-            }
-            picture = await otherFormat(bytes);
-        }
-        const transfer = [ picture.rgba.buffer ];
-        for (const extra of [picture.ids, picture.markDots]) {
-            if (extra)
-                transfer.push(extra.buffer);
-        }
-        self.postMessage({picture, withTiming}, transfer);
+        const input = bytes || (await fetchBytes(url));
+        const picture = await decode(input);
+        picture.fileSize = input.length;
+        const transfer = [
+            picture.keys?.buffer, picture.markDots?.buffer,
+            ...picture.regions.map((r) => r.snippet?.rgba.buffer)
+        ];
+        self.postMessage({id, picture}, transfer.filter(Boolean));
     } catch (e) {
-        self.postMessage({error : String(e && e.message ? e.message : e)});
+        self.postMessage({id, error : String(e && e.message ? e.message : e)});
     }
 };
