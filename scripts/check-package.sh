@@ -44,7 +44,7 @@ expect() {
 expect '<_ID 222><house>house' kelvo-tool decode "/usr/share/kelvo/My Kelvos/village.png"
 expect '"fr": {"primary": "maison"' kelvo-tool dict lookup 222
 # The plug-in beside its stand-in browser: the house's German term from the installed dictionary.
-expect 'text "• Haus' /usr/lib/kelvo/npkelvo-host "/usr/share/kelvo/My Kelvos/kelvo.html" \
+expect 'better.\n• Haus' /usr/lib/kelvo/npkelvo-host "/usr/share/kelvo/My Kelvos/kelvo.html" \
     --hover 120,150 --dump --quit
 kelvo --screenshot "$work/kelvo.png" "/usr/share/kelvo/My Kelvos/village.png"
 test -s "$work/kelvo.png"

@@ -846,6 +846,24 @@ Zeigt die Anmerkungen, die in Bildern auf Webseiten versteckt sind.</translation
         <source>Preparing Image</source>
         <translation>Bild wird vorbereitet</translation>
     </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>The image was saved as
+%1</source>
+        <translation>Das Bild wurde gespeichert als
+%1</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as
+%1
+%2</source>
+        <translation>Das Bild konnte nicht gespeichert werden als
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>KelvoShapedTextLimits</name>

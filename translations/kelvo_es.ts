@@ -126,6 +126,10 @@
         <source>tools</source>
         <translation>herramientas</translation>
     </message>
+    <message>
+        <source>Kelvo is free software under the MIT licence.</source>
+        <translation>Kelvo es software libre bajo la licencia MIT.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoAppViewerWidget</name>
@@ -524,6 +528,34 @@ Would you like to generate the coded image now?</source>
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>Los datos de estas regiones están ocultos y no se codificarán en la imagen:
+%1
+
+¿Generar la imagen codificada sin ellos?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data that are not coded yet.
+Generate the coded image, or save the picture without the data?</source>
+        <translation>Hay partes de la imagen asociadas a datos que aún no están codificados.
+¿Generar la imagen codificada o guardar la imagen sin los datos?</translation>
+    </message>
+    <message>
+        <source>Save plain</source>
+        <translation>Sin datos</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>
@@ -650,10 +682,6 @@ Store the text anyway?</source>
         <translation>Kelvo - Mensaje</translation>
     </message>
     <message>
-        <source>The image could not be loaded.</source>
-        <translation>No se ha podido cargar la imagen.</translation>
-    </message>
-    <message>
         <source>The image has coded data.</source>
         <translation>La imagen contiene datos codificados.</translation>
     </message>
@@ -670,6 +698,26 @@ Do you want to save it?</source>
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>The image could not be loaded:
+%1</source>
+        <translation>No se pudo cargar la imagen:
+%1</translation>
+    </message>
+    <message>
+        <source>These images could not be loaded:
+%1</source>
+        <translation>No se pudieron cargar estas imágenes:
+%1</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels</source>
+        <translation>la imagen no tiene píxeles</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -797,6 +845,24 @@ Muestra las anotaciones ocultas en las imágenes de las páginas web.</translati
     <message>
         <source>Preparing Image</source>
         <translation>Preparando la imagen</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>The image was saved as
+%1</source>
+        <translation>La imagen se ha guardado como
+%1</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as
+%1
+%2</source>
+        <translation>No se pudo guardar la imagen como
+%1
+%2</translation>
     </message>
 </context>
 <context>

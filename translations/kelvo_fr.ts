@@ -126,6 +126,10 @@
         <source>tools</source>
         <translation>outils</translation>
     </message>
+    <message>
+        <source>Kelvo is free software under the MIT licence.</source>
+        <translation>Kelvo est un logiciel libre sous licence MIT.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoAppViewerWidget</name>
@@ -524,6 +528,34 @@ Voulez-vous générer l&apos;image codée maintenant&#xa0;?</translation>
         <source>No</source>
         <translation>Non</translation>
     </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>Les données de ces régions sont masquées et ne seront pas codées dans l&apos;image :
+%1
+
+Générer l&apos;image codée sans elles ?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data that are not coded yet.
+Generate the coded image, or save the picture without the data?</source>
+        <translation>Des parties de l&apos;image sont associées à des données qui ne sont pas encore codées.
+Générer l&apos;image codée, ou enregistrer l&apos;image sans les données ?</translation>
+    </message>
+    <message>
+        <source>Save plain</source>
+        <translation>Sans données</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>
@@ -650,10 +682,6 @@ Enregistrer le texte quand même&#xa0;?</translation>
         <translation>Kelvo - Message</translation>
     </message>
     <message>
-        <source>The image could not be loaded.</source>
-        <translation>Impossible de charger l&apos;image.</translation>
-    </message>
-    <message>
         <source>The image has coded data.</source>
         <translation>L&apos;image contient des données codées.</translation>
     </message>
@@ -670,6 +698,26 @@ Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>The image could not be loaded:
+%1</source>
+        <translation>Impossible de charger l&apos;image :
+%1</translation>
+    </message>
+    <message>
+        <source>These images could not be loaded:
+%1</source>
+        <translation>Impossible de charger ces images :
+%1</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels</source>
+        <translation>l&apos;image n&apos;a aucun pixel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -797,6 +845,24 @@ Affiche les annotations cachées dans les images des pages web.</translation>
     <message>
         <source>Preparing Image</source>
         <translation>Préparation de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Message</translation>
+    </message>
+    <message>
+        <source>The image was saved as
+%1</source>
+        <translation>L&apos;image a été enregistrée sous
+%1</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as
+%1
+%2</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image sous
+%1
+%2</translation>
     </message>
 </context>
 <context>

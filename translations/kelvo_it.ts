@@ -126,6 +126,10 @@
         <source>tools</source>
         <translation>strumenti</translation>
     </message>
+    <message>
+        <source>Kelvo is free software under the MIT licence.</source>
+        <translation>Kelvo è software libero con licenza MIT.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoAppViewerWidget</name>
@@ -524,6 +528,34 @@ Generare ora l&apos;immagine codificata?</translation>
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>I dati di queste regioni sono nascosti e non verranno codificati nell&apos;immagine:
+%1
+
+Generare l&apos;immagine codificata senza di essi?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data that are not coded yet.
+Generate the coded image, or save the picture without the data?</source>
+        <translation>Alcune parti dell&apos;immagine sono associate a dati non ancora codificati.
+Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</translation>
+    </message>
+    <message>
+        <source>Save plain</source>
+        <translation>Senza dati</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>
@@ -650,10 +682,6 @@ Salvare comunque il testo?</translation>
         <translation>Kelvo - Messaggio</translation>
     </message>
     <message>
-        <source>The image could not be loaded.</source>
-        <translation>Impossibile caricare l&apos;immagine.</translation>
-    </message>
-    <message>
         <source>The image has coded data.</source>
         <translation>L&apos;immagine contiene dati codificati.</translation>
     </message>
@@ -670,6 +698,26 @@ Salvarla?</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>The image could not be loaded:
+%1</source>
+        <translation>Impossibile caricare l&apos;immagine:
+%1</translation>
+    </message>
+    <message>
+        <source>These images could not be loaded:
+%1</source>
+        <translation>Impossibile caricare queste immagini:
+%1</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels</source>
+        <translation>l&apos;immagine non ha pixel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -797,6 +845,24 @@ Mostra le annotazioni nascoste nelle immagini delle pagine web.</translation>
     <message>
         <source>Preparing Image</source>
         <translation>Preparazione dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Messaggio</translation>
+    </message>
+    <message>
+        <source>The image was saved as
+%1</source>
+        <translation>L&apos;immagine è stata salvata come
+%1</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as
+%1
+%2</source>
+        <translation>Impossibile salvare l&apos;immagine come
+%1
+%2</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,10 @@
         <source>tools</source>
         <translation>gereedschappen</translation>
     </message>
+    <message>
+        <source>Kelvo is free software under the MIT licence.</source>
+        <translation>Kelvo is vrije software onder de MIT-licentie.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoAppViewerWidget</name>
@@ -524,6 +528,34 @@ Wilt u de gecodeerde afbeelding nu genereren?</translation>
         <source>No</source>
         <translation>Nee</translation>
     </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>De gegevens van deze gebieden zijn verborgen en worden niet in de afbeelding gecodeerd:
+%1
+
+De gecodeerde afbeelding zonder deze gegevens genereren?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genereren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Image parts are associated with data that are not coded yet.
+Generate the coded image, or save the picture without the data?</source>
+        <translation>Er zijn delen van de afbeelding gekoppeld aan gegevens die nog niet gecodeerd zijn.
+De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?</translation>
+    </message>
+    <message>
+        <source>Save plain</source>
+        <translation>Zonder gegevens</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>
@@ -650,10 +682,6 @@ De tekst toch opslaan?</translation>
         <translation>Kelvo - Melding</translation>
     </message>
     <message>
-        <source>The image could not be loaded.</source>
-        <translation>De afbeelding kan niet worden geladen.</translation>
-    </message>
-    <message>
         <source>The image has coded data.</source>
         <translation>De afbeelding bevat gecodeerde gegevens.</translation>
     </message>
@@ -670,6 +698,26 @@ Wilt u deze opslaan?</translation>
     <message>
         <source>No</source>
         <translation>Nee</translation>
+    </message>
+    <message>
+        <source>The image could not be loaded:
+%1</source>
+        <translation>De afbeelding kon niet worden geladen:
+%1</translation>
+    </message>
+    <message>
+        <source>These images could not be loaded:
+%1</source>
+        <translation>Deze afbeeldingen konden niet worden geladen:
+%1</translation>
+    </message>
+    <message>
+        <source>the picture has no pixels</source>
+        <translation>de afbeelding heeft geen pixels</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -797,6 +845,24 @@ Toont de aantekeningen die in afbeeldingen op webpagina&apos;s verborgen zijn.</
     <message>
         <source>Preparing Image</source>
         <translation>Afbeelding wordt voorbereid</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Melding</translation>
+    </message>
+    <message>
+        <source>The image was saved as
+%1</source>
+        <translation>De afbeelding is opgeslagen als
+%1</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as
+%1
+%2</source>
+        <translation>De afbeelding kon niet worden opgeslagen als
+%1
+%2</translation>
     </message>
 </context>
 <context>

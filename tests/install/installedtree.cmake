@@ -31,7 +31,7 @@ expect_output([[<_ID 222><house>house]] bin/kelvo-tool decode "${prefix}/share/k
 expect_output([["fr": {"primary": "maison"]] bin/kelvo-tool dict lookup 222)
 # The plug-in, loaded by the stand-in browser beside it, finds the dictionary from its own place:
 # the house's German term.
-expect_output([[text "• Haus]] lib/kelvo/npkelvo-host "${prefix}/share/kelvo/My Kelvos/kelvo.html"
+expect_output([[better.\n• Haus]] lib/kelvo/npkelvo-host "${prefix}/share/kelvo/My Kelvos/kelvo.html"
               --hover 120,150 --dump --quit)
 
 # A private dictionary of the user's own is read instead of the delivered one.
