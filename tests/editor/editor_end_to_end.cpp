@@ -22,8 +22,6 @@
 #include "kelvotextwidget.h"
 
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
@@ -102,15 +100,6 @@ void dragRect(QWidget* widget, QPoint offset, const QRect& rect) {
     drag(widget, offset, {rect.topLeft(), rect.center(), rect.bottomRight()});
 }
 
-void chooseFile(KelvoDialogScript& script, const QString& fileName) {
-    script.then<QFileDialog>([fileName](QFileDialog* files) {
-        auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(edit);
-        edit->setText(fileName);
-        QTest::keyClick(edit, Qt::Key_Return);
-    });
-}
-
 void chooseTextType(KelvoDialogScript& script, const QString& kind) {
     script.then<KelvoTextTypeDlg>([kind](KelvoTextTypeDlg* dialog) {
         auto* button = dialog->findChild<QRadioButton*>(kind);
@@ -174,7 +163,7 @@ void EditorEndToEnd::cleanup() {
 
 void EditorEndToEnd::openSample() {
     KelvoDialogScript script;
-    chooseFile(script, m_dir->path(SampleName));
+    EncoderTest::chooseFile(script, m_dir->path(SampleName));
     clickMenu(m_app.get(), QStringLiteral("&File"), QStringLiteral("&Open"));
     runScript(script);
     m_encoder = m_app->activeEncoder();
@@ -252,7 +241,7 @@ void EditorEndToEnd::grabImagePart() {
     QTRY_VERIFY(grabber->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(grabber));
     KelvoDialogScript script;
-    chooseFile(script, m_dir->path(SampleName));
+    EncoderTest::chooseFile(script, m_dir->path(SampleName));
     clickMenu(grabber, QStringLiteral("&File"), QStringLiteral("&Open"));
     runScript(script);
     auto* source = grabber->findChild<KelvoImgSelectCopyWidget*>();
