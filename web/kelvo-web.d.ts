@@ -45,8 +45,12 @@ export function attach(element: HTMLImageElement | HTMLEmbedElement,
  *  also for those added later. */
 export function attach(root?: Document | Element): null;
 
-/** The folder of the worker, codec and dictionary (beside kelvo-web.mjs by default). */
+/** The folder of the worker, codec, dictionary and texts (beside kelvo-web.mjs by default). */
 export function setBase(url: string | URL): void;
+
+/** The language of the viewer's texts (en, de, es, fr, it or nl), ahead of the browser's
+ *  languages; set it before the first picture is shown. */
+export function setLanguage(language: string | null): void;
 
 export interface DecodedPicture {
     width: number;

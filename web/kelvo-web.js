@@ -10,7 +10,8 @@
     'use strict';
     if (window.KelvoWeb)
         return;
-    // data-base on the script element names another folder for the viewer's files.
+    // data-base on the script element names another folder for the viewer's files, data-lang
+    // the language of its texts.
     const script = document.currentScript;
     const here = new URL(script?.dataset.base || '.', script ? script.src : location.href);
     const KelvoWeb = {base : here.href};
@@ -21,6 +22,8 @@
                 (module) => {
                     Object.assign(KelvoWeb, module);
                     module.setBase(KelvoWeb.base);
+                    if (script?.dataset.lang)
+                        module.setLanguage(script.dataset.lang);
                     const start = () => module.attach();
                     if (document.readyState === 'loading')
                         document.addEventListener('DOMContentLoaded', start);

@@ -5,13 +5,14 @@
 //   const viewer = attach(img, {href, target, eager});   // one picture: a KelvoViewer
 //   viewer.addEventListener('load' | 'error' | 'regionshown', ...); viewer.destroy();
 //
-// The worker, codec and dictionary are loaded from beside this file unless setBase() names
-// another folder.
+// The worker, codec, dictionary and texts are loaded from beside this file unless setBase() names
+// another folder. The texts follow the browser's languages unless setLanguage() names one.
 import {upgradeEmbed} from './viewer/embed.mjs';
 import {KelvoViewer} from './viewer/viewer.mjs';
 
 export {setBase} from './viewer/base.mjs';
 export {parseReference} from './viewer/dictionary.mjs';
+export {setLanguage} from './viewer/texts.mjs';
 export {decode} from './viewer/worker-client.mjs';
 export {KelvoViewer};
 

@@ -372,32 +372,40 @@ test(
         await context.close();
     });
 
-test('a page made from the HTML generator\'s text works', async () => {
-    extra.set('/generated.html', [
-        'text/html', `<!DOCTYPE html><html><body>
+// The texts follow the browser's language.
+const ITEMS =
+    [ 'imageProperties', 'openLink', 'saveImage', 'showOutlines', 'imageDictionary', 'aboutItem' ];
+for (const [locale, english] of [[ 'en-US', true ], [ 'fr-FR', false ]]) {
+    test(`a page made from the HTML generator's text works, in ${locale}`, async () => {
+        extra.set('/generated.html', [
+            'text/html', `<!DOCTYPE html><html><body>
 <script src="KelvoPluginTest.js" type="text/javascript">\n</script>
 <script type="text/javascript">\n<!--
   document.writeln( kelvo( "samples/village.png", 320, 240, "index.html" ) );
 //-->\n</script>\n</body></html>`
-    ]);
-    const {page, seen, context} = await openPage('/generated.html');
-    await page.mouse.click(100, 100, {button : 'right'});
-    await page.waitForSelector('body > .kelvo-menu');
-    const items = await page.$$eval(
-        'body > .kelvo-menu > *', (l) => l.map((c) => c.closest('[role^=menuitem]') ??
-                                                      c.querySelector(':scope > [role^=menuitem]'))
-                                             .filter(Boolean)
-                                             .map((c) => c.textContent));
-    assert.deepEqual(items, [
-        'Image Properties', 'Open Link Location', 'Save Image As', 'Show Image Outlines',
-        'Image Dictionary', 'About'
-    ]);
-    await page.click('text=Image Properties');
-    assert.match(await page.textContent('dialog'), /Properties for "village.png"/);
-    assert.match(await page.textContent('dialog'), /320 px \(original\) \/ 320 px \(displayed\)/);
-    assert.deepEqual(seen.errors, []);
-    await context.close();
-});
+        ]);
+        const texts = JSON.parse(readFileSync(
+            path.join(KELVO_WEB_DIR, `kelvo-texts-${locale.slice(0, 2)}.json`), 'utf8'));
+        const {page, seen, context} = await openPage('/generated.html', {...DESKTOP, locale});
+        await page.mouse.click(100, 100, {button : 'right'});
+        await page.waitForSelector('body > .kelvo-menu');
+        const items =
+            await page.$$eval('body > .kelvo-menu > *',
+                              (l) => l.map((c) => c.closest('[role^=menuitem]') ??
+                                                  c.querySelector(':scope > [role^=menuitem]'))
+                                         .filter(Boolean)
+                                         .map((c) => c.textContent));
+        assert.deepEqual(items, ITEMS.map((name) => texts[name]));
+        assert.equal(items[0] === 'Image Properties', english);
+        await page.getByText(texts.imageProperties, {exact : true}).click();
+        const dialog = await page.textContent('dialog');
+        assert.ok(dialog.includes(texts.propertiesFor.replace('%1', 'village.png')), dialog);
+        assert.ok(dialog.includes(texts.pixels.replace('%1', '320').replace('%2', '320')), dialog);
+        assert.deepEqual(seen.errors, []);
+        assert.deepEqual(seen.warnings, []);
+        await context.close();
+    });
+}
 
 test('the dictionary menu changes the translation shown', async () => {
     const {page, context} = await openPage('/index.html');

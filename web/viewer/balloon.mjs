@@ -2,6 +2,7 @@
 // popover that stays inside the viewport, with a button that keeps it open. The tooltip holds
 // only the annotation's text, so that is its accessible name.
 import {element, uniqueId} from './dom.mjs';
+import {text} from './texts.mjs';
 
 const MARGIN = 4;
 const TOUCH_MARGIN = 14; // room for the larger pin of touch screens
@@ -10,13 +11,9 @@ const TOUCH_GAP = 24;    // keeps the balloon clear of the finger
 export class Balloon {
     constructor(parent) {
         this.box = element('div', {class : 'kelvo-balloon', popover : 'manual'});
-        this.pin = element('button', {
-            type : 'button',
-            class : 'kelvo-pin',
-            tabindex : '-1',
-            'aria-pressed' : 'false',
-            'aria-label' : 'Keep open'
-        });
+        this.pin = element(
+            'button',
+            {type : 'button', class : 'kelvo-pin', tabindex : '-1', 'aria-pressed' : 'false'});
         this.tooltip = element('div', {role : 'tooltip', id : uniqueId('kelvo-balloon')});
         this.box.append(this.pin, this.tooltip);
         parent.append(this.box);
@@ -37,6 +34,7 @@ export class Balloon {
     // lies on the pointer, as in the native viewers; for touch it sits on the far corner.
     show(parts, x, y, touch) {
         this.setParts(parts);
+        this.pin.setAttribute('aria-label', text('keepOpen'));
         if (!this.shown)
             this.box.showPopover();
         this.place(x, y, touch);

@@ -1,4 +1,6 @@
 // Small DOM helpers shared by the viewer's parts.
+import {text} from './texts.mjs';
+
 export function element(tag, props = {}, ...children) {
     const e = document.createElement(tag);
     for (const [k, v] of Object.entries(props)) {
@@ -24,12 +26,12 @@ export function leadingInt(value) {
 
 export function fileSizeText(bytes) {
     if (bytes < 0)
-        return 'unknown';
+        return text('unknown');
     if (bytes <= 1024)
-        return `${bytes} bytes`;
+        return text('bytes', bytes);
     const g = (v) => String(Number(v.toPrecision(6)));
     const kb = bytes / 1024;
-    return kb > 1024 ? `${g(kb / 1024)}MB (${bytes} bytes)` : `${g(kb)}KB (${bytes} bytes)`;
+    return kb > 1024 ? text('megabytes', g(kb / 1024), bytes) : text('kilobytes', g(kb), bytes);
 }
 
 export function canvasOf(width, height, rgba) {

@@ -3,16 +3,8 @@
 // its viewer. An embed has no picture to fall back to, so its messages and errors show in the box.
 import {element, leadingInt, openLink} from './dom.mjs';
 import {adoptStyle} from './style.mjs';
+import {loadTexts, text} from './texts.mjs';
 import {KelvoViewer} from './viewer.mjs';
-
-const TEXT = {
-    srcNotAllowed : " The parameter 'src' is not allowed! ",
-    noUrl : " No image url specified in parameter 'kelvo'! ",
-    noParameter : " No parameter 'kelvo' specified! ",
-    loadError : ' Kelvo plugin >> an error occured, while loading the image! ' +
-                    'Propably the image link is broken.',
-    errorPaint : 'An Error occured',
-};
 
 function statusBox(box, ...rows) {
     box.querySelector('.kelvo-status')?.remove();
@@ -29,15 +21,17 @@ export function upgradeEmbed(embed) {
     const height = leadingInt(param('height'));
     embed.replaceWith(box);
     const url = param('kelvo');
-    const message = param('src') !== null ? TEXT.srcNotAllowed
-                    : url === null        ? TEXT.noParameter
-                    : url.trim() === ''   ? TEXT.noUrl
+    const message = param('src') !== null ? 'srcNotAllowed'
+                    : url === null        ? 'noParameter'
+                    : url.trim() === ''   ? 'noUrl'
                                           : null;
     if (message) {
         box.style.width = `${width || 200}px`;
         box.style.height = `${height || 60}px`;
-        box.dataset.kelvoState = 'message';
-        statusBox(box, element('div', {class : 'kelvo-row', text : message}));
+        loadTexts().then(() => {
+            box.dataset.kelvoState = 'message';
+            statusBox(box, element('div', {class : 'kelvo-row', text : text(message)}));
+        });
         return null;
     }
     const img = element('img', {src : url, alt : param('alt') || url.split(/[\\/]/).pop()});
@@ -61,8 +55,8 @@ export function upgradeEmbed(embed) {
         box.style.width = `${width || 200}px`;
         box.style.height = `${height || 60}px`;
         img.hidden = true;
-        statusBox(box, element('div', {class : 'kelvo-centre', text : TEXT.errorPaint}),
-                  element('div', {class : 'kelvo-row', text : TEXT.loadError}));
+        statusBox(box, element('div', {class : 'kelvo-centre', text : text('errorPaint')}),
+                  element('div', {class : 'kelvo-row', text : text('loadError')}));
         if (param('href') !== null)
             box.querySelector('.kelvo-status')
                 .addEventListener('click', () => openLink(param('href'), param('target')));

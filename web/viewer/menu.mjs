@@ -3,6 +3,7 @@
 // returns to where it was opened from. Items: {label, action, disabled, checked, radio, items}
 // or null for a separator.
 import {element} from './dom.mjs';
+import {text} from './texts.mjs';
 
 const ITEMS = '[role^=menuitem]';
 
@@ -128,7 +129,7 @@ export class Menu {
 
 // A modal dialog that gives the focus back when it closes.
 export function showDialog(title, returnTo, ...content) {
-    const close = element('button', {type : 'button', text : 'Close', autofocus : ''});
+    const close = element('button', {type : 'button', text : text('close'), autofocus : ''});
     const dialog = element('dialog', {class : 'kelvo-dialog', 'aria-label' : title}, ...content,
                            element('p', {}, close));
     close.addEventListener('click', () => dialog.close());

@@ -8,12 +8,12 @@ import {Menu, showDialog} from './menu.mjs';
 import {NO_REGION} from './regions.mjs';
 import {drawShape} from './shapes.mjs';
 import {adoptStyle} from './style.mjs';
+import {loadTexts, text} from './texts.mjs';
 import {decode} from './worker-client.mjs';
 
 const PRIMARY_SOURCE = 3;
 const PRIMARY_TARGET = 0;
 const NEAR_VIEWPORT = '300px';
-const ABOUT = 'Kelvo Version 0.7\nShows the annotations hidden in pictures on web pages.';
 
 // Escape hides every viewer's balloon, wherever the focus is.
 const viewers = new Set();
@@ -89,7 +89,7 @@ export class KelvoViewer extends EventTarget {
         this.url = url;
         this.setState('loading');
         try {
-            const picture = await decode(url);
+            const [picture] = await Promise.all([ decode(url), loadTexts() ]);
             this.fileSize = picture.fileSize;
             const dictionary =
                 picture.regions.some((r) => r.references.length) ? await loadDictionary() : null;
@@ -155,8 +155,7 @@ export class KelvoViewer extends EventTarget {
     describe() {
         const n = this.regions.size;
         const alt = this.alt();
-        this.surface.setAttribute(
-            'aria-label', n ? `${alt}: ${n} annotated areas, read them with the arrow keys` : alt);
+        this.surface.setAttribute('aria-label', n ? `${alt}: ${text('pictureHint', n)}` : alt);
     }
 
     buildLayer() {
@@ -433,32 +432,33 @@ export class KelvoViewer extends EventTarget {
             return;
         const hasRegions = this.regions.size > 0;
         const items = [
-            {label : 'Image Properties', action : () => this.showProperties()},
+            {label : text('imageProperties'), action : () => this.showProperties()},
             {
-                label : 'Open Link Location',
+                label : text('openLink'),
                 action : () => openLink(this.href, this.target),
                 disabled : this.href === null
             },
-            {label : 'Save Image As', action : () => this.saveImage()},
+            {label : text('saveImage'), action : () => this.saveImage()},
             null,
         ];
         if (hasRegions) {
             items.push({
-                label : 'Show Image Outlines',
+                label : text('showOutlines'),
                 checked : this.outlines,
                 action : () => {
                     this.outlines = !this.outlines;
                     this.drawOverlay();
                 }
             },
-                       this.stats.translatable > 0 ? this.dictionaryMenu()
-                                                   : {label : 'Image Dictionary', disabled : true},
+                       this.stats.translatable > 0
+                           ? this.dictionaryMenu()
+                           : {label : text('imageDictionary'), disabled : true},
                        null);
         }
         items.push({
-            label : 'About',
-            action : () => showDialog('Program Info', this.surface,
-                                      element('p', {class : 'kelvo-about', text : ABOUT}))
+            label : text('aboutItem'),
+            action : () => showDialog(text('programInfo'), this.surface,
+                                      element('p', {class : 'kelvo-about', text : text('about')}))
         });
         this.menuButton.setAttribute('aria-expanded', 'true');
         this.menu = new Menu(items, 'Picture', {
@@ -490,12 +490,12 @@ export class KelvoViewer extends EventTarget {
             action : change(() => (this.settings[field] = !this.settings[field]))
         });
         return {
-            label : 'Image Dictionary',
+            label : text('imageDictionary'),
             items : [
-                {label : 'Translate from ...', items : radios('source')},
-                {label : 'Translate to ...', items : radios('target')}, null,
-                check('Show coded word', 'showCodedWord'),
-                check('Show ambiguities', 'showAmbiguities')
+                {label : text('translateFrom'), items : radios('source')},
+                {label : text('translateTo'), items : radios('target')}, null,
+                check(text('showCodedWord'), 'showCodedWord'),
+                check(text('showAmbiguities'), 'showAmbiguities')
             ]
         };
     }
@@ -518,27 +518,29 @@ export class KelvoViewer extends EventTarget {
 
     showProperties() {
         const p = this.picture;
-        const location =
-            element('input', {readonly : '', 'aria-label' : 'File Location', value : this.url});
+        const location = element('input', {
+            readonly : '',
+            'aria-label' : text('fileLocation').replace(/\s*:\s*$/, ''),
+            value : this.url
+        });
         const shown = (n) => Math.round(n);
         const rows = [
-            [ 'File Location:', location ],
-            [ 'Width:', `${p.width} px (original) / ${shown(this.width)} px (displayed)` ],
-            [
-                'Height:', `${p.height} px (original) / ${shown(p.height * this.sy)} px (displayed)`
-            ],
-            [ 'File Size:', fileSizeText(this.fileSize) ],
-            [ 'Annotated Areas:', String(this.stats.areas) ],
-            [ '  Unformatted Texts:', String(this.stats.texts) ],
-            [ '  Formatted Texts:', String(this.stats.formatted) ],
-            [ '  Translateable Texts:  ', String(this.stats.translatable) ],
-            [ '  Encoded Images:', String(this.stats.images) ],
+            [ 'fileLocation', location ],
+            [ 'width', text('pixels', p.width, shown(this.width)) ],
+            [ 'height', text('pixels', p.height, shown(p.height * this.sy)) ],
+            [ 'fileSize', fileSizeText(this.fileSize) ],
+            [ 'annotatedAreas', String(this.stats.areas) ],
+            [ 'unformattedTexts', String(this.stats.texts) ],
+            [ 'formattedTexts', String(this.stats.formatted) ],
+            [ 'translatableTexts', String(this.stats.translatable) ],
+            [ 'encodedImages', String(this.stats.images) ],
         ];
-        const table = element('table', {},
-                              ...rows.map(([ k, v ]) => element('tr', {}, element('td', {text : k}),
-                                                                element('td', {}, v))));
-        showDialog('Image Properties', this.surface,
-                   element('h2', {text : `Properties for "${this.fileName()}"`}), table);
+        const table =
+            element('table', {},
+                    ...rows.map(([ k, v ]) => element('tr', {}, element('td', {text : text(k)}),
+                                                      element('td', {}, v))));
+        showDialog(text('imageProperties'), this.surface,
+                   element('h2', {text : text('propertiesFor', this.fileName())}), table);
     }
 
     destroy() {
