@@ -161,7 +161,8 @@ void KelvoImgEncodeWidget::insertShapedText(int kind) {
     default:
         return;
     }
-    widget->onRemove = [this](KelvoEditorShapedText* removed) { removeShapedText(removed); };
+    connect(widget, &KelvoEditorShapedText::removeRequested, this,
+            &KelvoImgEncodeWidget::removeShapedText);
     attachShapedText(regionNumber(), widget);
     dataAdded(widget, at);
 }

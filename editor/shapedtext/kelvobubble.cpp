@@ -14,15 +14,15 @@ KelvoBubble::KelvoBubble(QWidget* parent, const QString& name, QPoint topLeft, Q
       m_handle(new KelvoButton(this, QStringLiteral("ButtonBBox"))) {
     setObjectName(name);
     m_handle->setMovable(false);
-    m_handle->onPress = [this] {
+    connect(m_handle, &KelvoButton::pressed, this, [this] {
         clearMask();
-        editing(true);
-    };
-    m_handle->onMove = [this](QPoint centre) { resizeByHandle(centre); };
-    m_handle->onRelease = [this] {
+        emit editingChanged(true);
+    });
+    connect(m_handle, &KelvoButton::moved, this, &KelvoBubble::resizeByHandle);
+    connect(m_handle, &KelvoButton::released, this, [this] {
         rebuildMask();
-        editing(false);
-    };
+        emit editingChanged(false);
+    });
     fitToBody();
     rebuildMask();
 }
@@ -95,12 +95,6 @@ void KelvoBubble::paintEvent(QPaintEvent*) {
     }
 }
 
-void KelvoBubble::editing(bool on) {
-    if (onEditing) {
-        onEditing(on);
-    }
-}
-
 void KelvoBubble::resizeByHandle(QPoint handleCentre) {
     const QPoint centre = kelvoClamped(handleCentre, kelvoReachableArea(this));
     const QSize h = m_handle->size();
@@ -112,18 +106,14 @@ void KelvoBubble::resizeByHandle(QPoint handleCentre) {
         clearMask();
         update();
     }
-    editing(true);
-    if (onResized) {
-        onResized(objectName());
-    }
+    emit editingChanged(true);
+    emit resized(objectName());
 }
 
 void KelvoBubble::mousePressEvent(QMouseEvent* event) {
     m_pressOffset = event->position().toPoint();
-    if (onPress) {
-        onPress(event);
-    }
-    editing(false);
+    emit pressed(event);
+    emit editingChanged(false);
 }
 
 void KelvoBubble::mouseMoveEvent(QMouseEvent* event) {
@@ -134,18 +124,14 @@ void KelvoBubble::mouseMoveEvent(QMouseEvent* event) {
         move(cursor - m_pressOffset);
         event->accept();
     }
-    if (onMove) {
-        onMove(event);
-    }
-    editing(true);
+    emit dragged(event);
+    emit editingChanged(true);
 }
 
 void KelvoBubble::mouseReleaseEvent(QMouseEvent*) {
     if (m_movable) {
         setMask(QRegion(m_mask) + editorMarks());
     }
-    if (onRelease) {
-        onRelease();
-    }
-    editing(false);
+    emit released();
+    emit editingChanged(false);
 }

@@ -14,8 +14,6 @@
 #include <QRegion>
 #include <QWidget>
 
-#include <functional>
-
 class KelvoButton;
 class QMouseEvent;
 
@@ -40,13 +38,14 @@ public:
     // What only the editor shows: the handle and an ellipse's frame.
     QRegion editorMarks() const;
 
-    std::function<void(QMouseEvent*)> onMove;
-    std::function<void()> onRelease;
-    std::function<void(QMouseEvent*)> onPress;
+signals:
+    void pressed(QMouseEvent* event);
+    void dragged(QMouseEvent* event);
+    void released();
     // True while the body is dragged or resized, false when that ends.
-    std::function<void(bool)> onEditing;
+    void editingChanged(bool editing);
     // The object name of the resized bubble.
-    std::function<void(const QString&)> onResized;
+    void resized(const QString& name);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,7 +57,6 @@ private:
     void fitToBody();
     void rebuildMask();
     void resizeByHandle(QPoint handleCentre);
-    void editing(bool on);
     void paintBody(QPainter& painter, const QBrush& fill) const;
 
     QRect m_bodyRect;

@@ -16,12 +16,12 @@ KelvoBubbleText::KelvoBubbleText(QWidget* parent, const QString& name, const QRe
     m_text.font = font;
     m_text.alignmentFlags = Qt::TextWordWrap | Qt::AlignHCenter;
     m_handle->setMovable(false);
-    m_handle->onPress = [this] {
+    connect(m_handle, &KelvoButton::pressed, this, [this] {
         m_pressOffset = m_handle->pos() + QPoint(m_handle->width() / 2, m_handle->height() / 2);
         clearMask();
-    };
-    m_handle->onMove = [this](QPoint centre) { dragTo(centre); };
-    m_handle->onRelease = [this] { endDrag(); };
+    });
+    connect(m_handle, &KelvoButton::moved, this, &KelvoBubbleText::dragTo);
+    connect(m_handle, &KelvoButton::released, this, &KelvoBubbleText::endDrag);
     relayout();
 }
 
@@ -65,9 +65,7 @@ void KelvoBubbleText::paintEvent(QPaintEvent*) {
 
 void KelvoBubbleText::dragTo(QPoint cursorInLabel) {
     clearMask();
-    if (onMove) {
-        onMove();
-    }
+    emit dragged();
     // The label stays whole inside the shaped text, so it can always be grabbed again.
     const QSize room = parentWidget()->size() - size();
     const QRect inside(QPoint(0, 0), QPoint(room.width(), room.height()));
@@ -80,9 +78,7 @@ void KelvoBubbleText::dragTo(QPoint cursorInLabel) {
 
 void KelvoBubbleText::endDrag() {
     rebuildMask();
-    if (onRelease) {
-        onRelease();
-    }
+    emit dropped();
 }
 
 void KelvoBubbleText::mousePressEvent(QMouseEvent* event) {

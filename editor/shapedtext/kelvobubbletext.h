@@ -10,8 +10,6 @@
 #include <QRegion>
 #include <QWidget>
 
-#include <functional>
-
 class KelvoButton;
 class QMouseEvent;
 
@@ -32,8 +30,10 @@ public:
     // The glyph pixels alone.
     QRegion glyphs() const { return m_glyphs; }
 
-    std::function<void()> onMove;
-    std::function<void()> onRelease;
+signals:
+    // The label is being dragged; the drag has ended.
+    void dragged();
+    void dropped();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

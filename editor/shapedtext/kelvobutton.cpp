@@ -51,9 +51,7 @@ void KelvoButton::paintEvent(QPaintEvent*) {
 
 void KelvoButton::mousePressEvent(QMouseEvent* event) {
     m_pressOffset = event->position().toPoint();
-    if (onPress) {
-        onPress();
-    }
+    emit pressed();
     event->accept();
 }
 
@@ -62,14 +60,10 @@ void KelvoButton::mouseMoveEvent(QMouseEvent* event) {
     if (m_movable) {
         move(topLeft);
     }
-    if (onMove) {
-        onMove(topLeft + QPoint(width() / 2, height() / 2));
-    }
+    emit moved(topLeft + QPoint(width() / 2, height() / 2));
     event->accept();
 }
 
 void KelvoButton::mouseReleaseEvent(QMouseEvent*) {
-    if (onRelease) {
-        onRelease();
-    }
+    emit released();
 }

@@ -7,8 +7,6 @@
 #include <QPoint>
 #include <QWidget>
 
-#include <functional>
-
 class KelvoButton : public QWidget {
     Q_OBJECT
 public:
@@ -26,10 +24,11 @@ public:
     // `centre`.
     void centreOn(QPoint centre);
 
+signals:
+    void pressed();
     // The would-be centre in the parent's coordinates while the handle is dragged.
-    std::function<void(QPoint)> onMove;
-    std::function<void()> onRelease;
-    std::function<void()> onPress;
+    void moved(QPoint centre);
+    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

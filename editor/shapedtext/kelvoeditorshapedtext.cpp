@@ -12,6 +12,7 @@
 #include "kelvotextproperties.h"
 
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -43,9 +44,9 @@ KelvoEditorShapedText::KelvoEditorShapedText(QWidget* parent, const QString& nam
 
     m_editor = new KelvoTextEditor(this, QStringLiteral("Editor"), m_currentProps.textData.text,
                                    m_currentProps.textData.font);
-    m_editor->onPreview = [this](const TheS_BubbleData& props) { preview(props); };
-    m_editor->onOk = [this](const TheS_BubbleData& props) { ok(props); };
-    m_editor->onCancel = [this] { cancel(); };
+    connect(m_editor, &KelvoTextEditor::previewed, this, &KelvoEditorShapedText::preview);
+    connect(m_editor, &KelvoTextEditor::accepted, this, &KelvoEditorShapedText::ok);
+    connect(m_editor, &KelvoTextEditor::cancelled, this, &KelvoEditorShapedText::cancel);
 
     m_menu = new QMenu(this);
     connect(m_menu->addAction(tr("Change properties")), &QAction::triggered, this,
@@ -63,8 +64,8 @@ void KelvoEditorShapedText::createLabel(const QRect& layout) {
     m_label =
         new KelvoBubbleText(this, QStringLiteral("BubbleText"), layout, shown.text, shown.font);
     m_label->setTextProperties(shown);
-    m_label->onMove = [this] { partEditing(true); };
-    m_label->onRelease = [this] { partEditing(false); };
+    connect(m_label, &KelvoBubbleText::dragged, this, [this] { partEditing(true); });
+    connect(m_label, &KelvoBubbleText::dropped, this, [this] { partEditing(false); });
     m_label->raise();
 }
 
@@ -150,9 +151,9 @@ void KelvoEditorShapedText::partEditing(bool editing) {
 }
 
 void KelvoEditorShapedText::connectMainBody(KelvoBubble* body) {
-    body->onPress = [this](QMouseEvent* event) { pressAt(event); };
-    body->onMove = [this](QMouseEvent* event) { dragTo(event); };
-    body->onRelease = [this] { endDrag(); };
+    connect(body, &KelvoBubble::pressed, this, &KelvoEditorShapedText::pressAt);
+    connect(body, &KelvoBubble::dragged, this, &KelvoEditorShapedText::dragTo);
+    connect(body, &KelvoBubble::released, this, &KelvoEditorShapedText::endDrag);
 }
 
 void KelvoEditorShapedText::centreLabelOn(const QRect& rect) {
@@ -173,8 +174,8 @@ void KelvoEditorShapedText::changeProps() {
 void KelvoEditorShapedText::deleteElement() {
     delete m_editor;
     m_editor = nullptr;
-    if (onRemove) {
-        onRemove(this);
+    if (isSignalConnected(QMetaMethod::fromSignal(&KelvoEditorShapedText::removeRequested))) {
+        emit removeRequested(this);
     } else {
         deleteLater();
     }

@@ -17,7 +17,6 @@
 #include <QRegion>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class KelvoBubble;
@@ -57,13 +56,14 @@ public:
     // masks the widget again.
     virtual void applyTextProps(const TheS_BubbleData& props);
 
-    // Called by deleteElement() to remove this shaped text; the owner must destroy it later
-    // (deleteLater), since the call comes from the shaped text's own menu. Without an owner the
-    // shaped text destroys itself that way.
-    std::function<void(KelvoEditorShapedText*)> onRemove;
-
     // The look of `props` as a viewer reads it back from the record.
     static TheS_BubbleData storedLook(const TheS_BubbleData& props);
+
+signals:
+    // Emitted by deleteElement() to remove this shaped text; the owner must destroy it later
+    // (deleteLater), since the call comes from the shaped text's own menu. Without an owner the
+    // shaped text destroys itself that way.
+    void removeRequested(KelvoEditorShapedText* shapedText);
 
 public slots:
     void changeProps();

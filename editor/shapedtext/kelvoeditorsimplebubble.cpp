@@ -16,13 +16,13 @@ KelvoEditorSimpleBubble::KelvoEditorSimpleBubble(QWidget* parent, const QString&
                              false, m_kind == kEllipse)) {
     applyShapeProps(storedLook(currentProps()));
     connectMainBody(m_main);
-    m_main->onEditing = [this](bool editing) { partEditing(editing); };
-    m_main->onResized = [this](const QString&) {
+    connect(m_main, &KelvoBubble::editingChanged, this, &KelvoEditorSimpleBubble::partEditing);
+    connect(m_main, &KelvoBubble::resized, this, [this] {
         resize(m_main->size());
         clearMask();
         label()->setLayoutRect(m_main->bodyRect());
         moveTextToCenter();
-    };
+    });
     resize(m_main->size());
     createLabel(m_main->bodyRect());
     moveTextToCenter();

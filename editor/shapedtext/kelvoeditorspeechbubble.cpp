@@ -40,10 +40,12 @@ KelvoEditorSpeechBubble::KelvoEditorSpeechBubble(QWidget* parent, const QString&
     m_peakAngle = kelvoPlacedAngle(m_peak, m_body);
     rebuildOutline();
     takeScalingReference();
-    m_angle1Handle->onMove = [this](QPoint c) { dragAngle(m_angle1, c); };
-    m_angle2Handle->onMove = [this](QPoint c) { dragAngle(m_angle2, c); };
-    m_peakHandle->onMove = [this](QPoint c) { dragPeak(c); };
-    m_boxHandle->onMove = [this](QPoint c) { dragBox(c); };
+    connect(m_angle1Handle, &KelvoButton::moved, this,
+            [this](QPoint c) { dragAngle(m_angle1, c); });
+    connect(m_angle2Handle, &KelvoButton::moved, this,
+            [this](QPoint c) { dragAngle(m_angle2, c); });
+    connect(m_peakHandle, &KelvoButton::moved, this, &KelvoEditorSpeechBubble::dragPeak);
+    connect(m_boxHandle, &KelvoButton::moved, this, &KelvoEditorSpeechBubble::dragBox);
     createLabel(m_body);
     fit();
     centreHandles();
@@ -53,8 +55,8 @@ KelvoEditorSpeechBubble::KelvoEditorSpeechBubble(QWidget* parent, const QString&
 KelvoButton* KelvoEditorSpeechBubble::addHandle(const QString& name, const QPixmap& pixmap) {
     auto* handle = new KelvoButton(this, name, pixmap);
     handle->setMovable(false);
-    handle->onPress = [this] { partEditing(true); };
-    handle->onRelease = [this] { partEditing(false); };
+    connect(handle, &KelvoButton::pressed, this, [this] { partEditing(true); });
+    connect(handle, &KelvoButton::released, this, [this] { partEditing(false); });
     return handle;
 }
 

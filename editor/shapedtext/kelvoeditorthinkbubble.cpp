@@ -34,12 +34,12 @@ KelvoEditorThinkBubble::KelvoEditorThinkBubble(QWidget* parent, const QString& n
             this, QString::fromLatin1(start.name), room,
             room + QPoint(start.size.width() - 1, start.size.height() - 1), true, true);
         circle->move(start.position - room);
-        circle->onRelease = [this] { normalize(); };
+        connect(circle, &KelvoBubble::released, this, &KelvoEditorThinkBubble::normalize);
         m_circles.push_back(circle);
     }
     for (KelvoBubble* body : bodies()) {
-        body->onEditing = [this](bool editing) { partEditing(editing); };
-        body->onResized = [this](const QString& name) { bodyResized(name); };
+        connect(body, &KelvoBubble::editingChanged, this, &KelvoEditorThinkBubble::partEditing);
+        connect(body, &KelvoBubble::resized, this, &KelvoEditorThinkBubble::bodyResized);
     }
     applyShapeProps(storedLook(currentProps()));
     normalize();

@@ -75,7 +75,6 @@ KelvoTextEditor::KelvoTextEditor(QWidget* parent, const QString& name, const QSt
     : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(name);
     setWindowTitle(tr("Text properties"));
-    pickColour = [this](const QColor& initial) { return QColorDialog::getColor(initial, this); };
 
     auto* central = new QWidget(this);
     auto* box = new QVBoxLayout(central);
@@ -202,7 +201,11 @@ QAction* KelvoTextEditor::addColourButton(QToolBar* bar, const QString& text, co
     return action;
 }
 
-void KelvoTextEditor::applyToAll(const std::function<void()>& change) {
+QColor KelvoTextEditor::pickColour(const QColor& initial) {
+    return QColorDialog::getColor(initial, this);
+}
+
+template <class Change> void KelvoTextEditor::applyToAll(Change change) {
     if (m_edit->document()->isEmpty()) {
         // No text to select: the change goes to the cursor's format, which moving the cursor
         // would lose.
@@ -371,21 +374,15 @@ void KelvoTextEditor::outlineWidth(const QString& width) {
 }
 
 void KelvoTextEditor::preview() {
-    if (onPreview) {
-        onPreview(props());
-    }
+    emit previewed(props());
 }
 
 void KelvoTextEditor::ok() {
-    if (onOk) {
-        onOk(props());
-    }
+    emit accepted(props());
     hide();
 }
 
 void KelvoTextEditor::cancel() {
-    if (onCancel) {
-        onCancel();
-    }
+    emit cancelled();
     hide();
 }

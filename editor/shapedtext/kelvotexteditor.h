@@ -10,8 +10,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
-
 class QAction;
 class QComboBox;
 class QLabel;
@@ -37,12 +35,15 @@ public:
     // What the picture cannot keep of the text and font; empty when it keeps everything.
     QString storageWarning() const;
 
-    std::function<void(const TheS_BubbleData&)> onPreview;
-    std::function<void(const TheS_BubbleData&)> onOk;
-    std::function<void()> onCancel;
+signals:
+    void previewed(const TheS_BubbleData& props);
+    void accepted(const TheS_BubbleData& props);
+    void cancelled();
+
+protected:
     // Asks for a colour, starting from the given one; an invalid colour leaves things as they
-    // are. The standard colour dialog unless replaced.
-    std::function<QColor(const QColor&)> pickColour;
+    // are. The standard colour dialog.
+    virtual QColor pickColour(const QColor& initial);
 
 private slots:
     void textFamily(const QString& family);
@@ -70,7 +71,7 @@ private:
     QAction* addColourButton(QToolBar* bar, const QString& text, const char* name,
                              void (KelvoTextEditor::*slot)());
     // Applies `change` to the whole text, then clears the selection.
-    void applyToAll(const std::function<void()>& change);
+    template <class Change> void applyToAll(Change change);
     void setAlignment(Qt::Alignment alignment);
     void updateWarning();
 

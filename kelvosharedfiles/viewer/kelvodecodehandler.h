@@ -25,15 +25,15 @@
 #include "regionviewerobjects.h"
 #include "thes_language.h"
 
+#include <QAction>
+#include <QButtonGroup>
 #include <QImage>
 #include <QList>
+#include <QMenu>
 
 #include <cstdint>
-#include <functional>
 #include <map>
 
-class QButtonGroup;
-class QMenu;
 class QWidget;
 
 namespace KelvoDecodeLimits {
@@ -64,37 +64,41 @@ DecodeStatistics buildRegionViewerObjects(const std::map<uint32_t, KelvoDataObjs
                                           const QImage& idImage, RegionViewerMap& regions,
                                           QWidget* parent);
 
-// What the dictionary menu calls on its receiver.
-struct KelvoDictionaryMenuHandlers {
-    std::function<void(int)> translFrom;     // a source language was picked
-    std::function<void(int)> translTo;       // a target language was picked
-    std::function<void()> showCodedDictItem; // "Show coded word" was toggled
-    std::function<void()> showSecEntries;    // "Show ambiguities" was toggled
+// The dictionary menu and the parts its owner connects to.
+struct KelvoDictionaryMenu {
+    QMenu* menu;
+    QButtonGroup* sourceGroup;
+    QButtonGroup* targetGroup;
+    QAction* showCodedWord;
+    QAction* showAmbiguities;
 };
 
-// A new popup menu owned by `receiver`:
+// A new popup menu owned by `owner`:
 //   "Translate from ..." -> submenu of radio buttons, one per language (ids 0, 1, ...)
 //   "Translate to ..."   -> the same
 //   ---
 //   "Show coded word"    checkable, data 3
 //   "Show ambiguities"   checkable, data 4
 // Button 3 of the source group and button 0 of the target group start selected, where the
-// list is long enough. The two exclusive groups are returned through `sourceGroup` and
-// `targetGroup` (owned by the menu) for the receiver to read and set the choice. The check
-// marks toggle by themselves; the handlers only take note.
-QMenu* buildDictionaryMenu(const QList<TheS_Language>& languages, QWidget* receiver,
-                           const KelvoDictionaryMenuHandlers& handlers, QButtonGroup*& sourceGroup,
-                           QButtonGroup*& targetGroup);
+// list is long enough. The two groups are exclusive and owned by the menu. The check marks
+// toggle by themselves.
+KelvoDictionaryMenu makeDictionaryMenu(const QList<TheS_Language>& languages, QWidget* owner);
 
-// The same for a receiver with the slots translFrom(int), translTo(int), showCodedDictItem()
-// and showSecEntries().
+// The same menu owned by `receiver`, whose translFrom(int) and translTo(int) take note of a
+// picked language and showCodedDictItem() and showSecEntries() of a toggled item. The groups
+// are returned through `sourceGroup` and `targetGroup` for the receiver to read and set the
+// choice.
 template <class Receiver>
 QMenu* buildDictionaryMenu(const QList<TheS_Language>& languages, Receiver* receiver,
                            QButtonGroup*& sourceGroup, QButtonGroup*& targetGroup) {
-    return buildDictionaryMenu(languages, receiver,
-                               {[receiver](int i) { receiver->translFrom(i); },
-                                [receiver](int i) { receiver->translTo(i); },
-                                [receiver] { receiver->showCodedDictItem(); },
-                                [receiver] { receiver->showSecEntries(); }},
-                               sourceGroup, targetGroup);
+    const KelvoDictionaryMenu built = makeDictionaryMenu(languages, receiver);
+    QObject::connect(built.sourceGroup, &QButtonGroup::idClicked, receiver, &Receiver::translFrom);
+    QObject::connect(built.targetGroup, &QButtonGroup::idClicked, receiver, &Receiver::translTo);
+    QObject::connect(built.showCodedWord, &QAction::triggered, receiver,
+                     &Receiver::showCodedDictItem);
+    QObject::connect(built.showAmbiguities, &QAction::triggered, receiver,
+                     &Receiver::showSecEntries);
+    sourceGroup = built.sourceGroup;
+    targetGroup = built.targetGroup;
+    return built.menu;
 }

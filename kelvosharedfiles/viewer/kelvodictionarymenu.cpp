@@ -17,8 +17,7 @@ constexpr int kShowAmbiguitiesItem = 4;
 // A submenu of radio buttons, one per language, in an exclusive group whose ids are the
 // language indices; `selected` starts checked when the list has it.
 QButtonGroup* addLanguageMenu(QMenu* popup, const QString& title,
-                              const QList<TheS_Language>& languages, int selected,
-                              QWidget* receiver, const std::function<void(int)>& handler) {
+                              const QList<TheS_Language>& languages, int selected) {
     auto* submenu = new QMenu(title, popup);
     auto* group = new QButtonGroup(submenu);
     group->setExclusive(true);
@@ -32,39 +31,34 @@ QButtonGroup* addLanguageMenu(QMenu* popup, const QString& title,
     if (QAbstractButton* button = group->button(selected)) {
         button->setChecked(true);
     }
-    if (handler) {
-        QObject::connect(group, &QButtonGroup::idClicked, receiver, handler);
-    }
     popup->addMenu(submenu);
     return group;
 }
 
-void addCheckItem(QMenu* popup, const QString& text, int id, QWidget* receiver,
-                  const std::function<void()>& handler) {
+QAction* addCheckItem(QMenu* popup, const QString& text, int id) {
     QAction* action = popup->addAction(text);
     action->setCheckable(true);
     action->setData(id);
-    if (handler) {
-        QObject::connect(action, &QAction::triggered, receiver, handler);
-    }
+    return action;
 }
 
 } // namespace
 
-QMenu* buildDictionaryMenu(const QList<TheS_Language>& languages, QWidget* receiver,
-                           const KelvoDictionaryMenuHandlers& handlers, QButtonGroup*& sourceGroup,
-                           QButtonGroup*& targetGroup) {
-    auto* popup = new QMenu(receiver);
-    sourceGroup = addLanguageMenu(
-        popup, QCoreApplication::translate("KelvoDictionaryMenu", "Translate from ..."), languages,
-        kInitialSource, receiver, handlers.translFrom);
-    targetGroup = addLanguageMenu(
-        popup, QCoreApplication::translate("KelvoDictionaryMenu", "Translate to ..."), languages,
-        kInitialTarget, receiver, handlers.translTo);
-    popup->addSeparator();
-    addCheckItem(popup, QCoreApplication::translate("KelvoDictionaryMenu", "Show coded word"),
-                 kShowCodedWordItem, receiver, handlers.showCodedDictItem);
-    addCheckItem(popup, QCoreApplication::translate("KelvoDictionaryMenu", "Show ambiguities"),
-                 kShowAmbiguitiesItem, receiver, handlers.showSecEntries);
-    return popup;
+KelvoDictionaryMenu makeDictionaryMenu(const QList<TheS_Language>& languages, QWidget* owner) {
+    KelvoDictionaryMenu built{};
+    built.menu = new QMenu(owner);
+    built.sourceGroup = addLanguageMenu(
+        built.menu, QCoreApplication::translate("KelvoDictionaryMenu", "Translate from ..."),
+        languages, kInitialSource);
+    built.targetGroup = addLanguageMenu(
+        built.menu, QCoreApplication::translate("KelvoDictionaryMenu", "Translate to ..."),
+        languages, kInitialTarget);
+    built.menu->addSeparator();
+    built.showCodedWord = addCheckItem(
+        built.menu, QCoreApplication::translate("KelvoDictionaryMenu", "Show coded word"),
+        kShowCodedWordItem);
+    built.showAmbiguities = addCheckItem(
+        built.menu, QCoreApplication::translate("KelvoDictionaryMenu", "Show ambiguities"),
+        kShowAmbiguitiesItem);
+    return built;
 }

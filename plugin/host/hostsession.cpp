@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -144,9 +143,11 @@ void HostSession::runAutomation() {
         return;
     m_automationStarted = true;
     HostOutput::line(QStringLiteral("loaded"));
-    QList<std::function<void()>> steps;
+    // One step every kStepMs, in this order.
+    int steps = 0;
+    const auto next = [&steps] { return ++steps * kStepMs; };
     for (const HostOptions::PointerAction& action : m_options.actions) {
-        steps.append([this, action] {
+        QTimer::singleShot(next(), this, [this, action] {
             if (action.kind == HostOptions::PointerAction::Hover)
                 m_automation->hover(action.position);
             else
@@ -154,9 +155,9 @@ void HostSession::runAutomation() {
         });
     }
     if (m_options.dump)
-        steps.append([this] { m_automation->dump(); });
+        QTimer::singleShot(next(), this, [this] { m_automation->dump(); });
     if (!m_options.screenshot.isEmpty()) {
-        steps.append([this] {
+        QTimer::singleShot(next(), this, [this] {
             const bool saved = m_automation->screenshot(m_options.screenshot);
             HostOutput::line(QStringLiteral("screenshot: %1 %2")
                                  .arg(m_options.screenshot,
@@ -164,9 +165,7 @@ void HostSession::runAutomation() {
         });
     }
     if (m_options.quit)
-        steps.append([this] { finish(0); });
-    for (qsizetype i = 0; i < steps.size(); ++i)
-        QTimer::singleShot(int(i + 1) * kStepMs, this, steps[i]);
+        QTimer::singleShot(next(), this, [this] { finish(0); });
 }
 
 void HostSession::finish(int exitCode) {

@@ -12,7 +12,6 @@ class KelvoCommandLineTest : public QObject {
 private slots:
     void parses_data();
     void parses();
-    void versionIsTheProjectVersion();
     void screenshot();
 };
 
@@ -82,14 +81,6 @@ void KelvoCommandLineTest::parses() {
     for (const QString& part : textHas) {
         QVERIFY2(line.text().contains(part), qPrintable(line.text()));
     }
-}
-
-void KelvoCommandLineTest::versionIsTheProjectVersion() {
-    const KelvoCommandLine line({QStringLiteral("kelvo"), QStringLiteral("--version")});
-    QCOMPARE(line.text(), QStringLiteral("kelvo %1\n").arg(KelvoCommandLine::version()));
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
-                .match(KelvoCommandLine::version())
-                .hasMatch());
 }
 
 QTEST_MAIN(KelvoCommandLineTest)

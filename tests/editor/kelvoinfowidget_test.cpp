@@ -53,7 +53,6 @@ void KelvoInfoWidgetTest::placement() {
     KelvoInfoWidget info(parent.isValid() ? &window : nullptr, QStringLiteral("startWidget"));
     QVERIFY(info.showPicture(this->picture(picture), false));
     QCOMPARE(info.geometry(), geometry);
-    QCOMPARE(info.objectName(), QStringLiteral("startWidget"));
     QVERIFY(!info.okButton());
 }
 
@@ -67,8 +66,6 @@ void KelvoInfoWidgetTest::okButtonHides() {
     QVERIFY(info.isVisible());
     QPushButton* ok = info.okButton();
     QVERIFY(ok);
-    QCOMPARE(ok->geometry(), QRect(83, 120, 35, 25));
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!info.isVisible());
 }

@@ -3,7 +3,6 @@
 #include "kelvodialogscript.h"
 #include "kelvomsgdlg.h"
 
-#include <QGridLayout>
 #include <QPushButton>
 #include <QtTest>
 
@@ -20,8 +19,6 @@ class KelvoMsgDlgTest : public QObject {
 private slots:
     void answers_data();
     void answers();
-    void layoutFollowsButtons_data();
-    void layoutFollowsButtons();
 };
 
 void KelvoMsgDlgTest::answers_data() {
@@ -90,48 +87,6 @@ void KelvoMsgDlgTest::answers() {
     QCOMPARE(pressed, result);
     QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
     QCOMPARE(text, QStringLiteral("Really?"));
-}
-
-void KelvoMsgDlgTest::layoutFollowsButtons_data() {
-    QTest::addColumn<QString>("button2");
-    QTest::addColumn<QString>("button3");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<QStringList>("buttons");
-
-    QTest::newRow("one") << QString() << QString() << 3 << QStringList{"OK"};
-    QTest::newRow("two") << QStringLiteral("No") << QString() << 4 << QStringList{"OK", "No"};
-    QTest::newRow("three") << QStringLiteral("No") << QStringLiteral("Cancel") << 5
-                           << QStringList{"OK", "No", "Cancel"};
-    // A third button without a second keeps its own column.
-    QTest::newRow("first and third")
-        << QString() << QStringLiteral("Cancel") << 4 << QStringList{"OK", "Cancel"};
-}
-
-void KelvoMsgDlgTest::layoutFollowsButtons() {
-    QFETCH(QString, button2);
-    QFETCH(QString, button3);
-    QFETCH(int, columns);
-    QFETCH(QStringList, buttons);
-
-    KelvoMsgDlg dialog(nullptr, QStringLiteral("Caption"), QStringLiteral("Text"),
-                       QStringLiteral("OK"), 1, button2, button3);
-    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    QVERIFY(grid);
-    QCOMPARE(grid->columnCount(), columns);
-    QCOMPARE(grid->rowCount(), 2);
-    QStringList shown;
-    for (int column = 1; column < grid->columnCount(); ++column) {
-        const QLayoutItem* item = grid->itemAtPosition(1, column);
-        if (!item) {
-            continue;
-        }
-        auto* button = qobject_cast<QPushButton*>(item->widget());
-        QVERIFY(button);
-        QCOMPARE(button->size(), QSize(90, 40));
-        shown << button->text();
-    }
-    QCOMPARE(shown, buttons);
-    QCOMPARE(dialog.pressedButton(), 0);
 }
 
 QTEST_MAIN(KelvoMsgDlgTest)

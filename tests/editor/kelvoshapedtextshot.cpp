@@ -87,11 +87,11 @@ int main(int argc, char** argv) {
     look.backgroundColour = QColor(230, 245, 255);
     look.outlineWidth = 3;
     editor->loadProps(look);
-    editor->onPreview(editor->props());
+    emit editor->previewed(editor->props());
     TheS_BubbleData transparent = look;
     transparent.backgroundFilled = false;
     transparent.textData.text = QStringLiteral("I wonder...");
-    think->textEditor()->onOk(transparent);
+    emit think->textEditor()->accepted(transparent);
     shot(prefix + QStringLiteral("-3-editing.png"));
     return 0;
 }

@@ -33,7 +33,6 @@ class KelvoTextTypeDlgTest : public QObject {
 private slots:
     void choice_data();
     void choice();
-    void picturesShowTheKinds();
 };
 
 void KelvoTextTypeDlgTest::choice_data() {
@@ -69,22 +68,6 @@ void KelvoTextTypeDlgTest::choice() {
     QCOMPARE(chooseTextType(nullptr, chosen), accepted);
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(chosen, type);
-}
-
-void KelvoTextTypeDlgTest::picturesShowTheKinds() {
-    KelvoTextTypeDlg dialog;
-    QList<QImage> pictures;
-    for (const char* name : TypeNames) {
-        auto* button = dialog.findChild<QRadioButton*>(QLatin1String(name));
-        QVERIFY2(button, name);
-        QVERIFY(button->text().isEmpty());
-        const QImage picture = button->icon().pixmap(button->iconSize()).toImage();
-        QVERIFY2(!picture.isNull(), name);
-        QVERIFY2(!pictures.contains(picture), name);
-        pictures.append(picture);
-    }
-    // The default is shown as chosen.
-    QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("Simple_Text"))->isChecked());
 }
 
 QTEST_MAIN(KelvoTextTypeDlgTest)

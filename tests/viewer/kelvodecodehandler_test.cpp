@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
-#include <QWidgetAction>
 #include <QtTest>
 
 using namespace ViewerTestData;
@@ -247,8 +246,8 @@ void KelvoDecodeHandlerTest::imagesBeyondTheLimitAreCountedAsNotShown() {
     QVERIFY(regions.at(3).image.isNull());
 }
 
-// The menu's items and language buttons, its initial choices where the list has them, and
-// the picks and toggles reaching the receiver.
+// The menu's initial choices where the list has them, and the picks and toggles reaching the
+// receiver.
 void KelvoDecodeHandlerTest::dictionaryMenu() {
     MenuReceiver receiver;
     QButtonGroup* from = nullptr;
@@ -264,23 +263,6 @@ void KelvoDecodeHandlerTest::dictionaryMenu() {
     QCOMPARE(from->checkedId(), 3);
     QCOMPARE(to->checkedId(), 0);
     const QList<QAction*> items = menu->actions();
-    QCOMPARE(items.size(), 5);
-    QCOMPARE(items[0]->text(), QStringLiteral("Translate from ..."));
-    QCOMPARE(items[1]->text(), QStringLiteral("Translate to ..."));
-    QVERIFY(items[2]->isSeparator());
-    QCOMPARE(items[3]->text(), QStringLiteral("Show coded word"));
-    QCOMPARE(items[3]->data().toInt(), 3);
-    QCOMPARE(items[4]->text(), QStringLiteral("Show ambiguities"));
-    QCOMPARE(items[4]->data().toInt(), 4);
-    for (QMenu* submenu : {items[0]->menu(), items[1]->menu()}) {
-        QCOMPARE(submenu->actions().size(), 4);
-        for (int i = 0; i < 4; ++i) {
-            auto* action = qobject_cast<QWidgetAction*>(submenu->actions()[i]);
-            QCOMPARE(qobject_cast<QRadioButton*>(action->defaultWidget())->text(),
-                     QStringLiteral("Language %1").arg(i));
-        }
-    }
-
     QTest::mouseClick(from->button(1), Qt::LeftButton);
     QTest::mouseClick(to->button(3), Qt::LeftButton);
     items[3]->trigger();

@@ -1,4 +1,4 @@
-// The text balloon: anchor button pixmaps, measuring, masks, placement, dictionary texts and
+// The text balloon: measuring, masks, placement, dictionary texts and
 // pinned balloons that keep their button in place.
 #include "kelvotextwidget.h"
 #include "kelvotwanchorbutton.h"
@@ -9,21 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-// The two 15 x 15 discs: '.' transparent, g #C0C0C0, W #FFFFFF, D #808080.
-const char* const NotAnchored[] = {
-    ".....ggggg.....", "...ggWWWWWgg...", "..gWWWWWWWWWg..", ".gWWWgggggWgDg.", ".gWWgggggggDDg.",
-    "gWWgggggggggDDg", "gWWgggggggggDDg", "gWWgggggggggDDg", "gWWgggggggggDDg", "gWWgggggggggDDg",
-    ".gWggggggggDDg.", ".gWWDgggggDDDg.", "..gDDDDDDDDDg..", "...ggDDDDDgg...", ".....ggggg.....",
-};
-const char* const Anchored[] = {
-    ".....ggggg.....", "...ggDDDDDgg...", "..gDDDDDDDDDg..", ".gDDDggggggWWg.", ".gDDggggggggWg.",
-    "gDDgggggggggWWg", "gDDgggggggggWWg", "gDDgggggggggWWg", "gDDgggggggggWWg", "gDDgggggggggWWg",
-    ".gDDgggggggWWg.", ".gDgWgggggWWWg.", "..gWWWWWWWWWg..", "...ggWWWWWgg...", ".....ggggg.....",
-};
-
-const QHash<char, QRgb> Colours = {
-    {'g', qRgb(0xC0, 0xC0, 0xC0)}, {'W', qRgb(0xFF, 0xFF, 0xFF)}, {'D', qRgb(0x80, 0x80, 0x80)}};
 
 const QString LongText = QStringLiteral(
     "A long annotation that certainly needs more lines than the balloon can show at once, so "
@@ -43,7 +28,6 @@ TheS_DictItem houseItem() {
 class KelvoTextWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void anchorPixmaps();
     void measuring_data();
     void measuring();
     void placement_data();
@@ -51,31 +35,6 @@ private slots:
     void dictionaryText();
     void pinnedBalloonKeepsItsButton();
 };
-
-// The button paints the disc of its balloon's state, pixel for pixel, and is masked to it.
-void KelvoTextWidgetTest::anchorPixmaps() {
-    QWidget viewer;
-    KelvoTextWidget balloon(&viewer);
-    balloon.setText(QStringLiteral("x"));
-    KelvoTWAnchorButton* button = balloon.anchorButton();
-    for (const bool anchored : {false, true}) {
-        button->setChecked(anchored);
-        QCOMPARE(balloon.isAnchored(), anchored);
-        const QImage painted = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage pixmap =
-            button->pixmap(anchored).toImage().convertToFormat(QImage::Format_ARGB32);
-        const char* const* rows = anchored ? Anchored : NotAnchored;
-        QCOMPARE(painted.size(), QSize(15, 15));
-        for (int y = 0; y < 15; ++y) {
-            for (int x = 0; x < 15; ++x) {
-                const QRgb colour = Colours.value(rows[y][x]);
-                QCOMPARE(pixmap.pixel(x, y), colour);
-                QCOMPARE(button->mask().contains(QPoint(x, y)), colour != 0);
-                QVERIFY(colour == 0 || painted.pixel(x, y) == colour);
-            }
-        }
-    }
-}
 
 void KelvoTextWidgetTest::measuring_data() {
     QTest::addColumn<QString>("text");
