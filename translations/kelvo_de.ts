@@ -581,8 +581,8 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
         <translation>Ohne Daten</translation>
     </message>
     <message>
-        <source>The data of %1 are packed so densely that they visibly change the picture there.</source>
-        <translation>Die Daten von %1 sind so dicht gepackt, dass sie das Bild dort sichtbar verändern.</translation>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Die Daten dieser Bereiche sind so dicht gepackt, dass sie das Bild dort sichtbar verändern: %1</translation>
     </message>
 </context>
 <context>

@@ -581,8 +581,8 @@ Generate the coded image, or save the picture without the data?</source>
         <translation>Sin datos</translation>
     </message>
     <message>
-        <source>The data of %1 are packed so densely that they visibly change the picture there.</source>
-        <translation>Los datos de %1 están tan empaquetados que cambian la imagen de forma visible en ese lugar.</translation>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Los datos de estas zonas están tan empaquetados que cambian la imagen de forma visible en ese lugar: %1</translation>
     </message>
 </context>
 <context>

@@ -230,11 +230,11 @@ Attention&#xa0;: les données masquées ne seront pas codées dans l&apos;image&
     </message>
     <message>
         <source>%1 / %2 B: too much</source>
-        <translation>%1 / %2 o : trop</translation>
+        <translation>%1 / %2 o&#xa0;: trop</translation>
     </message>
     <message>
         <source>The data need more room than the region has: draw a larger region or shorten its data.</source>
-        <translation>Les données demandent plus de place que la région n&apos;en a : tracez une région plus grande ou raccourcissez ses données.</translation>
+        <translation>Les données demandent plus de place que la région n&apos;en a&#xa0;: tracez une région plus grande ou raccourcissez ses données.</translation>
     </message>
     <message>
         <source>%1 / %2 B, level %3</source>
@@ -242,7 +242,7 @@ Attention&#xa0;: les données masquées ne seront pas codées dans l&apos;image&
     </message>
     <message>
         <source>At this packing level the data visibly change the picture: draw a larger region or shorten its data.</source>
-        <translation>À ce niveau de compactage, les données modifient visiblement l&apos;image : tracez une région plus grande ou raccourcissez ses données.</translation>
+        <translation>À ce niveau de compactage, les données modifient visiblement l&apos;image&#xa0;: tracez une région plus grande ou raccourcissez ses données.</translation>
     </message>
     <message>
         <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
@@ -581,8 +581,8 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa
         <translation>Sans données</translation>
     </message>
     <message>
-        <source>The data of %1 are packed so densely that they visibly change the picture there.</source>
-        <translation>Les données de %1 sont si denses qu&apos;elles modifient visiblement l&apos;image à cet endroit.</translation>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Les données de ces régions sont si denses qu&apos;elles modifient visiblement l&apos;image à cet endroit&#xa0;: %1</translation>
     </message>
 </context>
 <context>

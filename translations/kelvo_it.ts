@@ -581,8 +581,8 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
         <translation>Senza dati</translation>
     </message>
     <message>
-        <source>The data of %1 are packed so densely that they visibly change the picture there.</source>
-        <translation>I dati di %1 sono compattati così densamente da modificare visibilmente l&apos;immagine in quel punto.</translation>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>I dati di queste aree sono compattati così densamente da modificare visibilmente l&apos;immagine in quel punto: %1</translation>
     </message>
 </context>
 <context>

@@ -581,8 +581,8 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
         <translation>Zonder gegevens</translation>
     </message>
     <message>
-        <source>The data of %1 are packed so densely that they visibly change the picture there.</source>
-        <translation>De gegevens van %1 zijn zo dicht gepakt dat ze het beeld daar zichtbaar veranderen.</translation>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>De gegevens van deze gebieden zijn zo dicht gepakt dat ze het beeld daar zichtbaar veranderen: %1</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ QString KelvoImgEncodeWidget::visibleRegionsNotice() const {
         }
     }
     return names.isEmpty() ? QString()
-                           : tr("The data of %1 are packed so densely that they visibly change "
-                                "the picture there.")
+                           : tr("The data of these regions are packed so densely that they "
+                                "visibly change the picture there: %1")
                                  .arg(names.join(QStringLiteral(", ")));
 }
