@@ -2,6 +2,7 @@
 // pictures with 16 regions. Every case reports x_pngsave: its time per iteration divided by
 // the time of a plain QImage PNG save of the same picture into memory, measured in the same
 // run. Pictures look like photographs: smooth colours with noise in their three low bits.
+// The rooms case times the figures the editor shows after each change, for the same regions.
 // The editor's case runs its generation path without dialogs: the encoder window's region map
 // with text holders, turned into the generator's regions, coded and written exactly.
 #include "benchapplication.h"
@@ -9,6 +10,7 @@
 #include "kelvocodedimagebuilder.h"
 #include "kelvogenerator.h"
 #include "kelvoimagewriter.h"
+#include "kelvoregionrooms.h"
 #include "kelvotextholderwidget.h"
 #include "kelvotextpictures.h"
 
@@ -92,6 +94,18 @@ void BM_Generate(benchmark::State& state) {
     });
 }
 
+// What the editor works out after each change: every region's data size, room and level.
+void BM_RegionRooms(benchmark::State& state) {
+    const int megapixels = int(state.range(0));
+    const QImage source = benchPhoto(megapixels);
+    const KelvoRegionMap map = regions(source.size());
+    timeAgainstPngSave(state, megapixels, source, [&] {
+        if (kelvoRegionRooms(source.size(), map, 0).size() != map.size()) {
+            state.SkipWithError("rooms missing");
+        }
+    });
+}
+
 void BM_WriteImageExact(benchmark::State& state) {
     const int megapixels = int(state.range(0));
     const QImage source = benchPhoto(megapixels);
@@ -134,6 +148,7 @@ void BM_EditorGenerateAndSave(benchmark::State& state) {
 
 BENCHMARK(BM_EditorGenerateAndSave)->Arg(12)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Generate)->Arg(1)->Arg(4)->Arg(12)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RegionRooms)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteImageExact)
     ->Arg(1)
     ->Arg(4)

@@ -1,5 +1,6 @@
 #include "kelvotool.h"
 
+#include "kelvocapacitycommand.h"
 #include "kelvocontourcommand.h"
 #include "kelvodictcommand.h"
 #include "kelvohtmlcommand.h"
@@ -26,6 +27,7 @@ const char* const kOverview =
     "  test IMAGE                      print \"coded\" (exit 0) or \"not coded\" (exit 1)\n"
     "  decode IMAGE                    print the hidden data of IMAGE as JSON\n"
     "  encode IN OUT ANNOTATIONS.json  code the annotations into IN, write OUT as PNG\n"
+    "  capacity IMAGE ANNOTATIONS.json print each region's data size, room and level as JSON\n"
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
     "  contour IMAGE X,Y               print the outline found from a background point\n"
@@ -59,6 +61,14 @@ int runEncode(const Invocation& call, QTextStream&, QTextStream& err) {
         err << kProgram << ": warning: " << warning << Qt::endl;
     }
     return KelvoTool::Success;
+}
+
+int runCapacity(const Invocation& call, QTextStream& out, QTextStream&) {
+    const KelvoCapacityCommand::Report report =
+        KelvoCapacityCommand::report(call.positional[0], call.positional[1]);
+    out << report.json;
+    out.flush();
+    return report.allFit ? KelvoTool::Success : KelvoTool::DoesNotFit;
 }
 
 int runErase(const Invocation& call, QTextStream&, QTextStream&) {
@@ -156,6 +166,17 @@ const Command kCommands[] = {
      "New regions must lie inside the picture and overlap neither each other nor coded\n"
      "regions of IN. Texts keep only Latin-1 characters; the others are named in a warning\n"
      "on stderr.\n"},
+    {"capacity",
+     runCapacity,
+     2,
+     {},
+     "Usage: kelvo-tool capacity IMAGE ANNOTATIONS.json\n"
+     "Prints one JSON entry per region with data, as \"encode\" would code IMAGE: \"region\"\n"
+     "(its index in the file), \"bytes\" its data take after compression, \"room\" the most\n"
+     "bytes its \"pixels\" data pixels hold, the packing \"level\" (0: too little room),\n"
+     "\"visible\" when that level changes the picture visibly, \"fits\", and the encoder's\n"
+     "\"problem\" when it refuses the region for another reason. Exits with 0 when every\n"
+     "region fits, that is exactly when \"encode\" succeeds, and with 1 otherwise.\n"},
     {"erase",
      runErase,
      2,

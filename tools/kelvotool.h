@@ -7,7 +7,7 @@
 
 class KelvoTool {
 public:
-    enum ExitCode { Success = 0, NotCoded = 1, NotFound = 1, Failure = 2 };
+    enum ExitCode { Success = 0, NotCoded = 1, NotFound = 1, DoesNotFit = 1, Failure = 2 };
 
     // `arguments` without the program name. Results go to `out`, messages to `err`.
     static int run(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -64,8 +64,8 @@ QByteArray KelvoToolCommands::decode(const QString& image) {
         kelvoDecodeReport(kelvoDecodeImage(KelvoPictureFile::load(image))));
 }
 
-QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
-                                      const QString& annotations) {
+KelvoToolCommands::Generation KelvoToolCommands::generate(const QString& in,
+                                                          const QString& annotations) {
     // The regions' checks, records, mask and placement need only the picture's size, so they
     // are worked out on the other core while the pixels are read, as for a picture without
     // coded data; the rare coded picture is checked and prepared again.
@@ -92,6 +92,7 @@ QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
     QImage source = KelvoPictureFile::load(in);
     makeCodable(source);
     Prepared prepared = early.valid() ? early.get() : readAndPrepare(source.size());
+    Generation generation;
     const KelvoAnnotations& notes = prepared.notes;
     const KelvoDecodedPicture coded = kelvoDecodeImage(source);
     if (coded.coded || prepared.plan.size != source.size()) {
@@ -100,19 +101,28 @@ QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
 
     const bool clearMarks = notes.clearMarks.value_or(!coded.coded);
     // After the highest key in use: counting regions would reuse a key once one is erased.
-    const uint32_t firstKey =
+    generation.firstKey =
         notes.firstKey.value_or(coded.regions.empty() ? 0 : coded.regions.rbegin()->first + 1);
-    if (prepared.plan.size != source.size() || prepared.plan.firstKey != firstKey) {
-        prepared.prepareFor(source.size(), firstKey);
+    generation.size = source.size();
+    if (prepared.plan.size != source.size() || prepared.plan.firstKey != generation.firstKey) {
+        prepared.prepareFor(source.size(), generation.firstKey);
     }
-    QImage output;
-    KelvoGeneratorError error = prepared.error;
-    if (!prepared.ready || !KelvoGenerator::generate(std::move(source), output, prepared.plan,
-                                                     clearMarks, {}, &error)) {
-        throw KelvoToolError(KelvoAnnotationCheck::describe(annotations, error));
+    generation.error = prepared.error;
+    generation.ok = prepared.ready &&
+                    KelvoGenerator::generate(std::move(source), generation.output, prepared.plan,
+                                             clearMarks, {}, &generation.error);
+    generation.notes = std::move(prepared.notes);
+    return generation;
+}
+
+QStringList KelvoToolCommands::encode(const QString& in, const QString& out,
+                                      const QString& annotations) {
+    const Generation generation = generate(in, annotations);
+    if (!generation.ok) {
+        throw KelvoToolError(KelvoAnnotationCheck::describe(annotations, generation.error));
     }
-    KelvoPictureFile::save(out, output);
-    return notes.warnings;
+    KelvoPictureFile::save(out, generation.output);
+    return generation.notes.warnings;
 }
 
 void KelvoToolCommands::erase(const QString& in, const QString& out, std::optional<int> index) {

@@ -2,7 +2,11 @@
 // naming the file and the reason; output pictures are replaced only by complete files.
 #pragma once
 
+#include "kelvoannotations.h"
+#include "kelvogeneratorerror.h"
+
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -10,10 +14,23 @@
 
 class KelvoToolCommands {
 public:
+    // A picture coded from an annotation file, or why the generator refused it.
+    struct Generation {
+        KelvoAnnotations notes;
+        QSize size;
+        uint32_t firstKey = 0; // of the new regions
+        bool ok = false;
+        QImage output;
+        KelvoGeneratorError error;
+    };
+
     // Whether the picture in `image` carries coded regions.
     static bool test(const QString& image);
     // The decode report of the picture (kelvodecodereport.h of kelvo_report).
     static QByteArray decode(const QString& image);
+    // Codes the regions of the annotation file into `in` without writing anything; throws
+    // for faults of the files and regions that reach outside the picture or overlap.
+    static Generation generate(const QString& in, const QString& annotations);
     // Codes the regions of the annotation file into `in` and writes `out`. Returns what was
     // lost on the way (KelvoAnnotations::warnings).
     static QStringList encode(const QString& in, const QString& out, const QString& annotations);

@@ -224,6 +224,30 @@ Caution: Hidden data will not be encoded into the image!</source>
         <translation>Alle Daten dieses Bereichs ein- oder ausblenden.
 Achtung: Ausgeblendete Daten werden nicht in das Bild codiert!</translation>
     </message>
+    <message>
+        <source>cannot be coded</source>
+        <translation>nicht codierbar</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B: too much</source>
+        <translation>%1 / %2 B: zu viel</translation>
+    </message>
+    <message>
+        <source>The data need more room than the region has: draw a larger region or shorten its data.</source>
+        <translation>Die Daten brauchen mehr Platz, als der Bereich hat: Zeichnen Sie einen größeren Bereich oder kürzen Sie die Daten.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B, level %3</source>
+        <translation>%1 / %2 B, Stufe %3</translation>
+    </message>
+    <message>
+        <source>At this packing level the data visibly change the picture: draw a larger region or shorten its data.</source>
+        <translation>Auf dieser Packstufe verändern die Daten das Bild sichtbar: Zeichnen Sie einen größeren Bereich oder kürzen Sie die Daten.</translation>
+    </message>
+    <message>
+        <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
+        <translation>Bytes, die die Daten komprimiert brauchen / höchstens im Bereich Platz haben, und die Packstufe.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDictEditor</name>
@@ -555,6 +579,10 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     <message>
         <source>Save plain</source>
         <translation>Ohne Daten</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Die Daten dieser Bereiche sind so dicht gepackt, dass sie das Bild dort sichtbar verändern: %1</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,30 @@ Caution: Hidden data will not be encoded into the image!</source>
         <translation>Mostrar u ocultar todos los datos de esta zona.
 Atención: ¡los datos ocultos no se codificarán en la imagen!</translation>
     </message>
+    <message>
+        <source>cannot be coded</source>
+        <translation>no se puede codificar</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B: too much</source>
+        <translation>%1 / %2 B: demasiado</translation>
+    </message>
+    <message>
+        <source>The data need more room than the region has: draw a larger region or shorten its data.</source>
+        <translation>Los datos necesitan más espacio del que tiene la zona: dibuje una zona más grande o acorte sus datos.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B, level %3</source>
+        <translation>%1 / %2 B, nivel %3</translation>
+    </message>
+    <message>
+        <source>At this packing level the data visibly change the picture: draw a larger region or shorten its data.</source>
+        <translation>Con este nivel de empaquetado los datos cambian la imagen de forma visible: dibuje una zona más grande o acorte sus datos.</translation>
+    </message>
+    <message>
+        <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
+        <translation>Bytes que ocupan los datos comprimidos / bytes que caben como máximo en la zona, y el nivel de empaquetado.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDictEditor</name>
@@ -555,6 +579,10 @@ Generate the coded image, or save the picture without the data?</source>
     <message>
         <source>Save plain</source>
         <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Los datos de estas zonas están tan empaquetados que cambian la imagen de forma visible en ese lugar: %1</translation>
     </message>
 </context>
 <context>

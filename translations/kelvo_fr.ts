@@ -224,6 +224,30 @@ Caution: Hidden data will not be encoded into the image!</source>
         <translation>Afficher ou masquer toutes les données de cette zone.
 Attention&#xa0;: les données masquées ne seront pas codées dans l&apos;image&#xa0;!</translation>
     </message>
+    <message>
+        <source>cannot be coded</source>
+        <translation>non codable</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B: too much</source>
+        <translation>%1 / %2 o&#xa0;: trop</translation>
+    </message>
+    <message>
+        <source>The data need more room than the region has: draw a larger region or shorten its data.</source>
+        <translation>Les données demandent plus de place que la région n&apos;en a&#xa0;: tracez une région plus grande ou raccourcissez ses données.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B, level %3</source>
+        <translation>%1 / %2 o, niveau %3</translation>
+    </message>
+    <message>
+        <source>At this packing level the data visibly change the picture: draw a larger region or shorten its data.</source>
+        <translation>À ce niveau de compactage, les données modifient visiblement l&apos;image&#xa0;: tracez une région plus grande ou raccourcissez ses données.</translation>
+    </message>
+    <message>
+        <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
+        <translation>Octets occupés par les données compressées / octets que la région peut contenir au plus, et le niveau de compactage.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDictEditor</name>
@@ -533,10 +557,10 @@ Voulez-vous générer l&apos;image codée maintenant&#xa0;?</translation>
 %1
 
 Generate the coded image without them?</source>
-        <translation>Les données de ces régions sont masquées et ne seront pas codées dans l&apos;image :
+        <translation>Les données de ces régions sont masquées et ne seront pas codées dans l&apos;image&#xa0;:
 %1
 
-Générer l&apos;image codée sans elles ?</translation>
+Générer l&apos;image codée sans elles&#xa0;?</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -550,11 +574,15 @@ Générer l&apos;image codée sans elles ?</translation>
         <source>Image parts are associated with data that are not coded yet.
 Generate the coded image, or save the picture without the data?</source>
         <translation>Des parties de l&apos;image sont associées à des données qui ne sont pas encore codées.
-Générer l&apos;image codée, ou enregistrer l&apos;image sans les données ?</translation>
+Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa0;?</translation>
     </message>
     <message>
         <source>Save plain</source>
         <translation>Sans données</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Les données de ces régions sont si denses qu&apos;elles modifient visiblement l&apos;image à cet endroit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -702,13 +730,13 @@ Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     <message>
         <source>The image could not be loaded:
 %1</source>
-        <translation>Impossible de charger l&apos;image :
+        <translation>Impossible de charger l&apos;image&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>These images could not be loaded:
 %1</source>
-        <translation>Impossible de charger ces images :
+        <translation>Impossible de charger ces images&#xa0;:
 %1</translation>
     </message>
     <message>

@@ -224,6 +224,30 @@ Caution: Hidden data will not be encoded into the image!</source>
         <translation>Mostra o nasconde tutti i dati di quest&apos;area.
 Attenzione: i dati nascosti non verranno codificati nell&apos;immagine!</translation>
     </message>
+    <message>
+        <source>cannot be coded</source>
+        <translation>non codificabile</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B: too much</source>
+        <translation>%1 / %2 B: troppo</translation>
+    </message>
+    <message>
+        <source>The data need more room than the region has: draw a larger region or shorten its data.</source>
+        <translation>I dati richiedono più spazio di quello dell&apos;area: disegnare un&apos;area più grande o accorciare i dati.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B, level %3</source>
+        <translation>%1 / %2 B, livello %3</translation>
+    </message>
+    <message>
+        <source>At this packing level the data visibly change the picture: draw a larger region or shorten its data.</source>
+        <translation>A questo livello di compattazione i dati modificano visibilmente l&apos;immagine: disegnare un&apos;area più grande o accorciare i dati.</translation>
+    </message>
+    <message>
+        <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
+        <translation>Byte occupati dai dati compressi / byte che l&apos;area può contenere al massimo, e il livello di compattazione.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDictEditor</name>
@@ -555,6 +579,10 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
     <message>
         <source>Save plain</source>
         <translation>Senza dati</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>I dati di queste aree sono compattati così densamente da modificare visibilmente l&apos;immagine in quel punto: %1</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,30 @@ Caution: Hidden data will not be encoded into the image!</source>
         <translation>Alle gegevens van dit gebied tonen of verbergen.
 Let op: verborgen gegevens worden niet in de afbeelding gecodeerd!</translation>
     </message>
+    <message>
+        <source>cannot be coded</source>
+        <translation>niet te coderen</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B: too much</source>
+        <translation>%1 / %2 B: te veel</translation>
+    </message>
+    <message>
+        <source>The data need more room than the region has: draw a larger region or shorten its data.</source>
+        <translation>De gegevens hebben meer ruimte nodig dan het gebied heeft: teken een groter gebied of kort de gegevens in.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 B, level %3</source>
+        <translation>%1 / %2 B, niveau %3</translation>
+    </message>
+    <message>
+        <source>At this packing level the data visibly change the picture: draw a larger region or shorten its data.</source>
+        <translation>Op dit pakniveau veranderen de gegevens het beeld zichtbaar: teken een groter gebied of kort de gegevens in.</translation>
+    </message>
+    <message>
+        <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
+        <translation>Bytes die de gegevens gecomprimeerd innemen / het maximum dat het gebied bevat, en het pakniveau.</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDictEditor</name>
@@ -555,6 +579,10 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
     <message>
         <source>Save plain</source>
         <translation>Zonder gegevens</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>De gegevens van deze gebieden zijn zo dicht gepakt dat ze het beeld daar zichtbaar veranderen: %1</translation>
     </message>
 </context>
 <context>

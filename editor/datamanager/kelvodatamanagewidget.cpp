@@ -60,6 +60,12 @@ void KelvoDataManageWidget::removeRow(int regionId) {
     item->deleteLater();
 }
 
+void KelvoDataManageWidget::showRoom(int regionId, const KelvoRegionRoom* room) {
+    if (KelvoDataManageWidgetItem* item = row(regionId)) {
+        item->showRoom(room);
+    }
+}
+
 void KelvoDataManageWidget::selectRow(int regionId) {
     for (const auto& [id, item] : m_rows) {
         item->setSelected(id == regionId);

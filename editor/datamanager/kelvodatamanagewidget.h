@@ -30,6 +30,8 @@ public:
     void addRow(const QString& label, int regionId);
     // Removes the row of `regionId`, when there is one; the window shrinks by its height.
     void removeRow(int regionId);
+    // Shows the room of `regionId` in its row; null clears it (a hidden region).
+    void showRoom(int regionId, const KelvoRegionRoom* room);
     // Highlights the row of `regionId` alone (-1: none) and reports the selection.
     void selectRow(int regionId);
 

@@ -15,7 +15,9 @@ namespace {
 const QColor kNormal(232, 227, 227);
 const QColor kSelected(158, 174, 255);
 constexpr int kWidth = 150;
-constexpr int kHeight = 30;
+constexpr int kHeight = 46;
+const QColor kTooLittleRoom(180, 0, 0);
+const QColor kShows(170, 90, 0);
 
 } // namespace
 
@@ -46,6 +48,14 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     grid->addWidget(m_view, 0, 0);
     grid->addWidget(m_label, 0, 1);
     grid->addWidget(m_delete, 0, 2);
+    m_roomLabel = new QLabel(box);
+    m_roomLabel->setObjectName(QStringLiteral("room"));
+    m_roomLabel->setFixedHeight(14);
+    QFont small = m_roomLabel->font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    m_roomLabel->setFont(small);
+    m_roomLabel->installEventFilter(this);
+    grid->addWidget(m_roomLabel, 1, 0, 1, 3);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box);
@@ -78,6 +88,50 @@ void KelvoDataManageWidgetItem::setSelected(bool selected) {
     setPalette(colours);
     m_view->setIcon(selected ? KelvoDataManagePixmaps::selectedEye()
                              : KelvoDataManagePixmaps::eye());
+}
+
+void KelvoDataManageWidgetItem::showRoom(const KelvoRegionRoom* room) {
+    QString text;
+    QString tip;
+    m_room = Room::Unknown;
+    if (room && !room->problem.isEmpty()) {
+        m_room = Room::DoesNotFit;
+        text = tr("cannot be coded");
+        tip = room->problem;
+    } else if (room) {
+        const KelvoRegionCapacity& figures = room->capacity;
+        if (!figures.fits()) {
+            m_room = Room::DoesNotFit;
+            text = tr("%1 / %2 B: too much").arg(figures.bytes).arg(figures.room);
+            tip = tr("The data need more room than the region has: draw a larger region or "
+                     "shorten its data.");
+        } else {
+            m_room = figures.visible() ? Room::Shows : Room::Fits;
+            text =
+                tr("%1 / %2 B, level %3").arg(figures.bytes).arg(figures.room).arg(figures.level);
+            tip = m_room == Room::Shows
+                      ? tr("At this packing level the data visibly change the picture: draw a "
+                           "larger region or shorten its data.")
+                      : tr("Bytes the data take after compression / the most the region holds, "
+                           "and the packing level.");
+        }
+    }
+    m_roomLabel->setText(text);
+    m_roomLabel->setToolTip(tip);
+    // Marked in colour and in bold, so that the mark does not rest on colour alone.
+    QPalette colours = palette();
+    if (m_room == Room::DoesNotFit || m_room == Room::Shows) {
+        colours.setColor(QPalette::WindowText,
+                         m_room == Room::DoesNotFit ? kTooLittleRoom : kShows);
+    }
+    m_roomLabel->setPalette(colours);
+    QFont font = m_roomLabel->font();
+    font.setBold(m_room == Room::DoesNotFit || m_room == Room::Shows);
+    m_roomLabel->setFont(font);
+}
+
+QString KelvoDataManageWidgetItem::roomText() const {
+    return m_roomLabel->text();
 }
 
 void KelvoDataManageWidgetItem::viewPressed() {

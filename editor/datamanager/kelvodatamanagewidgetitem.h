@@ -1,7 +1,10 @@
 // One row of the data manager: the region's name, an eye that hides or shows all of the
-// region's data, and a button that deletes it. A click selects the row; a right click renames
-// it (the name is only for the author).
+// region's data, a button that deletes it, and below them the bytes its data need, the room it
+// has and the packing level, marked when the data do not fit or would show in the picture. A
+// click selects the row; a right click renames it (the name is only for the author).
 #pragma once
+
+#include "kelvoregionrooms.h"
 
 #include <QWidget>
 
@@ -15,6 +18,7 @@ class KelvoDataManageWidgetItem : public QWidget {
     Q_OBJECT
 public:
     enum DataAction { HideData = 0, ShowData = 1, DeleteData = 2 };
+    enum class Room { Unknown, Fits, Shows, DoesNotFit };
     using DataActionCallback = std::function<void(int action, int regionId)>;
     using SelectCallback = std::function<void(int regionId)>;
 
@@ -33,6 +37,10 @@ public:
     bool isDataShown() const;
     bool isSelected() const { return m_selected; }
     void setSelected(bool selected);
+    // The region's figures; null: none known (its data are hidden).
+    void showRoom(const KelvoRegionRoom* room);
+    Room room() const { return m_room; }
+    QString roomText() const;
 
 public slots:
     void viewPressed();
@@ -49,6 +57,8 @@ private:
 
     const int m_regionId;
     bool m_selected = false;
+    Room m_room = Room::Unknown;
+    QLabel* m_roomLabel = nullptr;
     QCheckBox* m_view = nullptr;
     QLabel* m_label = nullptr;
     QPushButton* m_delete = nullptr;

@@ -15,7 +15,7 @@ constexpr int kButtonHeight = 40;
 
 } // namespace
 
-KelvoEncDoneDlg::KelvoEncDoneDlg(QWidget* parent) : QDialog(parent) {
+KelvoEncDoneDlg::KelvoEncDoneDlg(QWidget* parent, const QString& notice) : QDialog(parent) {
     setWindowTitle(tr("Image Coding Finished ..."));
     KelvoDialogLook::apply(this);
     auto* grid = new QGridLayout(this);
@@ -24,6 +24,12 @@ KelvoEncDoneDlg::KelvoEncDoneDlg(QWidget* parent) : QDialog(parent) {
         tr("Data has been successfully embedded.\nDo you want to save the coded image?"), this);
     label->setAlignment(Qt::AlignCenter);
     grid->addWidget(label, 0, 0, 1, 4, Qt::AlignCenter);
+    if (!notice.isEmpty()) {
+        auto* warning = new QLabel(notice, this);
+        warning->setObjectName(QStringLiteral("notice"));
+        warning->setWordWrap(true);
+        grid->addWidget(warning, 1, 0, 1, 4);
+    }
     grid->setRowMinimumHeight(1, 10);
 
     auto* save = new QPushButton(tr("Save"), this);
@@ -59,8 +65,8 @@ void KelvoEncDoneDlg::cancelPressed() {
     reject();
 }
 
-bool askSaveCodedImage(QString& fileName, QWidget* parent) {
-    KelvoEncDoneDlg dialog(parent);
+bool askSaveCodedImage(QString& fileName, QWidget* parent, const QString& notice) {
+    KelvoEncDoneDlg dialog(parent, notice);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

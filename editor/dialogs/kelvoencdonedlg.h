@@ -8,7 +8,8 @@
 class KelvoEncDoneDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit KelvoEncDoneDlg(QWidget* parent = nullptr);
+    // `notice`, when given, is shown below the question (regions whose data show).
+    explicit KelvoEncDoneDlg(QWidget* parent = nullptr, const QString& notice = QString());
 
     // The file chosen in the save-file dialog; empty until one was chosen.
     const QString& fileName() const { return m_fileName; }
@@ -25,4 +26,4 @@ private:
 
 // Runs a KelvoEncDoneDlg modally. On acceptance writes the chosen file name, kept as the full
 // Unicode string, to `fileName` and returns true; otherwise leaves it alone and returns false.
-bool askSaveCodedImage(QString& fileName, QWidget* parent);
+bool askSaveCodedImage(QString& fileName, QWidget* parent, const QString& notice = QString());

@@ -32,14 +32,10 @@ KelvoRegionMap KelvoCodedImageBuilder::generatorRegions(const TheS_RegionMap& re
 bool KelvoCodedImageBuilder::generate(const QImage& picture, const TheS_RegionMap& regions,
                                       const std::set<int>& hidden, bool clearMarks,
                                       uint32_t firstKey, QImage& output,
-                                      const KelvoGenerator::Progress& progress, QString* error) {
-    KelvoGeneratorError why;
-    const bool done = KelvoGenerator::generate(picture, output, generatorRegions(regions, hidden),
-                                               clearMarks, firstKey, progress, &why);
-    if (!done && error) {
-        *error = why.message();
-    }
-    return done;
+                                      const KelvoGenerator::Progress& progress,
+                                      KelvoGeneratorError* error) {
+    return KelvoGenerator::generate(picture, output, generatorRegions(regions, hidden), clearMarks,
+                                    firstKey, progress, error);
 }
 
 QString KelvoCodedImageBuilder::pngFileName(const QString& fileName) {

@@ -23,7 +23,7 @@ public:
     static bool generate(const QImage& picture, const TheS_RegionMap& regions,
                          const std::set<int>& hidden, bool clearMarks, uint32_t firstKey,
                          QImage& output, const KelvoGenerator::Progress& progress = {},
-                         QString* error = nullptr);
+                         KelvoGeneratorError* error = nullptr);
 
     // `fileName` with ".png" appended unless the file name's own extension contains "png"
     // (compared case-sensitively, so "x.PNG" becomes "x.PNG.png"; folder names do not count).

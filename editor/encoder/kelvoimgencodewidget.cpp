@@ -11,6 +11,7 @@
 #include "kelvotextpictures.h"
 
 #include <QPainter>
+#include <QTimer>
 
 KelvoImgEncodeWidget::KelvoImgEncodeWidget(QWidget* parent, const QString& name,
                                            Qt::WindowFlags flags)
@@ -22,6 +23,10 @@ KelvoImgEncodeWidget::KelvoImgEncodeWidget(QWidget* parent, const QString& name,
     m_dataManager->setDataActionCallback(
         [this](int action, int number) { itemAction(action, number); });
     m_dataManager->setSelectCallback([this](int number) { itemSelected(number); });
+    // The rooms are worked out once a burst of changes is over.
+    m_roomTimer = new QTimer(this);
+    m_roomTimer->setSingleShot(true);
+    connect(m_roomTimer, &QTimer::timeout, this, &KelvoImgEncodeWidget::showRooms);
 }
 
 KelvoImgEncodeWidget::~KelvoImgEncodeWidget() = default;
@@ -72,6 +77,7 @@ void KelvoImgEncodeWidget::dataAdded(QWidget* widget, QPoint at) {
 }
 
 void KelvoImgEncodeWidget::notifyState() {
+    m_roomTimer->start();
     if (m_stateChanged) {
         m_stateChanged(isSelectionClosed(), m_hasData);
     }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "kelvoimgselectionwidget.h"
+#include "kelvoregionrooms.h"
 #include "thes_data.h"
 
 #include <QPointer>
@@ -22,6 +23,8 @@ class KelvoDataManageWidget;
 class KelvoOverlapMask;
 class KelvoTextHolderWidget;
 class QProgressDialog;
+class QTimer;
+struct KelvoGeneratorError;
 
 class KelvoImgEncodeWidget : public KelvoImgSelectionWidget {
     Q_OBJECT
@@ -67,6 +70,9 @@ public:
     // Codes the shaped texts and places the image regions where their snippets lie now. False
     // when a shaped text cannot be coded (it told the author why).
     bool prepareItems();
+    // Each region's data size, room and packing level as the regions would be coded now,
+    // shown in the data manager's rows; hidden regions have none.
+    const KelvoRegionRooms& rooms() const { return m_rooms; }
     // Prepares, checks, generates with a progress dialog, offers to save and, once saved,
     // hands the window to the host to be replaced by a viewer of the file. With hidden regions
     // it first names them and lets the author cancel.
@@ -108,6 +114,17 @@ private:
     void dataAdded(QWidget* widget, QPoint at);
     void notifyState();
     void deleteRegion(int number);
+    // prepareItems() on `regions`; with `tell` false a shaped text that cannot be coded is left
+    // out silently.
+    bool placeItems(TheS_RegionMap& regions, bool tell) const;
+    // Works out rooms() and shows them in the data manager.
+    void showRooms();
+    // The generator's reason, with the region named as its data manager row is.
+    QString failureText(const KelvoGeneratorError& error) const;
+    // For the done dialog: the regions coded at a level that visibly changes the picture.
+    QString visibleRegionsNotice() const;
+    // Region `number` by the name its data manager row shows.
+    QString regionName(int number) const;
     // Whether the author wants to generate although hidden regions will be left out; true
     // without hidden regions.
     bool hiddenRegionsAccepted();
@@ -124,6 +141,8 @@ private:
     std::unique_ptr<KelvoOverlapMask> m_protectedMask;
     KelvoDataManageWidget* m_dataManager = nullptr;
     QPointer<QProgressDialog> m_progress;
+    KelvoRegionRooms m_rooms;
+    QTimer* m_roomTimer = nullptr;
     StateChangedCallback m_stateChanged;
     ActivatedCallback m_activated;
 };

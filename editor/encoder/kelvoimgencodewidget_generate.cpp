@@ -59,11 +59,19 @@ bool KelvoImgEncodeWidget::regionsFree() const {
 }
 
 bool KelvoImgEncodeWidget::prepareItems() {
+    return placeItems(m_regions, true);
+}
+
+bool KelvoImgEncodeWidget::placeItems(TheS_RegionMap& regions, bool tell) const {
     const std::set<int> hidden = hiddenRegions();
-    for (auto& [number, region] : m_regions) {
+    for (auto& [number, region] : regions) {
         // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
         if (!hidden.count(number)) {
             for (TheS_TextDataItem& text : region.shapedTexts) {
+                if (!tell && !text.widget->codingError(offset()).isEmpty()) {
+                    text.codedBytes.clear();
+                    continue;
+                }
                 text.codedBytes = text.widget->codedBytes(offset());
                 if (text.codedBytes.empty()) {
                     return false;
@@ -127,6 +135,9 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
         warn(tr("Selected regions should not overlap."));
         return Generation::Failed;
     }
+    // The rows show the figures of what is generated now, and the done dialog names the
+    // regions that will show.
+    showRooms();
     const std::set<int> hidden = hiddenRegions();
     // Three steps before the regions are embedded, then one per region.
     const int total = int(m_regions.size() - hidden.size()) + 3;
@@ -147,7 +158,7 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
         emit generationProgress(step, total);
     };
     QImage output;
-    QString error;
+    KelvoGeneratorError error;
     const bool generated =
         KelvoCodedImageBuilder::generate(picture(), m_regions, hidden, !hasCodedData(),
                                          m_existingRegionCount, output, progress, &error);
@@ -156,11 +167,11 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
     }
     if (!generated) {
         warn(tr("A problem occured during generating the coded picture.") + QStringLiteral("\n\n") +
-             error);
+             failureText(error));
         return Generation::Failed;
     }
     QString fileName;
-    if (!askSaveCodedImage(fileName, this)) {
+    if (!askSaveCodedImage(fileName, this, visibleRegionsNotice())) {
         return Generation::Declined;
     }
     if (!saveCodedImage(output, fileName)) {

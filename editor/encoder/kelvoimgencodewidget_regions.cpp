@@ -4,6 +4,8 @@
 #include "kelvoeditorshapedtext.h"
 #include "kelvoimgencodewidget.h"
 
+#include <QTimer>
+
 void KelvoImgEncodeWidget::itemAction(int action, int number) {
     const auto it = m_regions.find(number);
     if (it == m_regions.end()) {
@@ -16,6 +18,7 @@ void KelvoImgEncodeWidget::itemAction(int action, int number) {
     for (QWidget* widget : it->second.widgets()) {
         widget->setVisible(action != KelvoDataManageWidgetItem::HideData);
     }
+    m_roomTimer->start();
     update();
 }
 
@@ -58,6 +61,7 @@ void KelvoImgEncodeWidget::removeShapedText(KelvoEditorShapedText* widget) {
             continue;
         }
         items.erase(item);
+        m_roomTimer->start();
         if (it->second.isEmpty()) {
             m_dataManager->removeRow(it->first);
             m_regions.erase(it);

@@ -3,10 +3,10 @@
 #include "kelvodatapixels.h"
 #include "kelvoidbuffer.h"
 #include "kelvolayoutcheck.h"
-#include "kelvolengthheader.h"
 #include "kelvopackinglevels.h"
 #include "kelvopayloadwriter.h"
 #include "kelvopixelbits.h"
+#include "kelvoregioncapacity.h"
 #include "kelvostartpoint.h"
 
 #include <algorithm>
@@ -14,32 +14,12 @@
 
 namespace {
 
-std::size_t payloadColourBytes(const KelvoRegionPayload& payload) {
-    return payload.hasColours ? payload.colours.size() : 0;
-}
-
-// The level chosen for the region's data over `dataPixels`, raised while the whole payload
-// does not fit; 0 when it does not fit at level 14.
-int fittingLevel(const KelvoRegionPayload& payload, uint64_t dataPixels) {
-    const std::size_t colourBytes = payloadColourBytes(payload);
-    int level = kelvoChooseLevel(payload.records.size() + colourBytes,
-                                 int64_t(dataPixels) - 2 * kHeaderPixels, payload.requestedLevel);
-    while (level != 0 && level <= kMaxPackingLevel &&
-           kelvoPayloadPixels(kelvoPackingLevel(level)->bits, payload.records.size(),
-                              payload.hasColours, colourBytes) > dataPixels) {
-        ++level;
-    }
-    return level <= kMaxPackingLevel ? level : 0;
-}
-
-KelvoEncodeResult tooLittleRoom(const KelvoRegionPayload& payload, uint64_t dataPixels,
-                                std::size_t index) {
+KelvoEncodeResult tooLittleRoom(const KelvoRegionCapacity& capacity, std::size_t index) {
     KelvoEncodeResult result =
         KelvoEncodeResult::failed(KelvoEncodeFailure::TooLittleRoom, int(index));
-    result.bytes = payload.records.size() + payloadColourBytes(payload);
-    const int64_t room = (int64_t(dataPixels) - 2 * kHeaderPixels) * kMaxBitsPerPixel / 8;
-    result.room = uint64_t(std::max<int64_t>(room, 0));
-    result.pixels = dataPixels;
+    result.bytes = capacity.bytes;
+    result.room = capacity.room;
+    result.pixels = capacity.pixels;
     return result;
 }
 
@@ -122,6 +102,7 @@ KelvoEncodeResult KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool 
     const KelvoIdBuffer& placed = plan.placed();
     const std::vector<KelvoRegionPayload>& payloads = plan.payloads();
     std::vector<int> levels(payloads.size(), 0);
+    std::vector<KelvoRegionCapacity> capacities(payloads.size());
 
     std::unique_ptr<KelvoIdBuffer> before;
     if (!clearMarks) {
@@ -169,9 +150,10 @@ KelvoEncodeResult KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool 
     for (std::size_t i = 0; i < payloads.size(); ++i) {
         const KelvoRegionPayload& payload = payloads[i];
         const std::size_t slot = std::size_t(pixels.slotOf(payload.key));
-        levels[i] = fittingLevel(payload, counts[slot]);
-        if (levels[i] == 0) {
-            return tooLittleRoom(payload, counts[slot], i);
+        capacities[i] = kelvoRegionCapacity(payload, counts[slot]);
+        levels[i] = capacities[i].level;
+        if (!capacities[i].fits()) {
+            return tooLittleRoom(capacities[i], i);
         }
         writeStartPoints(i);
         writers[slot] =
@@ -205,7 +187,7 @@ KelvoEncodeResult KelvoImgLSBsEncoder::encode(const KelvoEncodePlan& plan, bool 
         const std::size_t slot = std::size_t(pixels.slotOf(payloads[i].key));
         if (!writers[slot]->complete()) {
             // the level was chosen to hold it: never cut a payload short
-            return tooLittleRoom(payloads[i], counts[slot], i);
+            return tooLittleRoom(capacities[i], i);
         }
         reportDone(slot);
     }

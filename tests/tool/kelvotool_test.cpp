@@ -98,7 +98,7 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("usage");
         QTest::newRow("overview") << u"--help"_s << u"Usage: kelvo-tool COMMAND"_s;
-        for (const char* command : {"test", "decode", "encode", "erase", "idimage"}) {
+        for (const char* command : {"test", "decode", "encode", "capacity", "erase", "idimage"}) {
             QTest::newRow(command) << QLatin1String(command) + u" --help"_s
                                    << u"Usage: kelvo-tool %1 "_s.arg(QLatin1String(command));
         }
