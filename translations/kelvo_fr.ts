@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>&amp;Overview Window</source>
-        <translation>&amp;Fenêtre d&apos;aperçu</translation>
+        <translation>&amp;Fenêtre de vue d&apos;ensemble</translation>
     </message>
     <message>
         <source>&amp;Add Data</source>

@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>&amp;Overview Window</source>
-        <translation>Finestra &amp;panoramica</translation>
+        <translation>Finestra di &amp;riepilogo</translation>
     </message>
     <message>
         <source>&amp;Add Data</source>

@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>&amp;Add Data</source>
-        <translation>&amp;Data toevoegen</translation>
+        <translation>Gegevens &amp;toevoegen</translation>
     </message>
     <message>
         <source>Select &amp;Rectangle</source>
