@@ -140,9 +140,7 @@ bool KelvoImgGrabber::openFile(const QString& fileName) {
 KelvoImgSelectCopyWidget* KelvoImgGrabber::activeWindow() const {
     // The window last active, even while the grabber itself is not.
     QMdiSubWindow* window = m_workspace->currentSubWindow();
-    auto* widget = window ? qobject_cast<KelvoImgSelectCopyWidget*>(window->widget()) : nullptr;
-    return widget && widget->widgetKey() == QLatin1String("KELVO_SELECT_COPY_WIDGET") ? widget
-                                                                                      : nullptr;
+    return window ? qobject_cast<KelvoImgSelectCopyWidget*>(window->widget()) : nullptr;
 }
 
 void KelvoImgGrabber::selectRect() {
