@@ -27,11 +27,15 @@ QAction* KelvoAppMenus::createAction(const KelvoActionInfo& info) {
     auto* action = new QAction(kelvoAppText(info.text), this);
     action->setObjectName(QLatin1String(info.name));
     action->setCheckable(info.checkable);
-    if (info.toolTip) {
-        action->setToolTip(kelvoAppText(info.toolTip));
-    }
     if (info.shortcut) {
         action->setShortcut(QKeySequence(QLatin1String(info.shortcut)));
+    }
+    if (info.toolTip) {
+        // The shortcut beside the label, so that the tool bar teaches it.
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        action->setToolTip(key.isEmpty()
+                               ? kelvoAppText(info.toolTip)
+                               : QStringLiteral("%1 (%2)").arg(kelvoAppText(info.toolTip), key));
     }
     if (info.icon) {
         action->setIcon(kelvoIcon(QLatin1String(info.icon)));
