@@ -22,5 +22,5 @@ function(kelvo_add_qtest name)
     target_compile_definitions(${name} PRIVATE KELVO_FUZZ_SEED_DIR="${CMAKE_BINARY_DIR}/fuzz-seeds")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;KELVO_SOURCE_DATA=${PROJECT_SOURCE_DIR}/data/")
+        "QT_QPA_PLATFORM=offscreen;KELVO_SOURCE_DATA=${PROJECT_SOURCE_DIR}/data/;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}-config")
 endfunction()

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     window.openImages(commandLine.pictures());
     if (!commandLine.screenshot().isEmpty()) {
         // Once the start picture has gone.
-        QTimer::singleShot(KelvoAppBase::kStartPictureMs + 500, &window, [&window, &commandLine] {
+        QTimer::singleShot(KelvoApp::kStartPictureMs + 500, &window, [&window, &commandLine] {
             const bool saved = window.grab().save(commandLine.screenshot());
             QApplication::exit(saved ? 0 : 1);
         });

@@ -4,11 +4,11 @@
 #include "kelvodecodehandler.h"
 #include "kelvoimagewriter.h"
 #include "kelvopluginimagepropertiesdialog.h"
+#include "kelvotranslationmenu.h"
 #include "kelvoviewershapedtext.h"
 #include "kelvoxmlparser.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,9 +21,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr int kShowCodedWordItem = 3;
-constexpr int kShowAmbiguitiesItem = 4;
 
 QPoint scaled(QPoint point, float sx, float sy) {
     return QPoint(qRound(point.x() * sx), qRound(point.y() * sy));
@@ -146,28 +143,12 @@ void KelvoPluginViewerWidget::addDictionaryMenu() {
             reasons->addAction(problem)->setEnabled(false);
         return;
     }
-    m_dictionaryMenu =
-        buildDictionaryMenu(KelvoConfig::languages(), this, m_sourceGroup, m_targetGroup);
-    m_dictionaryMenu->setTitle(tr("Image Dictionary"));
-    m_contextMenu->addMenu(m_dictionaryMenu);
-}
-
-bool KelvoPluginViewerWidget::dictionaryItemChecked(int id) const {
-    if (!m_dictionaryMenu)
-        return false;
-    const auto actions = m_dictionaryMenu->actions();
-    for (const QAction* action : actions) {
-        if (action->isCheckable() && action->data().toInt() == id)
-            return action->isChecked();
-    }
-    return false;
-}
-
-void KelvoPluginViewerWidget::applyTranslation() {
-    KelvoTranslationSettings settings = m_translation;
-    settings.showAmbiguities = dictionaryItemChecked(kShowAmbiguitiesItem);
-    settings.showCodedWord = dictionaryItemChecked(kShowCodedWordItem);
-    setTranslation(settings);
+    auto* dictionary = new KelvoTranslationMenu(KelvoConfig::languages(), this);
+    dictionary->setSettings(m_translation);
+    connect(dictionary, &KelvoTranslationMenu::changed, this,
+            &KelvoPluginViewerWidget::setTranslation);
+    dictionary->menu()->setTitle(tr("Image Dictionary"));
+    m_contextMenu->addMenu(dictionary->menu());
 }
 
 void KelvoPluginViewerWidget::imageOutlinesCB() {
@@ -212,24 +193,6 @@ void KelvoPluginViewerWidget::saveOriginal(const QString& chosen) {
         QMessageBox::warning(this, tr("Kelvo - Message"),
                              tr("The image could not be saved as\n%1\n%2").arg(shown, error));
     }
-}
-
-void KelvoPluginViewerWidget::showCodedDictItem() {
-    applyTranslation();
-}
-
-void KelvoPluginViewerWidget::showSecEntries() {
-    applyTranslation();
-}
-
-void KelvoPluginViewerWidget::translFrom(int language) {
-    m_translation.source = language;
-    applyTranslation();
-}
-
-void KelvoPluginViewerWidget::translTo(int language) {
-    m_translation.target = language;
-    applyTranslation();
 }
 
 void KelvoPluginViewerWidget::paintEvent(QPaintEvent* event) {

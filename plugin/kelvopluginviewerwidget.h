@@ -14,7 +14,6 @@
 
 class KelvoPluginImagePropertiesDialog;
 class QAction;
-class QButtonGroup;
 class QMenu;
 class QMessageBox;
 
@@ -59,10 +58,6 @@ public slots:
     void imagePropertiesCB();
     void infoCB();
     void saveImageCB();
-    void showCodedDictItem();
-    void showSecEntries();
-    void translFrom(int language);
-    void translTo(int language);
     // Opens the link in the browser; nothing without one.
     virtual void visitLinkLocation() {}
 
@@ -78,8 +73,6 @@ private:
     // Saves the original picture under `chosen`: as BMP for a ".bmp" name, as PNG for any
     // other, with ".png" added unless the name ends in it; then says where, or why not.
     void saveOriginal(const QString& chosen);
-    bool dictionaryItemChecked(int id) const;
-    void applyTranslation();
 
     float m_scaleX = 1.0f;
     float m_scaleY = 1.0f;
@@ -89,9 +82,6 @@ private:
     DecodeStatistics m_statistics;
     bool m_preparing = false;
     QMenu* m_contextMenu = nullptr;
-    QMenu* m_dictionaryMenu = nullptr;
-    QButtonGroup* m_sourceGroup = nullptr;
-    QButtonGroup* m_targetGroup = nullptr;
     QAction* m_outlinesAction = nullptr;
     KelvoPluginImagePropertiesDialog* m_properties;
     QMessageBox* m_about;

@@ -35,9 +35,6 @@
         <source>Selected regions should not overlap.</source>
         <translation>Die ausgewählten Bereiche dürfen sich nicht überschneiden.</translation>
     </message>
-</context>
-<context>
-    <name>KelvoAppBase</name>
     <message>
         <source>Kelvo is free software under the MIT licence.</source>
         <translation>Kelvo ist freie Software unter der MIT-Lizenz.</translation>
@@ -63,14 +60,6 @@
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>Overview Window</source>
-        <translation>Übersichtsfenster</translation>
-    </message>
-    <message>
-        <source>Add Data</source>
-        <translation>Daten hinzufügen</translation>
-    </message>
-    <message>
         <source>&amp;Generate HTML code</source>
         <translation>&amp;HTML-Code erzeugen</translation>
     </message>
@@ -81,14 +70,6 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>About Kelvo</source>
-        <translation>Über Kelvo</translation>
     </message>
     <message>
         <source>Erase encoded data from image</source>
@@ -129,6 +110,98 @@
     <message>
         <source>tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Region added with its data.</source>
+        <translation>Bereich mit seinen Daten hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Data attached to the region.</source>
+        <translation>Daten an den Bereich angehängt.</translation>
+    </message>
+    <message>
+        <source>&amp;Overview Window</source>
+        <translation>&amp;Übersichtsfenster</translation>
+    </message>
+    <message>
+        <source>&amp;Add Data</source>
+        <translation>&amp;Daten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Select &amp;Rectangle</source>
+        <translation>Rechteckig &amp;auswählen</translation>
+    </message>
+    <message>
+        <source>Select &amp;Freehand</source>
+        <translation>&amp;Freihändig auswählen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Text...</source>
+        <translation>&amp;Text hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Dictionary Entry...</source>
+        <translation>&amp;Wörterbucheintrag hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Image...</source>
+        <translation>&amp;Bild hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Generate the coded image</source>
+        <translation>Codiertes Bild &amp;erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Coded Data...</source>
+        <translation>Codierte Daten &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Coded Regions</source>
+        <translation>Codierte Be&amp;reiche anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>Ü&amp;berlappend</translation>
+    </message>
+    <message>
+        <source>Kelvo &amp;Help</source>
+        <translation>Kelvo-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvo</source>
+        <translation>Ü&amp;ber Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;.</source>
+        <translation>Gespeichert als „%1“.</translation>
+    </message>
+    <message>
+        <source>The image has coded data.</source>
+        <translation>Das Bild enthält codierte Daten.</translation>
+    </message>
+    <message>
+        <source>Coded data erased; the picture is not saved yet.</source>
+        <translation>Codierte Daten gelöscht; das Bild ist noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Coded image generated and saved as &quot;%1&quot;.</source>
+        <translation>Codiertes Bild erzeugt und als „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
 </context>
 <context>

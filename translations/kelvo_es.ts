@@ -35,9 +35,6 @@
         <source>Selected regions should not overlap.</source>
         <translation>Las zonas seleccionadas no deben superponerse.</translation>
     </message>
-</context>
-<context>
-    <name>KelvoAppBase</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
@@ -59,14 +56,6 @@
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <source>Overview Window</source>
-        <translation>Ventana de vista general</translation>
-    </message>
-    <message>
-        <source>Add Data</source>
-        <translation>Añadir datos</translation>
-    </message>
-    <message>
         <source>&amp;Generate HTML code</source>
         <translation>Generar código &amp;HTML</translation>
     </message>
@@ -77,14 +66,6 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About Kelvo</source>
-        <translation>Acerca de Kelvo</translation>
     </message>
     <message>
         <source>Erase encoded data from image</source>
@@ -129,6 +110,98 @@
     <message>
         <source>Kelvo is free software under the MIT licence.</source>
         <translation>Kelvo es software libre bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <source>Region added with its data.</source>
+        <translation>Zona añadida con sus datos.</translation>
+    </message>
+    <message>
+        <source>Data attached to the region.</source>
+        <translation>Datos añadidos a la zona.</translation>
+    </message>
+    <message>
+        <source>&amp;Overview Window</source>
+        <translation>Ventana de &amp;vista general</translation>
+    </message>
+    <message>
+        <source>&amp;Add Data</source>
+        <translation>&amp;Añadir datos</translation>
+    </message>
+    <message>
+        <source>Select &amp;Rectangle</source>
+        <translation>Selección &amp;rectangular</translation>
+    </message>
+    <message>
+        <source>Select &amp;Freehand</source>
+        <translation>Selección a &amp;mano alzada</translation>
+    </message>
+    <message>
+        <source>Add &amp;Text...</source>
+        <translation>Añadir &amp;texto...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Dictionary Entry...</source>
+        <translation>Añadir entrada de &amp;diccionario...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Image...</source>
+        <translation>Añadir &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Generate the coded image</source>
+        <translation>&amp;Generar la imagen codificada</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Coded Data...</source>
+        <translation>&amp;Borrar los datos codificados...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Coded Regions</source>
+        <translation>Mostrar las &amp;zonas codificadas</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>Kelvo &amp;Help</source>
+        <translation>Ay&amp;uda de Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvo</source>
+        <translation>&amp;Acerca de Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>V&amp;entana</translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;.</source>
+        <translation>Guardado como «%1».</translation>
+    </message>
+    <message>
+        <source>The image has coded data.</source>
+        <translation>La imagen contiene datos codificados.</translation>
+    </message>
+    <message>
+        <source>Coded data erased; the picture is not saved yet.</source>
+        <translation>Datos codificados borrados; la imagen aún no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Coded image generated and saved as &quot;%1&quot;.</source>
+        <translation>Imagen codificada generada y guardada como «%1».</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Archivos &amp;recientes</translation>
     </message>
 </context>
 <context>

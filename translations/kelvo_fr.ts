@@ -35,9 +35,6 @@
         <source>Selected regions should not overlap.</source>
         <translation>Les zones sélectionnées ne doivent pas se chevaucher.</translation>
     </message>
-</context>
-<context>
-    <name>KelvoAppBase</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
@@ -59,14 +56,6 @@
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <source>Overview Window</source>
-        <translation>Fenêtre de vue d&apos;ensemble</translation>
-    </message>
-    <message>
-        <source>Add Data</source>
-        <translation>Ajouter des données</translation>
-    </message>
-    <message>
         <source>&amp;Generate HTML code</source>
         <translation>&amp;Générer le code HTML</translation>
     </message>
@@ -77,14 +66,6 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>About Kelvo</source>
-        <translation>À propos de Kelvo</translation>
     </message>
     <message>
         <source>Erase encoded data from image</source>
@@ -129,6 +110,98 @@
     <message>
         <source>Kelvo is free software under the MIT licence.</source>
         <translation>Kelvo est un logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Region added with its data.</source>
+        <translation>Zone ajoutée avec ses données.</translation>
+    </message>
+    <message>
+        <source>Data attached to the region.</source>
+        <translation>Données jointes à la zone.</translation>
+    </message>
+    <message>
+        <source>&amp;Overview Window</source>
+        <translation>&amp;Fenêtre de vue d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>&amp;Add Data</source>
+        <translation>&amp;Ajouter des données</translation>
+    </message>
+    <message>
+        <source>Select &amp;Rectangle</source>
+        <translation>Sélection &amp;rectangulaire</translation>
+    </message>
+    <message>
+        <source>Select &amp;Freehand</source>
+        <translation>Sélection à &amp;main levée</translation>
+    </message>
+    <message>
+        <source>Add &amp;Text...</source>
+        <translation>Ajouter un &amp;texte...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Dictionary Entry...</source>
+        <translation>Ajouter une entrée de &amp;dictionnaire...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Image...</source>
+        <translation>Ajouter une &amp;image...</translation>
+    </message>
+    <message>
+        <source>&amp;Generate the coded image</source>
+        <translation>&amp;Générer l&apos;image codée</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Coded Data...</source>
+        <translation>&amp;Effacer les données codées...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Coded Regions</source>
+        <translation>Afficher les &amp;zones codées</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaïque</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Kelvo &amp;Help</source>
+        <translation>&amp;Aide de Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvo</source>
+        <translation>À &amp;propos de Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;.</source>
+        <translation>Enregistré sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The image has coded data.</source>
+        <translation>L&apos;image contient des données codées.</translation>
+    </message>
+    <message>
+        <source>Coded data erased; the picture is not saved yet.</source>
+        <translation>Données codées effacées. L&apos;image n&apos;est pas encore enregistrée.</translation>
+    </message>
+    <message>
+        <source>Coded image generated and saved as &quot;%1&quot;.</source>
+        <translation>Image codée générée et enregistrée sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
     </message>
 </context>
 <context>

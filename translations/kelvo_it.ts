@@ -35,9 +35,6 @@
         <source>Selected regions should not overlap.</source>
         <translation>Le aree selezionate non devono sovrapporsi.</translation>
     </message>
-</context>
-<context>
-    <name>KelvoAppBase</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
@@ -59,14 +56,6 @@
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <source>Overview Window</source>
-        <translation>Finestra di riepilogo</translation>
-    </message>
-    <message>
-        <source>Add Data</source>
-        <translation>Aggiungi dati</translation>
-    </message>
-    <message>
         <source>&amp;Generate HTML code</source>
         <translation>&amp;Genera codice HTML</translation>
     </message>
@@ -77,14 +66,6 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Guida</translation>
-    </message>
-    <message>
-        <source>About Kelvo</source>
-        <translation>Informazioni su Kelvo</translation>
     </message>
     <message>
         <source>Erase encoded data from image</source>
@@ -129,6 +110,98 @@
     <message>
         <source>Kelvo is free software under the MIT licence.</source>
         <translation>Kelvo è software libero con licenza MIT.</translation>
+    </message>
+    <message>
+        <source>Region added with its data.</source>
+        <translation>Zona aggiunta con i suoi dati.</translation>
+    </message>
+    <message>
+        <source>Data attached to the region.</source>
+        <translation>Dati allegati alla zona.</translation>
+    </message>
+    <message>
+        <source>&amp;Overview Window</source>
+        <translation>Finestra di &amp;riepilogo</translation>
+    </message>
+    <message>
+        <source>&amp;Add Data</source>
+        <translation>&amp;Aggiungi dati</translation>
+    </message>
+    <message>
+        <source>Select &amp;Rectangle</source>
+        <translation>Selezione &amp;rettangolare</translation>
+    </message>
+    <message>
+        <source>Select &amp;Freehand</source>
+        <translation>Selezione a &amp;mano libera</translation>
+    </message>
+    <message>
+        <source>Add &amp;Text...</source>
+        <translation>Aggiungi &amp;testo...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Dictionary Entry...</source>
+        <translation>Aggiungi voce di &amp;dizionario...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Image...</source>
+        <translation>Aggiungi &amp;immagine...</translation>
+    </message>
+    <message>
+        <source>&amp;Generate the coded image</source>
+        <translation>&amp;Genera l&apos;immagine codificata</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Coded Data...</source>
+        <translation>&amp;Cancella i dati codificati...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Coded Regions</source>
+        <translation>Mostra le &amp;zone codificate</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Affianca</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Sovrapponi</translation>
+    </message>
+    <message>
+        <source>Kelvo &amp;Help</source>
+        <translation>&amp;Guida di Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvo</source>
+        <translation>&amp;Informazioni su Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fi&amp;nestra</translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;.</source>
+        <translation>Salvato come «%1».</translation>
+    </message>
+    <message>
+        <source>The image has coded data.</source>
+        <translation>L&apos;immagine contiene dati codificati.</translation>
+    </message>
+    <message>
+        <source>Coded data erased; the picture is not saved yet.</source>
+        <translation>Dati codificati cancellati; l&apos;immagine non è ancora salvata.</translation>
+    </message>
+    <message>
+        <source>Coded image generated and saved as &quot;%1&quot;.</source>
+        <translation>Immagine codificata generata e salvata come «%1».</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>File &amp;recenti</translation>
     </message>
 </context>
 <context>

@@ -35,9 +35,6 @@
         <source>Selected regions should not overlap.</source>
         <translation>Geselecteerde gebieden mogen elkaar niet overlappen.</translation>
     </message>
-</context>
-<context>
-    <name>KelvoAppBase</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
@@ -59,14 +56,6 @@
         <translation>Beel&amp;d</translation>
     </message>
     <message>
-        <source>Overview Window</source>
-        <translation>Overzichtsvenster</translation>
-    </message>
-    <message>
-        <source>Add Data</source>
-        <translation>Gegevens toevoegen</translation>
-    </message>
-    <message>
         <source>&amp;Generate HTML code</source>
         <translation>HTML-code &amp;genereren</translation>
     </message>
@@ -77,14 +66,6 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>About Kelvo</source>
-        <translation>Over Kelvo</translation>
     </message>
     <message>
         <source>Erase encoded data from image</source>
@@ -129,6 +110,98 @@
     <message>
         <source>Kelvo is free software under the MIT licence.</source>
         <translation>Kelvo is vrije software onder de MIT-licentie.</translation>
+    </message>
+    <message>
+        <source>Region added with its data.</source>
+        <translation>Gebied met zijn gegevens toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Data attached to the region.</source>
+        <translation>Gegevens aan het gebied toegevoegd.</translation>
+    </message>
+    <message>
+        <source>&amp;Overview Window</source>
+        <translation>&amp;Overzichtsvenster</translation>
+    </message>
+    <message>
+        <source>&amp;Add Data</source>
+        <translation>Gegevens &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>Select &amp;Rectangle</source>
+        <translation>&amp;Rechthoekig selecteren</translation>
+    </message>
+    <message>
+        <source>Select &amp;Freehand</source>
+        <translation>&amp;Vrij selecteren</translation>
+    </message>
+    <message>
+        <source>Add &amp;Text...</source>
+        <translation>&amp;Tekst toevoegen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Dictionary Entry...</source>
+        <translation>&amp;Woordenboekitem toevoegen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;Image...</source>
+        <translation>&amp;Afbeelding toevoegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Generate the coded image</source>
+        <translation>Gecodeerde afbeelding &amp;genereren</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Coded Data...</source>
+        <translation>Gecodeerde gegevens w&amp;issen...</translation>
+    </message>
+    <message>
+        <source>&amp;Show Coded Regions</source>
+        <translation>Gecodeerde gebie&amp;den tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Naast elkaar</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Trapsgewijs</translation>
+    </message>
+    <message>
+        <source>Kelvo &amp;Help</source>
+        <translation>Kelvo-&amp;help</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvo</source>
+        <translation>&amp;Over Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Gereedschap</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Venster</translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;.</source>
+        <translation>Opgeslagen als &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The image has coded data.</source>
+        <translation>De afbeelding bevat gecodeerde gegevens.</translation>
+    </message>
+    <message>
+        <source>Coded data erased; the picture is not saved yet.</source>
+        <translation>Gecodeerde gegevens gewist; de afbeelding is nog niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Coded image generated and saved as &quot;%1&quot;.</source>
+        <translation>Gecodeerde afbeelding gegenereerd en opgeslagen als &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Recente bestanden</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,31 @@
-// The editor's main window at work: it opens pictures into the workspace, as viewer windows
-// when they carry coded data and as encoder windows when not, and routes every action to the
-// active window, which it tells apart by widgetKey().
+// The editor's main window. It opens pictures into its workspace, as viewer windows when they
+// carry coded data and as encoder windows when not; its actions (menus, tool bar, shortcuts)
+// act on the active window; it shows the auxiliary windows (start and about pictures, help
+// browser, image grabber, HTML generator) and tells in its status line what each step did.
 #pragma once
 
-#include "kelvoappbase.h"
-#include "kelvotranslationsettings.h"
+#include "kelvoappactions.h"
 
+#include <QMainWindow>
+
+class KelvoAppMenus;
 class KelvoAppViewerWidget;
+class KelvoHelpBrowser;
+class KelvoHTMLGenerator;
 class KelvoImgEncodeWidget;
+class KelvoImgGrabber;
 class KelvoImgWidget;
+class KelvoInfoWidget;
+class KelvoRecentFiles;
+class KelvoWorkspace;
+struct KelvoTranslationSettings;
 
-class KelvoApp : public KelvoAppBase {
+class KelvoApp : public QMainWindow {
     Q_OBJECT
 public:
+    // The start picture hides itself after this time.
+    static constexpr int kStartPictureMs = 5000;
+
     explicit KelvoApp(QWidget* parent = nullptr);
     ~KelvoApp() override;
 
@@ -23,78 +36,82 @@ public:
     // Opens each picture in turn; those that cannot be loaded are named, each with its reason,
     // in one message at the end.
     void openImages(const QStringList& fileNames);
-    // The picture window of the workspace's active window, or null.
+
+    KelvoWorkspace* workspace() const { return m_workspace; }
     KelvoImgWidget* activeImageWindow() const;
     KelvoImgEncodeWidget* activeEncoder() const;
-    // `window` as an encoder window, or null when it is another kind.
-    static KelvoImgEncodeWidget* asEncoder(KelvoImgWidget* window);
-    // The active encoder when its selection overlaps no text region; otherwise none, after
-    // telling the author why.
-    KelvoImgEncodeWidget* encoderWithFreeSelection();
     KelvoAppViewerWidget* activeViewer() const;
-    const KelvoTranslationSettings& translation() const { return m_translation; }
+    QAction* action(KelvoAction id) const;
+    KelvoRecentFiles* recentFiles() const { return m_recentFiles; }
+    KelvoInfoWidget* startWidget() const { return m_startWidget; }
+    KelvoInfoWidget* aboutWidget() const { return m_aboutWidget; }
+    KelvoHelpBrowser* helpBrowser() const { return m_helpBrowser; }
+    KelvoImgGrabber* imageGrabber() const { return m_imgGrabber; }
+    KelvoHTMLGenerator* htmlGenerator() const { return m_htmlGenerator; }
 
 public slots:
-    void open() override;
-    void saveP() override;
-    void erase() override;
-    void selectRect() override;
-    void insertTInfo() override;
-    void insertBInfo() override;
-    void buildImg() override;
-    void showOutlines() override;
-    void selectPoly() override;
-    void showDataManager(bool on) override;
-    void switchToEncoder() override;
-    void showSecEntries() override;
-    void showCodedDictItem() override;
-    void translFrom(int index) override;
-    void translTo(int index) override;
-    void insertDictEntry() override;
-    void generateHtml() override;
+    void timerDone();
+    void about();
+    void help();
+    void open();
+    void saveP();
+    void selectRect();
+    void selectPoly();
+    void insertTInfo();
+    void insertDictEntry();
+    void insertBInfo();
+    void buildImg();
+    void erase();
+    void showOutlines();
+    void showDataManager(bool on);
+    void switchToEncoder();
+    void generateHtml();
 
 protected:
     // Closes the picture windows first, oldest first; a window that stays open (its author
     // cancelled, or its data could not be generated or saved) keeps it and the windows after it
     // open, and the main window too.
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Picture files dropped on the window are opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    // Puts `window` into the workspace, maximized and destroyed on close.
+    void connectActions();
+    void buildAuxiliaryWindows();
+    // openImage(); a file that cannot be loaded is described in `failure` when given, else in
+    // a message.
+    bool openWindow(const QString& fileName, KelvoImgWidget* source, QString* failure);
+    // Puts `window` into the workspace and listens to it.
     void addWindow(KelvoImgWidget* window);
     // "Save as" for `window`: asks for the name and saves its picture; an encoder with
     // ungenerated data first offers to generate the coded image instead.
     void saveWindow(KelvoImgWidget* window);
-    QString nextWindowName() const;
-    // openImage(); a file that cannot be loaded is described in `failure` when given, else in
-    // a message.
-    bool openWindow(const QString& fileName, KelvoImgWidget* source, QString* failure);
-    void connectEncoder(KelvoImgEncodeWidget* encoder);
-    void connectViewer(KelvoAppViewerWidget* viewer);
-    // Deletes `window` and its workspace frame once the current event is done.
-    void discardWindow(KelvoImgWidget* window);
+    // Replaces `window` as it asked (see KelvoImgWidget::replaceRequested).
+    void replaceWindow(KelvoImgWidget* window, const QString& fileName);
+    // The active encoder when its selection overlaps no text region; otherwise none, after
+    // telling the author why.
+    KelvoImgEncodeWidget* encoderWithFreeSelection();
+    // Tells in the status line what the last step added to `encoder`, which had
+    // `regionsBefore` regions.
+    void reportAttached(KelvoImgEncodeWidget* encoder, size_t regionsBefore);
     void insertGrabbedImage(const QImage& picture, const QPolygon& outline);
-    void storeTranslation();
+    void showStatus(const QString& text);
     // Sets menus and tool bar for the window that became active.
     void windowActivated();
-    void encoderActivated(int mode, bool selectionClosed, bool hasData);
     void viewerActivated(bool eraseEnabled, bool dictionaryAvailable,
                          const KelvoTranslationSettings& settings);
-    void encoderStateChanged(bool selectionClosed, bool hasData);
-    void windowClosed();
+    void translationChanged(const KelvoTranslationSettings& settings);
 
-    // Callbacks of the picture windows (context: this window).
-    static void statusCallback(void* context, const QString& text, int durationMs);
-    static void closeCallback(void* context);
-    static void replaceWindowCallback(void* context, KelvoImgWidget* window,
-                                      const QString& fileName);
-    static void outlinesStateCallback(void* context, bool enabled, bool on);
-    static void eraseStateCallback(void* context, bool enabled);
-    static void viewerActivatedCallback(void* context, bool eraseEnabled, bool dictionaryAvailable,
-                                        const KelvoTranslationSettings& settings);
-
-    int m_windowCounter = 0;
-    KelvoTranslationSettings m_translation;
+    KelvoWorkspace* m_workspace = nullptr;
+    KelvoAppMenus* m_menus = nullptr;
+    KelvoRecentFiles* m_recentFiles = nullptr;
+    KelvoInfoWidget* m_startWidget = nullptr;
+    KelvoInfoWidget* m_aboutWidget = nullptr;
+    KelvoHelpBrowser* m_helpBrowser = nullptr;
+    KelvoImgGrabber* m_imgGrabber = nullptr;
+    KelvoHTMLGenerator* m_htmlGenerator = nullptr;
     // Set while the program closes its windows: a picture saved on the way out gets no viewer.
     bool m_exiting = false;
 };

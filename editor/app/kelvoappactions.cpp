@@ -10,53 +10,91 @@ static void initIconResources() {
 
 namespace {
 
-constexpr char kContext[] = "KelvoAppBase";
+constexpr char kContext[] = "KelvoApp";
 
 } // namespace
 
+const std::vector<KelvoActionInfo>& kelvoActions() {
+    using A = KelvoAction;
+    static const std::vector<KelvoActionInfo> actions = {
+        {A::Open, "Open", QT_TRANSLATE_NOOP("KelvoApp", "&Open"), nullptr, "Ctrl+O", "open", false},
+        {A::SaveAs, "Save as", QT_TRANSLATE_NOOP("KelvoApp", "&Save as"), nullptr, "Ctrl+S",
+         "saveAs", false},
+        {A::Exit, "Exit", QT_TRANSLATE_NOOP("KelvoApp", "E&xit"), nullptr, "Ctrl+Q", "exit", false},
+        {A::Overview, "Overview Window", QT_TRANSLATE_NOOP("KelvoApp", "&Overview Window"), nullptr,
+         nullptr, nullptr, true},
+        {A::AddData, "Add Data", QT_TRANSLATE_NOOP("KelvoApp", "&Add Data"), nullptr, nullptr,
+         nullptr, false},
+        {A::GenerateHtml, "Generate HTML code",
+         QT_TRANSLATE_NOOP("KelvoApp", "&Generate HTML code"), nullptr, nullptr, nullptr, false},
+        {A::SelectRect, "selectRect", QT_TRANSLATE_NOOP("KelvoApp", "Select &Rectangle"),
+         QT_TRANSLATE_NOOP("KelvoApp", "Select a rectangular image region"), "R", "selectRect",
+         true},
+        {A::SelectPoly, "selectPoly", QT_TRANSLATE_NOOP("KelvoApp", "Select &Freehand"),
+         QT_TRANSLATE_NOOP("KelvoApp", "Select any image region"), "F", "selectPoly", true},
+        {A::InsertText, "insertTInfo", QT_TRANSLATE_NOOP("KelvoApp", "Add &Text..."),
+         QT_TRANSLATE_NOOP("KelvoApp", "Insert text into selected image region"), "Ctrl+T",
+         "insertTInfo", false},
+        {A::InsertDictEntry, "insertDictEntry",
+         QT_TRANSLATE_NOOP("KelvoApp", "Add &Dictionary Entry..."),
+         QT_TRANSLATE_NOOP("KelvoApp", "Insert a dictionary entry into selected image region"),
+         "Ctrl+D", "insertDictEntry", false},
+        {A::InsertImage, "insertBInfo", QT_TRANSLATE_NOOP("KelvoApp", "Add &Image..."),
+         QT_TRANSLATE_NOOP("KelvoApp", "Insert image into selected image region"), "Ctrl+I",
+         "insertBInfo", false},
+        {A::Generate, "buildImg", QT_TRANSLATE_NOOP("KelvoApp", "&Generate the coded image"),
+         QT_TRANSLATE_NOOP("KelvoApp", "Generate the coded image"), "Ctrl+G", "buildImg", false},
+        {A::Erase, "erase", QT_TRANSLATE_NOOP("KelvoApp", "&Erase Coded Data..."),
+         QT_TRANSLATE_NOOP("KelvoApp", "Erase encoded data from image"), "Ctrl+E", "erase", false},
+        {A::ShowOutlines, "showOutlines", QT_TRANSLATE_NOOP("KelvoApp", "&Show Coded Regions"),
+         QT_TRANSLATE_NOOP("KelvoApp", "Show coded image regions"), "Ctrl+R", "showOutlines", true},
+        {A::TileWindows, "tileWindows", QT_TRANSLATE_NOOP("KelvoApp", "&Tile"), nullptr, nullptr,
+         nullptr, false},
+        {A::CascadeWindows, "cascadeWindows", QT_TRANSLATE_NOOP("KelvoApp", "&Cascade"), nullptr,
+         nullptr, nullptr, false},
+        {A::Help, "Help", QT_TRANSLATE_NOOP("KelvoApp", "Kelvo &Help"), nullptr, "F1", nullptr,
+         false},
+        {A::About, "About Kelvo", QT_TRANSLATE_NOOP("KelvoApp", "&About Kelvo"), nullptr, nullptr,
+         nullptr, false},
+    };
+    return actions;
+}
+
+const KelvoActionInfo& kelvoActionInfo(KelvoAction id) {
+    return kelvoActions().at(static_cast<size_t>(id));
+}
+
 const std::vector<KelvoMenuInfo>& kelvoMenus() {
+    using A = KelvoAction;
     static const std::vector<KelvoMenuInfo> menus = {
-        {QT_TRANSLATE_NOOP("KelvoAppBase", "&File"),
-         {{QT_TRANSLATE_NOOP("KelvoAppBase", "&Open"), "Ctrl+O", "open"},
-          {QT_TRANSLATE_NOOP("KelvoAppBase", "&Save as"), "Ctrl+S", "saveAs"},
-          {nullptr, nullptr, nullptr},
-          {QT_TRANSLATE_NOOP("KelvoAppBase", "E&xit"), "Ctrl+Q", "exit"}}},
-        {QT_TRANSLATE_NOOP("KelvoAppBase", "&View"),
-         {{QT_TRANSLATE_NOOP("KelvoAppBase", "Overview Window"), nullptr, nullptr},
-          {QT_TRANSLATE_NOOP("KelvoAppBase", "Add Data"), nullptr, nullptr},
-          {nullptr, nullptr, nullptr},
-          {QT_TRANSLATE_NOOP("KelvoAppBase", "&Generate HTML code"), nullptr, nullptr}}},
-        {QT_TRANSLATE_NOOP("KelvoAppBase", "&Image Dictionary"), {}},
-        {QT_TRANSLATE_NOOP("KelvoAppBase", "&Help"),
-         {{QT_TRANSLATE_NOOP("KelvoAppBase", "Help"), "F1", nullptr},
-          {nullptr, nullptr, nullptr},
-          {QT_TRANSLATE_NOOP("KelvoAppBase", "About Kelvo"), "Ctrl+A", nullptr}}},
+        {KelvoMenu::File,
+         QT_TRANSLATE_NOOP("KelvoApp", "&File"),
+         {A::Open, A::RecentFiles, A::SaveAs, A::Separator, A::Exit}},
+        {KelvoMenu::View,
+         QT_TRANSLATE_NOOP("KelvoApp", "&View"),
+         {A::Overview, A::AddData, A::Separator, A::GenerateHtml}},
+        {KelvoMenu::Tools,
+         QT_TRANSLATE_NOOP("KelvoApp", "&Tools"),
+         {A::SelectRect, A::SelectPoly, A::Separator, A::InsertText, A::InsertDictEntry,
+          A::InsertImage, A::Separator, A::Generate, A::Separator, A::Erase, A::ShowOutlines}},
+        {KelvoMenu::Dictionary, QT_TRANSLATE_NOOP("KelvoApp", "&Image Dictionary"), {}},
+        {KelvoMenu::Window,
+         QT_TRANSLATE_NOOP("KelvoApp", "&Window"),
+         {A::TileWindows, A::CascadeWindows, A::Separator, A::WindowList}},
+        {KelvoMenu::Help,
+         QT_TRANSLATE_NOOP("KelvoApp", "&Help"),
+         {A::Help, A::Separator, A::About}},
     };
     return menus;
 }
 
-const std::vector<KelvoToolButtonInfo>& kelvoToolButtons() {
-    static const std::vector<KelvoToolButtonInfo> buttons = {
-        {"erase", QT_TRANSLATE_NOOP("KelvoAppBase", "Erase encoded data from image"), false, false},
-        {"showOutlines", QT_TRANSLATE_NOOP("KelvoAppBase", "Show coded image regions"), true,
-         false},
-        {nullptr, nullptr, false, false},
-        {"selectRect", QT_TRANSLATE_NOOP("KelvoAppBase", "Select a rectangular image region"), true,
-         true},
-        {"selectPoly", QT_TRANSLATE_NOOP("KelvoAppBase", "Select any image region"), true, true},
-        {nullptr, nullptr, false, false},
-        {"insertTInfo", QT_TRANSLATE_NOOP("KelvoAppBase", "Insert text into selected image region"),
-         false, false},
-        {"insertDictEntry",
-         QT_TRANSLATE_NOOP("KelvoAppBase", "Insert a dictionary entry into selected image region"),
-         false, false},
-        {"insertBInfo",
-         QT_TRANSLATE_NOOP("KelvoAppBase", "Insert image into selected image region"), false,
-         false},
-        {nullptr, nullptr, false, false},
-        {"buildImg", QT_TRANSLATE_NOOP("KelvoAppBase", "Generate the coded image"), false, false},
-    };
-    return buttons;
+const std::vector<KelvoAction>& kelvoToolBar() {
+    using A = KelvoAction;
+    static const std::vector<KelvoAction> bar = {A::Erase,      A::ShowOutlines,    A::Separator,
+                                                 A::SelectRect, A::SelectPoly,      A::Separator,
+                                                 A::InsertText, A::InsertDictEntry, A::InsertImage,
+                                                 A::Separator,  A::Generate};
+    return bar;
 }
 
 QString kelvoAppText(const char* text) {

@@ -1,6 +1,6 @@
-// What the main window's menus and tool bar hold: texts, shortcuts, icons and object names, in
-// the order they appear. Texts are kept untranslated here; kelvoAppText() translates them in the
-// context "KelvoAppBase", where the translation files hold them.
+// What the main window's menus and tool bar hold: every action with its object name, text,
+// tool tip, shortcut and icon; the menus in the order they appear; the tool bar. Texts are kept
+// untranslated here; kelvoAppText() translates them in the context "KelvoApp".
 #pragma once
 
 #include <QIcon>
@@ -8,27 +8,55 @@
 
 #include <vector>
 
-struct KelvoMenuItemInfo {
-    const char* text;     // nullptr for a separator
+enum class KelvoAction {
+    Open,
+    SaveAs,
+    Exit,
+    Overview,
+    AddData,
+    GenerateHtml,
+    SelectRect,
+    SelectPoly,
+    InsertText,
+    InsertDictEntry,
+    InsertImage,
+    Generate,
+    Erase,
+    ShowOutlines,
+    TileWindows,
+    CascadeWindows,
+    Help,
+    About,
+    // Places in a menu or the tool bar that are no single action.
+    Separator,
+    RecentFiles, // the "Open Recent" submenu
+    WindowList,  // one item per open picture window
+};
+
+struct KelvoActionInfo {
+    KelvoAction id;
+    const char* name;     // object name; for tool-bar actions also the icon's name
+    const char* text;     // menu text with its access key
+    const char* toolTip;  // the tool bar's label, or nullptr off the tool bar
     const char* shortcut; // portable key text such as "Ctrl+O", or nullptr
     const char* icon;     // name for kelvoIcon(), or nullptr
+    bool checkable;
 };
+
+enum class KelvoMenu { File, View, Tools, Dictionary, Window, Help };
 
 struct KelvoMenuInfo {
+    KelvoMenu id;
     const char* title;
-    // Empty for "&Image Dictionary", whose popup is built from the dictionary languages.
-    std::vector<KelvoMenuItemInfo> items;
+    // Empty for the dictionary menu, which is built from the dictionary languages.
+    std::vector<KelvoAction> items;
 };
 
-struct KelvoToolButtonInfo {
-    const char* name;  // object name and icon name; nullptr for a separator
-    const char* label; // text label, shown as the tool tip
-    bool toggle;       // a toggle button rather than a push button
-    bool exclusive;    // one of the two selection buttons, of which at most one is on
-};
-
+// The actions, one per KelvoAction before Separator, in the enum's order.
+const std::vector<KelvoActionInfo>& kelvoActions();
+const KelvoActionInfo& kelvoActionInfo(KelvoAction id);
 const std::vector<KelvoMenuInfo>& kelvoMenus();
-const std::vector<KelvoToolButtonInfo>& kelvoToolButtons();
+const std::vector<KelvoAction>& kelvoToolBar();
 
 QString kelvoAppText(const char* text);
 // A built-in icon by name ("open", "selectRect", "kelvo" ...) at 22 and 44 pixels; the program

@@ -1,120 +1,141 @@
-// The main window's menus and tool bar, from the tables of kelvoappactions.
-#include "kelvoappactions.h"
-#include "kelvoappbase.h"
+#include "kelvoappmenus.h"
+
 #include "kelvoconfig.h"
-#include "kelvodecodehandler.h"
+#include "kelvoimgselectionwidget.h"
+#include "kelvotranslationmenu.h"
 #include "kelvoxmllanguagefileparser.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
-
-using Slot = void (KelvoAppBase::*)();
-
-// The slot of each menu item with one, by its text in the table.
-const std::map<QString, Slot>& menuSlots() {
-    static const std::map<QString, Slot> table = {
-        {QStringLiteral("&Open"), &KelvoAppBase::open},
-        {QStringLiteral("&Save as"), &KelvoAppBase::saveP},
-        {QStringLiteral("Add Data"), &KelvoAppBase::switchToEncoder},
-        {QStringLiteral("&Generate HTML code"), &KelvoAppBase::generateHtml},
-        {QStringLiteral("Help"), &KelvoAppBase::help},
-        {QStringLiteral("About Kelvo"), &KelvoAppBase::about},
-    };
-    return table;
-}
-
-const std::map<QString, Slot>& toolSlots() {
-    static const std::map<QString, Slot> table = {
-        {QStringLiteral("erase"), &KelvoAppBase::erase},
-        {QStringLiteral("showOutlines"), &KelvoAppBase::showOutlines},
-        {QStringLiteral("selectRect"), &KelvoAppBase::selectRect},
-        {QStringLiteral("selectPoly"), &KelvoAppBase::selectPoly},
-        {QStringLiteral("insertTInfo"), &KelvoAppBase::insertTInfo},
-        {QStringLiteral("insertDictEntry"), &KelvoAppBase::insertDictEntry},
-        {QStringLiteral("insertBInfo"), &KelvoAppBase::insertBInfo},
-        {QStringLiteral("buildImg"), &KelvoAppBase::buildImg},
-    };
-    return table;
-}
-
-} // namespace
-
-void KelvoAppBase::buildMenus() {
-    for (const KelvoMenuInfo& info : kelvoMenus()) {
-        if (info.items.empty()) {
-            const KelvoXmlLanguageFileParser loadLanguageList;
-            m_dictionary =
-                buildDictionaryMenu(KelvoConfig::languages(), this, m_sourceGroup, m_targetGroup);
-            m_dictionary->setTitle(kelvoAppText(info.title));
-            m_dictionaryMenu = menuBar()->addMenu(m_dictionary);
-            m_dictionaryMenu->setEnabled(false);
-            continue;
-        }
-        QMenu* menu = menuBar()->addMenu(kelvoAppText(info.title));
-        for (const KelvoMenuItemInfo& item : info.items) {
-            if (!item.text) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(kelvoAppText(item.text));
-            action->setObjectName(QString::fromLatin1(item.text).remove(QLatin1Char('&')));
-            if (item.icon) {
-                action->setIcon(kelvoIcon(QLatin1String(item.icon)));
-            }
-            if (item.shortcut) {
-                action->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
-            }
-            const QString text = QLatin1String(item.text);
-            if (const auto slot = menuSlots().find(text); slot != menuSlots().end()) {
-                connect(action, &QAction::triggered, this, slot->second);
-            }
-            if (text == QLatin1String("E&xit")) {
-                // Through the windows' own close handling, which asks about ungenerated data.
-                connect(action, &QAction::triggered, this, &QWidget::close);
-            } else if (text == QLatin1String("&Save as")) {
-                m_saveAs = action;
-            } else if (text == QLatin1String("Overview Window")) {
-                m_overview = action;
-                action->setCheckable(true);
-                connect(action, &QAction::toggled, this, &KelvoAppBase::showDataManager);
-            } else if (text == QLatin1String("Add Data")) {
-                m_addData = action;
-            } else if (text == QLatin1String("&Generate HTML code")) {
-                m_generateHtml = action;
-            }
-        }
-    }
-    for (QAction* action : {m_saveAs, m_overview, m_addData, m_generateHtml}) {
-        action->setEnabled(false);
-    }
-}
-
-void KelvoAppBase::buildToolBar() {
-    QToolBar* bar = addToolBar(tr("tools"));
-    bar->setObjectName(QStringLiteral("tools"));
+KelvoAppMenus::KelvoAppMenus(QMainWindow* window) : QObject(window) {
     m_selectionGroup = new QActionGroup(this);
     m_selectionGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const KelvoToolButtonInfo& info : kelvoToolButtons()) {
-        if (!info.name) {
+    for (const KelvoActionInfo& info : kelvoActions()) {
+        m_actions[info.id] = createAction(info);
+    }
+    buildMenus(window);
+    buildToolBar(window);
+    showNoWindow();
+}
+
+QAction* KelvoAppMenus::createAction(const KelvoActionInfo& info) {
+    auto* action = new QAction(kelvoAppText(info.text), this);
+    action->setObjectName(QLatin1String(info.name));
+    action->setCheckable(info.checkable);
+    if (info.shortcut) {
+        action->setShortcut(QKeySequence(QLatin1String(info.shortcut)));
+    }
+    if (info.toolTip) {
+        // The shortcut beside the label, so that the tool bar teaches it.
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        action->setToolTip(key.isEmpty()
+                               ? kelvoAppText(info.toolTip)
+                               : QStringLiteral("%1 (%2)").arg(kelvoAppText(info.toolTip), key));
+    }
+    if (info.icon) {
+        action->setIcon(kelvoIcon(QLatin1String(info.icon)));
+    }
+    if (info.id == KelvoAction::SelectRect || info.id == KelvoAction::SelectPoly) {
+        m_selectionGroup->addAction(action);
+    }
+    return action;
+}
+
+void KelvoAppMenus::buildMenus(QMainWindow* window) {
+    for (const KelvoMenuInfo& info : kelvoMenus()) {
+        if (info.id == KelvoMenu::Dictionary) {
+            const KelvoXmlLanguageFileParser loadLanguageList;
+            m_translation = new KelvoTranslationMenu(KelvoConfig::languages(), window);
+            m_menus[info.id] = m_translation->menu();
+            m_translation->menu()->setTitle(kelvoAppText(info.title));
+            window->menuBar()->addMenu(m_translation->menu());
+            continue;
+        }
+        QMenu* menu = window->menuBar()->addMenu(kelvoAppText(info.title));
+        m_menus[info.id] = menu;
+        for (KelvoAction id : info.items) {
+            if (id == KelvoAction::Separator) {
+                menu->addSeparator();
+            } else if (id == KelvoAction::RecentFiles) {
+                m_recentFiles =
+                    menu->addMenu(kelvoAppText(QT_TRANSLATE_NOOP("KelvoApp", "Open &Recent")));
+            } else if (id == KelvoAction::WindowList) {
+                m_windowListStart = int(menu->actions().size());
+            } else {
+                menu->addAction(action(id));
+            }
+        }
+    }
+}
+
+void KelvoAppMenus::buildToolBar(QMainWindow* window) {
+    QToolBar* bar = window->addToolBar(kelvoAppText(QT_TRANSLATE_NOOP("KelvoApp", "tools")));
+    bar->setObjectName(QStringLiteral("tools"));
+    for (KelvoAction id : kelvoToolBar()) {
+        if (id == KelvoAction::Separator) {
             bar->addSeparator();
             continue;
         }
-        const QString name = QLatin1String(info.name);
-        QAction* action = bar->addAction(kelvoIcon(name), kelvoAppText(info.label));
-        action->setObjectName(name);
-        action->setToolTip(kelvoAppText(info.label));
-        action->setCheckable(info.toggle);
-        action->setEnabled(false);
-        if (info.exclusive) {
-            m_selectionGroup->addAction(action);
-        }
-        bar->widgetForAction(action)->setObjectName(name);
-        connect(action, &QAction::triggered, this, toolSlots().at(name));
-        m_tools[name] = action;
+        QAction* tool = action(id);
+        bar->addAction(tool);
+        bar->widgetForAction(tool)->setObjectName(tool->objectName());
     }
+}
+
+void KelvoAppMenus::setEnabled(std::initializer_list<KelvoAction> ids, bool enabled) {
+    for (KelvoAction id : ids) {
+        action(id)->setEnabled(enabled);
+    }
+}
+
+void KelvoAppMenus::showSelectionState(bool selectionClosed, bool hasData) {
+    setEnabled({KelvoAction::InsertText, KelvoAction::InsertDictEntry}, selectionClosed);
+    action(KelvoAction::Generate)->setEnabled(hasData);
+}
+
+void KelvoAppMenus::showEncoderState(int mode, bool selectionClosed, bool hasData) {
+    using A = KelvoAction;
+    setEnabled(
+        {A::SaveAs, A::GenerateHtml, A::Overview, A::SelectRect, A::SelectPoly, A::InsertImage},
+        true);
+    setEnabled({A::Erase, A::ShowOutlines, A::AddData}, false);
+    m_menus.at(KelvoMenu::Dictionary)->menuAction()->setEnabled(false);
+    showSelectionState(selectionClosed, hasData);
+    action(A::ShowOutlines)->setChecked(false);
+    action(A::SelectRect)->setChecked(mode == KelvoImgSelectionWidget::RectangleMode);
+    action(A::SelectPoly)->setChecked(mode == KelvoImgSelectionWidget::FreehandMode);
+}
+
+void KelvoAppMenus::showViewerState(bool eraseEnabled, bool dictionaryAvailable) {
+    using A = KelvoAction;
+    setEnabled({A::SaveAs, A::GenerateHtml, A::ShowOutlines, A::AddData}, true);
+    setEnabled({A::InsertText, A::InsertDictEntry, A::InsertImage, A::Generate, A::Overview,
+                A::SelectRect, A::SelectPoly},
+               false);
+    action(A::Erase)->setEnabled(eraseEnabled);
+    m_menus.at(KelvoMenu::Dictionary)->menuAction()->setEnabled(dictionaryAvailable);
+    action(A::SelectRect)->setChecked(false);
+    action(A::SelectPoly)->setChecked(false);
+}
+
+void KelvoAppMenus::showOutlinesState(bool enabled, bool on) {
+    action(KelvoAction::ShowOutlines)->setEnabled(enabled);
+    action(KelvoAction::ShowOutlines)->setChecked(on);
+}
+
+void KelvoAppMenus::showNoWindow() {
+    using A = KelvoAction;
+    setEnabled({A::SaveAs, A::GenerateHtml, A::Overview, A::AddData, A::Erase, A::ShowOutlines,
+                A::SelectRect, A::SelectPoly, A::InsertText, A::InsertDictEntry, A::InsertImage,
+                A::Generate},
+               false);
+    for (A id : {A::Overview, A::SelectRect, A::SelectPoly}) {
+        action(id)->setChecked(false);
+    }
+    m_menus.at(KelvoMenu::Dictionary)->menuAction()->setEnabled(false);
 }

@@ -1,7 +1,7 @@
 #include "kelvoencdonedlg.h"
 
 #include "kelvodialoglook.h"
-#include "kelvopaths.h"
+#include "kelvousersettings.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -47,7 +47,8 @@ KelvoEncDoneDlg::KelvoEncDoneDlg(QWidget* parent, const QString& notice) : QDial
 }
 
 void KelvoEncDoneDlg::savePressed() {
-    QFileDialog dialog(this, tr("Save File"), KelvoPaths::picturesFolder(), tr("Images (*.png)"));
+    QFileDialog dialog(this, tr("Save File"), KelvoUserSettings::lastFolder(),
+                       tr("Images (*.png)"));
     dialog.setObjectName(QStringLiteral("encSaveFileDlg"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -58,6 +59,7 @@ void KelvoEncDoneDlg::savePressed() {
         return;
     }
     m_fileName = chosen.first();
+    KelvoUserSettings::rememberFolderOf(m_fileName);
     accept();
 }
 

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QMetaMethod>
 #include <QProgressDialog>
 
 KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
@@ -177,9 +178,7 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
     if (!saveCodedImage(output, fileName)) {
         return Generation::Failed;
     }
-    if (m_replaceWindowCallback) {
-        m_replaceWindowCallback(m_replaceWindowContext, this, fileName);
-    }
+    emit replaceRequested(this, fileName);
     return Generation::Saved;
 }
 
@@ -226,7 +225,8 @@ void KelvoImgEncodeWidget::closeEvent(QCloseEvent* event) {
             // A failure or a cancel keeps the author's work; after a save the host replaces
             // the window.
             if (generation == Generation::Failed || generation == Generation::Cancelled ||
-                (generation == Generation::Saved && m_replaceWindowCallback)) {
+                (generation == Generation::Saved &&
+                 isSignalConnected(QMetaMethod::fromSignal(&KelvoImgWidget::replaceRequested)))) {
                 event->ignore();
                 return;
             }

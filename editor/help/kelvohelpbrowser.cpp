@@ -4,6 +4,7 @@
 #include "kelvopaths.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QTextBrowser>
@@ -68,4 +69,12 @@ KelvoHelpBrowser::KelvoHelpBrowser(QWidget* parent, const QString& home,
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
 
     m_browser->setFocus();
+}
+
+void KelvoHelpBrowser::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

@@ -1,13 +1,14 @@
 // The editor's help window: a rich-text browser over the HTML help pages delivered under
-// KELVO_DIR, with Backward, Forward and Home buttons. The English pages lie in "help/", their
-// translations under "help/" + language; a page or picture without translation is shown in
-// English.
+// KELVO_DIR, with Backward, Forward and Home buttons; Escape closes it. The English pages lie
+// in "help/", their translations under "help/" + language; a page or picture without
+// translation is shown in English.
 #pragma once
 
 #include <QMainWindow>
 #include <QStringList>
 
 class QAction;
+class QKeyEvent;
 class QTextBrowser;
 
 class KelvoHelpBrowser : public QMainWindow {
@@ -29,6 +30,9 @@ public:
     QAction* backwardAction() const { return m_backward; }
     QAction* forwardAction() const { return m_forward; }
     QAction* homeAction() const { return m_home; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTextBrowser* m_browser;

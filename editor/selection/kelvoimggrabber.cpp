@@ -1,8 +1,8 @@
 #include "kelvoimggrabber.h"
 
 #include "kelvoimgselectcopywidget.h"
-#include "kelvopaths.h"
 #include "kelvoselectionicons.h"
+#include "kelvousersettings.h"
 
 #include <QActionGroup>
 #include <QFileDialog>
@@ -98,7 +98,7 @@ void KelvoImgGrabber::setGrabCallback(GrabCallback callback) {
 }
 
 void KelvoImgGrabber::open() {
-    QFileDialog dialog(this, tr("Open File"), KelvoPaths::picturesFolder(),
+    QFileDialog dialog(this, tr("Open File"), KelvoUserSettings::lastFolder(),
                        tr("Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)"));
     dialog.setObjectName(QStringLiteral("OpenFileDlg"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -106,6 +106,7 @@ void KelvoImgGrabber::open() {
         return;
     }
     const QString name = dialog.selectedFiles().first();
+    KelvoUserSettings::rememberFolderOf(name);
     bool hasExtension = false;
     KelvoImgWidget::fileExtension(name, &hasExtension);
     if (hasExtension) {
@@ -139,9 +140,7 @@ bool KelvoImgGrabber::openFile(const QString& fileName) {
 KelvoImgSelectCopyWidget* KelvoImgGrabber::activeWindow() const {
     // The window last active, even while the grabber itself is not.
     QMdiSubWindow* window = m_workspace->currentSubWindow();
-    auto* widget = window ? qobject_cast<KelvoImgSelectCopyWidget*>(window->widget()) : nullptr;
-    return widget && widget->widgetKey() == QLatin1String("KELVO_SELECT_COPY_WIDGET") ? widget
-                                                                                      : nullptr;
+    return window ? qobject_cast<KelvoImgSelectCopyWidget*>(window->widget()) : nullptr;
 }
 
 void KelvoImgGrabber::selectRect() {

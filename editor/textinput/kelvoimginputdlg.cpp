@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 KelvoImgInputDlg::KelvoImgInputDlg(QWidget* parent) : QDialog(parent) {
     KelvoDialogLook::apply(this);
@@ -29,6 +30,11 @@ KelvoImgInputDlg::KelvoImgInputDlg(QWidget* parent) : QDialog(parent) {
     grid->addWidget(cancel, 1, 2, Qt::AlignCenter);
     connect(ok, &QPushButton::clicked, this, &KelvoImgInputDlg::okPressed);
     connect(cancel, &QPushButton::clicked, this, &KelvoImgInputDlg::cancelPressed);
+    // Return starts a new line; with Ctrl it presses OK, as in text editors.
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                &KelvoImgInputDlg::okPressed);
+    }
     m_edit->setFocus();
 }
 

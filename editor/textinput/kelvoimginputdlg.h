@@ -1,6 +1,6 @@
 // Asks for the unformatted text of an image region. Pictures store such texts with one byte per
 // character (Latin-1); before accepting a text with other characters the dialog names them and
-// lets the author go back and change it.
+// lets the author go back and change it. Return starts a new line, Ctrl+Return presses OK.
 #pragma once
 
 #include <QDialog>

@@ -28,22 +28,6 @@ QString KelvoAppViewerWidget::widgetKey() const {
     return QStringLiteral("KELVO_APP_VIEWER_WIDGET");
 }
 
-void KelvoAppViewerWidget::setOutlinesStateCallback(OutlinesStateCallback callback, void* context) {
-    m_outlinesStateCallback = callback;
-    m_outlinesStateContext = context;
-}
-
-void KelvoAppViewerWidget::setViewerActivatedCallback(ViewerActivatedCallback callback,
-                                                      void* context) {
-    m_viewerActivatedCallback = callback;
-    m_viewerActivatedContext = context;
-}
-
-void KelvoAppViewerWidget::setEraseStateCallback(EraseStateCallback callback, void* context) {
-    m_eraseStateCallback = callback;
-    m_eraseStateContext = context;
-}
-
 void KelvoAppViewerWidget::copyFrom(const KelvoImgWidget& other) {
     KelvoViewerWidget::copyFrom(other);
     if (const auto* viewer = qobject_cast<const KelvoAppViewerWidget*>(&other)) {
@@ -61,21 +45,13 @@ void KelvoAppViewerWidget::pictureLoaded() {
     }
     m_eraseEnabled = true;
     m_dictionaryAvailable = decodePicture().translatableTexts > 0;
-    if (m_viewerActivatedCallback) {
-        m_viewerActivatedCallback(m_viewerActivatedContext, m_eraseEnabled, m_dictionaryAvailable,
-                                  m_translation);
-    }
+    emit activated(m_eraseEnabled, m_dictionaryAvailable, m_translation);
 }
 
 void KelvoAppViewerWidget::paintEvent(QPaintEvent* event) {
     if (isLoaded() && hasFocus()) {
-        if (m_viewerActivatedCallback) {
-            m_viewerActivatedCallback(m_viewerActivatedContext, m_eraseEnabled,
-                                      m_dictionaryAvailable, m_translation);
-        }
-        if (m_outlinesStateCallback) {
-            m_outlinesStateCallback(m_outlinesStateContext, true, m_outlinesShown);
-        }
+        emit activated(m_eraseEnabled, m_dictionaryAvailable, m_translation);
+        emit outlinesStateChanged(true, m_outlinesShown);
     }
     if (m_eraseArmed) {
         // Nothing is highlighted while the user picks a region to erase.
@@ -153,13 +129,9 @@ void KelvoAppViewerWidget::eraseAll() {
     setMouseTracking(false);
     m_modified = true;
     update();
-    if (m_outlinesStateCallback) {
-        m_outlinesStateCallback(m_outlinesStateContext, true, false);
-    }
-    if (m_eraseStateCallback) {
-        m_eraseStateCallback(m_eraseStateContext, false);
-    }
-    handBack();
+    emit outlinesStateChanged(true, false);
+    emit eraseStateChanged(false);
+    emit replaceRequested(this, QString());
 }
 
 void KelvoAppViewerWidget::eraseRegionAt(QPoint widgetPoint) {
@@ -177,16 +149,10 @@ void KelvoAppViewerWidget::eraseRegionAt(QPoint widgetPoint) {
     }
     m_hasCodedData = KelvoCodedPicture::isCoded(m_picture);
     m_modified = true;
-    handBack();
+    emit replaceRequested(this, QString());
 }
 
 void KelvoAppViewerWidget::tellNoRegion(const QString& caption) {
     int answer = 0;
     showMessage(answer, this, caption, tr("There is no data encoded in this region"), tr("OK"));
-}
-
-void KelvoAppViewerWidget::handBack() {
-    if (m_replaceWindowCallback) {
-        m_replaceWindowCallback(m_replaceWindowContext, this, QString());
-    }
 }

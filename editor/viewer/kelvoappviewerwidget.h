@@ -2,11 +2,9 @@
 // picture it is given, tells the main window its state so that menus and tool bar match, and
 // erases coded data, of the whole picture or of one region that the user clicks.
 //
-// Erasing changes the picture in memory and marks it modified; the window then hands itself
-// back through the replace-window callback with an empty name, and the main window reopens a
-// copy of the picture: as a viewer while coded regions remain, otherwise as an encoder. The
-// callback may run inside this window's mouse handler, so it must delete the window with
-// deleteLater(), never directly.
+// Erasing changes the picture in memory and marks it modified; the window then asks to be
+// replaced (replaceRequested() with an empty name), and the main window reopens a copy of the
+// picture: as a viewer while coded regions remain, otherwise as an encoder.
 #pragma once
 
 #include "kelvoviewerwidget.h"
@@ -14,24 +12,11 @@
 class KelvoAppViewerWidget : public KelvoViewerWidget {
     Q_OBJECT
 public:
-    // (context, outlines action enabled, outlines shown)
-    using OutlinesStateCallback = void (*)(void* context, bool enabled, bool on);
-    // (context, erase enabled, dictionary available, translation settings)
-    using ViewerActivatedCallback = void (*)(void* context, bool eraseEnabled,
-                                             bool dictionaryAvailable,
-                                             const KelvoTranslationSettings& settings);
-    // (context, erase enabled)
-    using EraseStateCallback = void (*)(void* context, bool eraseEnabled);
-
     explicit KelvoAppViewerWidget(QWidget* parent = nullptr, const QString& name = QString(),
                                   Qt::WindowFlags flags = {});
 
     // "KELVO_APP_VIEWER_WIDGET".
     QString widgetKey() const override;
-
-    void setOutlinesStateCallback(OutlinesStateCallback callback, void* context);
-    void setViewerActivatedCallback(ViewerActivatedCallback callback, void* context);
-    void setEraseStateCallback(EraseStateCallback callback, void* context);
 
     // The image widget's copy; the erase state comes along from another viewer window.
     void copyFrom(const KelvoImgWidget& other) override;
@@ -43,6 +28,13 @@ public:
     bool eraseEnabled() const { return m_eraseEnabled; }
     bool eraseArmed() const { return m_eraseArmed; }
     bool dictionaryAvailable() const { return m_dictionaryAvailable; }
+
+signals:
+    // The window has its picture decoded, or is painted while it has the focus.
+    void activated(bool eraseEnabled, bool dictionaryAvailable,
+                   const KelvoTranslationSettings& settings);
+    void outlinesStateChanged(bool enabled, bool on);
+    void eraseStateChanged(bool enabled);
 
 protected:
     // Decodes the picture when it has coded data.
@@ -57,14 +49,7 @@ private:
     // Erases the region under `widgetPoint`, or tells that there is none.
     void eraseRegionAt(QPoint widgetPoint);
     void tellNoRegion(const QString& caption);
-    void handBack();
 
-    OutlinesStateCallback m_outlinesStateCallback = nullptr;
-    void* m_outlinesStateContext = nullptr;
-    ViewerActivatedCallback m_viewerActivatedCallback = nullptr;
-    void* m_viewerActivatedContext = nullptr;
-    EraseStateCallback m_eraseStateCallback = nullptr;
-    void* m_eraseStateContext = nullptr;
     bool m_eraseEnabled = true;
     bool m_eraseArmed = false;
     bool m_dictionaryAvailable = false;

@@ -30,21 +30,6 @@ KelvoImgWidget::KelvoImgWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void KelvoImgWidget::setStatusCallback(StatusCallback callback, void* context) {
-    m_statusCallback = callback;
-    m_statusContext = context;
-}
-
-void KelvoImgWidget::setCloseCallback(CloseCallback callback, void* context) {
-    m_closeCallback = callback;
-    m_closeContext = context;
-}
-
-void KelvoImgWidget::setReplaceWindowCallback(ReplaceWindowCallback callback, void* context) {
-    m_replaceWindowCallback = callback;
-    m_replaceWindowContext = context;
-}
-
 QString KelvoImgWidget::widgetKey() const {
     return QStringLiteral("KELVO_IMG_WIDGET");
 }
@@ -91,8 +76,8 @@ bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
     m_picturePresent = true;
     if (m_testForCodedData) {
         m_hasCodedData = KelvoCodedPicture::isCoded(m_picture);
-        if (m_hasCodedData && m_statusCallback) {
-            m_statusCallback(m_statusContext, tr("The image has coded data."), kStatusDurationMs);
+        if (m_hasCodedData) {
+            emit statusMessage(tr("The image has coded data."), kStatusDurationMs);
         }
     }
     pictureLoaded();
@@ -102,12 +87,6 @@ bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
 
 void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {
     setMinimumSize(other.size());
-    m_statusCallback = other.m_statusCallback;
-    m_statusContext = other.m_statusContext;
-    m_closeCallback = other.m_closeCallback;
-    m_closeContext = other.m_closeContext;
-    m_replaceWindowCallback = other.m_replaceWindowCallback;
-    m_replaceWindowContext = other.m_replaceWindowContext;
     if (!other.m_loaded) {
         return;
     }
@@ -197,8 +176,6 @@ void KelvoImgWidget::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_closeCallback) {
-        m_closeCallback(m_closeContext);
-    }
+    emit closed();
     event->accept();
 }

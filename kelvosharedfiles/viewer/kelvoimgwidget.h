@@ -1,6 +1,5 @@
 // A widget that loads, holds and paints one picture, centred. The editor's encoder and
-// selection windows and every viewer derive from it. Hosts hear from it through callbacks,
-// each a function and the context pointer it is called with, and through saveRequested().
+// selection windows and every viewer derive from it. Hosts hear from it through its signals.
 #pragma once
 
 #include <QImage>
@@ -12,20 +11,11 @@
 class KelvoImgWidget : public QWidget {
     Q_OBJECT
 public:
-    using StatusCallback = void (*)(void* context, const QString& message, int durationMs);
-    using CloseCallback = void (*)(void* context);
-    using ReplaceWindowCallback = void (*)(void* context, KelvoImgWidget* window,
-                                           const QString& fileName);
-
     // Longest side of the minimum size a picture asks for.
     static constexpr int kMinimumSide = 100;
     static constexpr int kStatusDurationMs = 10000;
 
     explicit KelvoImgWidget(QWidget* parent = nullptr);
-
-    void setStatusCallback(StatusCallback callback, void* context);
-    void setCloseCallback(CloseCallback callback, void* context);
-    void setReplaceWindowCallback(ReplaceWindowCallback callback, void* context);
 
     // Loads a picture (format detected from the contents). Pictures other than 32-bit RGB are
     // converted to it unless convertTo32Bits is off. False when the file cannot be read as a
@@ -38,7 +28,7 @@ public:
     // Takes `image` as the picture, as loadImage() does with a loaded file; `fileName` names
     // where it came from. False, after a warning box, for an image without pixels.
     bool setImage(const QImage& image, const QString& fileName = QString());
-    // Takes a deep copy of `other`'s picture and its callbacks (not its signal connections).
+    // Takes a deep copy of `other`'s picture (not its signal connections).
     virtual void copyFrom(const KelvoImgWidget& other);
     // Tells the kinds of windows apart: "KELVO_IMG_WIDGET" here.
     virtual QString widgetKey() const;
@@ -77,6 +67,14 @@ signals:
     // The author asked, on closing, to save the modified picture of `window` (this widget).
     // A receiver that saves it clears the modified state; otherwise the widget stays open.
     void saveRequested(KelvoImgWidget* window);
+    // A message for the host's status line, shown for `durationMs`.
+    void statusMessage(const QString& text, int durationMs);
+    // The widget accepted its close.
+    void closed();
+    // The widget asks its host to replace it: by a window on the file `fileName`, or, when the
+    // name is empty, by a fresh window on a copy of `window`'s picture. The host must delete
+    // `window` with deleteLater(): the signal may come from the window's own handlers.
+    void replaceRequested(KelvoImgWidget* window, const QString& fileName);
 
 protected:
     // Called after a picture was loaded or copied in.
@@ -91,12 +89,6 @@ protected:
     // Paints `image` at the offset, only where `event` asks for it.
     void paintImage(QPainter& painter, const QImage& image, const QPaintEvent* event) const;
 
-    StatusCallback m_statusCallback = nullptr;
-    void* m_statusContext = nullptr;
-    CloseCallback m_closeCallback = nullptr;
-    void* m_closeContext = nullptr;
-    ReplaceWindowCallback m_replaceWindowCallback = nullptr;
-    void* m_replaceWindowContext = nullptr;
     QImage m_picture;
     QString m_fileName;
     const QImage* m_displayed = nullptr;

@@ -281,13 +281,14 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
     QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
 
-    clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("Add Data"));
+    clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("&Add Data"));
     QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
     QCOMPARE(m_encoder->existingRegionCount(), 4);
     addText(LaterRegion, QStringLiteral("Added later"));
     const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
     generateAndSave(final);
-    QTRY_VERIFY(m_app->activeViewer() && m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
+    QTRY_VERIFY(m_app->activeViewer() &&
+                m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
 
     const auto regions = EncoderTest::decodeFile(final);
     QCOMPARE(regions.size(), size_t(5));

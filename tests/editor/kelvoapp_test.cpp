@@ -13,6 +13,7 @@
 #include "kelvopicturereader.h"
 #include "kelvotexttypedlg.h"
 #include "kelvotoolcommands.h"
+#include "kelvoworkspace.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -129,21 +130,21 @@ void KelvoAppTest::cleanup() {
 }
 
 void KelvoAppTest::windowsByKindAndCounter() {
-    QVERIFY(!m_app->tool(QStringLiteral("buildImg"))->isEnabled());
+    QVERIFY(!m_app->action(KelvoAction::Generate)->isEnabled());
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
     KelvoImgWidget* first = m_app->activeImageWindow();
     QCOMPARE(first->objectName(), QStringLiteral("_IMG_WIDGET_0"));
     QCOMPARE(first->widgetKey(), QStringLiteral("KELVO_ENCODER_WIDGET"));
-    QVERIFY(m_app->overviewAction()->isEnabled());
-    QVERIFY(!m_app->addDataAction()->isEnabled());
+    QVERIFY(m_app->action(KelvoAction::Overview)->isEnabled());
+    QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
 
     QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
     KelvoImgWidget* second = m_app->activeImageWindow();
     QCOMPARE(second->objectName(), QStringLiteral("_IMG_WIDGET_1"));
     QCOMPARE(second->widgetKey(), QStringLiteral("KELVO_APP_VIEWER_WIDGET"));
-    QVERIFY(m_app->addDataAction()->isEnabled());
-    QVERIFY(m_app->tool(QStringLiteral("showOutlines"))->isEnabled());
-    QVERIFY(!m_app->tool(QStringLiteral("selectRect"))->isEnabled());
+    QVERIFY(m_app->action(KelvoAction::AddData)->isEnabled());
+    QVERIFY(m_app->action(KelvoAction::ShowOutlines)->isEnabled());
+    QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
 
     // A file that cannot be read leaves no window.
     KelvoDialogScript script;
@@ -154,8 +155,8 @@ void KelvoAppTest::windowsByKindAndCounter() {
 
     m_app->workspace()->closeAllSubWindows();
     QTRY_COMPARE(m_app->workspace()->subWindowList().size(), 0);
-    QVERIFY(!m_app->saveAsAction()->isEnabled());
-    QVERIFY(!m_app->tool(QStringLiteral("selectRect"))->isEnabled());
+    QVERIFY(!m_app->action(KelvoAction::SaveAs)->isEnabled());
+    QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
     QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
     QCOMPARE(m_app->activeImageWindow()->objectName(), QStringLiteral("_IMG_WIDGET_0"));
 }
@@ -226,17 +227,17 @@ void KelvoAppTest::badFilesOnTheCommandLineInOneMessage() {
 void KelvoAppTest::selectionButtonsFollowTheActiveEncoder() {
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
     QMdiSubWindow* rectangles = m_app->workspace()->activeSubWindow();
-    QVERIFY(m_app->tool(QStringLiteral("selectRect"))->isChecked());
+    QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
     clickTool(QStringLiteral("selectPoly"));
     QCOMPARE(m_app->activeEncoder()->selectionMode(), int(KelvoImgSelectionWidget::FreehandMode));
 
     m_app->workspace()->setActiveSubWindow(rectangles);
-    QVERIFY(m_app->tool(QStringLiteral("selectRect"))->isChecked());
-    QVERIFY(!m_app->tool(QStringLiteral("selectPoly"))->isChecked());
+    QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
+    QVERIFY(!m_app->action(KelvoAction::SelectPoly)->isChecked());
     m_app->workspace()->activateNextSubWindow();
-    QVERIFY(m_app->tool(QStringLiteral("selectPoly"))->isChecked());
-    QVERIFY(!m_app->tool(QStringLiteral("selectRect"))->isChecked());
+    QVERIFY(m_app->action(KelvoAction::SelectPoly)->isChecked());
+    QVERIFY(!m_app->action(KelvoAction::SelectRect)->isChecked());
 }
 
 void KelvoAppTest::addDataKeysAfterTheHighestKey() {
@@ -255,11 +256,11 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
 
     QVERIFY(m_app->openImage(gap));
     QCOMPARE(int(m_app->activeViewer()->regions().size()), 2);
-    m_app->addDataAction()->trigger();
+    m_app->action(KelvoAction::AddData)->trigger();
     KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
     QVERIFY(encoder);
     QCOMPARE(encoder->existingRegionCount(), 3);
-    QVERIFY(!m_app->addDataAction()->isEnabled());
+    QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
 
     clickTool(QStringLiteral("selectRect"));
     const QRect fresh(QPoint(20, 100), QPoint(120, 160));
@@ -396,7 +397,9 @@ void KelvoAppTest::saveAsWithUngeneratedData() {
     if (answer == 2) {
         QVERIFY(EncoderTest::decodeFile(saved).empty());
         QCOMPARE(QImage(saved).convertToFormat(QImage::Format_RGB32), encoder->picture());
-        QCOMPARE(m_app->workspace()->activeSubWindow()->windowTitle(), QFileInfo(saved).fileName());
+        // The title shows the file name, with the modified mark while regions are not coded.
+        QCOMPARE(m_app->workspace()->activeSubWindow()->windowTitle(),
+                 QFileInfo(saved).fileName() + QStringLiteral("[*]"));
     }
 }
 
@@ -470,9 +473,10 @@ void KelvoAppTest::saveAsMakesTheViewerThatFile() {
     QVERIFY2(save.done(), qPrintable(save.failure()));
     QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("erased.png"))).size(), size_t(2));
     QCOMPARE(viewer->fileName(), QStringLiteral("erased.png"));
-    QCOMPARE(m_app->workspace()->activeSubWindow()->windowTitle(), QStringLiteral("erased.png"));
+    QCOMPARE(m_app->workspace()->activeSubWindow()->windowTitle(), QStringLiteral("erased.png[*]"));
+    QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
     QVERIFY(!viewer->isModified());
-    m_app->generateHtmlAction()->trigger();
+    m_app->action(KelvoAction::GenerateHtml)->trigger();
     QCOMPARE(m_app->htmlGenerator()->fileEdit()->text(), QStringLiteral("erased.png"));
 
     KelvoDialogScript nothingAsked;
@@ -481,27 +485,13 @@ void KelvoAppTest::saveAsMakesTheViewerThatFile() {
     QVERIFY(!m_app->isVisible());
 }
 
-namespace {
-
-// Hands a window back to the main window through the callback the main window gave it, as an
-// encoder does after saving its coded picture.
-class HostProbe : public KelvoImgWidget {
-public:
-    void replace(KelvoImgWidget* window, const QString& fileName) {
-        m_replaceWindowCallback(m_replaceWindowContext, window, fileName);
-    }
-};
-
-} // namespace
-
 void KelvoAppTest::encoderStaysWhenItsPictureCannotBeReopened() {
     KelvoImgEncodeWidget* encoder = encoderWithText();
     QVERIFY(encoder);
-    HostProbe probe;
-    probe.copyFrom(*encoder);
     KelvoDialogScript script;
     script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
-    probe.replace(encoder, file(QStringLiteral("vanished.png")));
+    // As an encoder asks after saving its coded picture.
+    emit encoder->replaceRequested(encoder, file(QStringLiteral("vanished.png")));
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(m_app->workspace()->subWindowList().size(), 1);

@@ -79,9 +79,9 @@ int main(int argc, char** argv) {
     }
     dragRect(encoder, QRect(QPoint(210, 200), QPoint(330, 270)));
     bool ok = shoot(&window, args[3] + QStringLiteral("-encoder.png"));
-    window.overviewAction()->trigger();
+    window.action(KelvoAction::Overview)->trigger();
     ok = shoot(&window, args[3] + QStringLiteral("-overview.png")) && ok;
-    window.overviewAction()->trigger();
+    window.action(KelvoAction::Overview)->trigger();
 
     QTemporaryDir dir;
     const QString coded = dir.filePath(QStringLiteral("harbour-coded.png"));

@@ -97,11 +97,8 @@ void KelvoImgEncodeWidgetTest::init() {
         ++m_states;
         m_lastHasData = hasData;
     });
-    m_encoder->setReplaceWindowCallback(
-        [](void* context, KelvoImgWidget*, const QString& fileName) {
-            static_cast<KelvoImgEncodeWidgetTest*>(context)->m_replacedWith = fileName;
-        },
-        this);
+    connect(m_encoder, &KelvoImgWidget::replaceRequested, this,
+            [this](KelvoImgWidget*, const QString& fileName) { m_replacedWith = fileName; });
 }
 
 void KelvoImgEncodeWidgetTest::cleanup() {

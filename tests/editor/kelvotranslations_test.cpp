@@ -150,8 +150,7 @@ void KelvoTranslationsTest::builtMessagesResolve_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QByteArray>("disambiguation");
     QTest::addColumn<QString>("translation");
-    QTest::newRow("menu") << "de" << QByteArray("KelvoAppBase") << "&File" << QByteArray()
-                          << "&Datei";
+    QTest::newRow("menu") << "de" << QByteArray("KelvoApp") << "&File" << QByteArray() << "&Datei";
     QTest::newRow("two lines") << "de" << QByteArray("KelvoImgWidget")
                                << "The image has been modified.\nDo you want to save it?"
                                << QByteArray()
@@ -220,7 +219,7 @@ void KelvoTranslationsTest::configurationChoosesLanguage() {
     QLocale::setDefault(locale);
     const KelvoUiTranslation translation;
     QCOMPARE(translation.kelvoLoaded(), loaded);
-    QCOMPARE(QCoreApplication::translate("KelvoAppBase", "&File"), fileMenu);
+    QCOMPARE(QCoreApplication::translate("KelvoApp", "&File"), fileMenu);
 }
 
 // The delivered configuration names no language: a French locale gets a French editor, Qt's

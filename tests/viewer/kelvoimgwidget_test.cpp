@@ -14,10 +14,6 @@ using ViewerTestData::picture;
 
 namespace {
 
-void onClose(void* context) {
-    ++*static_cast<int*>(context);
-}
-
 // Answers the next modal message box with the button labelled `answer`; a box without it is
 // closed.
 void answerNextBox(const QString& answer, bool* answered) {
@@ -189,7 +185,7 @@ void KelvoImgWidgetTest::closing() {
                     saveRequests << window;
                     window->setModified(!hostSaves);
                 });
-        widget.setCloseCallback(onClose, &closeCalls);
+        connect(&widget, &KelvoImgWidget::closed, this, [&closeCalls] { ++closeCalls; });
         widget.setModified(answer != nullptr);
         widget.show();
         bool answered = answer == nullptr;

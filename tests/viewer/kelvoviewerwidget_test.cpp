@@ -104,10 +104,6 @@ QImage generatedPicture() {
     return coded;
 }
 
-void onStatus(void* context, const QString& message, int durationMs) {
-    *static_cast<QString*>(context) = QStringLiteral("%1 (%2)").arg(message).arg(durationMs);
-}
-
 } // namespace
 
 class KelvoViewerWidgetTest : public QObject {
@@ -336,7 +332,10 @@ void KelvoViewerWidgetTest::codedPicture() {
     KelvoViewerWidget viewer;
     QCOMPARE(viewer.widgetKey(), QStringLiteral("KELVO_VIEWER_WIDGET"));
     QString status;
-    viewer.setStatusCallback(onStatus, &status);
+    connect(&viewer, &KelvoImgWidget::statusMessage, this,
+            [&status](const QString& message, int durationMs) {
+                status = QStringLiteral("%1 (%2)").arg(message).arg(durationMs);
+            });
     QVERIFY(viewer.setImage(coded));
     QVERIFY(viewer.hasCodedData());
     QCOMPARE(status, QStringLiteral("The image has coded data. (10000)"));
