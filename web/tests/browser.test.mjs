@@ -429,6 +429,14 @@ test('the dictionary menu changes the translation shown', async () => {
     assert.equal(await hover(), `${HOUSE}\u2022 Haus\n\u2022 maison`);
     await choose('Image Dictionary', 'Show coded word');
     assert.equal(await hover(), `${HOUSE}\u2022 Haus\n\u2022 maison\n\n(house)`);
+    // The outline dots come from the worker when first asked for.
+    await page.mouse.move(1, 1);
+    await choose('Show Image Outlines');
+    await until(page, (s) => {
+        const canvas = document.querySelector(`${s} .kelvo-layer canvas`);
+        const {data} = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        return data.some((v, i) => i % 4 === 3 && v === 255);
+    }, selector);
     await context.close();
 });
 
