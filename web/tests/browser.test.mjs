@@ -356,7 +356,13 @@ test(
                                         (b) => b.getBoundingClientRect().toJSON());
         await page.touchscreen.tap(button.x + button.width / 2, button.y + button.height / 2);
         await page.getByText('Image Dictionary', {exact : true}).tap();
-        assert.ok(await page.getByText('Translate to ...', {exact : true}).isVisible());
+        await page.getByText('Translate to ...', {exact : true}).tap();
+        assert.ok(await page.getByText('Dutch', {exact : true}).last().isVisible());
+        assert.ok(await page.$$eval('.kelvo-menu', (l) => l.every((m) => {
+            const r = m.getBoundingClientRect();
+            return !m.checkVisibility() || (r.left >= 0 && r.right <= innerWidth);
+        })),
+                  'the opened menus stay inside the viewport');
         await page.touchscreen.tap(5, 5);
         const free = await page.$eval(selector, (img) => { // a point of no region
             const v = img.kelvoViewer;
