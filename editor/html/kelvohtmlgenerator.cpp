@@ -54,7 +54,9 @@ QLineEdit* sideEdit(QWidget* parent) {
 KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     : QDialog(parent), m_file(new QLineEdit(this)), m_width(sideEdit(this)),
       m_height(sideEdit(this)), m_linkCheck(new QCheckBox(tr("Link URL: "), this)),
-      m_link(new QLineEdit(this)), m_result(new QTextEdit(this)) {
+      m_link(new QLineEdit(this)),
+      m_webCheck(new QCheckBox(tr("For the web viewer (<img data-kelvo>)"), this)),
+      m_result(new QTextEdit(this)) {
     setWindowTitle(tr("Kelvo - HTML Generator"));
     KelvoDialogLook::apply(this);
     resize(400, 300);
@@ -66,6 +68,7 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     grid->addWidget(new QLabel(tr("Width: "), this), 1, 0);
     grid->addWidget(m_width, 1, 1);
     grid->addWidget(new QLabel(tr("Pixels"), this), 1, 2);
+    grid->addWidget(m_webCheck, 1, 3, 1, 2);
     grid->addWidget(new QLabel(tr("Height: "), this), 2, 0);
     grid->addWidget(m_height, 2, 1);
     grid->addWidget(new QLabel(tr("Pixels"), this), 2, 2);
@@ -84,6 +87,7 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
         connect(edit, &QLineEdit::textChanged, this, &KelvoHTMLGenerator::updateText);
     }
     connect(m_linkCheck, &QCheckBox::clicked, this, &KelvoHTMLGenerator::activateLink);
+    connect(m_webCheck, &QCheckBox::toggled, this, &KelvoHTMLGenerator::updateText);
     connect(copy, &QPushButton::clicked, this, &KelvoHTMLGenerator::copyToClipboard);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     updateText();
@@ -102,8 +106,9 @@ void KelvoHTMLGenerator::setPicture(const QString& fileName, int width, int heig
 }
 
 void KelvoHTMLGenerator::updateText() {
-    m_result->setPlainText(kelvoHtmlCode(m_file->text(), m_width->text(), m_height->text(),
-                                         m_linkCheck->isChecked(), m_link->text()));
+    const auto code = m_webCheck->isChecked() ? kelvoWebHtmlCode : kelvoHtmlCode;
+    m_result->setPlainText(code(m_file->text(), m_width->text(), m_height->text(),
+                                m_linkCheck->isChecked(), m_link->text()));
 }
 
 void KelvoHTMLGenerator::copyToClipboard() {
