@@ -68,7 +68,6 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     grid->addWidget(new QLabel(tr("Width: "), this), 1, 0);
     grid->addWidget(m_width, 1, 1);
     grid->addWidget(new QLabel(tr("Pixels"), this), 1, 2);
-    grid->addWidget(m_webCheck, 1, 3, 1, 2);
     grid->addWidget(new QLabel(tr("Height: "), this), 2, 0);
     grid->addWidget(m_height, 2, 1);
     grid->addWidget(new QLabel(tr("Pixels"), this), 2, 2);
@@ -77,11 +76,12 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     grid->addWidget(m_link, 3, 1, 1, 4);
     // The text keeps its own lines, as it will stand in the page.
     m_result->setLineWrapMode(QTextEdit::NoWrap);
-    grid->addWidget(m_result, 4, 0, 1, 5);
+    grid->addWidget(m_webCheck, 4, 0, 1, 5);
+    grid->addWidget(m_result, 5, 0, 1, 5);
     auto* copy = new QPushButton(tr("Copy all"), this);
     auto* close = new QPushButton(tr("Close"), this);
-    grid->addWidget(copy, 5, 3);
-    grid->addWidget(close, 5, 4);
+    grid->addWidget(copy, 6, 3);
+    grid->addWidget(close, 6, 4);
 
     for (QLineEdit* edit : {m_file, m_width, m_height, m_link}) {
         connect(edit, &QLineEdit::textChanged, this, &KelvoHTMLGenerator::updateText);
