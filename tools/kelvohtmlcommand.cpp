@@ -3,8 +3,9 @@
 #include "kelvohtmlcode.h"
 #include "kelvopicturefile.h"
 
-QString KelvoHtmlCommand::text(const QString& image, const std::optional<QString>& link) {
+QString KelvoHtmlCommand::text(const QString& image, const std::optional<QString>& link, bool web) {
     const QImage picture = KelvoPictureFile::load(image);
-    return kelvoHtmlCode(image, QString::number(picture.width()), QString::number(picture.height()),
-                         link.has_value(), link.value_or(QString()));
+    return (web ? kelvoWebHtmlCode : kelvoHtmlCode)(image, QString::number(picture.width()),
+                                                    QString::number(picture.height()),
+                                                    link.has_value(), link.value_or(QString()));
 }

@@ -9,6 +9,7 @@
 class KelvoHtmlCommand {
 public:
     // The text for the picture in `image`, named in it as given and sized as the picture is;
-    // with `link`, a linked embed. Throws KelvoToolError when the picture cannot be read.
-    static QString text(const QString& image, const std::optional<QString>& link);
+    // with `link`, a linked embed; with `web`, the web viewer's <img data-kelvo> instead. Throws
+    // KelvoToolError when the picture cannot be read.
+    static QString text(const QString& image, const std::optional<QString>& link, bool web);
 };

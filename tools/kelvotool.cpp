@@ -31,7 +31,7 @@ const char* const kOverview =
     "  erase IN OUT [--index I]        remove the marks of all regions or of one region\n"
     "  idimage IN OUT.png              write the region id image as an 8-bit grey PNG\n"
     "  contour IMAGE X,Y               print the outline found from a background point\n"
-    "  html IMAGE [--link URL]         print the HTML that embeds IMAGE in a web page\n"
+    "  html IMAGE [--link URL] [--web] print the HTML that embeds IMAGE in a web page\n"
     "  dict lookup ID|WORD             print a dictionary item as JSON\n"
     "  dict search TERM --lang TAG     print the items with a term of language TAG as JSON\n"
     "\n"
@@ -39,7 +39,7 @@ const char* const kOverview =
 
 struct Invocation {
     QStringList positional;
-    QMap<QString, QString> options; // "--name" -> value, for the command's value options
+    QMap<QString, QString> options; // "--name" -> value (empty for a flag) of the options given
 };
 
 int runTest(const Invocation& call, QTextStream& out, QTextStream&) {
@@ -105,7 +105,9 @@ int runHtml(const Invocation& call, QTextStream& out, QTextStream&) {
         link = call.options.value(QStringLiteral("--link"));
     }
     // The text ends without a newline, as the editor copies it; a line of output gets one.
-    out << KelvoHtmlCommand::text(call.positional[0], link) << Qt::endl;
+    out << KelvoHtmlCommand::text(call.positional[0], link,
+                                  call.options.contains(QStringLiteral("--web")))
+        << Qt::endl;
     return KelvoTool::Success;
 }
 
@@ -136,6 +138,7 @@ struct Command {
     // Value options it accepts, each "--name VALUE" at most once, with what the value is.
     std::vector<std::pair<QString, QString>> options;
     const char* help;
+    std::vector<QString> flags = {}; // options without a value
 };
 
 const Command kCommands[] = {
@@ -204,10 +207,13 @@ const Command kCommands[] = {
      runHtml,
      1,
      {{QStringLiteral("--link"), QStringLiteral("the URL the picture links to")}},
-     "Usage: kelvo-tool html IMAGE [--link URL]\n"
+     "Usage: kelvo-tool html IMAGE [--link URL] [--web]\n"
      "Prints the HTML with which a web page embeds IMAGE through the plug-in, as the editor's\n"
      "HTML generator makes it: IMAGE as given, the picture's width and height, and with --link\n"
-     "the link target, each escaped so that the page reads it as given.\n"},
+     "the link target, each escaped so that the page reads it as given. With --web, the\n"
+     "<img data-kelvo> element that the web viewer (kelvo-web.js) shows, after the script\n"
+     "element that loads it.\n",
+     {QStringLiteral("--web")}},
     {"dict",
      runDict,
      2,
@@ -234,7 +240,10 @@ Invocation parse(const Command& command, const QStringList& arguments) {
         const auto option =
             std::find_if(command.options.begin(), command.options.end(),
                          [&argument](const auto& known) { return known.first == argument; });
-        if (option != command.options.end()) {
+        if (std::find(command.flags.begin(), command.flags.end(), argument) !=
+            command.flags.end()) {
+            invocation.options.insert(argument, QString());
+        } else if (option != command.options.end()) {
             if (i + 1 >= arguments.size() || invocation.options.contains(argument)) {
                 throw KelvoToolError(QStringLiteral("%1 needs %2; ").arg(argument, option->second) +
                                      usageLine(command));

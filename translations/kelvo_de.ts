@@ -551,6 +551,10 @@ Möchten Sie das codierte Bild speichern?</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>For the web viewer (&lt;img data-kelvo&gt;)</source>
+        <translation>Für den Web-Betrachter (&lt;img data-kelvo&gt;)</translation>
+    </message>
 </context>
 <context>
     <name>KelvoHelpBrowser</name>

@@ -551,6 +551,10 @@ Do you want to save the coded image?</source>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>For the web viewer (&lt;img data-kelvo&gt;)</source>
+        <translation>Para el visor web (&lt;img data-kelvo&gt;)</translation>
+    </message>
 </context>
 <context>
     <name>KelvoHelpBrowser</name>

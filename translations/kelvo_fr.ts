@@ -551,6 +551,10 @@ Voulez-vous enregistrer l&apos;image codée&#xa0;?</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>For the web viewer (&lt;img data-kelvo&gt;)</source>
+        <translation>Pour la visionneuse web (&lt;img data-kelvo&gt;)</translation>
+    </message>
 </context>
 <context>
     <name>KelvoHelpBrowser</name>

@@ -551,6 +551,10 @@ Salvare l&apos;immagine codificata?</translation>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>For the web viewer (&lt;img data-kelvo&gt;)</source>
+        <translation>Per il visualizzatore web (&lt;img data-kelvo&gt;)</translation>
+    </message>
 </context>
 <context>
     <name>KelvoHelpBrowser</name>

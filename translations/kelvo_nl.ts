@@ -551,6 +551,10 @@ Wilt u de gecodeerde afbeelding opslaan?</translation>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>For the web viewer (&lt;img data-kelvo&gt;)</source>
+        <translation>Voor de webviewer (&lt;img data-kelvo&gt;)</translation>
+    </message>
 </context>
 <context>
     <name>KelvoHelpBrowser</name>

@@ -7,9 +7,11 @@
 //                                  see below; `ids: false` (default true) leaves out the id
 //                                  image and its palette (null then); `marks: false` (default
 //                                  true) skips the outline dots that only the viewer draws;
-//                                  `boxes: true` (default false) adds regionBoxes, the hit-test
-//                                  data of the id image built in the module: an Int32Array of 7
-//                                  numbers per decoded region found in the id image, in
+//                                  `boxes: true` (default false) adds the hit-test data of the
+//                                  id image built in the module: keys, one byte per pixel naming
+//                                  the decoded region whose fill pixel it is (255: none; null
+//                                  for a picture without regions), and regionBoxes, an
+//                                  Int32Array of 7 numbers per region found in keys, in
 //                                  ascending key order: key, minX, minY, maxX, maxY (the
 //                                  bounding box of its fill pixels, inclusive) and x, y of its
 //                                  first fill pixel in raster order
@@ -24,11 +26,17 @@ export class KelvoCodec {
     constructor(options = {}) {
         this.options = options;
         this.module = null;
+        this.loading = null;
     }
 
+    // One instance however many callers wait; a failed start is tried again by the next call.
     async ready() {
-        if (!this.module) {
-            this.module = await createKelvoCodec({...this.options});
+        this.loading ??= createKelvoCodec({...this.options});
+        try {
+            this.module = await this.loading;
+        } catch (e) {
+            this.loading = null;
+            throw e;
         }
         return this.module;
     }
@@ -63,7 +71,7 @@ export class KelvoCodec {
         } catch (e) {
             // An abort (memory exhausted) leaves the module unusable: the next call makes anew.
             if (!(e instanceof Error) || e instanceof WebAssembly.RuntimeError) {
-                this.module = null;
+                this.module = this.loading = null;
                 throw new Error(`decoding failed: ${e}`);
             }
             throw e;
@@ -87,8 +95,11 @@ export class KelvoCodec {
             return out;
         };
         const idsPtr = ids ? m._kelvo_ids(result) : 0;
+        const idImage = idsPtr ? copy(Uint8Array, idsPtr, count) : null;
         const dots = m._kelvo_mark_dot_count(result);
+        // Turns the id image into the key map: after the ids are copied.
         const boxCount = boxes ? m._kelvo_region_box_count(result) : 0;
+        const keysPtr = boxes ? m._kelvo_keys(result) : 0;
         return {
             width,
             height,
@@ -97,13 +108,15 @@ export class KelvoCodec {
             pixels : pixels === 'argb'   ? copy(Uint32Array, m._kelvo_pixels(result), count)
                      : pixels === 'rgba' ? copy(Uint8ClampedArray, m._kelvo_rgba(result), 4 * count)
                                          : null,
-            ids : idsPtr ? copy(Uint8Array, idsPtr, count) : null,
+            ids : idImage,
             palette : idsPtr ? copy(Uint32Array, m._kelvo_id_palette(result),
                                     m._kelvo_id_palette_size(result))
                              : null,
             markDots : copy(Uint32Array, m._kelvo_mark_dots(result), 2 * dots),
-            ...(boxes &&
-                {regionBoxes : copy(Int32Array, m._kelvo_region_boxes(result), 7 * boxCount)}),
+            ...(boxes && {
+                keys : keysPtr ? copy(Uint8Array, keysPtr, count) : null,
+                regionBoxes : copy(Int32Array, m._kelvo_region_boxes(result), 7 * boxCount)
+            }),
         };
     }
 }

@@ -6,16 +6,19 @@ import {KelvoCodec} from './kelvo-codec-api.mjs';
 import {buildRegions} from './viewer/regions.mjs';
 
 const codec = new KelvoCodec();
+// The module compiles while the first picture is fetched; a failure shows at its decode.
+codec.ready().catch(() => {});
 
 async function decode(bytes) {
     const start = performance.now();
     let decoded;
     try {
-        decoded = await codec.decode(bytes, {withJson : true, pixels : false});
+        decoded = await codec.decode(
+            bytes, {withJson : true, pixels : false, ids : false, marks : false, boxes : true});
     } catch (e) {
         // Other formats are the browser's to show, without hidden data.
         if (/not a PNG file/.test(e.message))
-            return {coded : false, regions : [], keys : null, stats : null, markDots : null};
+            return {coded : false, regions : [], keys : null, stats : null};
         throw e;
     }
     const decodeMs = performance.now() - start;
@@ -28,7 +31,6 @@ async function decode(bytes) {
         regions,
         keys,
         stats,
-        markDots : decoded.markDots,
         decodeMs,
         scanMs : performance.now() - start - decodeMs,
     };
@@ -44,15 +46,25 @@ async function fetchBytes(url) {
     return bytes;
 }
 
-self.onmessage = async ({data : {id, bytes, url}}) => {
+// The outline dots are made only when a reader asks for them: {id, url, marks: true} in,
+// {id, picture: {markDots}} out.
+async function markDots(bytes) {
+    const decoded = await codec.decode(bytes, {pixels : false, ids : false, marks : true});
+    return {markDots : decoded.markDots};
+}
+
+self.onmessage = async ({data : {id, bytes, url, marks}}) => {
     try {
         const input = bytes || (await fetchBytes(url));
+        if (marks) {
+            const picture = await markDots(input);
+            self.postMessage({id, picture}, [ picture.markDots.buffer ]);
+            return;
+        }
         const picture = await decode(input);
         picture.fileSize = input.length;
-        const transfer = [
-            picture.keys?.buffer, picture.markDots?.buffer,
-            ...picture.regions.map((r) => r.snippet?.rgba.buffer)
-        ];
+        const transfer =
+            [ picture.keys?.buffer, ...picture.regions.map((r) => r.snippet?.rgba.buffer) ];
         self.postMessage({id, picture}, transfer.filter(Boolean));
     } catch (e) {
         self.postMessage({id, error : String(e && e.message ? e.message : e)});

@@ -54,7 +54,9 @@ QLineEdit* sideEdit(QWidget* parent) {
 KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     : QDialog(parent), m_file(new QLineEdit(this)), m_width(sideEdit(this)),
       m_height(sideEdit(this)), m_linkCheck(new QCheckBox(tr("Link URL: "), this)),
-      m_link(new QLineEdit(this)), m_result(new QTextEdit(this)) {
+      m_link(new QLineEdit(this)),
+      m_webCheck(new QCheckBox(tr("For the web viewer (<img data-kelvo>)"), this)),
+      m_result(new QTextEdit(this)) {
     setWindowTitle(tr("Kelvo - HTML Generator"));
     KelvoDialogLook::apply(this);
     resize(400, 300);
@@ -74,16 +76,18 @@ KelvoHTMLGenerator::KelvoHTMLGenerator(QWidget* parent)
     grid->addWidget(m_link, 3, 1, 1, 4);
     // The text keeps its own lines, as it will stand in the page.
     m_result->setLineWrapMode(QTextEdit::NoWrap);
-    grid->addWidget(m_result, 4, 0, 1, 5);
+    grid->addWidget(m_webCheck, 4, 0, 1, 5);
+    grid->addWidget(m_result, 5, 0, 1, 5);
     auto* copy = new QPushButton(tr("Copy all"), this);
     auto* close = new QPushButton(tr("Close"), this);
-    grid->addWidget(copy, 5, 3);
-    grid->addWidget(close, 5, 4);
+    grid->addWidget(copy, 6, 3);
+    grid->addWidget(close, 6, 4);
 
     for (QLineEdit* edit : {m_file, m_width, m_height, m_link}) {
         connect(edit, &QLineEdit::textChanged, this, &KelvoHTMLGenerator::updateText);
     }
     connect(m_linkCheck, &QCheckBox::clicked, this, &KelvoHTMLGenerator::activateLink);
+    connect(m_webCheck, &QCheckBox::toggled, this, &KelvoHTMLGenerator::updateText);
     connect(copy, &QPushButton::clicked, this, &KelvoHTMLGenerator::copyToClipboard);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     updateText();
@@ -102,8 +106,9 @@ void KelvoHTMLGenerator::setPicture(const QString& fileName, int width, int heig
 }
 
 void KelvoHTMLGenerator::updateText() {
-    m_result->setPlainText(kelvoHtmlCode(m_file->text(), m_width->text(), m_height->text(),
-                                         m_linkCheck->isChecked(), m_link->text()));
+    const auto code = m_webCheck->isChecked() ? kelvoWebHtmlCode : kelvoHtmlCode;
+    m_result->setPlainText(code(m_file->text(), m_width->text(), m_height->text(),
+                                m_linkCheck->isChecked(), m_link->text()));
 }
 
 void KelvoHTMLGenerator::copyToClipboard() {

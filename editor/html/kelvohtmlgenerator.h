@@ -1,6 +1,7 @@
 // The dialog that gives an author the HTML for embedding a coded picture in a web page: file,
-// width and height (filled in from the active window, editable), an optional link, the text
-// built from them and a button that copies it to the clipboard.
+// width and height (filled in from the active window, editable), an optional link, the form
+// (the plug-in's script and embed, or the web viewer's <img data-kelvo>), the text built from
+// them and a button that copies it to the clipboard.
 #pragma once
 
 #include <QDialog>
@@ -27,6 +28,7 @@ public:
     QLineEdit* heightEdit() const { return m_height; }
     QCheckBox* linkCheck() const { return m_linkCheck; }
     QLineEdit* linkEdit() const { return m_link; }
+    QCheckBox* webCheck() const { return m_webCheck; }
     QTextEdit* resultEdit() const { return m_result; }
 
 public slots:
@@ -41,5 +43,6 @@ private:
     QLineEdit* m_height;
     QCheckBox* m_linkCheck;
     QLineEdit* m_link;
+    QCheckBox* m_webCheck;
     QTextEdit* m_result;
 };

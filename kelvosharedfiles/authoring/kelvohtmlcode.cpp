@@ -57,3 +57,16 @@ QString kelvoHtmlCode(const QString& file, const QString& width, const QString& 
            fill(embed, attribute, attribute(width), attribute(height)) +
            QStringLiteral("</noscript>");
 }
+
+QString kelvoWebHtmlCode(const QString& file, const QString& width, const QString& height,
+                         bool withLink, const QString& link) {
+    // The picture's own name (after the last "/") describes it until the author writes better.
+    const QString name = file.section(QLatin1Char('/'), -1);
+    QString img = QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\" data-kelvo")
+                      .arg(attribute(file), attribute(width), attribute(height), attribute(name));
+    if (withLink) {
+        img += QStringLiteral("\n     data-href=\"%1\"").arg(attribute(link));
+    }
+    return QStringLiteral("<script src=\"kelvo-web.js\" defer></script>\n") + img +
+           QLatin1Char('>');
+}

@@ -30,6 +30,18 @@ public:
     template <class Visit> void visit(Visit&& visit) const;
 
 private:
+    // Where a pass stands between rows.
+    struct RowState {
+        std::array<int16_t, 256> slotOfIndex; // -1 for indices no slot wants any more
+        std::size_t wanting;                  // slots that still want pixels
+        std::size_t reserved;                 // the next entry of m_reserved not passed yet
+    };
+
+    // One row per call. Kept out of line: a WebAssembly engine moves a function to optimised
+    // code between its calls, never during one.
+    template <class Visit>
+    [[gnu::noinline]] void visitRow(Visit& visit, int y, RowState& state) const;
+
     const KelvoIndexedImage& m_ids;
     std::array<int16_t, 256> m_slotOfIndex;
     std::vector<uint32_t> m_keys;
@@ -38,41 +50,43 @@ private:
 };
 
 template <class Visit> void KelvoDataPixels::visit(Visit&& visit) const {
-    std::array<int16_t, 256> slotOfIndex = m_slotOfIndex;
-    std::size_t wanting = m_keys.size();
-    std::size_t reserved = 0;
+    RowState state{m_slotOfIndex, m_keys.size(), 0};
+    for (int y = 0; y < m_ids.height && state.wanting > 0; ++y) {
+        visitRow(visit, y, state);
+    }
+}
+
+template <class Visit> void KelvoDataPixels::visitRow(Visit& visit, int y, RowState& state) const {
     const std::size_t w = std::size_t(m_ids.width);
-    for (int y = 0; y < m_ids.height && wanting > 0; ++y) {
-        const uint8_t* row = m_ids.indices.data() + std::size_t(y) * w;
-        for (std::size_t x = 0; x < w; ++x) {
-            const uint8_t index = row[x];
-            if (index == 0) {
-                // Most of a picture lies outside every region: skip it eight pixels at a time.
-                uint64_t eight = 1;
-                if (x + 8 <= w) {
-                    std::memcpy(&eight, row + x, sizeof eight);
-                }
-                x += eight == 0 ? 7 : 0;
-                continue;
+    const uint8_t* row = m_ids.indices.data() + std::size_t(y) * w;
+    for (std::size_t x = 0; x < w; ++x) {
+        const uint8_t index = row[x];
+        if (index == 0) {
+            // Most of a picture lies outside every region: skip it eight pixels at a time.
+            uint64_t eight = 1;
+            if (x + 8 <= w) {
+                std::memcpy(&eight, row + x, sizeof eight);
             }
-            const int slot = slotOfIndex[index];
-            if (slot < 0) {
-                continue;
+            x += eight == 0 ? 7 : 0;
+            continue;
+        }
+        const int slot = state.slotOfIndex[index];
+        if (slot < 0) {
+            continue;
+        }
+        const std::size_t offset = std::size_t(y) * w + x;
+        while (state.reserved < m_reserved.size() && m_reserved[state.reserved] < offset) {
+            ++state.reserved;
+        }
+        if (state.reserved < m_reserved.size() && m_reserved[state.reserved] == offset) {
+            continue;
+        }
+        if (!visit(slot, int(x), y)) {
+            for (uint8_t i : m_indicesOfSlot[std::size_t(slot)]) {
+                state.slotOfIndex[i] = -1;
             }
-            const std::size_t offset = std::size_t(y) * w + x;
-            while (reserved < m_reserved.size() && m_reserved[reserved] < offset) {
-                ++reserved;
-            }
-            if (reserved < m_reserved.size() && m_reserved[reserved] == offset) {
-                continue;
-            }
-            if (!visit(slot, int(x), y)) {
-                for (uint8_t i : m_indicesOfSlot[std::size_t(slot)]) {
-                    slotOfIndex[i] = -1;
-                }
-                if (--wanting == 0) {
-                    return;
-                }
+            if (--state.wanting == 0) {
+                return;
             }
         }
     }

@@ -184,38 +184,8 @@ void KelvoIdBuffer::rebuildFromMarks(const KelvoPixelBuffer& image) {
     const int h = height();
     uint8_t* ids = m_ids.indices.data();
 
-    // Outside start points a marked pixel's index is its mark bit: noisy photographs, with
-    // half their pixels marked, are read at memory speed.
-    static_assert(kNoRegion == 0 && kUnassignedOutline == kMarkBit);
     for (int y = 0; y < h; ++y) {
-        const uint32_t* row = image.row(y);
-        uint8_t* idRow = ids + std::size_t(y) * std::size_t(w);
-        const bool innerRow = y > 0 && y < h - 1;
-        for (int x = 0; x < w; x += kelvo_detail::kScanChunk) {
-            const int end = std::min(w, x + kelvo_detail::kScanChunk);
-            uint32_t marked = 0;
-            for (int i = x; i < end; ++i) {
-                marked |= row[i];
-            }
-            if ((marked & kMarkBit) == 0) {
-                continue; // coded pictures are unmarked but for their outlines
-            }
-            const int first = std::max(x, 1);
-            const int last = std::min(end, w - 1);
-            if (innerRow && first < last &&
-                kelvo_detail::mayHoldStartPoint(image.row(y - 1) + first, row + first,
-                                                last - first)) {
-                for (int i = x; i < end; ++i) {
-                    if (row[i] & kMarkBit) {
-                        idRow[i] = markedPixelIndex(image, i, y);
-                    }
-                }
-            } else {
-                for (int i = x; i < end; ++i) {
-                    idRow[i] = uint8_t(row[i] & kMarkBit);
-                }
-            }
-        }
+        readMarkedRow(image, y);
     }
     if (m_regions.empty()) {
         // Every marked pixel is an outline of no region.
@@ -238,13 +208,56 @@ void KelvoIdBuffer::rebuildFromMarks(const KelvoPixelBuffer& image) {
     }
 
     std::array<int32_t, 256> outlinePixels{};
-    const std::size_t size = m_ids.indices.size();
-    for (uint8_t* p = ids; (p = static_cast<uint8_t*>(
-                                std::memchr(p, kUnassignedOutline, size - std::size_t(p - ids))));
+    for (int y = 0; y < h; ++y) {
+        assignOutlineRow(y, outlinePixels);
+    }
+    addOutlineCounts(outlinePixels);
+}
+
+void KelvoIdBuffer::readMarkedRow(const KelvoPixelBuffer& image, int y) {
+    // Outside start points a marked pixel's index is its mark bit: noisy photographs, with
+    // half their pixels marked, are read at memory speed.
+    static_assert(kNoRegion == 0 && kUnassignedOutline == kMarkBit);
+    const int w = width();
+    const int h = height();
+    const uint32_t* row = image.row(y);
+    uint8_t* idRow = m_ids.indices.data() + std::size_t(y) * std::size_t(w);
+    const bool innerRow = y > 0 && y < h - 1;
+    for (int x = 0; x < w; x += kelvo_detail::kScanChunk) {
+        const int end = std::min(w, x + kelvo_detail::kScanChunk);
+        uint32_t marked = 0;
+        for (int i = x; i < end; ++i) {
+            marked |= row[i];
+        }
+        if ((marked & kMarkBit) == 0) {
+            continue; // coded pictures are unmarked but for their outlines
+        }
+        const int first = std::max(x, 1);
+        const int last = std::min(end, w - 1);
+        if (innerRow && first < last &&
+            kelvo_detail::mayHoldStartPoint(image.row(y - 1) + first, row + first, last - first)) {
+            for (int i = x; i < end; ++i) {
+                if (row[i] & kMarkBit) {
+                    idRow[i] = markedPixelIndex(image, i, y);
+                }
+            }
+        } else {
+            for (int i = x; i < end; ++i) {
+                idRow[i] = uint8_t(row[i] & kMarkBit);
+            }
+        }
+    }
+}
+
+void KelvoIdBuffer::assignOutlineRow(int y, std::array<int32_t, 256>& outlinePixels) {
+    const int w = width();
+    const int h = height();
+    uint8_t* const line = m_ids.indices.data() + std::size_t(y) * std::size_t(w);
+    uint8_t* const end = line + w;
+    for (uint8_t* p = line;
+         (p = static_cast<uint8_t*>(std::memchr(p, kUnassignedOutline, std::size_t(end - p))));
          ++p) {
-        const std::size_t offset = std::size_t(p - ids);
-        const int x = int(offset % std::size_t(w));
-        const int y = int(offset / std::size_t(w));
+        const int x = int(p - line);
         uint8_t inner = 0;
         if (y > 0 && isInterior(p[-w])) {
             inner = p[-w];
@@ -258,7 +271,6 @@ void KelvoIdBuffer::rebuildFromMarks(const KelvoPixelBuffer& image) {
         *p = inner == 0 ? kNoRegion : uint8_t(inner + 1);
         ++outlinePixels[*p];
     }
-    addOutlineCounts(outlinePixels);
 }
 
 uint8_t KelvoIdBuffer::markedPixelIndex(const KelvoPixelBuffer& image, int x, int y) {

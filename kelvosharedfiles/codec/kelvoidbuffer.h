@@ -61,6 +61,11 @@ private:
     void thinOutlines(std::array<int32_t, 256>& outlinePixels);
     void separateRegions(std::array<int32_t, 256>& outlinePixels);
     void placeStartPoints();
+    // Steps 1 and 3 of reading, one row per call. Kept out of line: a WebAssembly engine moves
+    // a function to optimised code between its calls, never during one, so a whole-picture
+    // loop in one call would run in baseline code throughout.
+    [[gnu::noinline]] void readMarkedRow(const KelvoPixelBuffer& image, int y);
+    [[gnu::noinline]] void assignOutlineRow(int y, std::array<int32_t, 256>& outlinePixels);
     // Index 1 or the fill index of the start point found at (x, y).
     uint8_t markedPixelIndex(const KelvoPixelBuffer& image, int x, int y);
     // Adds the counted outline pixels per palette index to their regions.

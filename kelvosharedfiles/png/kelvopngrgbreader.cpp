@@ -39,8 +39,12 @@ int paeth(int a, int b, int c) {
 
 // Undoes the filter of one row in place (the next row predicts from it) and writes its pixels;
 // `predict(left, up, upLeft)` is the filter's predictor. `prior` is the row above, unfiltered.
+// The row functions are kept out of line: a WebAssembly engine moves a function to optimised
+// code between its calls, never during one, so rows unfiltered in one long call would all run
+// in baseline code.
 template <int Bpp, class Predictor>
-void unfilterRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width, Predictor predict) {
+[[gnu::noinline]] void unfilterRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width,
+                                   Predictor predict) {
     int left[4] = {0, 0, 0, 0};
     int upLeft[4] = {0, 0, 0, 0};
     for (int x = 0; x < width; ++x, row += Bpp, prior += Bpp) {
@@ -79,13 +83,22 @@ template <int Bpp> uint32_t toArgb(uint32_t v) {
            (v >> 16 & 0xff);
 }
 
-// Sub and Up, the filters of most rows, a pixel at a time.
+// Sub and Up, the filters of most rows, a pixel at a time. All but the last pixel of an RGB row
+// are read as one word and the byte past them masked off. The unfiltered samples go back into
+// the row only when `keep`: the next row predicts from them.
 template <int Bpp, bool FromLeft>
-void unfilterWordRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width) {
+[[gnu::noinline]] void unfilterWordRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width,
+                                       bool keep) {
+    const auto load = [width](const uint8_t* p, int x) {
+        return Bpp == 4 || x + 1 < width ? kelvoGetLe32(p) & (Bpp == 4 ? ~0u : 0xffffffu)
+                                         : loadPixel<Bpp>(p);
+    };
     uint32_t left = 0;
     for (int x = 0; x < width; ++x, row += Bpp, prior += Bpp) {
-        const uint32_t v = addSamples(loadPixel<Bpp>(row), FromLeft ? left : loadPixel<Bpp>(prior));
-        storePixel<Bpp>(row, v);
+        const uint32_t v = addSamples(load(row, x), FromLeft ? left : load(prior, x));
+        if (keep) {
+            storePixel<Bpp>(row, v);
+        }
         out[x] = toArgb<Bpp>(v);
         left = v;
     }
@@ -325,15 +338,18 @@ private:
             uint8_t* line = lines + m_rowBytes * std::size_t(y - first);
             uint8_t* samples = line + 1;
             uint32_t* out = m_compare ? row : m_target.row(y);
+            // Rows of None or Sub never look at the row above; the last one's successor is
+            // not known here.
+            const bool keep = y + 1 == last || line[m_rowBytes] > Sub;
             switch (line[0]) {
             case None:
                 unfilterRow<Bpp>(samples, prior, out, width, [](int, int, int) { return 0; });
                 break;
             case Sub:
-                unfilterWordRow<Bpp, true>(samples, prior, out, width);
+                unfilterWordRow<Bpp, true>(samples, prior, out, width, keep);
                 break;
             case Up:
-                unfilterWordRow<Bpp, false>(samples, prior, out, width);
+                unfilterWordRow<Bpp, false>(samples, prior, out, width, keep);
                 break;
             case Average:
                 unfilterRow<Bpp>(samples, prior, out, width,

@@ -85,6 +85,13 @@ void KelvoHtmlCodeTest::escapedForWhereTheyStand() {
                  "kelvo=\"a&quot;b\\c&lt;d&gt;&amp;e\r\nf\u2028\" width=\"1\" height=\"2\"\n"
                  "           href=\"&lt;/script&gt;\">\n")),
              qPrintable(text));
+    // The web viewer's form: attributes only, the alt text the name after the last "/".
+    QCOMPARE(kelvoWebHtmlCode(QStringLiteral("a\"b/c<d>&e.png"), QStringLiteral("1"),
+                              QStringLiteral("2"), true, QStringLiteral("x\" onclick=\"y")),
+             QStringLiteral("<script src=\"kelvo-web.js\" defer></script>\n"
+                            "<img src=\"a&quot;b/c&lt;d&gt;&amp;e.png\" width=\"1\" height=\"2\" "
+                            "alt=\"c&lt;d&gt;&amp;e.png\" data-kelvo\n"
+                            "     data-href=\"x&quot; onclick=&quot;y\">"));
 }
 
 void KelvoHtmlCodeTest::hostileValuesArriveAsTypedInChromium() {

@@ -44,6 +44,11 @@ void KelvoToolHtmlTest::sameTextAsTheEditor_data() {
                                 << kelvoHtmlCode(QStringLiteral("./pics/tall.jpg"),
                                                  QStringLiteral("17"), QStringLiteral("3000"), true,
                                                  QString());
+    QTest::newRow("web viewer form")
+        << QStringList{QStringLiteral("--web"), QStringLiteral("beach.png"),
+                       QStringLiteral("--link"), link}
+        << kelvoWebHtmlCode(QStringLiteral("beach.png"), QStringLiteral("320"),
+                            QStringLiteral("200"), true, link);
     QTest::newRow("unreadable picture") << QStringList{QStringLiteral("none.png")} << QString();
 }
 

@@ -4,7 +4,8 @@
 // Content-Security-Policy, the module from another origin, errors and hostile pictures.
 // Fails when playwright-core, axe-core, chromium or build/web are missing.
 import assert from 'node:assert/strict';
-import {existsSync, mkdtempSync, readFileSync} from 'node:fs';
+import {execFileSync} from 'node:child_process';
+import {existsSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import path from 'node:path';
@@ -356,7 +357,13 @@ test(
                                         (b) => b.getBoundingClientRect().toJSON());
         await page.touchscreen.tap(button.x + button.width / 2, button.y + button.height / 2);
         await page.getByText('Image Dictionary', {exact : true}).tap();
-        assert.ok(await page.getByText('Translate to ...', {exact : true}).isVisible());
+        await page.getByText('Translate to ...', {exact : true}).tap();
+        assert.ok(await page.getByText('Dutch', {exact : true}).last().isVisible());
+        assert.ok(await page.$$eval('.kelvo-menu', (l) => l.every((m) => {
+            const r = m.getBoundingClientRect();
+            return !m.checkVisibility() || (r.left >= 0 && r.right <= innerWidth);
+        })),
+                  'the opened menus stay inside the viewport');
         await page.touchscreen.tap(5, 5);
         const free = await page.$eval(selector, (img) => { // a point of no region
             const v = img.kelvoViewer;
@@ -429,6 +436,14 @@ test('the dictionary menu changes the translation shown', async () => {
     assert.equal(await hover(), `${HOUSE}\u2022 Haus\n\u2022 maison`);
     await choose('Image Dictionary', 'Show coded word');
     assert.equal(await hover(), `${HOUSE}\u2022 Haus\n\u2022 maison\n\n(house)`);
+    // The outline dots come from the worker when first asked for.
+    await page.mouse.move(1, 1);
+    await choose('Show Image Outlines');
+    await until(page, (s) => {
+        const canvas = document.querySelector(`${s} .kelvo-layer canvas`);
+        const {data} = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        return data.some((v, i) => i % 4 === 3 && v === 255);
+    }, selector);
     await context.close();
 });
 
@@ -516,4 +531,39 @@ test('broken pictures stay as the browser shows them, with the reason', async ()
     await until(file.page, () => document.getElementById('img-comic').dataset.error);
     assert.match(file.seen.warnings.join('\n'), /served over http/);
     await file.context.close();
+});
+
+// The HTML generator's web viewer text (kelvo-tool html --web) for names and links that would
+// run window.kelvoHacked = 1 or break the page if they went in unescaped: each picture keeps its
+// element with every value as typed, the viewer attaches to it and nothing injected runs.
+test('the generator\'s <img data-kelvo> text keeps hostile names and links as typed', async () => {
+    const cases = [
+        [ 'my "best" pic &amp; more.png', 'https://example.org/a?b=1&c="x"' ],
+        [ 'x" onerror="window.kelvoHacked = 1" y=".png', '" onfocus="window.kelvoHacked = 1' ],
+        [
+            'a><script>window.kelvoHacked = 1</script>.png',
+            '</noscript><script>window.kelvoHacked = 1</script>'
+        ],
+        [ 'two\nlines <!--.png', "'><img src=x onerror=window.kelvoHacked=1>" ],
+        [ 'C:\\pics\\sea.png', '#top' ],
+    ];
+    const dir = mkdtempSync(path.join(tmpdir(), 'kelvo-web-html-'));
+    const village = readFileSync(path.join(KELVO_WEB_DIR, 'samples/village.png'));
+    const texts = cases.map(([ file, link ]) => {
+        mkdirSync(path.dirname(path.join(dir, file)), {recursive : true});
+        writeFileSync(path.join(dir, file), village);
+        extra.set(decodeURIComponent(new URL(file, `${server.base}/`).pathname),
+                  [ 'image/png', village ]);
+        return execFileSync(KELVO_TOOL, [ 'html', '--web', file, '--link', link ], {cwd : dir});
+    });
+    extra.set('/generated-web.html', html(texts.join('<br>'), ''));
+    const {page, seen, context} = await openPage('/generated-web.html');
+    const found = await page.$$eval(
+        'img', (l) => l.map((i) => [i.getAttribute('src'), i.dataset.href, !!i.kelvoViewer]));
+    assert.deepEqual(found, cases.map(([ file, link ]) => [file, link, true]));
+    assert.equal(await page.$eval('img', (i) => i.dataset.kelvoState), 'shown');
+    assert.equal(await page.evaluate(() => document.scripts.length), cases.length);
+    assert.equal(await page.evaluate(() => window.kelvoHacked), undefined);
+    assert.deepEqual(seen.errors, []);
+    await context.close();
 });

@@ -87,6 +87,7 @@ test('WebAssembly and native decode print the same', async (t) => {
             const [key, minX, minY, maxX, maxY, x, y] = boxes.subarray(i, i + 7);
             assert.ok(minX <= x && x <= maxX && y === minY && y <= maxY, `box of region ${key}`);
             assert.equal(picture.palette[picture.ids[y * picture.width + x]] & 0xff, key);
+            assert.equal(picture.keys[y * picture.width + x], key);
         }
         const encodings = pngVariants(picture.width, picture.height, picture.pixels);
         const variants = {...encodings, ...damaged(readFileSync(file))};

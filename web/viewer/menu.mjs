@@ -14,12 +14,8 @@ export class Menu {
         this.root = this.build(items, label);
         this.root.classList.add('kelvo-menu');
         document.body.append(this.root);
-        const w = this.root.offsetWidth;
-        const h = this.root.offsetHeight;
-        const vw = document.documentElement.clientWidth;
-        const vh = document.documentElement.clientHeight;
-        this.root.style.left = `${Math.max(4, Math.min(x, vw - w - 4))}px`;
-        this.root.style.top = `${Math.max(4, Math.min(y, vh - h - 4))}px`;
+        this.at = {x, y};
+        this.fit();
         this.root.addEventListener('keydown', (e) => this.onKey(e));
         this.root.addEventListener('focusout', (e) => {
             if (!this.root.contains(e.relatedTarget))
@@ -52,6 +48,7 @@ export class Menu {
                 sub.classList.add('kelvo-menu', 'kelvo-sub');
                 const box = element('div', {role : 'none', class : 'kelvo-has-sub'}, e, sub);
                 e.addEventListener('click', () => this.openSub(e));
+                box.addEventListener('pointerenter', () => this.fit(sub));
                 menu.append(box);
             } else {
                 if (item.action && !item.disabled) {
@@ -66,6 +63,22 @@ export class Menu {
         return menu;
     }
 
+    // Keeps the menu inside the viewport, also as it grows with submenus opened inline on narrow
+    // screens; a submenu beside it opens to the left where the right has no room.
+    fit(sub = null) {
+        const vw = document.documentElement.clientWidth;
+        const vh = document.documentElement.clientHeight;
+        if (sub) {
+            sub.classList.remove('kelvo-flip');
+            if (getComputedStyle(sub).position === 'absolute' &&
+                sub.getBoundingClientRect().right > vw - 4)
+                sub.classList.add('kelvo-flip');
+        }
+        const {offsetWidth : w, offsetHeight : h} = this.root;
+        this.root.style.left = `${Math.max(4, Math.min(this.at.x, vw - w - 4))}px`;
+        this.root.style.top = `${Math.max(4, Math.min(this.at.y, vh - h - 4))}px`;
+    }
+
     itemsOf(menu) {
         return [...menu.children ]
             .map((c) => (c.matches(ITEMS) ? c : c.querySelector(':scope>' + ITEMS)))
@@ -75,6 +88,7 @@ export class Menu {
     openSub(item) {
         item.parentElement.classList.add('open');
         item.setAttribute('aria-expanded', 'true');
+        this.fit(item.nextElementSibling);
         this.itemsOf(item.nextElementSibling)[0]?.focus();
     }
 
@@ -82,6 +96,7 @@ export class Menu {
         const item = menu.previousElementSibling;
         menu.parentElement.classList.remove('open');
         item.setAttribute('aria-expanded', 'false');
+        this.fit();
         item.focus();
     }
 

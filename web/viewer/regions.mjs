@@ -46,37 +46,6 @@ function regionOf(region, stats) {
     return {r, image, colours : region.colours};
 }
 
-// Fill pixels (palette entries with red 255) belong to the region named by blue. One pass
-// over the picture gives the key of every pixel and each region's box.
-function keyMap(width, height, ids, palette, known) {
-    const keyOf = new Uint8Array(256).fill(NO_REGION);
-    for (let i = 0; i < palette.length && i < 256; i++) {
-        const key = palette[i] & 0xff;
-        if (((palette[i] >>> 16) & 0xff) === 255 && known.has(key))
-            keyOf[i] = key;
-    }
-    const keys = new Uint8Array(width * height);
-    const boxes = new Map();
-    for (let y = 0, p = 0; y < height; y++) {
-        for (let x = 0; x < width; x++, p++) {
-            const key = (keys[p] = keyOf[ids[p]]);
-            if (key === NO_REGION)
-                continue;
-            const b = boxes.get(key);
-            if (!b) {
-                boxes.set(key, {minX : x, minY : y, maxX : x, maxY : y, first : {x, y}});
-                continue;
-            }
-            if (x < b.minX)
-                b.minX = x;
-            if (x > b.maxX)
-                b.maxX = x;
-            b.maxY = y;
-        }
-    }
-    return {keys, boxes};
-}
-
 // The snippet's palette indices fill the region's pixels row by row.
 function snippetOf(keys, width, b, key, image, colours) {
     const w = b.maxX - b.minX + 1;
@@ -101,17 +70,18 @@ function snippetOf(keys, width, b, key, image, colours) {
     return {width : w, height : h, rgba};
 }
 
-export function buildRegions({width, height, report, ids, palette}) {
+// `keys` and `regionBoxes` are the codec's hit-test data (kelvo-codec-api.mjs, `boxes`).
+export function buildRegions({width, report, keys, regionBoxes}) {
     const stats = {areas : 0, texts : 0, formatted : 0, images : 0};
     const parts = new Map();
     for (const region of report?.regions || []) {
         const part = regionOf(region, stats);
         parts.set(part.r.key, part);
     }
-    const {keys, boxes} =
-        ids && palette ? keyMap(width, height, ids, palette, parts) : {keys : null, boxes : []};
-    let budget = width * height * 4; // snippets together stay below four pictures' worth
-    for (const [key, b] of boxes) {
+    let budget = keys ? keys.length * 4 : 0; // snippets together stay below four pictures' worth
+    for (let i = 0; keys && i < regionBoxes.length; i += 7) {
+        const [key, minX, minY, maxX, maxY, x, y] = regionBoxes.subarray(i, i + 7);
+        const b = {minX, minY, maxX, maxY, first : {x, y}};
         const {r, image, colours} = parts.get(key);
         r.box = {minX : b.minX, minY : b.minY, maxX : b.maxX, maxY : b.maxY};
         r.anchor = {x : Math.round((b.minX + b.maxX) / 2), y : Math.round((b.minY + b.maxY) / 2)};

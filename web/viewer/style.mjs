@@ -50,6 +50,7 @@ a.kelvo-surface{cursor:pointer}
 .kelvo-menu [aria-disabled=true]{color:#595959}
 .kelvo-menu [role=separator]{border-top:1px solid #ccc;margin:3px 0}
 .kelvo-menu .kelvo-sub{display:none;position:absolute;left:100%;top:-4px}
+.kelvo-menu .kelvo-sub.kelvo-flip{left:auto;right:100%}
 .kelvo-menu .kelvo-has-sub{position:relative}
 .kelvo-menu .kelvo-has-sub:hover>.kelvo-sub,.kelvo-menu .kelvo-has-sub.open>.kelvo-sub{display:block}
 @media (max-width:600px){.kelvo-menu .kelvo-sub{position:static;box-shadow:none;border:0;padding-left:12px}}

@@ -30,6 +30,20 @@ document.addEventListener('pointerdown', (e) => {
 
 const px = (v) => parseFloat(v) || 0;
 
+// The outline dots (pairs of pixel index and colour) on a clear picture.
+function outlineCanvas(width, height, markDots) {
+    const rgba = new Uint8ClampedArray(4 * width * height);
+    for (let d = 0; d < markDots.length; d += 2) {
+        const o = 4 * markDots[d];
+        const m = markDots[d + 1];
+        rgba[o] = (m >>> 16) & 0xff;
+        rgba[o + 1] = (m >>> 8) & 0xff;
+        rgba[o + 2] = m & 0xff;
+        rgba[o + 3] = 255;
+    }
+    return canvasOf(width, height, rgba);
+}
+
 export class KelvoViewer extends EventTarget {
     // options: href and target of the picture's link; eager to decode at once rather than when
     // the picture comes near the viewport.
@@ -293,9 +307,9 @@ export class KelvoViewer extends EventTarget {
         ctx.setTransform(1, 0, 0, 1, 0, 0);
         ctx.clearRect(0, 0, this.overlay.width, this.overlay.height);
         ctx.setTransform(this.dpr, 0, 0, this.dpr, 0, 0);
-        if (this.outlines) {
+        if (this.outlines && this.outlined) {
             ctx.imageSmoothingEnabled = true;
-            ctx.drawImage(this.outlineCanvas(), 0, 0, this.width, this.picture.height * this.sy);
+            ctx.drawImage(this.outlined, 0, 0, this.width, this.picture.height * this.sy);
         }
         const r = this.regions.get(this.shownKey);
         if (!r)
@@ -313,22 +327,22 @@ export class KelvoViewer extends EventTarget {
         }
     }
 
-    // The regions' outline dots on a clear picture, made when first asked for.
-    outlineCanvas() {
-        if (!this.outlined) {
-            const {width, height, markDots} = this.picture;
-            const rgba = new Uint8ClampedArray(4 * width * height);
-            for (let d = 0; markDots && d < markDots.length; d += 2) {
-                const o = 4 * markDots[d];
-                const m = markDots[d + 1];
-                rgba[o] = (m >>> 16) & 0xff;
-                rgba[o + 1] = (m >>> 8) & 0xff;
-                rgba[o + 2] = m & 0xff;
-                rgba[o + 3] = 255;
+    // The regions' outline dots on a clear picture, made by the worker when first asked for.
+    async toggleOutlines() {
+        this.outlines = !this.outlines;
+        if (this.outlines && !this.outlined) {
+            const {picture, generation} = this;
+            try {
+                const {markDots} = await decode(this.url, {marks : true});
+                if (generation !== this.generation)
+                    return;
+                this.outlined = outlineCanvas(picture.width, picture.height, markDots);
+            } catch (e) {
+                this.outlines = false;
+                console.warn(`Kelvo: ${this.url}: ${e.message}`);
             }
-            this.outlined = canvasOf(width, height, rgba);
         }
-        return this.outlined;
+        this.drawOverlay();
     }
 
     // Hides the shapes and image; a pinned balloon stays.
@@ -445,10 +459,7 @@ export class KelvoViewer extends EventTarget {
             items.push({
                 label : text('showOutlines'),
                 checked : this.outlines,
-                action : () => {
-                    this.outlines = !this.outlines;
-                    this.drawOverlay();
-                }
+                action : () => this.toggleOutlines()
             },
                        this.stats.translatable > 0
                            ? this.dictionaryMenu()

@@ -72,18 +72,19 @@ function pump() {
         stopWorker();
         finish(current.reject, new Error('decoding took too long'));
     }, DECODE_TIMEOUT_MS);
-    const {id, source} = current;
+    const {id, source, marks} = current;
     if (typeof source === 'string')
-        worker.postMessage({id, url : source});
+        worker.postMessage({id, url : source, marks});
     else
-        worker.postMessage({id, bytes : source}, [ source.buffer ]);
+        worker.postMessage({id, bytes : source, marks}, [ source.buffer ]);
 }
 
 // Decodes a picture given by its absolute URL or its bytes (handed over to the worker). Resolves
-// to the decoded picture (see kelvo-worker.mjs); rejects with the reason.
-export function decode(source) {
+// to the decoded picture (see kelvo-worker.mjs), or with `marks` to its outline dots alone
+// ({markDots}); rejects with the reason.
+export function decode(source, {marks = false} = {}) {
     return new Promise((resolve, reject) => {
-        queue.push({id : nextId++, source, resolve, reject});
+        queue.push({id : nextId++, source, marks, resolve, reject});
         pump();
     });
 }

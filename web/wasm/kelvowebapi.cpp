@@ -23,9 +23,44 @@ struct KelvoWebResult {
     std::string error;
     std::vector<uint32_t> markDots;   // pixel index, colour; for each opaque pixel of the marks
     std::vector<int32_t> regionBoxes; // kelvo_region_boxes
+    bool keyed = false;               // the id image has become the key map
 };
 
 constexpr int kBoxFields = 7;
+constexpr uint8_t kNoKey = 255;
+
+// One row of kelvo_mark_dot_count, out of line as keyRow below.
+[[gnu::noinline]] void markDotRow(const KelvoArgbImage& marks, int y, std::vector<uint32_t>& dots) {
+    const std::size_t first = std::size_t(y) * std::size_t(marks.width);
+    for (std::size_t i = first; i < first + std::size_t(marks.width); ++i) {
+        if (marks.pixels[i] >> 24) {
+            dots.push_back(static_cast<uint32_t>(i));
+            dots.push_back(marks.pixels[i]);
+        }
+    }
+}
+
+// One row of kelvo_region_box_count, out of line so that the engine optimises it after the
+// first rows rather than running the whole picture in baseline code.
+[[gnu::noinline]] void keyRow(uint8_t* ids, int width, int y, const uint8_t (&keyOf)[256],
+                              std::array<std::array<int32_t, kBoxFields>, 256>& boxes,
+                              std::array<bool, 256>& seen) {
+    for (int x = 0; x < width; ++x) {
+        const uint8_t key = keyOf[ids[x]];
+        ids[x] = key;
+        if (key == kNoKey) {
+            continue;
+        }
+        std::array<int32_t, kBoxFields>& box = boxes[key];
+        if (!seen[key]) {
+            seen[key] = true;
+            box = {key, x, y, x, y, x, y};
+        }
+        box[1] = std::min(box[1], x);
+        box[3] = std::max(box[3], x);
+        box[4] = y;
+    }
+}
 
 } // namespace
 
@@ -76,7 +111,7 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_pixels(const KelvoWebResult* r) {
 // One palette index per pixel, rows packed; null when the picture has no id image.
 EMSCRIPTEN_KEEPALIVE const uint8_t* kelvo_ids(const KelvoWebResult* r) {
     const KelvoDecodedPicture& picture = r->decoded.picture;
-    return picture.idImage.indices.empty() || picture.idImage.width != picture.width
+    return r->keyed || picture.idImage.indices.empty() || picture.idImage.width != picture.width
                ? nullptr
                : picture.idImage.indices.data();
 }
@@ -106,11 +141,8 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* kelvo_rgba(KelvoWebResult* r) {
 EMSCRIPTEN_KEEPALIVE int kelvo_mark_dot_count(KelvoWebResult* r) {
     const KelvoArgbImage& marks = r->decoded.marks;
     r->markDots.clear();
-    for (std::size_t i = 0; i < marks.pixels.size(); ++i) {
-        if (marks.pixels[i] >> 24) {
-            r->markDots.push_back(static_cast<uint32_t>(i));
-            r->markDots.push_back(marks.pixels[i]);
-        }
+    for (int y = 0; y < marks.height; ++y) {
+        markDotRow(marks, y, r->markDots);
     }
     return static_cast<int>(r->markDots.size() / 2);
 }
@@ -119,51 +151,45 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_mark_dots(const KelvoWebResult* r) {
     return r->markDots.data();
 }
 
-// The hit-test data of the id image, so that the page's thread need not scan it: for each
-// decoded region whose fill pixels (palette entries with red 255 and the key in blue) occur, in
-// ascending key order, kBoxFields numbers: key, minX, minY, maxX, maxY (their bounding box,
-// inclusive) and x, y of the first such pixel in raster order. Counted by
-// kelvo_region_box_count.
+// The hit-test data of the id image, so that the page's thread need not scan it. The id image
+// becomes the key map in place (kelvo_keys): one byte per pixel, the key of the decoded region
+// whose fill pixels (palette entries with red 255 and the key in blue) it is, else 255. For each
+// such region, in ascending key order, kBoxFields numbers: key, minX, minY, maxX, maxY (the
+// bounding box of its fill pixels, inclusive) and x, y of the first one in raster order.
+// Counted by kelvo_region_box_count; kelvo_ids is gone after it.
 EMSCRIPTEN_KEEPALIVE int kelvo_region_box_count(KelvoWebResult* r) {
-    const KelvoDecodedPicture& picture = r->decoded.picture;
+    KelvoDecodedPicture& picture = r->decoded.picture;
     r->regionBoxes.clear();
     if (!kelvo_ids(r)) {
         return 0;
     }
-    int keyOf[256];
-    std::fill(std::begin(keyOf), std::end(keyOf), -1);
+    uint8_t keyOf[256];
+    std::fill(std::begin(keyOf), std::end(keyOf), kNoKey);
     const std::vector<uint32_t>& palette = picture.idImage.palette;
     for (std::size_t i = 0; i < palette.size() && i < 256; ++i) {
         const uint32_t key = palette[i] & 0xFF;
-        if ((palette[i] >> 16 & 0xFF) == 0xFF && picture.data.count(key)) {
-            keyOf[i] = int(key);
+        if ((palette[i] >> 16 & 0xFF) == 0xFF && key != kNoKey && picture.data.count(key)) {
+            keyOf[i] = uint8_t(key);
         }
     }
     std::array<std::array<int32_t, kBoxFields>, 256> boxes;
     std::array<bool, 256> seen{};
-    const uint8_t* ids = picture.idImage.indices.data();
+    uint8_t* ids = picture.idImage.indices.data();
     for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const int key = keyOf[*ids++];
-            if (key < 0) {
-                continue;
-            }
-            std::array<int32_t, kBoxFields>& box = boxes[std::size_t(key)];
-            if (!seen[std::size_t(key)]) {
-                seen[std::size_t(key)] = true;
-                box = {key, x, y, x, y, x, y};
-            }
-            box[1] = std::min(box[1], x);
-            box[3] = std::max(box[3], x);
-            box[4] = y;
-        }
+        keyRow(ids + std::size_t(y) * std::size_t(picture.width), picture.width, y, keyOf, boxes,
+               seen);
     }
+    r->keyed = true;
     for (std::size_t key = 0; key < boxes.size(); ++key) {
         if (seen[key]) {
             r->regionBoxes.insert(r->regionBoxes.end(), boxes[key].begin(), boxes[key].end());
         }
     }
     return static_cast<int>(r->regionBoxes.size() / kBoxFields);
+}
+
+EMSCRIPTEN_KEEPALIVE const uint8_t* kelvo_keys(const KelvoWebResult* r) {
+    return r->keyed ? r->decoded.picture.idImage.indices.data() : nullptr;
 }
 
 EMSCRIPTEN_KEEPALIVE const int32_t* kelvo_region_boxes(const KelvoWebResult* r) {
