@@ -3,6 +3,7 @@
 #include "kelvoappbase.h"
 #include "kelvoconfig.h"
 #include "kelvodecodehandler.h"
+#include "kelvoviewmenu.h"
 #include "kelvoxmllanguagefileparser.h"
 
 #include <QAction>
@@ -87,6 +88,9 @@ void KelvoAppBase::buildMenus() {
             } else if (text == QLatin1String("&Generate HTML code")) {
                 m_generateHtml = action;
             }
+        }
+        if (qstrcmp(info.title, "&View") == 0) {
+            KelvoViewMenu::addZoomActions(menu, m_workspace);
         }
     }
     for (QAction* action : {m_saveAs, m_overview, m_addData, m_generateHtml}) {

@@ -40,6 +40,8 @@ bool KelvoApp::openWindow(const QString& fileName, KelvoImgWidget* source, QStri
         m_windowCounter = 0;
     }
     auto* viewer = new KelvoAppViewerWidget(nullptr, nextWindowName());
+    // A picture larger than the workspace opens whole.
+    viewer->setZoomMode(KelvoImgWidget::ZoomMode::ShrinkToFit);
     if (source) {
         viewer->copyFrom(*source);
     } else {

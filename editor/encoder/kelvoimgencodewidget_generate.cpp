@@ -26,7 +26,7 @@ KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
 }
 
 bool KelvoImgEncodeWidget::selectionFree() const {
-    if (outlinePoints().isEmpty() || widgetOutline().isEmpty()) {
+    if (imageOutline().isEmpty()) {
         return true;
     }
     KelvoOverlapMask selection(picture().size());
@@ -64,7 +64,9 @@ bool KelvoImgEncodeWidget::prepareItems() {
         // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
         if (!hidden.count(number)) {
             for (TheS_TextDataItem& text : region.shapedTexts) {
-                text.codedBytes = text.widget->codedBytes(offset());
+                // Coded at the picture point it sits on, whatever the zoom.
+                text.codedBytes =
+                    text.widget->codedBytes(text.widget->pos() - picturePosition(text.widget));
                 if (text.codedBytes.empty()) {
                     return false;
                 }
@@ -76,7 +78,7 @@ bool KelvoImgEncodeWidget::prepareItems() {
         // An image region covers the place where its snippet lies now.
         region.outlines.clear();
         for (const TheS_ImgDataItem& image : region.images) {
-            region.outlines.push_back(image.outline.translated(image.snippet->pos() - offset()));
+            region.outlines.push_back(image.outline.translated(picturePosition(image.snippet)));
         }
     }
     return true;
