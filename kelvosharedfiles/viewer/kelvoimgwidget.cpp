@@ -125,7 +125,9 @@ bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
 }
 
 void KelvoImgWidget::copyFrom(const KelvoImgWidget& other) {
-    setMinimumSize(other.size());
+    // The other's minimum, not its size: a window as large as a picture window happened to be
+    // would not fit a smaller workspace, and zoom and scroll bars make up for a small one.
+    setMinimumSize(other.minimumSize());
     m_statusCallback = other.m_statusCallback;
     m_statusContext = other.m_statusContext;
     m_closeCallback = other.m_closeCallback;

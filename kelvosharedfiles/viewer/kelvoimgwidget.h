@@ -49,7 +49,8 @@ public:
     // Takes `image` as the picture, as loadImage() does with a loaded file; `fileName` names
     // where it came from. False, after a warning box, for an image without pixels.
     bool setImage(const QImage& image, const QString& fileName = QString());
-    // Takes a deep copy of `other`'s picture and its callbacks (not its signal connections).
+    // Takes a deep copy of `other`'s picture, minimum size, zoom and callbacks (not its signal
+    // connections).
     virtual void copyFrom(const KelvoImgWidget& other);
     // Tells the kinds of windows apart: "KELVO_IMG_WIDGET" here.
     virtual QString widgetKey() const;

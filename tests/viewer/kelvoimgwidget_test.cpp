@@ -160,13 +160,15 @@ void KelvoImgWidgetTest::copyIsDeep() {
     original.setImage(picture({30, 20}), QStringLiteral("/x/y/z.png"));
     original.setModified(true);
     original.resize(150, 120);
+    original.setZoom(2.0);
 
     KelvoImgWidget copy;
     copy.copyFrom(original);
     QCOMPARE(copy.picture(), original.picture());
     QCOMPARE(copy.fileName(), QStringLiteral("z.png"));
     QVERIFY(copy.isModified());
-    QCOMPARE(copy.minimumSize(), QSize(150, 120));
+    QCOMPARE(copy.minimumSize(), QSize(30, 20));
+    QCOMPARE(copy.zoom(), 2.0);
     QVERIFY(copy.picture().constBits() != original.picture().constBits());
     QCOMPARE(copy.displayedImage(), &copy.picture());
 }
