@@ -1128,6 +1128,29 @@ Sie können ihn jetzt Ihrem privaten Wörterbuch hinzufügen ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+</context>
+<context>
     <name>KelvoWebViewer</name>
     <message>
         <source>Keep this text open</source>

@@ -1128,6 +1128,29 @@ Ahora puede añadirlo a su diccionario personal ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajustar a la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+</context>
+<context>
     <name>KelvoWebViewer</name>
     <message>
         <source>Keep this text open</source>

@@ -1128,6 +1128,29 @@ Vous pouvez maintenant l&apos;ajouter à votre dictionnaire personnel ...</trans
     </message>
 </context>
 <context>
+    <name>KelvoViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>A&amp;juster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+</context>
+<context>
     <name>KelvoWebViewer</name>
     <message>
         <source>Keep this text open</source>

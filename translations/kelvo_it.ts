@@ -1128,6 +1128,29 @@ Ora è possibile aggiungerlo al dizionario personale ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Dimensioni &amp;effettive</translation>
+    </message>
+</context>
+<context>
     <name>KelvoWebViewer</name>
     <message>
         <source>Keep this text open</source>

@@ -1128,6 +1128,29 @@ U kunt deze nu aan uw persoonlijke woordenboek toevoegen ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Passend in venster</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Werkelijke grootte</translation>
+    </message>
+</context>
+<context>
     <name>KelvoWebViewer</name>
     <message>
         <source>Keep this text open</source>

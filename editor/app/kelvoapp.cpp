@@ -3,6 +3,7 @@
 #include "kelvoapp.h"
 
 #include "kelvoappmenus.h"
+#include "kelvoviewmenu.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedimagebuilder.h"
 #include "kelvohelpbrowser.h"
@@ -46,6 +47,9 @@ KelvoApp::KelvoApp(QWidget* parent) : QMainWindow(parent) {
     statusBar();
 
     m_menus = new KelvoAppMenus(this);
+    QMenu* view = m_menus->menu(KelvoMenu::View);
+    view->addSeparator();
+    KelvoViewMenu::addZoomActions(view, m_workspace);
     m_recentFiles = new KelvoRecentFiles(m_menus->recentFilesMenu(), this);
     connect(m_recentFiles, &KelvoRecentFiles::openRequested, this,
             [this](const QString& fileName) { openImages({fileName}); });
@@ -288,6 +292,8 @@ void KelvoApp::openImages(const QStringList& fileNames) {
 bool KelvoApp::openWindow(const QString& fileName, KelvoImgWidget* source, QString* failure) {
     m_workspace->restartNamesWhenEmpty();
     auto* viewer = new KelvoAppViewerWidget(nullptr, m_workspace->nextWindowName());
+    // A picture larger than the workspace opens whole.
+    viewer->setZoomMode(KelvoImgWidget::ZoomMode::ShrinkToFit);
     if (source) {
         viewer->copyFrom(*source);
     } else if (!viewer->loadImage(fileName, failure)) {

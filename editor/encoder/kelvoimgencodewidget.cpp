@@ -47,9 +47,9 @@ QPoint KelvoImgEncodeWidget::placementPoint() const {
     const auto it = m_regions.find(regionNumber());
     if (it != m_regions.end() && !it->second.outlines.empty() &&
         !it->second.outlines.front().isEmpty()) {
-        return offset() + it->second.outlines.front().first();
+        return toWidgetCoordinates(it->second.outlines.front().first());
     }
-    return outlinePoints().isEmpty() ? offset() : outlinePoints().first();
+    return outlinePoints().isEmpty() ? offset() : toWidgetCoordinates(outlinePoints().first());
 }
 
 TheS_Data* KelvoImgEncodeWidget::newRegion(TheS_Data data) {
@@ -73,6 +73,7 @@ void KelvoImgEncodeWidget::dataAdded(QWidget* widget, QPoint at) {
     m_hasData = !m_regions.empty();
     widget->show();
     widget->move(at);
+    pinToPicture(widget);
     notifyState();
 }
 
@@ -147,7 +148,7 @@ bool KelvoImgEncodeWidget::attachDictEntry(KelvoTextHolderWidget* holder) {
 void KelvoImgEncodeWidget::insertShapedText(int kind) {
     QPoint at;
     if (!outlinePoints().isEmpty()) {
-        at = outlinePoints().first();
+        at = toWidgetCoordinates(outlinePoints().first());
     } else if (const auto it = m_regions.find(regionNumber());
                it != m_regions.end() && !it->second.images.empty()) {
         at = it->second.images.front().snippet->pos();
@@ -193,11 +194,14 @@ void KelvoImgEncodeWidget::attachImage(const QImage& source, const QPolygon& out
     snippet->setAllowedArea(offset().x(), offset().y(), picture().width(), picture().height());
     // A part of a picture of the same size keeps its place; others start in the middle.
     const bool sameSize = source.size() == picture().size();
-    const QPoint start = sameSize ? offset() : QPoint(width() / 2, height() / 2);
+    const QPoint corner = outline.boundingRect().topLeft();
+    const QPoint start = sameSize ? toWidgetCoordinates(corner) - corner : viewportRect().center();
     if (!snippet->setSnippet(source, outline, start, sameSize)) {
         delete snippet;
         return;
     }
+    limitSnippet(snippet);
+    pinToPicture(snippet);
     snippet->show();
     TheS_ImgDataItem item{snippet->snippet(), snippet->outline(), snippet};
     if (!item.outline.isEmpty()) {
@@ -242,7 +246,7 @@ void KelvoImgEncodeWidget::paintEvent(QPaintEvent* event) {
             continue;
         }
         for (const QPolygon& outline : region.outlines) {
-            const QPolygon shown = outline.translated(offset());
+            const QPolygonF shown = toWidgetPolygon(outline);
             painter.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
             painter.drawPolygon(shown);
             painter.setPen(QPen(Qt::black, 2, Qt::DotLine, Qt::SquareCap, Qt::MiterJoin));
@@ -251,18 +255,21 @@ void KelvoImgEncodeWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-void KelvoImgEncodeWidget::resizeEvent(QResizeEvent* event) {
-    KelvoImgSelectionWidget::resizeEvent(event);
-    const QPoint change = offsetChange();
+void KelvoImgEncodeWidget::viewChanged() {
     for (const auto& [number, region] : m_regions) {
-        for (QWidget* widget : region.widgets()) {
-            widget->move(widget->pos() + change);
-        }
         for (const TheS_ImgDataItem& image : region.images) {
-            image.snippet->setAllowedArea(offset().x(), offset().y(), picture().width(),
-                                          picture().height());
+            limitSnippet(image.snippet);
         }
     }
+}
+
+// A snippet keeps its own size on screen at every zoom; it may be dragged as far as leaves all
+// its pixels on the picture.
+void KelvoImgEncodeWidget::limitSnippet(KelvoImgSnip* snippet) const {
+    const QSize room = picture().size() - snippet->size();
+    snippet->setAllowedArea(offset().x(), offset().y(),
+                            qRound(room.width() * zoom()) + snippet->width(),
+                            qRound(room.height() * zoom()) + snippet->height());
 }
 
 std::set<int> KelvoImgEncodeWidget::hiddenRegions() const {

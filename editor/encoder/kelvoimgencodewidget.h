@@ -20,6 +20,7 @@
 #include <set>
 
 class KelvoDataManageWidget;
+class KelvoImgSnip;
 class KelvoOverlapMask;
 class KelvoTextHolderWidget;
 class QProgressDialog;
@@ -102,7 +103,7 @@ protected:
     void pictureLoaded() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void viewChanged() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -133,6 +134,7 @@ private:
     // False after telling the author why, when the picture could not be written.
     bool saveCodedImage(const QImage& image, QString& fileName);
     void warn(const QString& text);
+    void limitSnippet(KelvoImgSnip* snippet) const;
 
     TheS_RegionMap m_regions;
     bool m_hasData = false;

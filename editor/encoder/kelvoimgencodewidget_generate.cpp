@@ -27,7 +27,7 @@ KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
 }
 
 bool KelvoImgEncodeWidget::selectionFree() const {
-    if (outlinePoints().isEmpty() || widgetOutline().isEmpty()) {
+    if (imageOutline().isEmpty()) {
         return true;
     }
     KelvoOverlapMask selection(picture().size());
@@ -69,11 +69,13 @@ bool KelvoImgEncodeWidget::placeItems(TheS_RegionMap& regions, bool tell) const 
         // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
         if (!hidden.count(number)) {
             for (TheS_TextDataItem& text : region.shapedTexts) {
-                if (!tell && !text.widget->codingError(offset()).isEmpty()) {
+                // Coded at the picture point it sits on, whatever the zoom.
+                const QPoint origin = text.widget->pos() - picturePosition(text.widget);
+                if (!tell && !text.widget->codingError(origin).isEmpty()) {
                     text.codedBytes.clear();
                     continue;
                 }
-                text.codedBytes = text.widget->codedBytes(offset());
+                text.codedBytes = text.widget->codedBytes(origin);
                 if (text.codedBytes.empty()) {
                     return false;
                 }
@@ -85,7 +87,7 @@ bool KelvoImgEncodeWidget::placeItems(TheS_RegionMap& regions, bool tell) const 
         // An image region covers the place where its snippet lies now.
         region.outlines.clear();
         for (const TheS_ImgDataItem& image : region.images) {
-            region.outlines.push_back(image.outline.translated(image.snippet->pos() - offset()));
+            region.outlines.push_back(image.outline.translated(picturePosition(image.snippet)));
         }
     }
     return true;

@@ -3,6 +3,7 @@
 #include "kelvoimgselectcopywidget.h"
 #include "kelvoselectionicons.h"
 #include "kelvousersettings.h"
+#include "kelvoviewmenu.h"
 
 #include <QActionGroup>
 #include <QFileDialog>
@@ -57,6 +58,7 @@ KelvoImgGrabber::KelvoImgGrabber(QWidget* parent) : QMainWindow(parent) {
     file->addSeparator();
     file->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("E&xit"),
                     QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::hide);
+    KelvoViewMenu::add(this, m_workspace);
 
     QToolBar* tools = addToolBar(tr("Image Grabber Tools"));
     tools->setObjectName(QStringLiteral("imgGrabberTools"));
@@ -118,6 +120,7 @@ bool KelvoImgGrabber::openFile(const QString& fileName) {
     auto* widget = new KelvoImgSelectCopyWidget;
     widget->setObjectName(QStringLiteral("imgWigdet"));
     widget->setAttribute(Qt::WA_DeleteOnClose);
+    widget->setZoomMode(KelvoImgWidget::ZoomMode::ShrinkToFit);
     widget->setSelectionChangedCallback(
         [this](bool selectionClosed) { m_grabPart->setEnabled(selectionClosed); });
     widget->setWindowActivatedCallback([this, widget](int, bool) { showToolsFor(widget); });

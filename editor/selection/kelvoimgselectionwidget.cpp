@@ -29,7 +29,6 @@ QString KelvoImgSelectionWidget::widgetKey() const {
 void KelvoImgSelectionWidget::clearSelection() {
     m_points.clear();
     m_imageOutline.clear();
-    m_widgetOutline.clear();
     m_selectionClosed = false;
     m_dragging = false;
     m_repaintEnabled = true;
@@ -47,8 +46,7 @@ void KelvoImgSelectionWidget::mousePressEvent(QMouseEvent* event) {
     updateAround(band());
     m_points.clear();
     m_imageOutline.clear();
-    m_widgetOutline.clear();
-    m_anchor = m_moving = clampToImage(event->position().toPoint());
+    m_anchor = m_moving = imagePointAt(event->position().toPoint());
     m_points.append(m_anchor);
     m_selectionClosed = m_drawn = false;
     m_dragging = true;
@@ -63,7 +61,7 @@ void KelvoImgSelectionWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!m_dragging) {
         return;
     }
-    const QPoint to = clampToImage(event->position().toPoint());
+    const QPoint to = imagePointAt(event->position().toPoint());
     if (m_mode == RectangleMode) {
         if (m_drawn) {
             updateAround(rectangleBand());
@@ -94,34 +92,27 @@ void KelvoImgSelectionWidget::mouseReleaseEvent(QMouseEvent*) {
         m_selectionClosed = freehandOutlineEncloses();
     }
     if (m_selectionClosed) {
-        QPolygon outline = m_points.translated(-offset());
-        outline.append(outline.first());
-        setOutlines(outline);
+        m_imageOutline = m_points;
+        m_imageOutline.append(m_imageOutline.first());
     }
-    updateAround(m_widgetOutline);
+    updateAround(m_imageOutline);
     reportSelection();
 }
 
 void KelvoImgSelectionWidget::takeOutline(const QPolygon& outline) {
     updateAround(band());
-    setOutlines(outline);
+    m_imageOutline = outline;
     m_selectionClosed = true;
-    updateAround(m_widgetOutline);
+    updateAround(m_imageOutline);
     reportSelection();
 }
 
 void KelvoImgSelectionWidget::dropOutline(bool withPoints) {
     updateAround(band());
     m_imageOutline.clear();
-    m_widgetOutline.clear();
     if (withPoints) {
         m_points.clear();
     }
-}
-
-void KelvoImgSelectionWidget::setOutlines(const QPolygon& imageOutline) {
-    m_imageOutline = imageOutline;
-    m_widgetOutline = imageOutline.translated(offset());
 }
 
 // A freehand outline encloses an area only when its points do not all lie on one line.
@@ -150,7 +141,7 @@ QPolygon KelvoImgSelectionWidget::rectangleBand() const {
 QPolygon KelvoImgSelectionWidget::band() const {
     if (!m_dragging) {
         // An automatic outline does not repeat its first point.
-        QPolygon closed = m_widgetOutline;
+        QPolygon closed = m_imageOutline;
         if (!closed.isEmpty() && closed.last() != closed.first()) {
             closed.append(closed.first());
         }
@@ -162,19 +153,20 @@ QPolygon KelvoImgSelectionWidget::band() const {
     return m_points;
 }
 
-// Repaints only what `line` covers: each segment's box for short lines, else the line's box.
-void KelvoImgSelectionWidget::updateAround(const QPolygon& line) {
-    if (line.isEmpty()) {
+// Repaints only what `pixels` covers: each segment's box for short lines, else the line's box.
+void KelvoImgSelectionWidget::updateAround(const QPolygon& pixels) {
+    if (pixels.isEmpty()) {
         return;
     }
+    const QPolygonF line = toWidgetPolygon(pixels);
     const QMargins margin(kPenMargin, kPenMargin, kPenMargin, kPenMargin);
     if (line.size() > kMaxSegmentsRepainted + 1) {
-        update(line.boundingRect().marginsAdded(margin));
+        update(line.boundingRect().toAlignedRect().marginsAdded(margin));
         return;
     }
     QRegion region;
     for (qsizetype i = 0; i + 1 < line.size(); ++i) {
-        region += QRect(line[i], line[i + 1]).normalized().marginsAdded(margin);
+        region += QRectF(line[i], line[i + 1]).normalized().toAlignedRect().marginsAdded(margin);
     }
     update(region);
 }
@@ -186,7 +178,7 @@ void KelvoImgSelectionWidget::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     paintImage(painter, *image, event);
-    const QPolygon line = band();
+    const QPolygonF line = toWidgetPolygon(band());
     if (line.isEmpty()) {
         return;
     }
@@ -197,9 +189,4 @@ void KelvoImgSelectionWidget::paintEvent(QPaintEvent* event) {
     painter.setPen(
         QPen(Qt::black, 2, drawing ? Qt::SolidLine : Qt::DotLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawPolyline(line);
-}
-
-void KelvoImgSelectionWidget::resizeEvent(QResizeEvent* event) {
-    KelvoImgWidget::resizeEvent(event);
-    m_widgetOutline = m_imageOutline.translated(offset());
 }

@@ -1,6 +1,7 @@
 // An image widget on which the author marks one region of the picture with the mouse, as a
-// rectangle (mode 0) or a freehand outline (mode 1). It keeps the outline in widget and picture
-// coordinates, draws it dotted, and tells its host whether the outline is complete.
+// rectangle (mode 0) or a freehand outline (mode 1). It keeps the outline in picture
+// coordinates, draws it dotted at the current zoom, and tells its host whether the outline is
+// complete.
 #pragma once
 
 #include "kelvoimgwidget.h"
@@ -24,9 +25,8 @@ public:
     void setSelectionMode(int mode) { m_mode = mode; }
     bool isSelectionClosed() const { return m_selectionClosed; }
     // The complete outline, closed by its first point repeated (an automatic outline is not),
-    // in picture and in widget coordinates; both empty while no outline is complete.
+    // in picture coordinates; empty while no outline is complete.
     const QPolygon& imageOutline() const { return m_imageOutline; }
-    const QPolygon& widgetOutline() const { return m_widgetOutline; }
     // Set by the encoder once data were attached to the current outline: the next press then
     // starts a new region.
     bool isDataAttached() const { return m_dataAttached; }
@@ -36,7 +36,7 @@ public:
     bool isRepaintEnabled() const { return m_repaintEnabled; }
     void setRepaintEnabled(bool enabled) { m_repaintEnabled = enabled; }
     bool wasPressed() const { return m_pressed; }
-    // The points of the last outline as dragged, in widget coordinates.
+    // The points of the last outline as dragged, in picture coordinates.
     const QPolygon& outlinePoints() const { return m_points; }
 
     // "KELVO_SELECTOR_WIDGET" here.
@@ -51,7 +51,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
     // Takes `outline` (picture coordinates, not repeated at the end) as the complete outline.
     void takeOutline(const QPolygon& outline);
@@ -65,7 +64,6 @@ private:
     // The line drawn now: the band being dragged, or the complete outline.
     QPolygon band() const;
     QPolygon rectangleBand() const;
-    void setOutlines(const QPolygon& imageOutline);
     void updateAround(const QPolygon& line);
     bool freehandOutlineEncloses() const;
 
@@ -80,7 +78,6 @@ private:
     int m_regionNumber = 1;
     QPoint m_anchor;
     QPoint m_moving;
-    QPolygon m_points; // widget coordinates, as dragged
+    QPolygon m_points; // as dragged
     QPolygon m_imageOutline;
-    QPolygon m_widgetOutline;
 };

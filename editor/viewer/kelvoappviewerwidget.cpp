@@ -78,8 +78,8 @@ void KelvoAppViewerWidget::mouseReleaseEvent(QMouseEvent* event) {
     eraseRegionAt(event->position().toPoint());
 }
 
-void KelvoAppViewerWidget::resizeEvent(QResizeEvent* event) {
-    KelvoViewerWidget::resizeEvent(event);
+void KelvoAppViewerWidget::viewChanged() {
+    KelvoViewerWidget::viewChanged();
     if (!isLoaded()) {
         return;
     }
@@ -89,7 +89,7 @@ void KelvoAppViewerWidget::resizeEvent(QResizeEvent* event) {
         if (!balloon || !balloon->isAnchored()) {
             continue;
         }
-        const QPoint anchor = balloon->pos() + balloon->anchorPoint() + offsetChange();
+        const QPoint anchor = fromPreviousView(balloon->pos() + balloon->anchorPoint());
         balloon->placeFor(anchor.x(), anchor.y(), false);
         balloon->move(anchor - balloon->anchorPoint());
         balloon->show();

@@ -3,11 +3,14 @@
 #include "kelvotwanchorbutton.h"
 #include "kelvotwscrollstyle.h"
 
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,11 +19,11 @@ constexpr int kButton = KelvoTWAnchorButton::kSize;
 // Distance of the anchor point from the balloon's edges: the middle of the button.
 constexpr int kAnchorInset = 8;
 constexpr int kStemWidth = 7;
-// Text is measured in this box; wider or higher texts scroll.
-constexpr int kMeasureWidth = 99;
-constexpr int kMeasureHeight = 44;
+// Room the text view's frame and margins take around the text.
 constexpr int kTextPaddingX = 12;
 constexpr int kTextPaddingY = 8;
+// Lines break between words; a word longer than a line breaks anywhere.
+constexpr QTextOption::WrapMode kWrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
 constexpr QColor kBackground(0xC0, 0xC0, 0xC0);
 
 bool isRight(KelvoTextWidget::Placement p) {
@@ -76,6 +79,21 @@ MaskShapes maskShapes(KelvoTextWidget::Placement p, int W, int H) {
             QPoint(23, 23)};
 }
 
+// The size `text` takes laid out as the text view lays it out, in lines at most `lineWidth`
+// wide.
+QSize measure(const QString& text, const QFont& font, int lineWidth) {
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    QTextOption option;
+    option.setWrapMode(kWrap);
+    document.setDefaultTextOption(option);
+    document.setPlainText(text);
+    document.setTextWidth(lineWidth);
+    return {static_cast<int>(std::ceil(document.idealWidth())),
+            static_cast<int>(std::ceil(document.size().height()))};
+}
+
 } // namespace
 
 KelvoTextWidget::KelvoTextWidget(QWidget* viewer, const QString& name)
@@ -94,8 +112,7 @@ KelvoTextWidget::KelvoTextWidget(QWidget* viewer, const QString& name)
     m_textView->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_textView->setLineWidth(2);
     m_textView->document()->setDocumentMargin(2);
-    // As measured: lines break between words only, longer words scroll sideways.
-    m_textView->setWordWrapMode(QTextOption::WordWrap);
+    m_textView->setWordWrapMode(kWrap);
     m_textView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -112,14 +129,20 @@ KelvoTextWidget::KelvoTextWidget(QWidget* viewer, const QString& name)
     connect(m_anchorButton, &QAbstractButton::toggled, this, &KelvoTextWidget::anchored);
 }
 
+QSize KelvoTextWidget::maxTextSize() const {
+    const QSize viewer = parentWidget() ? parentWidget()->size() : QSize();
+    return {std::max(kMaxTextWidth, viewer.width() / 3 - kFrame),
+            std::max(kMaxTextHeight, viewer.height() / 2 - kFrame)};
+}
+
 void KelvoTextWidget::setText(const QString& text) {
-    const QRect bounds = QFontMetrics(m_textView->font())
-                             .boundingRect(QRect(0, 0, kMeasureWidth, kMeasureHeight),
-                                           Qt::TextWordWrap | Qt::AlignLeft, text);
-    m_hBarShown = bounds.width() + kTextPaddingX > kMaxTextWidth;
-    m_vBarShown = bounds.height() + kTextPaddingY > kMaxTextHeight;
-    const int w = m_hBarShown ? kMaxTextWidth : bounds.width() + kTextPaddingX;
-    const int h = m_vBarShown ? kMaxTextHeight : bounds.height() + kTextPaddingY;
+    const QSize most = maxTextSize();
+    m_measuredFor = parentWidget() ? parentWidget()->size() : QSize();
+    const QSize bounds = measure(text, m_textView->font(), most.width() - kTextPaddingX);
+    m_hBarShown = bounds.width() + kTextPaddingX > most.width();
+    m_vBarShown = bounds.height() + kTextPaddingY > most.height();
+    const int w = m_hBarShown ? most.width() : bounds.width() + kTextPaddingX;
+    const int h = m_vBarShown ? most.height() : bounds.height() + kTextPaddingY;
     m_hBar->setVisible(m_hBarShown);
     m_vBar->setVisible(m_vBarShown);
     m_textView->setFixedSize(w, h);
@@ -136,6 +159,12 @@ void KelvoTextWidget::setText(const QString& text) {
 
 QString KelvoTextWidget::text() const {
     return m_textView->toPlainText();
+}
+
+void KelvoTextWidget::fitViewer() {
+    if (parentWidget() && parentWidget()->size() != m_measuredFor) {
+        setText(text());
+    }
 }
 
 void KelvoTextWidget::updatePlacementLimits() {

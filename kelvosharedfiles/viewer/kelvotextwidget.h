@@ -5,7 +5,11 @@
 // stays where it is and can be scrolled. A region with both a text and a dictionary entry gets
 // one balloon: its text first, the translated terms on the lines below.
 //
-// Geometry, with w x h the text view (at most 110 x 55) and W x H = (w + 15) x (h + 15) the
+// The text view grows with its text up to a third of the viewer's width and half its height,
+// never to less than 110 x 55, before it scrolls; lines break between words, and a word longer
+// than a line breaks anywhere.
+//
+// Geometry, with w x h the text view and W x H = (w + 15) x (h + 15) the
 // balloon. The button, a 15 x 15 disc, sits in the corner nearest the pointer: lower left when
 // the balloon opens up and to the right of the pointer (up-right), lower right for up-left,
 // upper left for down-right, upper right for down-left. The balloon is a 3 x 3 grid:
@@ -39,7 +43,7 @@ class KelvoTextWidget : public QWidget {
 public:
     enum Placement { UpRight, UpLeft, DownLeft, DownRight };
 
-    // Largest text view, and the room the button and bars add around it.
+    // Largest text view in a small viewer, and the room the button and bars add around it.
     static constexpr int kMaxTextWidth = 110;
     static constexpr int kMaxTextHeight = 55;
     static constexpr int kFrame = 15;
@@ -50,6 +54,10 @@ public:
     // masks and shows the text; the balloon then has its up-right placement.
     void setText(const QString& text);
     QString text() const;
+    // The largest text view for the viewer's current size.
+    QSize maxTextSize() const;
+    // Sizes the balloon again when the viewer's size changed since the text was set.
+    void fitViewer();
 
     // Chooses the placement for a pointer at (x, y) in the viewer: right of the pointer while
     // the balloon fits there, above it while it fits there. Re-arranges the children when the
@@ -119,4 +127,5 @@ private:
     QMap<int, TheS_DictEntries> m_translations;
     QString m_term; // null unless a dictionary balloon
     QString m_regionText;
+    QSize m_measuredFor; // the viewer's size when the text was set
 };

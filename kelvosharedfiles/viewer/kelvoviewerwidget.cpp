@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 KelvoViewerWidget::KelvoViewerWidget(QWidget* parent)
     : KelvoImgWidget(parent), m_pointerWatch(new QTimer(this)) {
     m_testForCodedData = true;
@@ -149,8 +151,13 @@ void KelvoViewerWidget::hoverRegion(int key, const RegionViewerObjects& objects)
         }
         // A region with an image shows the image instead, so its balloon is not brought up.
         if (!hasImage && !m_activeText->isAnchored() && m_pointerPos != m_lastPointerPos) {
+            m_activeText->fitViewer();
             m_activeText->placeFor(m_pointerPos.x(), m_pointerPos.y(), false);
-            m_activeText->move(m_pointerPos - m_activeText->anchorPoint());
+            // Inside the viewer even where neither side of the pointer has room for it.
+            const QPoint corner = m_pointerPos - m_activeText->anchorPoint();
+            m_activeText->move(
+                std::clamp(corner.x(), 0, std::max(0, width() - m_activeText->width())),
+                std::clamp(corner.y(), 0, std::max(0, height() - m_activeText->height())));
             m_activeText->raise();
             m_activeText->show();
             m_activeText->grabPointer();
@@ -239,7 +246,7 @@ void KelvoViewerWidget::showShapedTexts(const std::vector<KelvoViewerShapedText*
     hideShapedTexts();
     m_shownShapedTexts = &shapedTexts;
     for (KelvoViewerShapedText* shapedText : shapedTexts) {
-        shapedText->move(shapedText->position() + m_offset);
+        shapedText->move(toWidgetCoordinates(shapedText->position()));
         shapedText->show();
         shapedText->raise();
     }
@@ -263,7 +270,7 @@ QRect KelvoViewerWidget::imageRect(int key) const {
     if (it == m_regions.end() || it->second.image.isNull()) {
         return {};
     }
-    return QRect(m_offset + it->second.imageOrigin, it->second.image.size());
+    return toWidgetRect(QRect(it->second.imageOrigin, it->second.image.size()));
 }
 
 void KelvoViewerWidget::repaintImageChange(int shownBefore) {
@@ -281,13 +288,12 @@ void KelvoViewerWidget::paintEvent(QPaintEvent* event) {
     paintImage(painter, *image, event);
     const QRect annotation = imageRect(m_imageRegion);
     if (annotation.intersects(event->rect())) {
-        painter.drawPixmap(annotation.topLeft(),
+        painter.drawPixmap(annotation,
                            m_regions.find(static_cast<uint32_t>(m_imageRegion))->second.image);
     }
 }
 
-void KelvoViewerWidget::resizeEvent(QResizeEvent* event) {
-    KelvoImgWidget::resizeEvent(event);
+void KelvoViewerWidget::viewChanged() {
     for (auto& [key, objects] : m_regions) {
         if (objects.textWidget) {
             objects.textWidget->updatePlacementLimits();
@@ -295,7 +301,7 @@ void KelvoViewerWidget::resizeEvent(QResizeEvent* event) {
     }
     if (m_shownShapedTexts) {
         for (KelvoViewerShapedText* shapedText : *m_shownShapedTexts) {
-            shapedText->move(shapedText->position() + m_offset);
+            shapedText->move(toWidgetCoordinates(shapedText->position()));
         }
     }
 }

@@ -81,7 +81,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Keeps balloons placeable and the bubbles shown on their picture points.
+    void viewChanged() override;
     // Stores the position, in widget and picture coordinates, and runs the hover step.
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

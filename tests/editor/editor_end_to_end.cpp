@@ -2,9 +2,9 @@
 // menus and tool buttons, mouse events on the picture and the dialogs' own buttons. Opens the
 // shipped plain sample picture, marks four regions with a text, a dictionary entry, a speech
 // bubble and a grabbed image part, generates and saves, hovers over the result in the viewer
-// window, adds one more text through "Add Data", saves again and reads the file back through
-// kelvo-tool's decoder. With KELVO_E2E_OUTPUT_DIR set, the final picture is left there as
-// end_to_end.png.
+// window, adds one more text through "Add Data" zoomed in to 150%, saves again and reads the file
+// back through kelvo-tool's decoder. With KELVO_E2E_OUTPUT_DIR set, the final picture is left there
+// as end_to_end.png.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
@@ -88,16 +88,17 @@ void clickGrabberTool(KelvoImgGrabber* grabber, const QString& name) {
     QFAIL(qPrintable(QStringLiteral("no grabber tool ") + name));
 }
 
-void drag(QWidget* widget, QPoint offset, const QList<QPoint>& path) {
-    QTest::mousePress(widget, Qt::LeftButton, {}, offset + path.first());
+// Drags through picture points at the widget's zoom.
+void drag(KelvoImgWidget* widget, const QList<QPoint>& path) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.first()));
     for (const QPoint& point : path.mid(1)) {
-        QTest::mouseMove(widget, offset + point);
+        QTest::mouseMove(widget, widget->toWidgetCoordinates(point));
     }
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, offset + path.last());
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.last()));
 }
 
-void dragRect(QWidget* widget, QPoint offset, const QRect& rect) {
-    drag(widget, offset, {rect.topLeft(), rect.center(), rect.bottomRight()});
+void dragRect(KelvoImgWidget* widget, const QRect& rect) {
+    drag(widget, {rect.topLeft(), rect.center(), rect.bottomRight()});
 }
 
 void chooseTextType(KelvoDialogScript& script, const QString& kind) {
@@ -174,7 +175,7 @@ void EditorEndToEnd::openSample() {
 
 void EditorEndToEnd::addText(const QRect& region, const QString& text) {
     clickTool(m_app.get(), QStringLiteral("selectRect"));
-    dragRect(m_encoder, m_encoder->offset(), region);
+    dragRect(m_encoder, region);
     KelvoDialogScript script;
     chooseTextType(script, QStringLiteral("Simple_Text"));
     enterText(script, text);
@@ -184,7 +185,7 @@ void EditorEndToEnd::addText(const QRect& region, const QString& text) {
 
 void EditorEndToEnd::addDictionaryEntry() {
     clickTool(m_app.get(), QStringLiteral("selectPoly"));
-    drag(m_encoder, m_encoder->offset(), DictOutline);
+    drag(m_encoder, DictOutline);
     KelvoDialogScript script;
     script.then<KelvoDictEntryDlg>([](KelvoDictEntryDlg* dialog) {
         auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
@@ -199,7 +200,7 @@ void EditorEndToEnd::addDictionaryEntry() {
 
 void EditorEndToEnd::addSpeechBubble() {
     clickTool(m_app.get(), QStringLiteral("selectRect"));
-    dragRect(m_encoder, m_encoder->offset(), BubbleRegion);
+    dragRect(m_encoder, BubbleRegion);
     KelvoDialogScript script;
     chooseTextType(script, QStringLiteral("Speech_Bubble"));
     clickTool(m_app.get(), QStringLiteral("insertTInfo"));
@@ -248,7 +249,7 @@ void EditorEndToEnd::grabImagePart() {
     QVERIFY(source);
     QTRY_VERIFY(source->isVisible());
     clickGrabberTool(grabber, QStringLiteral("selectRect"));
-    dragRect(source, source->offset(), GrabbedPart);
+    dragRect(source, GrabbedPart);
     clickGrabberTool(grabber, QStringLiteral("grabPart"));
     grabber->hide();
 }
@@ -277,14 +278,18 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     QCOMPARE(int(viewer->regions().size()), 4);
 
     // Hovering over the text region shows its balloon.
-    QTest::mouseMove(viewer, viewer->offset() + TextRegion.center());
+    QTest::mouseMove(viewer, viewer->toWidgetCoordinates(TextRegion.center()));
     QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
     QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
 
     clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("&Add Data"));
     QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
     QCOMPARE(m_encoder->existingRegionCount(), 4);
+    // Zoomed in, the selection still covers the same picture pixels.
+    clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("Zoom &In"));
+    QCOMPARE(m_encoder->zoom(), 1.5);
     addText(LaterRegion, QStringLiteral("Added later"));
+    QCOMPARE(m_encoder->regions().rbegin()->second.outlines.front().boundingRect(), LaterRegion);
     const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
     generateAndSave(final);
     QTRY_VERIFY(m_app->activeViewer() &&

@@ -116,7 +116,7 @@ void KelvoImgEncodeWidgetTest::textsFillOneRegionUntilTheNextPress() {
     QCOMPARE(region.outlines.size(), size_t(1));
     QCOMPARE(region.outlines.front().size(), 4);
     QCOMPARE(region.texts.front()->pos(), QPoint(20, 20));
-    QVERIFY(m_encoder->widgetOutline().isEmpty());
+    QVERIFY(m_encoder->imageOutline().isEmpty());
 
     drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
     QCOMPARE(m_encoder->regionNumber(), 2);

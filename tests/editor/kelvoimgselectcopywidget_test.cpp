@@ -69,7 +69,7 @@ void KelvoImgSelectCopyWidgetTest::clickOnBackgroundOutlinesObject() {
     QVERIFY(findContour(window.widget.picture(), expected, qRgb(255, 255, 255)));
     QCOMPARE(window.widget.imageOutline(), expected);
     QCOMPARE(expected.first(), QPoint(30, 19));
-    QCOMPARE(window.widget.widgetOutline(), expected.translated(50, 40));
+    QCOMPARE(window.widget.offset(), QPoint(50, 40));
     // The armed state lasted one release: the next drag selects a rectangle again.
     drag(&window.widget, {{60, 50}, {70, 60}});
     QCOMPARE(window.widget.imageOutline().first(), QPoint(10, 10));

@@ -127,12 +127,12 @@ void KelvoImgWidgetTest::fileExtension() {
     }
 }
 
-// The picture sits centred, also in a widget smaller than itself; points map to picture
-// coordinates and clamp onto the picture.
+// The picture sits centred while it fits; in a widget smaller than itself it gets scroll bars
+// and starts at its top left. Points map to picture coordinates and clamp onto the picture.
 void KelvoImgWidgetTest::centring() {
-    const std::pair<QSize, QPoint> rows[] = {
-        {{200, 101}, {75, 30}}, {{51, 41}, {0, 0}}, {{30, 20}, {-10, -10}}};
-    for (const auto& [size, offset] : rows) {
+    const std::tuple<QSize, QPoint, QPoint> rows[] = {
+        {{200, 101}, {75, 30}, {85, 35}}, {{51, 41}, {0, 0}, {10, 5}}, {{45, 35}, {0, 0}, {7, 2}}};
+    for (const auto& [size, offset, grownOffset] : rows) {
         KelvoImgWidget w;
         w.setImage(picture({51, 41}));
         w.setMinimumSize(0, 0); // a window frame may still make it smaller
@@ -140,15 +140,14 @@ void KelvoImgWidgetTest::centring() {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.offset(), offset);
-        QCOMPARE(w.clampToImage(QPoint(-500, 500)), offset + QPoint(0, 40));
-        QCOMPARE(w.clampToImage(offset + QPoint(7, 8)), offset + QPoint(7, 8));
+        QCOMPARE(w.imagePointAt(QPoint(-500, 500)), QPoint(0, 40));
+        QCOMPARE(w.imagePointAt(offset + QPoint(7, 8)), QPoint(7, 8));
         const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QPoint inPicture = offset.x() >= 0 ? offset + QPoint(5, 6) : QPoint(5, 6);
+        const QPoint inPicture = offset + QPoint(5, 6);
         QCOMPARE(shown.pixel(inPicture), w.picture().pixel(w.toImageCoordinates(inPicture)));
 
         w.resize(size + QSize(20, 10));
-        QTRY_COMPARE(w.offset(), offset + QPoint(10, 5));
-        QCOMPARE(w.offsetChange(), QPoint(10, 5));
+        QTRY_COMPARE(w.offset(), grownOffset);
     }
 }
 
@@ -157,13 +156,15 @@ void KelvoImgWidgetTest::copyIsDeep() {
     original.setImage(picture({30, 20}), QStringLiteral("/x/y/z.png"));
     original.setModified(true);
     original.resize(150, 120);
+    original.setZoom(2.0);
 
     KelvoImgWidget copy;
     copy.copyFrom(original);
     QCOMPARE(copy.picture(), original.picture());
     QCOMPARE(copy.fileName(), QStringLiteral("z.png"));
     QVERIFY(copy.isModified());
-    QCOMPARE(copy.minimumSize(), QSize(150, 120));
+    QCOMPARE(copy.minimumSize(), QSize(30, 20));
+    QCOMPARE(copy.zoom(), 2.0);
     QVERIFY(copy.picture().constBits() != original.picture().constBits());
     QCOMPARE(copy.displayedImage(), &copy.picture());
 }
