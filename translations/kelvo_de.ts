@@ -205,6 +205,25 @@ der gelöscht werden soll ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Wörterbucheintrag „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Text „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Formtext „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Bild %1 entfernen</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -223,6 +242,10 @@ der gelöscht werden soll ...</translation>
 Caution: Hidden data will not be encoded into the image!</source>
         <translation>Alle Daten dieses Bereichs ein- oder ausblenden.
 Achtung: Ausgeblendete Daten werden nicht in das Bild codiert!</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Einen Eintrag dieses Bereichs entfernen.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +383,21 @@ Er wurde nicht erneut hinzugefügt; der Bereich verweist auf den vorhandenen Ein
     <message>
         <source>Show ambiguities</source>
         <translation>Mehrdeutigkeiten anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -555,6 +593,66 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     <message>
         <source>Save plain</source>
         <translation>Ohne Daten</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Wörterbucheintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Formtext hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Bereich löschen</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Bereich ausblenden</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Bereich einblenden</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Bereich umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Wörterbucheintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Daten löschen</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>Alle Daten von „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,25 @@ l&apos;area da eliminare ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Rimuovi la voce del dizionario «%1»</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Rimuovi il testo «%1»</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Rimuovi il testo sagomato «%1»</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Rimuovi l&apos;immagine %1</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -223,6 +242,10 @@ l&apos;area da eliminare ...</translation>
 Caution: Hidden data will not be encoded into the image!</source>
         <translation>Mostra o nasconde tutti i dati di quest&apos;area.
 Attenzione: i dati nascosti non verranno codificati nell&apos;immagine!</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Rimuovi una voce di quest&apos;area.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +383,21 @@ Non è stata aggiunta di nuovo; l&apos;area rimanda alla voce esistente.</transl
     <message>
         <source>Show ambiguities</source>
         <translation>Mostra le ambiguità</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
     </message>
 </context>
 <context>
@@ -555,6 +593,66 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
     <message>
         <source>Save plain</source>
         <translation>Senza dati</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Aggiungi voce del dizionario</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Aggiungi testo sagomato</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Elimina area</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Nascondi area</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Mostra area</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Rinomina area</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Rimuovi voce</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Modifica voce del dizionario</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Elimina dati</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>Eliminare tutti i dati di «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedimagebuilder.h"
 #include "kelvodatamanagewidget.h"
+#include "kelvoeditmenu.h"
 #include "kelvohelpbrowser.h"
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
@@ -24,6 +25,7 @@ KelvoApp::KelvoApp(QWidget* parent) : KelvoAppBase(parent) {
         insertGrabbedImage(picture, outline);
     });
     connect(workspace(), &QMdiArea::subWindowActivated, this, &KelvoApp::windowActivated);
+    kelvoAddEditMenu(this, workspace());
 }
 
 KelvoApp::~KelvoApp() {
@@ -156,7 +158,7 @@ void KelvoApp::insertTInfo() {
         return;
     }
     if (kind != 0) {
-        encoder->insertShapedText(kind);
+        encoder->insertShapedText(KelvoTextPictures::TextType(kind));
         return;
     }
     QString text;

@@ -118,14 +118,13 @@ void KelvoApp::discardWindow(KelvoImgWidget* window) {
 }
 
 void KelvoApp::connectEncoder(KelvoImgEncodeWidget* encoder) {
-    encoder->setStateChangedCallback([this](bool selectionClosed, bool hasData) {
-        encoderStateChanged(selectionClosed, hasData);
-    });
-    encoder->setActivatedCallback([this, encoder](int mode, bool selectionClosed, bool hasData) {
-        if (encoder == activeImageWindow()) {
-            encoderActivated(mode, selectionClosed, hasData);
-        }
-    });
+    connect(encoder, &KelvoImgEncodeWidget::stateChanged, this, &KelvoApp::encoderStateChanged);
+    connect(encoder, &KelvoImgEncodeWidget::activated, this,
+            [this, encoder](int mode, bool selectionClosed, bool hasData) {
+                if (encoder == activeImageWindow()) {
+                    encoderActivated(mode, selectionClosed, hasData);
+                }
+            });
 }
 
 void KelvoApp::connectViewer(KelvoAppViewerWidget* viewer) {

@@ -7,8 +7,10 @@
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -39,13 +41,21 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     m_label = new QLabel(label, box);
     m_label->setFixedSize(100, 25);
     m_label->installEventFilter(this);
+    m_entries = new QToolButton(box);
+    m_entries->setText(QStringLiteral("\u2212"));
+    m_entries->setFixedSize(17, 17);
+    m_entries->setToolTip(tr("Remove one entry of this region."));
+    m_entries->setPopupMode(QToolButton::InstantPopup);
+    m_entryMenu = new QMenu(m_entries);
+    m_entries->setMenu(m_entryMenu);
     m_delete = new QPushButton(box);
     m_delete->setIcon(KelvoDataManagePixmaps::deleteCross());
     m_delete->setFixedSize(17, 17);
     m_delete->setToolTip(tr("Delete all data specified for this region."));
     grid->addWidget(m_view, 0, 0);
     grid->addWidget(m_label, 0, 1);
-    grid->addWidget(m_delete, 0, 2);
+    grid->addWidget(m_entries, 0, 2);
+    grid->addWidget(m_delete, 0, 3);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box);
@@ -55,20 +65,20 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     setSelected(false);
 }
 
-void KelvoDataManageWidgetItem::setDataActionCallback(DataActionCallback callback) {
-    m_dataAction = std::move(callback);
-}
-
-void KelvoDataManageWidgetItem::setSelectCallback(SelectCallback callback) {
-    m_select = std::move(callback);
-}
-
 QString KelvoDataManageWidgetItem::label() const {
     return m_label->text();
 }
 
+void KelvoDataManageWidgetItem::setLabel(const QString& label) {
+    m_label->setText(label);
+}
+
 bool KelvoDataManageWidgetItem::isDataShown() const {
     return m_view->isChecked();
+}
+
+void KelvoDataManageWidgetItem::setDataShown(bool shown) {
+    m_view->setChecked(shown);
 }
 
 void KelvoDataManageWidgetItem::setSelected(bool selected) {
@@ -81,15 +91,11 @@ void KelvoDataManageWidgetItem::setSelected(bool selected) {
 }
 
 void KelvoDataManageWidgetItem::viewPressed() {
-    if (m_dataAction) {
-        m_dataAction(m_view->isChecked() ? ShowData : HideData, m_regionId);
-    }
+    emit dataAction(m_view->isChecked() ? DataAction::Show : DataAction::Hide, m_regionId);
 }
 
 void KelvoDataManageWidgetItem::delPressed() {
-    if (m_dataAction) {
-        m_dataAction(DeleteData, m_regionId);
-    }
+    emit dataAction(DataAction::Delete, m_regionId);
 }
 
 void KelvoDataManageWidgetItem::mousePressEvent(QMouseEvent* event) {
@@ -110,9 +116,7 @@ void KelvoDataManageWidgetItem::press(Qt::MouseButton button) {
         return;
     }
     setSelected(true);
-    if (m_select) {
-        m_select(m_regionId);
-    }
+    emit selected(m_regionId);
 }
 
 void KelvoDataManageWidgetItem::rename() {
@@ -120,7 +124,7 @@ void KelvoDataManageWidgetItem::rename() {
     const QString text = QInputDialog::getText(this, tr("New Identifier"), tr("Name:"),
                                                QLineEdit::Normal, m_label->text(), &ok)
                              .trimmed();
-    if (ok && !text.isEmpty()) {
-        m_label->setText(text.left(kMaxLabelLength));
+    if (ok && !text.isEmpty() && text.left(kMaxLabelLength) != label()) {
+        emit renameRequested(m_regionId, text.left(kMaxLabelLength));
     }
 }

@@ -7,21 +7,34 @@
 #include "kelvoimgsnip.h"
 #include "kelvomsgdlg.h"
 #include "kelvooverlapmask.h"
+#include "kelvoregioncommands.h"
 #include "kelvotextholderwidget.h"
-#include "kelvotextpictures.h"
 
 #include <QPainter>
+#include <QUndoStack>
 
 KelvoImgEncodeWidget::KelvoImgEncodeWidget(QWidget* parent, const QString& name,
                                            Qt::WindowFlags flags)
-    : KelvoImgSelectionWidget(parent) {
+    : KelvoImgSelectionWidget(parent), m_undo(std::make_unique<QUndoStack>()) {
     setWindowFlags(windowFlags() | flags);
     setObjectName(name);
-    m_dataManager = new KelvoDataManageWidget(this);
+    m_dataManager = new KelvoDataManageWidget(m_regions, this);
     m_dataManager->hide();
-    m_dataManager->setDataActionCallback(
-        [this](int action, int number) { itemAction(action, number); });
-    m_dataManager->setSelectCallback([this](int number) { itemSelected(number); });
+    connect(m_dataManager, &KelvoDataManageWidget::dataAction, this,
+            &KelvoImgEncodeWidget::itemAction);
+    connect(m_dataManager, &KelvoDataManageWidget::regionSelected, this,
+            &KelvoImgEncodeWidget::itemSelected);
+    connect(m_dataManager, &KelvoDataManageWidget::renameRequested, this,
+            &KelvoImgEncodeWidget::renameRegion);
+    connect(m_dataManager, &KelvoDataManageWidget::removeEntryRequested, this,
+            &KelvoImgEncodeWidget::removeEntry);
+    for (const auto signal : {&KelvoRegionModel::regionAdded, &KelvoRegionModel::regionRemoved,
+                              &KelvoRegionModel::regionChanged}) {
+        connect(&m_regions, signal, this, [this] {
+            notifyState();
+            update();
+        });
+    }
 }
 
 KelvoImgEncodeWidget::~KelvoImgEncodeWidget() = default;
@@ -30,27 +43,18 @@ QString KelvoImgEncodeWidget::widgetKey() const {
     return QStringLiteral("KELVO_ENCODER_WIDGET");
 }
 
-void KelvoImgEncodeWidget::setStateChangedCallback(StateChangedCallback callback) {
-    m_stateChanged = std::move(callback);
-}
-
-void KelvoImgEncodeWidget::setActivatedCallback(ActivatedCallback callback) {
-    m_activated = std::move(callback);
-}
-
 QPoint KelvoImgEncodeWidget::placementPoint() const {
-    const auto it = m_regions.find(regionNumber());
-    if (it != m_regions.end() && !it->second.outlines.empty() &&
-        !it->second.outlines.front().isEmpty()) {
-        return offset() + it->second.outlines.front().first();
+    const TheS_Data* region = m_regions.find(regionNumber());
+    if (region && !region->outlines.empty() && !region->outlines.front().isEmpty()) {
+        return offset() + region->outlines.front().first();
     }
     return outlinePoints().isEmpty() ? offset() : outlinePoints().first();
 }
 
-TheS_Data* KelvoImgEncodeWidget::newRegion(TheS_Data data) {
+bool KelvoImgEncodeWidget::newRegion(TheS_Data data, const QString& change) {
     QPolygon outline = imageOutline();
     if (outlinePoints().size() < 3 || outline.size() < 3) {
-        return nullptr;
+        return false;
     }
     if (outline.last() == outline.first()) {
         outline.removeLast();
@@ -58,23 +62,49 @@ TheS_Data* KelvoImgEncodeWidget::newRegion(TheS_Data data) {
     data.outlines = {outline};
     dropOutline(false);
     const int number = regionNumber();
-    TheS_Data& region = m_regions[number] = std::move(data);
-    m_dataManager->addRow(tr("Data %1").arg(number), number);
-    return &region;
+    changeRegion(number, KelvoRegionModel::Region{std::move(data), tr("Data %1").arg(number)},
+                 change);
+    return true;
+}
+
+void KelvoImgEncodeWidget::changeRegion(int number,
+                                        const std::optional<KelvoRegionModel::Region>& after,
+                                        const QString& change) {
+    m_undo->push(new KelvoRegionCommand(m_regions, number, after, change));
 }
 
 void KelvoImgEncodeWidget::dataAdded(QWidget* widget, QPoint at) {
     setDataAttached(true);
-    m_hasData = !m_regions.empty();
     widget->show();
     widget->move(at);
-    notifyState();
+    if (auto* holder = qobject_cast<KelvoTextHolderWidget*>(widget)) {
+        connect(holder, &KelvoTextHolderWidget::edited, this,
+                [this, holder](const KelvoTextHolderWidget::Content& before) {
+                    holderEdited(holder, before);
+                });
+    }
+}
+
+QList<QWidget*> KelvoImgEncodeWidget::dataWidgets() const {
+    QList<QWidget*> all;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<KelvoTextHolderWidget*>(child) || qobject_cast<KelvoImgSnip*>(child) ||
+            qobject_cast<KelvoEditorShapedText*>(child)) {
+            all.append(child);
+        }
+    }
+    return all;
+}
+
+template <class Dragged> void KelvoImgEncodeWidget::trackMoves(Dragged* widget) {
+    connect(widget, &Dragged::dragged, this, [this, widget](QPoint from) {
+        m_undo->push(new KelvoMoveCommand(*this, widget, from - offset(), widget->pos() - offset(),
+                                          KelvoImgEncodeWidget::tr("Move")));
+    });
 }
 
 void KelvoImgEncodeWidget::notifyState() {
-    if (m_stateChanged) {
-        m_stateChanged(isSelectionClosed(), m_hasData);
-    }
+    emit stateChanged(isSelectionClosed(), hasData());
 }
 
 void KelvoImgEncodeWidget::warn(const QString& text) {
@@ -86,19 +116,19 @@ void KelvoImgEncodeWidget::attachText(const QString& text) {
     const QPoint at = placementPoint();
     auto* holder = new KelvoTextHolderWidget(this, QStringLiteral("TextHolder"), text,
                                              KelvoTextPictures::textHolderIcon(), false);
-    const auto it = m_regions.find(regionNumber());
-    if (it != m_regions.end()) {
-        if (it->second.dictEntry || !it->second.images.empty()) {
+    if (std::optional<KelvoRegionModel::Region> region = m_regions.region(regionNumber())) {
+        if (region->data.dictEntry || !region->data.images.empty()) {
             delete holder;
             warn(tr("An image dictionary entry or another image is already specified for this "
                     "region."));
             return;
         }
-        it->second.texts.push_back(holder);
+        region->data.texts.push_back(holder);
+        changeRegion(regionNumber(), region, tr("Add text"));
     } else {
         TheS_Data data;
         data.texts.push_back(holder);
-        if (!newRegion(std::move(data))) {
+        if (!newRegion(std::move(data), tr("Add text"))) {
             delete holder;
             return;
         }
@@ -119,18 +149,18 @@ bool KelvoImgEncodeWidget::createDictEntry() {
 
 bool KelvoImgEncodeWidget::attachDictEntry(KelvoTextHolderWidget* holder) {
     const QPoint at = placementPoint();
-    const auto it = m_regions.find(regionNumber());
-    if (it != m_regions.end()) {
-        if (!it->second.texts.empty() || !it->second.images.empty()) {
+    if (std::optional<KelvoRegionModel::Region> region = m_regions.region(regionNumber())) {
+        if (!region->data.texts.empty() || !region->data.images.empty()) {
             warn(tr("Unformatted text or another image is already specified for this region."));
             return false;
         }
-        // A holder replaced here stays on the picture, no longer coded.
-        it->second.dictEntry = holder;
+        // A holder replaced here is put away with the change, and comes back with its undo.
+        region->data.dictEntry = holder;
+        changeRegion(regionNumber(), region, tr("Add dictionary entry"));
     } else {
         TheS_Data data;
         data.dictEntry = holder;
-        if (!newRegion(std::move(data))) {
+        if (!newRegion(std::move(data), tr("Add dictionary entry"))) {
             return false;
         }
     }
@@ -138,13 +168,13 @@ bool KelvoImgEncodeWidget::attachDictEntry(KelvoTextHolderWidget* holder) {
     return true;
 }
 
-void KelvoImgEncodeWidget::insertShapedText(int kind) {
+void KelvoImgEncodeWidget::insertShapedText(KelvoTextPictures::TextType kind) {
     QPoint at;
     if (!outlinePoints().isEmpty()) {
         at = outlinePoints().first();
-    } else if (const auto it = m_regions.find(regionNumber());
-               it != m_regions.end() && !it->second.images.empty()) {
-        at = it->second.images.front().snippet->pos();
+    } else if (const TheS_Data* region = m_regions.find(regionNumber());
+               region && !region->images.empty()) {
+        at = region->images.front().snippet->pos();
     }
     KelvoEditorShapedText* widget = nullptr;
     switch (kind) {
@@ -162,20 +192,21 @@ void KelvoImgEncodeWidget::insertShapedText(int kind) {
         return;
     }
     widget->onRemove = [this](KelvoEditorShapedText* removed) { removeShapedText(removed); };
+    trackMoves(widget);
     attachShapedText(regionNumber(), widget);
     dataAdded(widget, at);
 }
 
 void KelvoImgEncodeWidget::attachShapedText(int number, KelvoEditorShapedText* widget) {
-    const auto it = m_regions.find(number);
-    if (it != m_regions.end()) {
-        it->second.shapedTexts.push_back({{}, widget});
+    if (std::optional<KelvoRegionModel::Region> region = m_regions.region(number)) {
+        region->data.shapedTexts.push_back({{}, widget});
+        changeRegion(number, region, tr("Add shaped text"));
         return;
     }
     TheS_Data data;
     data.shapedTexts.push_back({{}, widget});
     // Without a closed outline the shaped text stays on the picture without a region.
-    newRegion(std::move(data));
+    newRegion(std::move(data), tr("Add shaped text"));
 }
 
 void KelvoImgEncodeWidget::attachImage(const QImage& source, const QPolygon& outline) {
@@ -192,28 +223,26 @@ void KelvoImgEncodeWidget::attachImage(const QImage& source, const QPolygon& out
         return;
     }
     snippet->show();
+    trackMoves(snippet);
     TheS_ImgDataItem item{snippet->snippet(), snippet->outline(), snippet};
     if (!item.outline.isEmpty()) {
         nextRegionNumber();
         setDataAttached(true);
         TheS_Data data;
         data.images.push_back(std::move(item));
-        m_regions[regionNumber()] = std::move(data);
-        m_dataManager->addRow(tr("Data %1").arg(regionNumber()), regionNumber());
+        changeRegion(regionNumber(),
+                     KelvoRegionModel::Region{std::move(data), tr("Data %1").arg(regionNumber())},
+                     tr("Add image"));
     }
-    m_hasData = !m_regions.empty();
-    notifyState();
 }
 
 void KelvoImgEncodeWidget::nextRegionNumber() {
-    setRegionNumber(m_regions.empty() ? 1 : m_regions.rbegin()->first + 1);
+    setRegionNumber(m_regions.nextNumber());
 }
 
 void KelvoImgEncodeWidget::pictureLoaded() {
     setWindowTitle(fileName());
-    if (m_activated) {
-        m_activated(selectionMode(), isSelectionClosed(), m_hasData);
-    }
+    emit activated(selectionMode(), isSelectionClosed(), hasData());
 }
 
 void KelvoImgEncodeWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -229,9 +258,8 @@ void KelvoImgEncodeWidget::paintEvent(QPaintEvent* event) {
     }
     // Text regions show their outlines; image regions are shown by their snippets.
     QPainter painter(this);
-    const std::set<int> hidden = hiddenRegions();
-    for (const auto& [number, region] : m_regions) {
-        if (!region.isTextLike() || hidden.count(number)) {
+    for (const auto& [number, region] : regions()) {
+        if (!region.isTextLike() || m_regions.isHidden(number)) {
             continue;
         }
         for (const QPolygon& outline : region.outlines) {
@@ -247,23 +275,11 @@ void KelvoImgEncodeWidget::paintEvent(QPaintEvent* event) {
 void KelvoImgEncodeWidget::resizeEvent(QResizeEvent* event) {
     KelvoImgSelectionWidget::resizeEvent(event);
     const QPoint change = offsetChange();
-    for (const auto& [number, region] : m_regions) {
-        for (QWidget* widget : region.widgets()) {
-            widget->move(widget->pos() + change);
-        }
-        for (const TheS_ImgDataItem& image : region.images) {
-            image.snippet->setAllowedArea(offset().x(), offset().y(), picture().width(),
-                                          picture().height());
+    for (QWidget* widget : dataWidgets()) {
+        widget->move(widget->pos() + change);
+        if (auto* snippet = qobject_cast<KelvoImgSnip*>(widget)) {
+            snippet->setAllowedArea(offset().x(), offset().y(), picture().width(),
+                                    picture().height());
         }
     }
-}
-
-std::set<int> KelvoImgEncodeWidget::hiddenRegions() const {
-    std::set<int> hidden;
-    for (const auto& [number, region] : m_regions) {
-        if (m_dataManager->isRegionHidden(number)) {
-            hidden.insert(number);
-        }
-    }
-    return hidden;
 }

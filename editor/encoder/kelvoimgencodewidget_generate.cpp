@@ -1,7 +1,6 @@
 // The encoder window's overlap checks, the generation of the coded picture, its saving, the
 // take-over of a coded picture, and the questions before saving the plain picture and on closing.
 #include "kelvocodedimagebuilder.h"
-#include "kelvodatamanagewidget.h"
 #include "kelvoeditorshapedtext.h"
 #include "kelvoencdonedlg.h"
 #include "kelvoimagewriter.h"
@@ -17,7 +16,7 @@
 KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
     // Hidden regions count: the author may show them again, and they are coded then.
     KelvoOverlapMask mask(picture().size());
-    for (const auto& [number, region] : m_regions) {
+    for (const auto& [number, region] : regions()) {
         if (region.isTextLike()) {
             mask.add(region.outlines);
         }
@@ -40,7 +39,7 @@ bool KelvoImgEncodeWidget::selectionFree() const {
 bool KelvoImgEncodeWidget::regionsFree() const {
     const KelvoOverlapMask texts = textMask();
     KelvoOverlapMask images(picture().size());
-    for (const auto& [number, region] : m_regions) {
+    for (const auto& [number, region] : regions()) {
         if (!region.isImageRegion()) {
             continue;
         }
@@ -59,10 +58,10 @@ bool KelvoImgEncodeWidget::regionsFree() const {
 }
 
 bool KelvoImgEncodeWidget::prepareItems() {
-    const std::set<int> hidden = hiddenRegions();
-    for (auto& [number, region] : m_regions) {
+    for (const auto& entry : regions()) {
+        TheS_Data& region = *m_regions.find(entry.first);
         // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
-        if (!hidden.count(number)) {
+        if (!m_regions.isHidden(entry.first)) {
             for (TheS_TextDataItem& text : region.shapedTexts) {
                 text.codedBytes = text.widget->codedBytes(offset());
                 if (text.codedBytes.empty()) {
@@ -84,8 +83,8 @@ bool KelvoImgEncodeWidget::prepareItems() {
 
 bool KelvoImgEncodeWidget::hiddenRegionsAccepted() {
     QStringList names;
-    for (const int number : hiddenRegions()) {
-        names << m_dataManager->row(number)->label();
+    for (const int number : m_regions.hiddenRegions()) {
+        names << m_regions.name(number);
     }
     if (names.isEmpty()) {
         return true;
@@ -127,9 +126,9 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
         warn(tr("Selected regions should not overlap."));
         return Generation::Failed;
     }
-    const std::set<int> hidden = hiddenRegions();
+    const std::set<int>& hidden = m_regions.hiddenRegions();
     // Three steps before the regions are embedded, then one per region.
-    const int total = int(m_regions.size() - hidden.size()) + 3;
+    const int total = int(regions().size() - hidden.size()) + 3;
     delete m_progress;
     m_progress = new QProgressDialog(this);
     m_progress->setLabelText(QString());
@@ -149,7 +148,7 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
     QImage output;
     QString error;
     const bool generated =
-        KelvoCodedImageBuilder::generate(picture(), m_regions, hidden, !hasCodedData(),
+        KelvoCodedImageBuilder::generate(picture(), regions(), hidden, !hasCodedData(),
                                          m_existingRegionCount, output, progress, &error);
     if (m_progress) {
         m_progress->reset();
@@ -193,9 +192,7 @@ void KelvoImgEncodeWidget::takeOverCodedImage(const QImage& outlineImage, const 
     m_protectedMask = std::make_unique<KelvoOverlapMask>(KelvoOverlapMask::fromIdImage(idImage));
     m_displayed = &m_displayImage;
     update();
-    if (m_activated) {
-        m_activated(selectionMode(), isSelectionClosed(), m_hasData);
-    }
+    emit activated(selectionMode(), isSelectionClosed(), hasData());
 }
 
 void KelvoImgEncodeWidget::closeEvent(QCloseEvent* event) {

@@ -210,6 +210,7 @@ void KelvoEditorShapedText::pressAt(QMouseEvent* event) {
         return;
     }
     m_dragging = true;
+    m_pressedAt = pos();
     m_pressOffset = mapFromGlobal(event->globalPosition().toPoint());
 }
 
@@ -228,6 +229,9 @@ void KelvoEditorShapedText::endDrag() {
     if (m_dragging) {
         m_dragging = false;
         rebuildMask();
+        if (pos() != m_pressedAt) {
+            emit dragged(m_pressedAt);
+        }
     }
 }
 

@@ -65,6 +65,10 @@ public:
     // The look of `props` as a viewer reads it back from the record.
     static TheS_BubbleData storedLook(const TheS_BubbleData& props);
 
+signals:
+    // The author dragged the whole shaped text here from `from` (parent coordinates).
+    void dragged(QPoint from);
+
 public slots:
     void changeProps();
     void deleteElement();
@@ -110,5 +114,6 @@ private:
     QMenu* m_menu = nullptr;
     QRegion m_mask;
     QPoint m_pressOffset;
+    QPoint m_pressedAt;
     bool m_dragging = false;
 };

@@ -44,6 +44,7 @@ const QList<QPoint> DictOutline = {QPoint(150, 20), QPoint(250, 20), QPoint(250,
 const QRect BubbleRegion(QPoint(20, 120), QPoint(100, 150));
 const QRect GrabbedPart(QPoint(290, 40), QPoint(340, 165));
 const QRect LaterRegion(QPoint(150, 200), QPoint(250, 280));
+const QRect UndoneRegion(QPoint(300, 200), QPoint(380, 280));
 
 void clickMenu(QMainWindow* window, const QString& title, const QString& item) {
     QMenuBar* bar = window->menuBar();
@@ -285,9 +286,13 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
     QCOMPARE(m_encoder->existingRegionCount(), 4);
     addText(LaterRegion, QStringLiteral("Added later"));
+    addText(UndoneRegion, QStringLiteral("Undone"));
+    clickMenu(m_app.get(), QStringLiteral("&Edit"), QStringLiteral("&Undo Add text"));
+    QCOMPARE(m_encoder->regions().size(), size_t(1));
     const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
     generateAndSave(final);
-    QTRY_VERIFY(m_app->activeViewer() && m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
+    QTRY_VERIFY(m_app->activeViewer() &&
+                m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
 
     const auto regions = EncoderTest::decodeFile(final);
     QCOMPARE(regions.size(), size_t(5));
