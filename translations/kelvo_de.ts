@@ -654,6 +654,10 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Formtext bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

@@ -654,6 +654,10 @@ Generate the coded image, or save the picture without the data?</source>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Editar texto con forma</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

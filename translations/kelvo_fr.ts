@@ -654,6 +654,10 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données ?<
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Modifier le texte mis en forme</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

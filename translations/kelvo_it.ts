@@ -654,6 +654,10 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
         <source>Delete</source>
         <translation>Elimina</translation>
     </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Modifica testo sagomato</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

@@ -654,6 +654,10 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Vormtekst bewerken</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

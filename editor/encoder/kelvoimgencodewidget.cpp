@@ -193,6 +193,11 @@ void KelvoImgEncodeWidget::insertShapedText(KelvoTextPictures::TextType kind) {
     }
     widget->onRemove = [this](KelvoEditorShapedText* removed) { removeShapedText(removed); };
     trackMoves(widget);
+    connect(widget, &KelvoEditorShapedText::propsAccepted, this,
+            [this, widget](const TheS_BubbleData& before) {
+                m_undo->push(new KelvoShapedTextEditCommand(widget, before, widget->acceptedProps(),
+                                                            tr("Edit shaped text")));
+            });
     attachShapedText(regionNumber(), widget);
     dataAdded(widget, at);
 }

@@ -25,7 +25,6 @@
 class KelvoDataManageWidget;
 class KelvoOverlapMask;
 class QProgressDialog;
-class QUndoCommand;
 class QUndoStack;
 
 class KelvoImgEncodeWidget : public KelvoImgSelectionWidget {

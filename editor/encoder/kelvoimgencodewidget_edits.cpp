@@ -68,8 +68,9 @@ void KelvoImgEncodeWidget::removeShapedText(KelvoEditorShapedText* widget) {
 
 void KelvoImgEncodeWidget::holderEdited(KelvoTextHolderWidget* holder,
                                         const KelvoTextHolderWidget::Content& before) {
-    m_undo->push(new KelvoHolderEditCommand(
-        holder, before, holder->isDictEntry() ? tr("Edit dictionary entry") : tr("Edit text")));
+    m_undo->push(new KelvoHolderEditCommand(holder, before, holder->content(),
+                                            holder->isDictEntry() ? tr("Edit dictionary entry")
+                                                                  : tr("Edit text")));
 }
 
 void KelvoImgEncodeWidget::deleteSelectedRegion() {

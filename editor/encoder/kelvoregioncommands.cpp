@@ -46,14 +46,3 @@ void KelvoMoveCommand::moveTo(QPoint point) {
         m_widget->move(point + m_picture.offset());
     }
 }
-
-KelvoHolderEditCommand::KelvoHolderEditCommand(KelvoTextHolderWidget* holder,
-                                               const KelvoTextHolderWidget::Content& before,
-                                               const QString& text)
-    : QUndoCommand(text), m_holder(holder), m_before(before), m_after(holder->content()) {}
-
-void KelvoHolderEditCommand::restore(const KelvoTextHolderWidget::Content& content) {
-    if (m_holder) {
-        m_holder->setContent(content);
-    }
-}

@@ -4,6 +4,7 @@
 // A command destroys them when it is dropped while they belong to no region.
 #pragma once
 
+#include "kelvoeditorshapedtext.h"
 #include "kelvoregionmodel.h"
 #include "kelvotextholderwidget.h"
 
@@ -53,19 +54,34 @@ private:
     const QPoint m_to;
 };
 
-// An unformatted text or a dictionary entry edited in its holder.
-class KelvoHolderEditCommand : public QUndoCommand {
+// What the author edited in a widget: `Content` before and after, shown again by `Restore`.
+// The widget shows the edit already when the command is pushed.
+template <class Widget, class Content, void (Widget::*Restore)(const Content&)>
+class KelvoEditCommand : public QUndoCommand {
 public:
-    KelvoHolderEditCommand(KelvoTextHolderWidget* holder,
-                           const KelvoTextHolderWidget::Content& before, const QString& text);
+    KelvoEditCommand(Widget* widget, const Content& before, const Content& after,
+                     const QString& text)
+        : QUndoCommand(text), m_widget(widget), m_before(before), m_after(after) {}
 
     void undo() override { restore(m_before); }
     void redo() override { restore(m_after); }
 
 private:
-    void restore(const KelvoTextHolderWidget::Content& content);
+    void restore(const Content& content) {
+        if (m_widget) {
+            (m_widget->*Restore)(content);
+        }
+    }
 
-    QPointer<KelvoTextHolderWidget> m_holder;
-    const KelvoTextHolderWidget::Content m_before;
-    const KelvoTextHolderWidget::Content m_after;
+    QPointer<Widget> m_widget;
+    const Content m_before;
+    const Content m_after;
 };
+
+// An unformatted text or a dictionary entry edited in its holder.
+using KelvoHolderEditCommand =
+    KelvoEditCommand<KelvoTextHolderWidget, KelvoTextHolderWidget::Content,
+                     &KelvoTextHolderWidget::setContent>;
+// A shaped text's properties confirmed in its editor.
+using KelvoShapedTextEditCommand = KelvoEditCommand<KelvoEditorShapedText, TheS_BubbleData,
+                                                    &KelvoEditorShapedText::setAcceptedProps>;

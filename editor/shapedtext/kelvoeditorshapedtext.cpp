@@ -164,15 +164,13 @@ void KelvoEditorShapedText::centreLabelOn(const QRect& rect) {
 }
 
 void KelvoEditorShapedText::changeProps() {
-    if (m_editor) {
-        m_editor->loadProps(m_currentProps);
-        m_editor->show();
-    }
+    m_editor->loadProps(m_currentProps);
+    m_editor->show();
 }
 
 void KelvoEditorShapedText::deleteElement() {
-    delete m_editor;
-    m_editor = nullptr;
+    // Kept for an owner that can bring the shaped text back.
+    m_editor->hide();
     if (onRemove) {
         onRemove(this);
     } else {
@@ -193,6 +191,14 @@ void KelvoEditorShapedText::preview(const TheS_BubbleData& props) {
 }
 
 void KelvoEditorShapedText::ok(const TheS_BubbleData& props) {
+    const TheS_BubbleData before = m_acceptedProps;
+    setAcceptedProps(props);
+    if (props != before) {
+        emit propsAccepted(before);
+    }
+}
+
+void KelvoEditorShapedText::setAcceptedProps(const TheS_BubbleData& props) {
     m_acceptedProps = props;
     m_currentProps = props;
     display(props);

@@ -53,6 +53,9 @@ public:
     // returns nothing.
     std::vector<uint8_t> codedBytes(QPoint origin);
 
+    // Shows `props` and keeps them as confirmed, as undo does; no propsAccepted().
+    void setAcceptedProps(const TheS_BubbleData& props);
+
     // Takes the text part of `props` into the label as the picture keeps it, centres it and
     // masks the widget again.
     virtual void applyTextProps(const TheS_BubbleData& props);
@@ -68,6 +71,8 @@ public:
 signals:
     // The author dragged the whole shaped text here from `from` (parent coordinates).
     void dragged(QPoint from);
+    // The author confirmed other properties in the editor; `before` were confirmed until now.
+    void propsAccepted(const TheS_BubbleData& before);
 
 public slots:
     void changeProps();

@@ -9,6 +9,7 @@
 #include "kelvoimgencodewidget.h"
 #include "kelvoimginputdlg.h"
 #include "kelvoimgsnip.h"
+#include "kelvotexteditor.h"
 #include "selectiontestsupport.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 using EncoderTest::answerMessage;
@@ -50,7 +52,8 @@ QString state(const KelvoImgEncodeWidget& encoder) {
             items << QStringLiteral("text ") + text->text() + place(text);
         }
         for (const TheS_TextDataItem& shaped : region.shapedTexts) {
-            items << QStringLiteral("shaped") + place(shaped.widget);
+            items << QStringLiteral("shaped ") + shaped.widget->currentProps().textData.text +
+                         place(shaped.widget);
         }
         for (const TheS_ImgDataItem& image : region.images) {
             items << QStringLiteral("image") + place(image.snippet);
@@ -162,6 +165,18 @@ void KelvoUndoTest::change(const QString& kind) {
         });
         QTest::mouseClick(m_encoder->regions().at(2).texts.front(), Qt::LeftButton, {},
                           QPoint(11, 11));
+    } else if (kind == QLatin1String("edit shaped text")) {
+        auto* shaped = m_encoder->findChild<KelvoEditorShapedText*>();
+        shaped->changeProps();
+        KelvoTextEditor* editor = shaped->textEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
+        for (QPushButton* button : editor->findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("OK")) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
     } else if (kind == QLatin1String("move image")) {
         auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
         QTest::mousePress(snippet, Qt::LeftButton, {}, QPoint(5, 5));
@@ -192,7 +207,7 @@ void KelvoUndoTest::undoAndRedo_data() {
     for (const char* kind :
          {"text in a new region", "text", "dictionary entry", "shaped text", "image", "delete key",
           "delete button", "remove text", "remove image", "remove shaped text", "edit text",
-          "move image", "move shaped text", "hide", "rename"}) {
+          "edit shaped text", "move image", "move shaped text", "hide", "rename"}) {
         QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 }
