@@ -46,6 +46,8 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     m_entries->setFixedSize(17, 17);
     m_entries->setToolTip(tr("Remove one entry of this region."));
     m_entries->setPopupMode(QToolButton::InstantPopup);
+    // The arrow would cover the sign on a button this small.
+    m_entries->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     m_entryMenu = new QMenu(m_entries);
     m_entries->setMenu(m_entryMenu);
     m_delete = new QPushButton(box);
