@@ -125,8 +125,6 @@ private:
     // Whether the author wants to generate although hidden regions will be left out; true
     // without hidden regions.
     bool hiddenRegionsAccepted();
-    // Text regions that the overlap tests see: all of them, hidden or not.
-    KelvoOverlapMask textMask() const;
     // False after telling the author why, when the picture could not be written.
     bool saveCodedImage(const QImage& image, QString& fileName);
     void warn(const QString& text);

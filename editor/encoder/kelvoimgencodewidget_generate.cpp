@@ -1,5 +1,6 @@
-// The encoder window's overlap checks, the generation of the coded picture, its saving, the
-// take-over of a coded picture, and the questions before saving the plain picture and on closing.
+// The encoder window's overlap checks (KelvoRegionOverlap), the generation of the coded picture,
+// its saving, the take-over of a coded picture, and the questions before saving the plain picture
+// and on closing.
 #include "kelvocodedimagebuilder.h"
 #include "kelvoeditorshapedtext.h"
 #include "kelvoencdonedlg.h"
@@ -8,53 +9,20 @@
 #include "kelvoimgsnip.h"
 #include "kelvomsgdlg.h"
 #include "kelvooverlapmask.h"
+#include "kelvoregionoverlap.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QProgressDialog>
 
-KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
-    // Hidden regions count: the author may show them again, and they are coded then.
-    KelvoOverlapMask mask(picture().size());
-    for (const auto& [number, region] : regions()) {
-        if (region.isTextLike()) {
-            mask.add(region.outlines);
-        }
-    }
-    return mask;
-}
-
 bool KelvoImgEncodeWidget::selectionFree() const {
-    if (outlinePoints().isEmpty() || widgetOutline().isEmpty()) {
-        return true;
-    }
-    KelvoOverlapMask selection(picture().size());
-    selection.add(imageOutline());
-    if (!KelvoOverlapMask::disjoint(selection, textMask())) {
-        return false;
-    }
-    return !m_protectedMask || KelvoOverlapMask::disjoint(*m_protectedMask, selection);
+    return outlinePoints().isEmpty() || widgetOutline().isEmpty() ||
+           KelvoRegionOverlap::outlineFree(imageOutline(), regions(), picture().size(),
+                                           m_protectedMask.get());
 }
 
 bool KelvoImgEncodeWidget::regionsFree() const {
-    const KelvoOverlapMask texts = textMask();
-    KelvoOverlapMask images(picture().size());
-    for (const auto& [number, region] : regions()) {
-        if (!region.isImageRegion()) {
-            continue;
-        }
-        // Image parts may not lie on each other either: the later one would take the pixels.
-        KelvoOverlapMask part(picture().size());
-        part.add(region.outlines);
-        if (!KelvoOverlapMask::disjoint(part, images)) {
-            return false;
-        }
-        images.add(region.outlines);
-    }
-    if (!KelvoOverlapMask::disjoint(texts, images)) {
-        return false;
-    }
-    return !m_protectedMask || KelvoOverlapMask::disjoint(*m_protectedMask, images);
+    return KelvoRegionOverlap::imagesFree(regions(), picture().size(), m_protectedMask.get());
 }
 
 bool KelvoImgEncodeWidget::prepareItems() {
