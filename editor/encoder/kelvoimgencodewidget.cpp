@@ -191,7 +191,8 @@ void KelvoImgEncodeWidget::insertShapedText(KelvoTextPictures::TextType kind) {
     default:
         return;
     }
-    widget->onRemove = [this](KelvoEditorShapedText* removed) { removeShapedText(removed); };
+    connect(widget, &KelvoEditorShapedText::removeRequested, this,
+            &KelvoImgEncodeWidget::removeShapedText);
     trackMoves(widget);
     connect(widget, &KelvoEditorShapedText::propsAccepted, this,
             [this, widget](const TheS_BubbleData& before) {

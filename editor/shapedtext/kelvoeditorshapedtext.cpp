@@ -12,6 +12,7 @@
 #include "kelvotextproperties.h"
 
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -171,8 +172,8 @@ void KelvoEditorShapedText::changeProps() {
 void KelvoEditorShapedText::deleteElement() {
     // Kept for an owner that can bring the shaped text back.
     m_editor->hide();
-    if (onRemove) {
-        onRemove(this);
+    if (isSignalConnected(QMetaMethod::fromSignal(&KelvoEditorShapedText::removeRequested))) {
+        emit removeRequested(this);
     } else {
         deleteLater();
     }

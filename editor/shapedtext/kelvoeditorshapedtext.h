@@ -17,7 +17,6 @@
 #include <QRegion>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class KelvoBubble;
@@ -60,17 +59,16 @@ public:
     // masks the widget again.
     virtual void applyTextProps(const TheS_BubbleData& props);
 
-    // Called by deleteElement() to remove this shaped text; the owner must destroy it later
-    // (deleteLater), since the call comes from the shaped text's own menu. Without an owner the
-    // shaped text destroys itself that way.
-    std::function<void(KelvoEditorShapedText*)> onRemove;
-
     // The look of `props` as a viewer reads it back from the record.
     static TheS_BubbleData storedLook(const TheS_BubbleData& props);
 
 signals:
     // The author dragged the whole shaped text here from `from` (parent coordinates).
     void dragged(QPoint from);
+    // deleteElement() asks the owner to remove this shaped text; the owner must not destroy it
+    // at once, since the request comes from the shaped text's own menu. Without an owner the
+    // shaped text destroys itself later.
+    void removeRequested(KelvoEditorShapedText* shaped);
     // The author confirmed other properties in the editor; `before` were confirmed until now.
     void propsAccepted(const TheS_BubbleData& before);
 

@@ -198,7 +198,8 @@ void KelvoEditorShapedTextTest::menuEntries() {
 
     QPointer<KelvoTextEditor> editor = shaped->textEditor();
     KelvoEditorShapedText* removed = nullptr;
-    shaped->onRemove = [&](KelvoEditorShapedText* s) { removed = s; };
+    connect(shaped, &KelvoEditorShapedText::removeRequested, this,
+            [&](KelvoEditorShapedText* s) { removed = s; });
     entries[2]->trigger();
     QCOMPARE(removed, shaped);
     QVERIFY(!editor->isVisible());
