@@ -278,6 +278,25 @@ der gelöscht werden soll ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Wörterbucheintrag „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Text „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Formtext „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Bild %1 entfernen</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -320,6 +339,10 @@ Achtung: Ausgeblendete Daten werden nicht in das Bild codiert!</translation>
     <message>
         <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
         <translation>Bytes, die die Daten komprimiert brauchen / höchstens im Bereich Platz haben, und die Packstufe.</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Einen Eintrag dieses Bereichs entfernen.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +480,21 @@ Er wurde nicht erneut hinzugefügt; der Bereich verweist auf den vorhandenen Ein
     <message>
         <source>Show ambiguities</source>
         <translation>Mehrdeutigkeiten anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -660,6 +698,70 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     <message>
         <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
         <translation>Die Daten dieser Bereiche sind so dicht gepackt, dass sie das Bild dort sichtbar verändern: %1</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Wörterbucheintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Formtext bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Formtext hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Bereich löschen</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Bereich ausblenden</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Bereich einblenden</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Bereich umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Wörterbucheintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Daten löschen</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>Alle Daten von „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -1138,15 +1240,15 @@ Sie können ihn jetzt Ihrem privaten Wörterbuch hinzufügen ...</translation>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
-    </message>
-    <message>
         <source>&amp;Fit to Window</source>
         <translation>An &amp;Fenster anpassen</translation>
     </message>
     <message>
-        <source>&amp;Actual Size</source>
+        <source>Zoom O&amp;ut</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
         <translation>&amp;Originalgröße</translation>
     </message>
 </context>

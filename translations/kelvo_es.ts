@@ -278,6 +278,25 @@ la zona que desea eliminar ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Quitar la entrada de diccionario «%1»</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Quitar el texto «%1»</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Quitar el texto con forma «%1»</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Quitar la imagen %1</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -320,6 +339,10 @@ Atención: ¡los datos ocultos no se codificarán en la imagen!</translation>
     <message>
         <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
         <translation>Bytes que ocupan los datos comprimidos / bytes que caben como máximo en la zona, y el nivel de empaquetado.</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Quitar una entrada de esta zona.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +480,21 @@ No se ha vuelto a añadir; la zona remite a la entrada existente.</translation>
     <message>
         <source>Show ambiguities</source>
         <translation>Mostrar ambigüedades</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 <context>
@@ -660,6 +698,70 @@ Generate the coded image, or save the picture without the data?</source>
     <message>
         <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
         <translation>Los datos de estas zonas están tan empaquetados que cambian la imagen de forma visible en ese lugar: %1</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Añadir entrada de diccionario</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Editar texto con forma</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Añadir texto con forma</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Eliminar zona</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Ocultar zona</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Mostrar zona</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Renombrar zona</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Quitar entrada</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Editar entrada de diccionario</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Eliminar datos</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>¿Eliminar todos los datos de «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
@@ -1138,15 +1240,15 @@ Ahora puede añadirlo a su diccionario personal ...</translation>
         <translation>&amp;Acercar</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>A&amp;lejar</translation>
-    </message>
-    <message>
         <source>&amp;Fit to Window</source>
         <translation>Ajustar a la &amp;ventana</translation>
     </message>
     <message>
-        <source>&amp;Actual Size</source>
+        <source>Zoom O&amp;ut</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
         <translation>&amp;Tamaño real</translation>
     </message>
 </context>

@@ -278,6 +278,25 @@ la zone à supprimer ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Supprimer l&apos;entrée de dictionnaire « %1 »</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Supprimer le texte « %1 »</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Supprimer le texte mis en forme « %1 »</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Supprimer l&apos;image %1</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -320,6 +339,10 @@ Attention&#xa0;: les données masquées ne seront pas codées dans l&apos;image&
     <message>
         <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
         <translation>Octets occupés par les données compressées / octets que la région peut contenir au plus, et le niveau de compactage.</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Supprimer une entrée de cette zone.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +480,21 @@ Elle n&apos;a pas été ajoutée une seconde fois&#xa0;; la zone renvoie à l&ap
     <message>
         <source>Show ambiguities</source>
         <translation>Afficher les ambiguïtés</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
@@ -660,6 +698,70 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa
     <message>
         <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
         <translation>Les données de ces régions sont si denses qu&apos;elles modifient visiblement l&apos;image à cet endroit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Ajouter une entrée de dictionnaire</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Modifier le texte mis en forme</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Ajouter un texte mis en forme</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Supprimer la zone</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Masquer la zone</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Afficher la zone</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Renommer la zone</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Supprimer l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Modifier l&apos;entrée de dictionnaire</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Supprimer des données</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>Supprimer toutes les données de « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
@@ -1138,15 +1240,15 @@ Vous pouvez maintenant l&apos;ajouter à votre dictionnaire personnel ...</trans
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
-    </message>
-    <message>
         <source>&amp;Fit to Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <source>&amp;Actual Size</source>
+        <source>Zoom O&amp;ut</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
         <translation>&amp;Taille réelle</translation>
     </message>
 </context>

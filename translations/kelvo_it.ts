@@ -278,6 +278,25 @@ l&apos;area da eliminare ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Rimuovi la voce del dizionario «%1»</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Rimuovi il testo «%1»</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Rimuovi il testo sagomato «%1»</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Rimuovi l'immagine %1</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -320,6 +339,10 @@ Attenzione: i dati nascosti non verranno codificati nell&apos;immagine!</transla
     <message>
         <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
         <translation>Byte occupati dai dati compressi / byte che l&apos;area può contenere al massimo, e il livello di compattazione.</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Rimuovi una voce di quest'area.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +480,21 @@ Non è stata aggiunta di nuovo; l&apos;area rimanda alla voce esistente.</transl
     <message>
         <source>Show ambiguities</source>
         <translation>Mostra le ambiguità</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
     </message>
 </context>
 <context>
@@ -660,6 +698,70 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
     <message>
         <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
         <translation>I dati di queste aree sono compattati così densamente da modificare visibilmente l&apos;immagine in quel punto: %1</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Aggiungi voce del dizionario</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Modifica testo sagomato</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Aggiungi testo sagomato</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Elimina area</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Nascondi area</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Mostra area</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Rinomina area</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Rimuovi voce</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Modifica voce del dizionario</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Elimina dati</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>Eliminare tutti i dati di «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
@@ -1138,15 +1240,15 @@ Ora è possibile aggiungerlo al dizionario personale ...</translation>
         <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>&amp;Riduci</translation>
-    </message>
-    <message>
         <source>&amp;Fit to Window</source>
         <translation>&amp;Adatta alla finestra</translation>
     </message>
     <message>
-        <source>&amp;Actual Size</source>
+        <source>Zoom O&amp;ut</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
         <translation>Dimensioni &amp;effettive</translation>
     </message>
 </context>

@@ -278,6 +278,25 @@ het gebied dat u wilt verwijderen ...</translation>
     </message>
 </context>
 <context>
+    <name>KelvoDataManageWidget</name>
+    <message>
+        <source>Remove dictionary entry &quot;%1&quot;</source>
+        <translation>Woordenboekitem ‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove text &quot;%1&quot;</source>
+        <translation>Tekst ‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove shaped text &quot;%1&quot;</source>
+        <translation>Vormtekst ‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove image %1</source>
+        <translation>Afbeelding %1 verwijderen</translation>
+    </message>
+</context>
+<context>
     <name>KelvoDataManageWidgetItem</name>
     <message>
         <source>Delete all data specified for this region.</source>
@@ -320,6 +339,10 @@ Let op: verborgen gegevens worden niet in de afbeelding gecodeerd!</translation>
     <message>
         <source>Bytes the data take after compression / the most the region holds, and the packing level.</source>
         <translation>Bytes die de gegevens gecomprimeerd innemen / het maximum dat het gebied bevat, en het pakniveau.</translation>
+    </message>
+    <message>
+        <source>Remove one entry of this region.</source>
+        <translation>Eén item van dit gebied verwijderen.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +480,21 @@ Het is niet opnieuw toegevoegd; het gebied verwijst naar het bestaande item.</tr
     <message>
         <source>Show ambiguities</source>
         <translation>Dubbelzinnigheden tonen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoEditMenu</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnieuw &amp;uitvoeren</translation>
     </message>
 </context>
 <context>
@@ -660,6 +698,70 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
     <message>
         <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
         <translation>De gegevens van deze gebieden zijn zo dicht gepakt dat ze het beeld daar zichtbaar veranderen: %1</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verplaatsen</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Tekst toevoegen</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Woordenboekitem toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Vormtekst bewerken</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Vormtekst toevoegen</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Afbeelding toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete region</source>
+        <translation>Gebied verwijderen</translation>
+    </message>
+    <message>
+        <source>Hide region</source>
+        <translation>Gebied verbergen</translation>
+    </message>
+    <message>
+        <source>Show region</source>
+        <translation>Gebied tonen</translation>
+    </message>
+    <message>
+        <source>Rename region</source>
+        <translation>Gebied hernoemen</translation>
+    </message>
+    <message>
+        <source>Remove entry</source>
+        <translation>Item verwijderen</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Woordenboekitem bewerken</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Tekst bewerken</translation>
+    </message>
+    <message>
+        <source>Delete Data</source>
+        <translation>Gegevens verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete all data of &quot;%1&quot;?</source>
+        <translation>Alle gegevens van ‘%1’ verwijderen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
     </message>
 </context>
 <context>
@@ -1138,15 +1240,15 @@ U kunt deze nu aan uw persoonlijke woordenboek toevoegen ...</translation>
         <translation>&amp;Inzoomen</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>&amp;Uitzoomen</translation>
-    </message>
-    <message>
         <source>&amp;Fit to Window</source>
         <translation>&amp;Passend in venster</translation>
     </message>
     <message>
-        <source>&amp;Actual Size</source>
+        <source>Zoom O&amp;ut</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
         <translation>&amp;Werkelijke grootte</translation>
     </message>
 </context>

@@ -3,9 +3,10 @@
 #include "kelvoapp.h"
 
 #include "kelvoappmenus.h"
-#include "kelvoviewmenu.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedimagebuilder.h"
+#include "kelvodatamanagewidget.h"
+#include "kelvoeditmenu.h"
 #include "kelvohelpbrowser.h"
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
@@ -16,6 +17,7 @@
 #include "kelvorecentfiles.h"
 #include "kelvotranslationmenu.h"
 #include "kelvousersettings.h"
+#include "kelvoviewmenu.h"
 #include "kelvoworkspace.h"
 
 #include <QAction>
@@ -56,6 +58,7 @@ KelvoApp::KelvoApp(QWidget* parent) : QMainWindow(parent) {
     connectActions();
     buildAuxiliaryWindows();
     connect(m_workspace, &QMdiArea::subWindowActivated, this, &KelvoApp::windowActivated);
+    kelvoAddEditMenu(this, m_workspace);
 }
 
 KelvoApp::~KelvoApp() {
@@ -339,18 +342,19 @@ void KelvoApp::addWindow(KelvoImgWidget* window) {
     connect(window, &KelvoImgWidget::closed, m_menus, &KelvoAppMenus::showNoWindow);
     connect(window, &KelvoImgWidget::replaceRequested, this, &KelvoApp::replaceWindow);
     if (auto* encoder = qobject_cast<KelvoImgEncodeWidget*>(window)) {
-        encoder->setStateChangedCallback([this, encoder](bool selectionClosed, bool hasData) {
-            m_workspace->updateTitle(encoder);
-            if (encoder == activeImageWindow()) {
-                m_menus->showSelectionState(selectionClosed, hasData);
-            }
-        });
-        encoder->setActivatedCallback(
-            [this, encoder](int mode, bool selectionClosed, bool hasData) {
-                if (encoder == activeImageWindow()) {
-                    m_menus->showEncoderState(mode, selectionClosed, hasData);
-                }
-            });
+        connect(encoder, &KelvoImgEncodeWidget::stateChanged, this,
+                [this, encoder](bool selectionClosed, bool hasData) {
+                    m_workspace->updateTitle(encoder);
+                    if (encoder == activeImageWindow()) {
+                        m_menus->showSelectionState(selectionClosed, hasData);
+                    }
+                });
+        connect(encoder, &KelvoImgEncodeWidget::activated, this,
+                [this, encoder](int mode, bool selectionClosed, bool hasData) {
+                    if (encoder == activeImageWindow()) {
+                        m_menus->showEncoderState(mode, selectionClosed, hasData);
+                    }
+                });
     } else if (auto* viewer = qobject_cast<KelvoAppViewerWidget*>(window)) {
         connect(viewer, &KelvoAppViewerWidget::activated, this, &KelvoApp::viewerActivated);
         connect(viewer, &KelvoAppViewerWidget::outlinesStateChanged, m_menus,

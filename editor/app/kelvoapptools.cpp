@@ -57,7 +57,7 @@ void KelvoApp::insertTInfo() {
     }
     const size_t regionsBefore = encoder->regions().size();
     if (kind != 0) {
-        encoder->insertShapedText(kind);
+        encoder->insertShapedText(KelvoTextPictures::TextType(kind));
         reportAttached(encoder, regionsBefore);
         return;
     }

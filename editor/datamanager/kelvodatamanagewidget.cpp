@@ -1,23 +1,39 @@
 #include "kelvodatamanagewidget.h"
 
-#include <QGridLayout>
+#include "kelvoeditorshapedtext.h"
+#include "kelvoregionmodel.h"
+#include "kelvotextholderwidget.h"
 
-KelvoDataManageWidget::KelvoDataManageWidget(QWidget* parent, const QString& name)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+#include <QGridLayout>
+#include <QMenu>
+
+namespace {
+
+// Entries are named by the start of their text.
+constexpr int kShownCharacters = 24;
+
+QString shortened(const QString& text) {
+    const QString line = text.simplified();
+    return line.size() <= kShownCharacters ? line : line.left(kShownCharacters) + QChar(0x2026);
+}
+
+} // namespace
+
+KelvoDataManageWidget::KelvoDataManageWidget(const KelvoRegionModel& regions, QWidget* parent,
+                                             const QString& name)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_regions(regions) {
     setObjectName(name);
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setSpacing(0);
     m_grid->setSizeConstraint(QLayout::SetNoConstraint);
     setFixedSize(kWidth, 0);
-}
-
-void KelvoDataManageWidget::setDataActionCallback(DataActionCallback callback) {
-    m_dataAction = std::move(callback);
-}
-
-void KelvoDataManageWidget::setSelectCallback(SelectCallback callback) {
-    m_select = std::move(callback);
+    connect(&regions, &KelvoRegionModel::regionAdded, this,
+            [this](int id) { addRow(m_regions.name(id), id); });
+    connect(&regions, &KelvoRegionModel::regionRemoved, this, &KelvoDataManageWidget::removeRow);
+    connect(&regions, &KelvoRegionModel::regionChanged, this,
+            &KelvoDataManageWidget::regionChanged);
 }
 
 KelvoDataManageWidgetItem* KelvoDataManageWidget::row(int regionId) const {
@@ -25,19 +41,18 @@ KelvoDataManageWidgetItem* KelvoDataManageWidget::row(int regionId) const {
     return it == m_rows.end() ? nullptr : it->second;
 }
 
-bool KelvoDataManageWidget::isRegionHidden(int regionId) const {
-    const KelvoDataManageWidgetItem* item = row(regionId);
-    return item && !item->isDataShown();
-}
-
 void KelvoDataManageWidget::addRow(const QString& label, int regionId) {
     if (row(regionId)) {
         return;
     }
     auto* item = new KelvoDataManageWidgetItem(this, QStringLiteral("Item"), regionId, label);
-    item->setDataActionCallback([this](int action, int id) { rowAction(action, id); });
-    item->setSelectCallback([this](int id) { selectRow(id); });
+    connect(item, &KelvoDataManageWidgetItem::dataAction, this, &KelvoDataManageWidget::dataAction);
+    connect(item, &KelvoDataManageWidgetItem::selected, this, &KelvoDataManageWidget::selectRow);
+    connect(item, &KelvoDataManageWidgetItem::renameRequested, this,
+            &KelvoDataManageWidget::renameRequested);
+    connect(item->entryMenu(), &QMenu::aboutToShow, this, [this, item] { fillEntryMenu(item); });
     m_grid->addWidget(item, m_nextGridRow++, 0);
+    item->setDataShown(!m_regions.isHidden(regionId));
     item->show();
     m_rows[regionId] = item;
     setFixedHeight(height() + item->height());
@@ -71,16 +86,38 @@ void KelvoDataManageWidget::selectRow(int regionId) {
         item->setSelected(id == regionId);
     }
     m_selected = regionId;
-    if (m_select) {
-        m_select(regionId);
+    emit regionSelected(regionId);
+}
+
+void KelvoDataManageWidget::regionChanged(int regionId) {
+    if (KelvoDataManageWidgetItem* item = row(regionId)) {
+        item->setLabel(m_regions.name(regionId));
+        item->setDataShown(!m_regions.isHidden(regionId));
     }
 }
 
-void KelvoDataManageWidget::rowAction(int action, int regionId) {
-    if (m_dataAction) {
-        m_dataAction(action, regionId);
+void KelvoDataManageWidget::fillEntryMenu(KelvoDataManageWidgetItem* item) {
+    QMenu* menu = item->entryMenu();
+    menu->clear();
+    const TheS_Data* data = m_regions.find(item->regionId());
+    if (!data) {
+        return;
     }
-    if (action == KelvoDataManageWidgetItem::DeleteData) {
-        removeRow(regionId);
+    int images = 0;
+    for (QWidget* widget : data->widgets()) {
+        QString text;
+        if (const auto* holder = qobject_cast<KelvoTextHolderWidget*>(widget)) {
+            text = holder->isDictEntry()
+                       ? tr("Remove dictionary entry \"%1\"").arg(shortened(holder->text()))
+                       : tr("Remove text \"%1\"").arg(shortened(holder->text()));
+        } else if (const auto* shaped = qobject_cast<KelvoEditorShapedText*>(widget)) {
+            text = tr("Remove shaped text \"%1\"")
+                       .arg(shortened(shaped->acceptedProps().textData.text));
+        } else {
+            text = tr("Remove image %1").arg(++images);
+        }
+        const int id = item->regionId();
+        connect(menu->addAction(text), &QAction::triggered, this,
+                [this, id, widget] { emit removeEntryRequested(id, widget); });
     }
 }

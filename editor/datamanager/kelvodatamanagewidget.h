@@ -1,6 +1,7 @@
-// The data manager: a small tool window with one row per image region that has data in the
-// encoder window. The author selects a region, hides or shows all of its data, or deletes it;
-// the owner hears of each through its callbacks and decides what happens to the data.
+// The data manager: a small tool window with one row per region that has data in the encoder
+// window. It shows the regions of a region map and follows its changes; what the author asks
+// for in a row (select, hide or show, rename, remove one entry, delete all) it reports, and the
+// owner decides what happens to the data.
 #pragma once
 
 #include "kelvodatamanagewidgetitem.h"
@@ -9,22 +10,18 @@
 
 #include <map>
 
+class KelvoRegionModel;
 class QGridLayout;
 
 class KelvoDataManageWidget : public QWidget {
     Q_OBJECT
 public:
-    using DataActionCallback = KelvoDataManageWidgetItem::DataActionCallback;
-    using SelectCallback = KelvoDataManageWidgetItem::SelectCallback;
+    using DataAction = KelvoDataManageWidgetItem::DataAction;
 
     static constexpr int kWidth = 150;
 
-    explicit KelvoDataManageWidget(QWidget* parent = nullptr,
+    explicit KelvoDataManageWidget(const KelvoRegionModel& regions, QWidget* parent = nullptr,
                                    const QString& name = QStringLiteral("DataManageWidget"));
-
-    // Actions of the rows (KelvoDataManageWidgetItem::DataAction) and selections.
-    void setDataActionCallback(DataActionCallback callback);
-    void setSelectCallback(SelectCallback callback);
 
     // Appends a row for `regionId` unless it has one; the window grows by the row's height.
     void addRow(const QString& label, int regionId);
@@ -39,16 +36,22 @@ public:
     int rowCount() const { return int(m_rows.size()); }
     // The row of `regionId`, or null.
     KelvoDataManageWidgetItem* row(int regionId) const;
-    // Whether the author hid the data of `regionId`; hidden data are not coded into the image.
-    bool isRegionHidden(int regionId) const;
+
+signals:
+    void dataAction(KelvoDataManageWidget::DataAction action, int regionId);
+    void regionSelected(int regionId);
+    void renameRequested(int regionId, const QString& name);
+    // The author chose to remove the entry that `widget` shows from its region.
+    void removeEntryRequested(int regionId, QWidget* widget);
 
 private:
-    void rowAction(int action, int regionId);
+    // The row shows the region's name and hidden state as the map has them now.
+    void regionChanged(int regionId);
+    void fillEntryMenu(KelvoDataManageWidgetItem* item);
 
+    const KelvoRegionModel& m_regions;
     QGridLayout* m_grid = nullptr;
     std::map<int, KelvoDataManageWidgetItem*> m_rows;
     int m_selected = -1;
     int m_nextGridRow = 0;
-    DataActionCallback m_dataAction;
-    SelectCallback m_select;
 };

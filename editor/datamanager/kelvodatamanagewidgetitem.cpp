@@ -7,8 +7,10 @@
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -41,13 +43,23 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     m_label = new QLabel(label, box);
     m_label->setFixedSize(100, 25);
     m_label->installEventFilter(this);
+    m_entries = new QToolButton(box);
+    m_entries->setText(QStringLiteral("\u2212"));
+    m_entries->setFixedSize(17, 17);
+    m_entries->setToolTip(tr("Remove one entry of this region."));
+    m_entries->setPopupMode(QToolButton::InstantPopup);
+    // The arrow would cover the sign on a button this small.
+    m_entries->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    m_entryMenu = new QMenu(m_entries);
+    m_entries->setMenu(m_entryMenu);
     m_delete = new QPushButton(box);
     m_delete->setIcon(KelvoDataManagePixmaps::deleteCross());
     m_delete->setFixedSize(17, 17);
     m_delete->setToolTip(tr("Delete all data specified for this region."));
     grid->addWidget(m_view, 0, 0);
     grid->addWidget(m_label, 0, 1);
-    grid->addWidget(m_delete, 0, 2);
+    grid->addWidget(m_entries, 0, 2);
+    grid->addWidget(m_delete, 0, 3);
     m_roomLabel = new QLabel(box);
     m_roomLabel->setObjectName(QStringLiteral("room"));
     m_roomLabel->setFixedHeight(14);
@@ -55,7 +67,7 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     small.setPointSizeF(small.pointSizeF() * 0.75);
     m_roomLabel->setFont(small);
     m_roomLabel->installEventFilter(this);
-    grid->addWidget(m_roomLabel, 1, 0, 1, 3);
+    grid->addWidget(m_roomLabel, 1, 0, 1, 4);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box);
@@ -65,20 +77,20 @@ KelvoDataManageWidgetItem::KelvoDataManageWidgetItem(QWidget* parent, const QStr
     setSelected(false);
 }
 
-void KelvoDataManageWidgetItem::setDataActionCallback(DataActionCallback callback) {
-    m_dataAction = std::move(callback);
-}
-
-void KelvoDataManageWidgetItem::setSelectCallback(SelectCallback callback) {
-    m_select = std::move(callback);
-}
-
 QString KelvoDataManageWidgetItem::label() const {
     return m_label->text();
 }
 
+void KelvoDataManageWidgetItem::setLabel(const QString& label) {
+    m_label->setText(label);
+}
+
 bool KelvoDataManageWidgetItem::isDataShown() const {
     return m_view->isChecked();
+}
+
+void KelvoDataManageWidgetItem::setDataShown(bool shown) {
+    m_view->setChecked(shown);
 }
 
 void KelvoDataManageWidgetItem::setSelected(bool selected) {
@@ -135,15 +147,11 @@ QString KelvoDataManageWidgetItem::roomText() const {
 }
 
 void KelvoDataManageWidgetItem::viewPressed() {
-    if (m_dataAction) {
-        m_dataAction(m_view->isChecked() ? ShowData : HideData, m_regionId);
-    }
+    emit dataAction(m_view->isChecked() ? DataAction::Show : DataAction::Hide, m_regionId);
 }
 
 void KelvoDataManageWidgetItem::delPressed() {
-    if (m_dataAction) {
-        m_dataAction(DeleteData, m_regionId);
-    }
+    emit dataAction(DataAction::Delete, m_regionId);
 }
 
 void KelvoDataManageWidgetItem::mousePressEvent(QMouseEvent* event) {
@@ -164,9 +172,7 @@ void KelvoDataManageWidgetItem::press(Qt::MouseButton button) {
         return;
     }
     setSelected(true);
-    if (m_select) {
-        m_select(m_regionId);
-    }
+    emit selected(m_regionId);
 }
 
 void KelvoDataManageWidgetItem::rename() {
@@ -174,7 +180,7 @@ void KelvoDataManageWidgetItem::rename() {
     const QString text = QInputDialog::getText(this, tr("New Identifier"), tr("Name:"),
                                                QLineEdit::Normal, m_label->text(), &ok)
                              .trimmed();
-    if (ok && !text.isEmpty()) {
-        m_label->setText(text.left(kMaxLabelLength));
+    if (ok && !text.isEmpty() && text.left(kMaxLabelLength) != label()) {
+        emit renameRequested(m_regionId, text.left(kMaxLabelLength));
     }
 }

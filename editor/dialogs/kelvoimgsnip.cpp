@@ -69,6 +69,7 @@ bool KelvoImgSnip::setSnippet(const QImage& source, const QPolygon& selection, Q
 
 void KelvoImgSnip::mousePressEvent(QMouseEvent* event) {
     m_pressOffset = event->position().toPoint();
+    m_pressedAt = pos();
     event->accept();
 }
 
@@ -83,4 +84,7 @@ void KelvoImgSnip::mouseMoveEvent(QMouseEvent* event) {
 
 void KelvoImgSnip::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (pos() != m_pressedAt) {
+        emit dragged(m_pressedAt);
+    }
 }

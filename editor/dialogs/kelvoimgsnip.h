@@ -32,6 +32,10 @@ public:
     const QPolygon& outline() const { return m_outline; }
     const QRegion& shapeMask() const { return m_mask; }
 
+signals:
+    // The author dragged the snippet here from `from` (parent coordinates).
+    void dragged(QPoint from);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -42,6 +46,7 @@ private:
     QPolygon m_outline;
     QRegion m_mask;
     QPoint m_pressOffset;
+    QPoint m_pressedAt;
     int m_areaX = 0;
     int m_areaY = 0;
     int m_areaWidth = 0;

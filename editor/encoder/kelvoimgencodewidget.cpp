@@ -7,26 +7,39 @@
 #include "kelvoimgsnip.h"
 #include "kelvomsgdlg.h"
 #include "kelvooverlapmask.h"
+#include "kelvoregioncommands.h"
 #include "kelvotextholderwidget.h"
-#include "kelvotextpictures.h"
 
 #include <QPainter>
 #include <QTimer>
+#include <QUndoStack>
 
 KelvoImgEncodeWidget::KelvoImgEncodeWidget(QWidget* parent, const QString& name,
                                            Qt::WindowFlags flags)
-    : KelvoImgSelectionWidget(parent) {
+    : KelvoImgSelectionWidget(parent), m_undo(std::make_unique<QUndoStack>()) {
     setWindowFlags(windowFlags() | flags);
     setObjectName(name);
-    m_dataManager = new KelvoDataManageWidget(this);
+    m_dataManager = new KelvoDataManageWidget(m_regions, this);
     m_dataManager->hide();
-    m_dataManager->setDataActionCallback(
-        [this](int action, int number) { itemAction(action, number); });
-    m_dataManager->setSelectCallback([this](int number) { itemSelected(number); });
+    connect(m_dataManager, &KelvoDataManageWidget::dataAction, this,
+            &KelvoImgEncodeWidget::itemAction);
+    connect(m_dataManager, &KelvoDataManageWidget::regionSelected, this,
+            &KelvoImgEncodeWidget::itemSelected);
+    connect(m_dataManager, &KelvoDataManageWidget::renameRequested, this,
+            &KelvoImgEncodeWidget::renameRegion);
+    connect(m_dataManager, &KelvoDataManageWidget::removeEntryRequested, this,
+            &KelvoImgEncodeWidget::removeEntry);
     // The rooms are worked out once a burst of changes is over.
     m_roomTimer = new QTimer(this);
     m_roomTimer->setSingleShot(true);
     connect(m_roomTimer, &QTimer::timeout, this, &KelvoImgEncodeWidget::showRooms);
+    for (const auto signal : {&KelvoRegionModel::regionAdded, &KelvoRegionModel::regionRemoved,
+                              &KelvoRegionModel::regionChanged}) {
+        connect(&m_regions, signal, this, [this] {
+            notifyState();
+            update();
+        });
+    }
 }
 
 KelvoImgEncodeWidget::~KelvoImgEncodeWidget() = default;
@@ -35,27 +48,18 @@ QString KelvoImgEncodeWidget::widgetKey() const {
     return QStringLiteral("KELVO_ENCODER_WIDGET");
 }
 
-void KelvoImgEncodeWidget::setStateChangedCallback(StateChangedCallback callback) {
-    m_stateChanged = std::move(callback);
-}
-
-void KelvoImgEncodeWidget::setActivatedCallback(ActivatedCallback callback) {
-    m_activated = std::move(callback);
-}
-
 QPoint KelvoImgEncodeWidget::placementPoint() const {
-    const auto it = m_regions.find(regionNumber());
-    if (it != m_regions.end() && !it->second.outlines.empty() &&
-        !it->second.outlines.front().isEmpty()) {
-        return toWidgetCoordinates(it->second.outlines.front().first());
+    const TheS_Data* region = m_regions.find(regionNumber());
+    if (region && !region->outlines.empty() && !region->outlines.front().isEmpty()) {
+        return toWidgetCoordinates(region->outlines.front().first());
     }
     return outlinePoints().isEmpty() ? offset() : toWidgetCoordinates(outlinePoints().first());
 }
 
-TheS_Data* KelvoImgEncodeWidget::newRegion(TheS_Data data) {
+bool KelvoImgEncodeWidget::newRegion(TheS_Data data, const QString& change) {
     QPolygon outline = imageOutline();
     if (outlinePoints().size() < 3 || outline.size() < 3) {
-        return nullptr;
+        return false;
     }
     if (outline.last() == outline.first()) {
         outline.removeLast();
@@ -63,25 +67,53 @@ TheS_Data* KelvoImgEncodeWidget::newRegion(TheS_Data data) {
     data.outlines = {outline};
     dropOutline(false);
     const int number = regionNumber();
-    TheS_Data& region = m_regions[number] = std::move(data);
-    m_dataManager->addRow(tr("Data %1").arg(number), number);
-    return &region;
+    changeRegion(number, KelvoRegionModel::Region{std::move(data), tr("Data %1").arg(number)},
+                 change);
+    return true;
+}
+
+void KelvoImgEncodeWidget::changeRegion(int number,
+                                        const std::optional<KelvoRegionModel::Region>& after,
+                                        const QString& change) {
+    m_undo->push(new KelvoRegionCommand(m_regions, number, after, change));
 }
 
 void KelvoImgEncodeWidget::dataAdded(QWidget* widget, QPoint at) {
     setDataAttached(true);
-    m_hasData = !m_regions.empty();
     widget->show();
     widget->move(at);
     pinToPicture(widget);
-    notifyState();
+    if (auto* holder = qobject_cast<KelvoTextHolderWidget*>(widget)) {
+        connect(holder, &KelvoTextHolderWidget::edited, this,
+                [this, holder](const KelvoTextHolderWidget::Content& before) {
+                    holderEdited(holder, before);
+                });
+    }
+}
+
+QList<QWidget*> KelvoImgEncodeWidget::dataWidgets() const {
+    QList<QWidget*> all;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<KelvoTextHolderWidget*>(child) || qobject_cast<KelvoImgSnip*>(child) ||
+            qobject_cast<KelvoEditorShapedText*>(child)) {
+            all.append(child);
+        }
+    }
+    return all;
+}
+
+template <class Dragged> void KelvoImgEncodeWidget::trackMoves(Dragged* widget) {
+    // In picture points, so that undo puts the widget back whatever the zoom is by then.
+    connect(widget, &Dragged::dragged, this, [this, widget](QPoint from) {
+        m_undo->push(new KelvoMoveCommand(*this, widget, toImageCoordinates(from),
+                                          picturePosition(widget),
+                                          KelvoImgEncodeWidget::tr("Move")));
+    });
 }
 
 void KelvoImgEncodeWidget::notifyState() {
     m_roomTimer->start();
-    if (m_stateChanged) {
-        m_stateChanged(isSelectionClosed(), m_hasData);
-    }
+    emit stateChanged(isSelectionClosed(), hasData());
 }
 
 void KelvoImgEncodeWidget::warn(const QString& text) {
@@ -93,19 +125,19 @@ void KelvoImgEncodeWidget::attachText(const QString& text) {
     const QPoint at = placementPoint();
     auto* holder = new KelvoTextHolderWidget(this, QStringLiteral("TextHolder"), text,
                                              KelvoTextPictures::textHolderIcon(), false);
-    const auto it = m_regions.find(regionNumber());
-    if (it != m_regions.end()) {
-        if (it->second.dictEntry || !it->second.images.empty()) {
+    if (std::optional<KelvoRegionModel::Region> region = m_regions.region(regionNumber())) {
+        if (region->data.dictEntry || !region->data.images.empty()) {
             delete holder;
             warn(tr("An image dictionary entry or another image is already specified for this "
                     "region."));
             return;
         }
-        it->second.texts.push_back(holder);
+        region->data.texts.push_back(holder);
+        changeRegion(regionNumber(), region, tr("Add text"));
     } else {
         TheS_Data data;
         data.texts.push_back(holder);
-        if (!newRegion(std::move(data))) {
+        if (!newRegion(std::move(data), tr("Add text"))) {
             delete holder;
             return;
         }
@@ -126,18 +158,18 @@ bool KelvoImgEncodeWidget::createDictEntry() {
 
 bool KelvoImgEncodeWidget::attachDictEntry(KelvoTextHolderWidget* holder) {
     const QPoint at = placementPoint();
-    const auto it = m_regions.find(regionNumber());
-    if (it != m_regions.end()) {
-        if (!it->second.texts.empty() || !it->second.images.empty()) {
+    if (std::optional<KelvoRegionModel::Region> region = m_regions.region(regionNumber())) {
+        if (!region->data.texts.empty() || !region->data.images.empty()) {
             warn(tr("Unformatted text or another image is already specified for this region."));
             return false;
         }
-        // A holder replaced here stays on the picture, no longer coded.
-        it->second.dictEntry = holder;
+        // A holder replaced here is put away with the change, and comes back with its undo.
+        region->data.dictEntry = holder;
+        changeRegion(regionNumber(), region, tr("Add dictionary entry"));
     } else {
         TheS_Data data;
         data.dictEntry = holder;
-        if (!newRegion(std::move(data))) {
+        if (!newRegion(std::move(data), tr("Add dictionary entry"))) {
             return false;
         }
     }
@@ -145,13 +177,13 @@ bool KelvoImgEncodeWidget::attachDictEntry(KelvoTextHolderWidget* holder) {
     return true;
 }
 
-void KelvoImgEncodeWidget::insertShapedText(int kind) {
+void KelvoImgEncodeWidget::insertShapedText(KelvoTextPictures::TextType kind) {
     QPoint at;
     if (!outlinePoints().isEmpty()) {
         at = toWidgetCoordinates(outlinePoints().first());
-    } else if (const auto it = m_regions.find(regionNumber());
-               it != m_regions.end() && !it->second.images.empty()) {
-        at = it->second.images.front().snippet->pos();
+    } else if (const TheS_Data* region = m_regions.find(regionNumber());
+               region && !region->images.empty()) {
+        at = region->images.front().snippet->pos();
     }
     KelvoEditorShapedText* widget = nullptr;
     switch (kind) {
@@ -170,20 +202,26 @@ void KelvoImgEncodeWidget::insertShapedText(int kind) {
     }
     connect(widget, &KelvoEditorShapedText::removeRequested, this,
             &KelvoImgEncodeWidget::removeShapedText);
+    trackMoves(widget);
+    connect(widget, &KelvoEditorShapedText::propsAccepted, this,
+            [this, widget](const TheS_BubbleData& before) {
+                m_undo->push(new KelvoShapedTextEditCommand(widget, before, widget->acceptedProps(),
+                                                            tr("Edit shaped text")));
+            });
     attachShapedText(regionNumber(), widget);
     dataAdded(widget, at);
 }
 
 void KelvoImgEncodeWidget::attachShapedText(int number, KelvoEditorShapedText* widget) {
-    const auto it = m_regions.find(number);
-    if (it != m_regions.end()) {
-        it->second.shapedTexts.push_back({{}, widget});
+    if (std::optional<KelvoRegionModel::Region> region = m_regions.region(number)) {
+        region->data.shapedTexts.push_back({{}, widget});
+        changeRegion(number, region, tr("Add shaped text"));
         return;
     }
     TheS_Data data;
     data.shapedTexts.push_back({{}, widget});
     // Without a closed outline the shaped text stays on the picture without a region.
-    newRegion(std::move(data));
+    newRegion(std::move(data), tr("Add shaped text"));
 }
 
 void KelvoImgEncodeWidget::attachImage(const QImage& source, const QPolygon& outline) {
@@ -203,28 +241,26 @@ void KelvoImgEncodeWidget::attachImage(const QImage& source, const QPolygon& out
     limitSnippet(snippet);
     pinToPicture(snippet);
     snippet->show();
+    trackMoves(snippet);
     TheS_ImgDataItem item{snippet->snippet(), snippet->outline(), snippet};
     if (!item.outline.isEmpty()) {
         nextRegionNumber();
         setDataAttached(true);
         TheS_Data data;
         data.images.push_back(std::move(item));
-        m_regions[regionNumber()] = std::move(data);
-        m_dataManager->addRow(tr("Data %1").arg(regionNumber()), regionNumber());
+        changeRegion(regionNumber(),
+                     KelvoRegionModel::Region{std::move(data), tr("Data %1").arg(regionNumber())},
+                     tr("Add image"));
     }
-    m_hasData = !m_regions.empty();
-    notifyState();
 }
 
 void KelvoImgEncodeWidget::nextRegionNumber() {
-    setRegionNumber(m_regions.empty() ? 1 : m_regions.rbegin()->first + 1);
+    setRegionNumber(m_regions.nextNumber());
 }
 
 void KelvoImgEncodeWidget::pictureLoaded() {
     setWindowTitle(fileName());
-    if (m_activated) {
-        m_activated(selectionMode(), isSelectionClosed(), m_hasData);
-    }
+    emit activated(selectionMode(), isSelectionClosed(), hasData());
 }
 
 void KelvoImgEncodeWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -240,9 +276,8 @@ void KelvoImgEncodeWidget::paintEvent(QPaintEvent* event) {
     }
     // Text regions show their outlines; image regions are shown by their snippets.
     QPainter painter(this);
-    const std::set<int> hidden = hiddenRegions();
-    for (const auto& [number, region] : m_regions) {
-        if (!region.isTextLike() || hidden.count(number)) {
+    for (const auto& [number, region] : regions()) {
+        if (!region.isTextLike() || m_regions.isHidden(number)) {
             continue;
         }
         for (const QPolygon& outline : region.outlines) {
@@ -256,9 +291,9 @@ void KelvoImgEncodeWidget::paintEvent(QPaintEvent* event) {
 }
 
 void KelvoImgEncodeWidget::viewChanged() {
-    for (const auto& [number, region] : m_regions) {
-        for (const TheS_ImgDataItem& image : region.images) {
-            limitSnippet(image.snippet);
+    for (QWidget* widget : dataWidgets()) {
+        if (auto* snippet = qobject_cast<KelvoImgSnip*>(widget)) {
+            limitSnippet(snippet);
         }
     }
 }
@@ -270,14 +305,4 @@ void KelvoImgEncodeWidget::limitSnippet(KelvoImgSnip* snippet) const {
     snippet->setAllowedArea(offset().x(), offset().y(),
                             qRound(room.width() * zoom()) + snippet->width(),
                             qRound(room.height() * zoom()) + snippet->height());
-}
-
-std::set<int> KelvoImgEncodeWidget::hiddenRegions() const {
-    std::set<int> hidden;
-    for (const auto& [number, region] : m_regions) {
-        if (m_dataManager->isRegionHidden(number)) {
-            hidden.insert(number);
-        }
-    }
-    return hidden;
 }

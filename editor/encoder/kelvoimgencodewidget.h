@@ -7,24 +7,28 @@
 // region of its own. Regions must not share pixels, neither with each other nor with the
 // regions of a picture that is coded already, hidden or not; regions whose data the author hid
 // in the data manager are left out of the coded picture, after the author agreed to that.
+//
+// Every change of the regions and their data goes through the window's undo stack.
 #pragma once
 
+#include "kelvodatamanagewidgetitem.h"
 #include "kelvoimgselectionwidget.h"
+#include "kelvoregionmodel.h"
 #include "kelvoregionrooms.h"
-#include "thes_data.h"
+#include "kelvotextholderwidget.h"
+#include "kelvotextpictures.h"
 
 #include <QPointer>
 
-#include <functional>
 #include <memory>
 #include <set>
 
 class KelvoDataManageWidget;
 class KelvoImgSnip;
 class KelvoOverlapMask;
-class KelvoTextHolderWidget;
 class QProgressDialog;
 class QTimer;
+class QUndoStack;
 struct KelvoGeneratorError;
 
 class KelvoImgEncodeWidget : public KelvoImgSelectionWidget {
@@ -34,11 +38,7 @@ public:
     // started because the author would not leave hidden regions out, or not done (overlap, a
     // generator or write failure; the author was told).
     enum class Generation { Saved, Declined, Cancelled, Failed };
-
-    // (selection closed, has data): after every mouse release and every change of the regions.
-    using StateChangedCallback = std::function<void(bool selectionClosed, bool hasData)>;
-    // (selection mode, selection closed, has data): when the window got its picture.
-    using ActivatedCallback = std::function<void(int mode, bool selectionClosed, bool hasData)>;
+    using DataAction = KelvoDataManageWidgetItem::DataAction;
 
     explicit KelvoImgEncodeWidget(QWidget* parent = nullptr, const QString& name = QString(),
                                   Qt::WindowFlags flags = {});
@@ -46,23 +46,26 @@ public:
 
     // "KELVO_ENCODER_WIDGET".
     QString widgetKey() const override;
-    void setStateChangedCallback(StateChangedCallback callback);
-    void setActivatedCallback(ActivatedCallback callback);
 
     // Attaching data to the current region (or to a new one from the closed outline).
     void attachText(const QString& text);
     // Asks for a dictionary entry and attaches it; false when cancelled or refused.
     bool createDictEntry();
     bool attachDictEntry(KelvoTextHolderWidget* holder);
-    // Kind 1 rectangle, 2 ellipse, 3 speech bubble, 4 think bubble.
-    void insertShapedText(int kind);
+    // A rectangle, ellipse, speech or think bubble; plain text is attachText()'s.
+    void insertShapedText(KelvoTextPictures::TextType kind);
     void attachShapedText(int number, KelvoEditorShapedText* widget);
     void attachImage(const QImage& source, const QPolygon& outline);
     void removeShapedText(KelvoEditorShapedText* widget);
 
-    // Data manager rows: hide (0), show (1) or delete (2) a region's data; make one current.
-    void itemAction(int action, int number);
+    // Data manager rows: hide, show or delete a region's data; make one current.
+    void itemAction(DataAction action, int number);
     void itemSelected(int number);
+    void renameRegion(int number, const QString& name);
+    // Removes the entry that `widget` shows; the region goes with its last entry.
+    void removeEntry(int number, QWidget* widget);
+    // Deletes the current region after asking; without one, forgets the outline.
+    void deleteSelectedRegion();
 
     // Whether the closed outline shares no pixel with a text region or a coded region.
     bool selectionFree() const;
@@ -88,14 +91,18 @@ public:
 
     void nextRegionNumber() override;
 
-    const TheS_RegionMap& regions() const { return m_regions; }
-    bool hasData() const { return m_hasData; }
+    const TheS_RegionMap& regions() const { return m_regions.regions(); }
+    const KelvoRegionModel& regionMap() const { return m_regions; }
+    bool hasData() const { return !m_regions.empty(); }
     int existingRegionCount() const { return m_existingRegionCount; }
     KelvoDataManageWidget* dataManager() const { return m_dataManager; }
-    // The regions whose data the author hid in the data manager.
-    std::set<int> hiddenRegions() const;
+    QUndoStack* undoStack() const { return m_undo.get(); }
 
 signals:
+    // After every mouse release and every change of the regions.
+    void stateChanged(bool selectionClosed, bool hasData);
+    // When the window got its picture.
+    void activated(int selectionMode, bool selectionClosed, bool hasData);
     // One step of the generation: `step` of `total` done.
     void generationProgress(int step, int total);
 
@@ -105,19 +112,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void viewChanged() override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Where new widgets of the current region go, in widget coordinates.
     QPoint placementPoint() const;
-    // The region to extend or, when the closed outline allows, a new one with `data`; null
-    // when neither.
-    TheS_Data* newRegion(TheS_Data data);
+    // Makes `data` the current region, on the closed outline; false when there is none.
+    bool newRegion(TheS_Data data, const QString& change);
+    // Takes region `number` to `after` (none: deleted) through the undo stack.
+    void changeRegion(int number, const std::optional<KelvoRegionModel::Region>& after,
+                      const QString& change);
     void dataAdded(QWidget* widget, QPoint at);
+    void holderEdited(KelvoTextHolderWidget* holder, const KelvoTextHolderWidget::Content& before);
+    // The widgets of every region, also of those an undo may bring back.
+    QList<QWidget*> dataWidgets() const;
+    // Undoable moves of a widget the author drags.
+    template <class Dragged> void trackMoves(Dragged* widget);
     void notifyState();
-    void deleteRegion(int number);
-    // prepareItems() on `regions`; with `tell` false a shaped text that cannot be coded is left
-    // out silently.
-    bool placeItems(TheS_RegionMap& regions, bool tell) const;
+    // prepareItems() on region `number`; with `tell` false a shaped text that cannot be coded
+    // is left out silently.
+    bool placeItems(int number, TheS_Data& region, bool tell) const;
     // Works out rooms() and shows them in the data manager.
     void showRooms();
     // The generator's reason, with the region named as its data manager row is.
@@ -129,15 +143,14 @@ private:
     // Whether the author wants to generate although hidden regions will be left out; true
     // without hidden regions.
     bool hiddenRegionsAccepted();
-    // Text regions that the overlap tests see: all of them, hidden or not.
-    KelvoOverlapMask textMask() const;
     // False after telling the author why, when the picture could not be written.
     bool saveCodedImage(const QImage& image, QString& fileName);
     void warn(const QString& text);
     void limitSnippet(KelvoImgSnip* snippet) const;
 
-    TheS_RegionMap m_regions;
-    bool m_hasData = false;
+    KelvoRegionModel m_regions;
+    // Destroyed before the map, which its commands look at.
+    std::unique_ptr<QUndoStack> m_undo;
     int m_existingRegionCount = 0;
     QImage m_displayImage;
     std::unique_ptr<KelvoOverlapMask> m_protectedMask;
@@ -145,6 +158,4 @@ private:
     QPointer<QProgressDialog> m_progress;
     KelvoRegionRooms m_rooms;
     QTimer* m_roomTimer = nullptr;
-    StateChangedCallback m_stateChanged;
-    ActivatedCallback m_activated;
 };

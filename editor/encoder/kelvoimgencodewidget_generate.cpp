@@ -1,7 +1,7 @@
-// The encoder window's overlap checks, the generation of the coded picture, its saving, the
-// take-over of a coded picture, and the questions before saving the plain picture and on closing.
+// The encoder window's overlap checks (KelvoRegionOverlap), the generation of the coded picture,
+// its saving, the take-over of a coded picture, and the questions before saving the plain picture
+// and on closing.
 #include "kelvocodedimagebuilder.h"
-#include "kelvodatamanagewidget.h"
 #include "kelvoeditorshapedtext.h"
 #include "kelvoencdonedlg.h"
 #include "kelvoimagewriter.h"
@@ -9,81 +9,49 @@
 #include "kelvoimgsnip.h"
 #include "kelvomsgdlg.h"
 #include "kelvooverlapmask.h"
+#include "kelvoregionoverlap.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QMetaMethod>
 #include <QProgressDialog>
 
-KelvoOverlapMask KelvoImgEncodeWidget::textMask() const {
-    // Hidden regions count: the author may show them again, and they are coded then.
-    KelvoOverlapMask mask(picture().size());
-    for (const auto& [number, region] : m_regions) {
-        if (region.isTextLike()) {
-            mask.add(region.outlines);
-        }
-    }
-    return mask;
-}
-
 bool KelvoImgEncodeWidget::selectionFree() const {
-    if (imageOutline().isEmpty()) {
-        return true;
-    }
-    KelvoOverlapMask selection(picture().size());
-    selection.add(imageOutline());
-    if (!KelvoOverlapMask::disjoint(selection, textMask())) {
-        return false;
-    }
-    return !m_protectedMask || KelvoOverlapMask::disjoint(*m_protectedMask, selection);
+    return outlinePoints().isEmpty() || imageOutline().isEmpty() ||
+           KelvoRegionOverlap::outlineFree(imageOutline(), regions(), picture().size(),
+                                           m_protectedMask.get());
 }
 
 bool KelvoImgEncodeWidget::regionsFree() const {
-    const KelvoOverlapMask texts = textMask();
-    KelvoOverlapMask images(picture().size());
-    for (const auto& [number, region] : m_regions) {
-        if (!region.isImageRegion()) {
-            continue;
-        }
-        // Image parts may not lie on each other either: the later one would take the pixels.
-        KelvoOverlapMask part(picture().size());
-        part.add(region.outlines);
-        if (!KelvoOverlapMask::disjoint(part, images)) {
-            return false;
-        }
-        images.add(region.outlines);
-    }
-    if (!KelvoOverlapMask::disjoint(texts, images)) {
-        return false;
-    }
-    return !m_protectedMask || KelvoOverlapMask::disjoint(*m_protectedMask, images);
+    return KelvoRegionOverlap::imagesFree(regions(), picture().size(), m_protectedMask.get());
 }
 
 bool KelvoImgEncodeWidget::prepareItems() {
-    return placeItems(m_regions, true);
+    for (const auto& entry : regions()) {
+        if (!placeItems(entry.first, *m_regions.find(entry.first), true)) {
+            return false;
+        }
+    }
+    return true;
 }
 
-bool KelvoImgEncodeWidget::placeItems(TheS_RegionMap& regions, bool tell) const {
-    const std::set<int> hidden = hiddenRegions();
-    for (auto& [number, region] : regions) {
-        // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
-        if (!hidden.count(number)) {
-            for (TheS_TextDataItem& text : region.shapedTexts) {
-                // Coded at the picture point it sits on, whatever the zoom.
-                const QPoint origin = text.widget->pos() - picturePosition(text.widget);
-                if (!tell && !text.widget->codingError(origin).isEmpty()) {
-                    text.codedBytes.clear();
-                    continue;
-                }
-                text.codedBytes = text.widget->codedBytes(origin);
-                if (text.codedBytes.empty()) {
-                    return false;
-                }
+bool KelvoImgEncodeWidget::placeItems(int number, TheS_Data& region, bool tell) const {
+    // Hidden shaped texts are not coded; hidden image parts still take part in the checks.
+    if (!m_regions.isHidden(number)) {
+        for (TheS_TextDataItem& text : region.shapedTexts) {
+            // Coded at the picture point it sits on, whatever the zoom.
+            const QPoint origin = text.widget->pos() - picturePosition(text.widget);
+            if (!tell && !text.widget->codingError(origin).isEmpty()) {
+                text.codedBytes.clear();
+                continue;
+            }
+            text.codedBytes = text.widget->codedBytes(origin);
+            if (text.codedBytes.empty()) {
+                return false;
             }
         }
-        if (region.images.empty()) {
-            continue;
-        }
+    }
+    if (!region.images.empty()) {
         // An image region covers the place where its snippet lies now.
         region.outlines.clear();
         for (const TheS_ImgDataItem& image : region.images) {
@@ -95,8 +63,8 @@ bool KelvoImgEncodeWidget::placeItems(TheS_RegionMap& regions, bool tell) const 
 
 bool KelvoImgEncodeWidget::hiddenRegionsAccepted() {
     QStringList names;
-    for (const int number : hiddenRegions()) {
-        names << m_dataManager->row(number)->label();
+    for (const int number : m_regions.hiddenRegions()) {
+        names << m_regions.name(number);
     }
     if (names.isEmpty()) {
         return true;
@@ -141,9 +109,9 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
     // The rows show the figures of what is generated now, and the done dialog names the
     // regions that will show.
     showRooms();
-    const std::set<int> hidden = hiddenRegions();
+    const std::set<int>& hidden = m_regions.hiddenRegions();
     // Three steps before the regions are embedded, then one per region.
-    const int total = int(m_regions.size() - hidden.size()) + 3;
+    const int total = int(regions().size() - hidden.size()) + 3;
     delete m_progress;
     m_progress = new QProgressDialog(this);
     m_progress->setLabelText(QString());
@@ -163,7 +131,7 @@ KelvoImgEncodeWidget::Generation KelvoImgEncodeWidget::generateCodedImage() {
     QImage output;
     KelvoGeneratorError error;
     const bool generated =
-        KelvoCodedImageBuilder::generate(picture(), m_regions, hidden, !hasCodedData(),
+        KelvoCodedImageBuilder::generate(picture(), regions(), hidden, !hasCodedData(),
                                          m_existingRegionCount, output, progress, &error);
     if (m_progress) {
         m_progress->reset();
@@ -205,9 +173,7 @@ void KelvoImgEncodeWidget::takeOverCodedImage(const QImage& outlineImage, const 
     m_protectedMask = std::make_unique<KelvoOverlapMask>(KelvoOverlapMask::fromIdImage(idImage));
     m_displayed = &m_displayImage;
     update();
-    if (m_activated) {
-        m_activated(selectionMode(), isSelectionClosed(), m_hasData);
-    }
+    emit activated(selectionMode(), isSelectionClosed(), hasData());
 }
 
 void KelvoImgEncodeWidget::closeEvent(QCloseEvent* event) {

@@ -8,12 +8,15 @@
 
 void KelvoImgEncodeWidget::showRooms() {
     m_roomTimer->stop();
-    TheS_RegionMap regions = m_regions;
-    placeItems(regions, false);
-    m_rooms = kelvoRegionRooms(picture().size(),
-                               KelvoCodedImageBuilder::generatorRegions(regions, hiddenRegions()),
-                               uint32_t(m_existingRegionCount));
-    for (const auto& entry : m_regions) {
+    TheS_RegionMap regions = m_regions.regions();
+    for (auto& [number, region] : regions) {
+        placeItems(number, region, false);
+    }
+    m_rooms = kelvoRegionRooms(
+        picture().size(),
+        KelvoCodedImageBuilder::generatorRegions(regions, m_regions.hiddenRegions()),
+        uint32_t(m_existingRegionCount));
+    for (const auto& entry : regions) {
         const auto room = m_rooms.find(entry.first);
         m_dataManager->showRoom(entry.first, room == m_rooms.end() ? nullptr : &room->second);
     }

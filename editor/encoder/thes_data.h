@@ -46,6 +46,8 @@ struct TheS_Data {
     }
     // Every widget that shows the region's data.
     std::vector<QWidget*> widgets() const;
+    // The same data without the entry that `widget` shows.
+    TheS_Data without(const QWidget* widget) const;
 };
 
 // Regions by number, 1 upward, ascending.

@@ -165,15 +165,13 @@ void KelvoEditorShapedText::centreLabelOn(const QRect& rect) {
 }
 
 void KelvoEditorShapedText::changeProps() {
-    if (m_editor) {
-        m_editor->loadProps(m_currentProps);
-        m_editor->show();
-    }
+    m_editor->loadProps(m_currentProps);
+    m_editor->show();
 }
 
 void KelvoEditorShapedText::deleteElement() {
-    delete m_editor;
-    m_editor = nullptr;
+    // Kept for an owner that can bring the shaped text back.
+    m_editor->hide();
     if (isSignalConnected(QMetaMethod::fromSignal(&KelvoEditorShapedText::removeRequested))) {
         emit removeRequested(this);
     } else {
@@ -194,6 +192,14 @@ void KelvoEditorShapedText::preview(const TheS_BubbleData& props) {
 }
 
 void KelvoEditorShapedText::ok(const TheS_BubbleData& props) {
+    const TheS_BubbleData before = m_acceptedProps;
+    setAcceptedProps(props);
+    if (props != before) {
+        emit propsAccepted(before);
+    }
+}
+
+void KelvoEditorShapedText::setAcceptedProps(const TheS_BubbleData& props) {
     m_acceptedProps = props;
     m_currentProps = props;
     display(props);
@@ -211,6 +217,7 @@ void KelvoEditorShapedText::pressAt(QMouseEvent* event) {
         return;
     }
     m_dragging = true;
+    m_pressedAt = pos();
     m_pressOffset = mapFromGlobal(event->globalPosition().toPoint());
 }
 
@@ -229,6 +236,9 @@ void KelvoEditorShapedText::endDrag() {
     if (m_dragging) {
         m_dragging = false;
         rebuildMask();
+        if (pos() != m_pressedAt) {
+            emit dragged(m_pressedAt);
+        }
     }
 }
 

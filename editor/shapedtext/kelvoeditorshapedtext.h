@@ -52,6 +52,9 @@ public:
     // returns nothing.
     std::vector<uint8_t> codedBytes(QPoint origin);
 
+    // Shows `props` and keeps them as confirmed, as undo does; no propsAccepted().
+    void setAcceptedProps(const TheS_BubbleData& props);
+
     // Takes the text part of `props` into the label as the picture keeps it, centres it and
     // masks the widget again.
     virtual void applyTextProps(const TheS_BubbleData& props);
@@ -60,10 +63,14 @@ public:
     static TheS_BubbleData storedLook(const TheS_BubbleData& props);
 
 signals:
-    // Emitted by deleteElement() to remove this shaped text; the owner must destroy it later
-    // (deleteLater), since the call comes from the shaped text's own menu. Without an owner the
-    // shaped text destroys itself that way.
+    // The author dragged the whole shaped text here from `from` (parent coordinates).
+    void dragged(QPoint from);
+    // deleteElement() asks the owner to remove this shaped text; the owner must not destroy it
+    // at once, since the request comes from the shaped text's own menu. Without an owner the
+    // shaped text destroys itself later.
     void removeRequested(KelvoEditorShapedText* shapedText);
+    // The author confirmed other properties in the editor; `before` were confirmed until now.
+    void propsAccepted(const TheS_BubbleData& before);
 
 public slots:
     void changeProps();
@@ -110,5 +117,6 @@ private:
     QMenu* m_menu = nullptr;
     QRegion m_mask;
     QPoint m_pressOffset;
+    QPoint m_pressedAt;
     bool m_dragging = false;
 };

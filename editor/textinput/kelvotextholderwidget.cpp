@@ -24,21 +24,24 @@ void KelvoTextHolderWidget::setText(const QString& text) {
     setToolTip(text);
 }
 
-void KelvoTextHolderWidget::setEntry(int languageIndex, const QString& term, int id,
-                                     const QString& codedWord) {
-    m_languageIndex = languageIndex;
-    setText(term);
-    m_entryId = id;
-    m_codedWord = codedWord;
-    emit edited();
+void KelvoTextHolderWidget::setContent(const Content& content) {
+    setText(content.text);
+    m_entryId = content.entryId;
+    m_codedWord = content.codedWord;
+    m_languageIndex = content.languageIndex;
+}
+
+void KelvoTextHolderWidget::take(const Content& edited) {
+    const Content before = content();
+    setContent(edited);
+    emit this->edited(before);
 }
 
 bool KelvoTextHolderWidget::editText() {
     QString text;
     if (!editUnformattedText(m_text, text, this))
         return false;
-    setText(text);
-    emit edited();
+    take({text, m_entryId, m_codedWord, m_languageIndex});
     return true;
 }
 
@@ -56,7 +59,7 @@ bool KelvoTextHolderWidget::editDictEntry() {
     int id = -1;
     if (dictionary.search(KelvoXmlParser::MainDictionary, term, language, codedWord, id) ||
         dictionary.search(KelvoXmlParser::PrivateDictionary, term, language, codedWord, id)) {
-        setEntry(language, term, id, codedWord);
+        take({term, id, codedWord, language});
         return true;
     }
 
@@ -69,7 +72,7 @@ bool KelvoTextHolderWidget::editDictEntry() {
     QString newTerm = term;
     if (!addDictItem(KelvoXmlParser::PrivateDictionary, codedWord, newTerm, language, this))
         return false;
-    setEntry(language, newTerm, -1, codedWord);
+    take({newTerm, -1, codedWord, language});
     return true;
 }
 

@@ -9,6 +9,14 @@
 class KelvoTextHolderWidget : public QWidget {
     Q_OBJECT
 public:
+    // What the holder carries: the text, or the term with its dictionary item.
+    struct Content {
+        QString text;
+        int entryId = -1;
+        QString codedWord;
+        int languageIndex = -1;
+    };
+
     // The holder takes the icon's size and shows it. Whether it holds a dictionary entry is
     // fixed here.
     KelvoTextHolderWidget(QWidget* parent, const QString& objectName, const QString& text,
@@ -22,6 +30,9 @@ public:
     int entryId() const { return m_entryId; }
     const QString& codedWord() const { return m_codedWord; }
     int languageIndex() const { return m_languageIndex; }
+    Content content() const { return {m_text, m_entryId, m_codedWord, m_languageIndex}; }
+    // Shows `content` again, as undo does; no edited() signal.
+    void setContent(const Content& content);
 
     // Asks for the term and its language, looks it up in the main dictionary, then the private
     // one, and when neither has it offers to add it to the private dictionary. Returns whether
@@ -31,8 +42,8 @@ public:
     bool editText();
 
 signals:
-    // The author changed the holder's text or dictionary entry.
-    void edited();
+    // The author changed the holder's text or dictionary entry; `before` is what it carried.
+    void edited(const KelvoTextHolderWidget::Content& before);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +51,8 @@ protected:
 
 private:
     void setText(const QString& text);
-    void setEntry(int languageIndex, const QString& term, int id, const QString& codedWord);
+    // Takes what the author entered and reports the edit.
+    void take(const Content& edited);
 
     QString m_text;
     bool m_dictEntry;

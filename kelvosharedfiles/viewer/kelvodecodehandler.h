@@ -83,22 +83,3 @@ struct KelvoDictionaryMenu {
 // list is long enough. The two groups are exclusive and owned by the menu. The check marks
 // toggle by themselves.
 KelvoDictionaryMenu makeDictionaryMenu(const QList<TheS_Language>& languages, QWidget* owner);
-
-// The same menu owned by `receiver`, whose translFrom(int) and translTo(int) take note of a
-// picked language and showCodedDictItem() and showSecEntries() of a toggled item. The groups
-// are returned through `sourceGroup` and `targetGroup` for the receiver to read and set the
-// choice.
-template <class Receiver>
-QMenu* buildDictionaryMenu(const QList<TheS_Language>& languages, Receiver* receiver,
-                           QButtonGroup*& sourceGroup, QButtonGroup*& targetGroup) {
-    const KelvoDictionaryMenu built = makeDictionaryMenu(languages, receiver);
-    QObject::connect(built.sourceGroup, &QButtonGroup::idClicked, receiver, &Receiver::translFrom);
-    QObject::connect(built.targetGroup, &QButtonGroup::idClicked, receiver, &Receiver::translTo);
-    QObject::connect(built.showCodedWord, &QAction::triggered, receiver,
-                     &Receiver::showCodedDictItem);
-    QObject::connect(built.showAmbiguities, &QAction::triggered, receiver,
-                     &Receiver::showSecEntries);
-    sourceGroup = built.sourceGroup;
-    targetGroup = built.targetGroup;
-    return built.menu;
-}

@@ -7,33 +7,21 @@
 #include <QButtonGroup>
 #include <QMenu>
 
-namespace {
-
-// The data of the menu's check items "Show coded word" and "Show ambiguities".
-constexpr int kShowCodedWordItem = 3;
-constexpr int kShowAmbiguitiesItem = 4;
-
-QAction* checkItem(const QMenu* menu, int item) {
-    for (QAction* action : menu->actions()) {
-        if (action->isCheckable() && action->data().toInt() == item) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
-
 KelvoTranslationMenu::KelvoTranslationMenu(const QList<TheS_Language>& languages, QWidget* owner)
     : QObject(owner) {
-    m_menu =
-        buildDictionaryMenu(languages, owner,
-                            {[this](int index) { pick(&KelvoTranslationSettings::source, index); },
-                             [this](int index) { pick(&KelvoTranslationSettings::target, index); },
-                             [this] { readChecks(); }, [this] { readChecks(); }},
-                            m_sourceGroup, m_targetGroup);
-    m_codedWord = checkItem(m_menu, kShowCodedWordItem);
-    m_ambiguities = checkItem(m_menu, kShowAmbiguitiesItem);
+    const KelvoDictionaryMenu built = makeDictionaryMenu(languages, owner);
+    m_menu = built.menu;
+    m_sourceGroup = built.sourceGroup;
+    m_targetGroup = built.targetGroup;
+    m_codedWord = built.showCodedWord;
+    m_ambiguities = built.showAmbiguities;
+    connect(m_sourceGroup, &QButtonGroup::idClicked, this,
+            [this](int index) { pick(&KelvoTranslationSettings::source, index); });
+    connect(m_targetGroup, &QButtonGroup::idClicked, this,
+            [this](int index) { pick(&KelvoTranslationSettings::target, index); });
+    for (QAction* check : {m_codedWord, m_ambiguities}) {
+        connect(check, &QAction::triggered, this, &KelvoTranslationMenu::readChecks);
+    }
 }
 
 void KelvoTranslationMenu::setSettings(const KelvoTranslationSettings& settings) {

@@ -44,6 +44,7 @@ const QList<QPoint> DictOutline = {QPoint(150, 20), QPoint(250, 20), QPoint(250,
 const QRect BubbleRegion(QPoint(20, 120), QPoint(100, 150));
 const QRect GrabbedPart(QPoint(290, 40), QPoint(340, 165));
 const QRect LaterRegion(QPoint(150, 200), QPoint(250, 280));
+const QRect UndoneRegion(QPoint(300, 200), QPoint(380, 280));
 
 void clickMenu(QMainWindow* window, const QString& title, const QString& item) {
     QMenuBar* bar = window->menuBar();
@@ -290,6 +291,9 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     QCOMPARE(m_encoder->zoom(), 1.5);
     addText(LaterRegion, QStringLiteral("Added later"));
     QCOMPARE(m_encoder->regions().rbegin()->second.outlines.front().boundingRect(), LaterRegion);
+    addText(UndoneRegion, QStringLiteral("Undone"));
+    clickMenu(m_app.get(), QStringLiteral("&Edit"), QStringLiteral("&Undo Add text"));
+    QCOMPARE(m_encoder->regions().size(), size_t(1));
     const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
     generateAndSave(final);
     QTRY_VERIFY(m_app->activeViewer() &&

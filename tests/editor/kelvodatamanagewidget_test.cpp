@@ -1,7 +1,8 @@
-// The data manager with real clicks: rows added and removed with the window's height, one row
-// highlighted at a time, renaming by right click, and the eye and delete actions.
+// The data manager with real clicks: rows follow the region model with the window's height,
+// one row highlighted at a time, renaming by right click, and the eye and delete actions.
 #include "kelvodatamanagewidget.h"
 #include "kelvodialogscript.h"
+#include "kelvoregionmodel.h"
 
 #include <QCheckBox>
 #include <QInputDialog>
@@ -14,16 +15,33 @@ namespace {
 const QColor kNormal(232, 227, 227);
 const QColor kSelected(158, 174, 255);
 
+// The data manager with an owner that does what the rows ask, as the encoder window does.
 struct Manager {
-    KelvoDataManageWidget widget;
+    KelvoRegionModel regions;
+    KelvoDataManageWidget widget{regions};
     QList<QPair<int, int>> actions;
     QList<int> selections;
 
     explicit Manager(std::initializer_list<int> ids) {
-        widget.setDataActionCallback([this](int action, int id) { actions.append({action, id}); });
-        widget.setSelectCallback([this](int id) { selections.append(id); });
+        QObject::connect(&widget, &KelvoDataManageWidget::dataAction,
+                         [this](KelvoDataManageWidget::DataAction action, int id) {
+                             actions.append({int(action), id});
+                             auto region = regions.region(id);
+                             region->hidden = action == KelvoDataManageWidget::DataAction::Hide;
+                             regions.set(id, action == KelvoDataManageWidget::DataAction::Delete
+                                                 ? std::nullopt
+                                                 : region);
+                         });
+        QObject::connect(&widget, &KelvoDataManageWidget::regionSelected,
+                         [this](int id) { selections.append(id); });
+        QObject::connect(&widget, &KelvoDataManageWidget::renameRequested,
+                         [this](int id, const QString& name) {
+                             auto region = regions.region(id);
+                             region->name = name;
+                             regions.set(id, region);
+                         });
         for (int id : ids) {
-            widget.addRow(QStringLiteral("Data %1").arg(id), id);
+            regions.set(id, KelvoRegionModel::Region{{}, QStringLiteral("Data %1").arg(id)});
         }
         widget.show();
     }
@@ -129,13 +147,17 @@ void KelvoDataManageWidgetTest::eyeHidesAndShows() {
     QVERIFY(QTest::qWaitForWindowExposed(&manager.widget));
     auto* eye = manager.row(8)->findChild<QCheckBox*>();
     QVERIFY(eye->toolTip().contains(QStringLiteral("Hidden data will not be encoded")));
-    QVERIFY(!manager.widget.isRegionHidden(8));
+    QVERIFY(!manager.regions.isHidden(8));
     QTest::mouseClick(eye, Qt::LeftButton);
-    QVERIFY(manager.widget.isRegionHidden(8));
-    QVERIFY(!manager.widget.isRegionHidden(6));
+    QVERIFY(manager.regions.isHidden(8));
+    QVERIFY(!manager.regions.isHidden(6));
+    // An undo in the encoder shows the data again.
+    manager.regions.set(8, KelvoRegionModel::Region{{}, QStringLiteral("Data 8"), false});
+    QVERIFY(eye->isChecked());
     QTest::mouseClick(eye, Qt::LeftButton);
-    QVERIFY(!manager.widget.isRegionHidden(8));
-    QCOMPARE(manager.actions, (QList<QPair<int, int>>{{0, 8}, {1, 8}}));
+    QTest::mouseClick(eye, Qt::LeftButton);
+    QVERIFY(!manager.regions.isHidden(8));
+    QCOMPARE(manager.actions, (QList<QPair<int, int>>{{0, 8}, {0, 8}, {1, 8}}));
 }
 
 void KelvoDataManageWidgetTest::deleteRemovesRow() {

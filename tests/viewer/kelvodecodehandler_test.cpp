@@ -2,6 +2,7 @@
 // their region, damaged records, the dictionary menu, and pictures without hidden data.
 #include "kelvodecodehandler.h"
 #include "kelvotextwidget.h"
+#include "kelvotranslationmenu.h"
 #include "kelvoviewershapedtext.h"
 #include "viewertestdata.h"
 
@@ -49,14 +50,6 @@ std::vector<uint8_t> cycling(int count, int modulo) {
     }
     return bytes;
 }
-
-struct MenuReceiver : QWidget {
-    QStringList calls;
-    void translFrom(int i) { calls << QStringLiteral("from %1").arg(i); }
-    void translTo(int i) { calls << QStringLiteral("to %1").arg(i); }
-    void showCodedDictItem() { calls << QStringLiteral("coded"); }
-    void showSecEntries() { calls << QStringLiteral("ambiguities"); }
-};
 
 QList<TheS_Language> languages(int count) {
     QList<TheS_Language> list;
@@ -247,34 +240,33 @@ void KelvoDecodeHandlerTest::imagesBeyondTheLimitAreCountedAsNotShown() {
 }
 
 // The menu's initial choices where the list has them, and the picks and toggles reaching the
-// receiver.
+// translation settings.
 void KelvoDecodeHandlerTest::dictionaryMenu() {
-    MenuReceiver receiver;
-    QButtonGroup* from = nullptr;
-    QButtonGroup* to = nullptr;
+    QWidget owner;
     for (int count : {0, 2}) {
-        buildDictionaryMenu(languages(count), &receiver, from, to);
-        QCOMPARE(from->checkedId(), -1);
-        QCOMPARE(to->checkedId(), count > 0 ? 0 : -1);
+        const KelvoDictionaryMenu built = makeDictionaryMenu(languages(count), &owner);
+        QCOMPARE(built.sourceGroup->checkedId(), -1);
+        QCOMPARE(built.targetGroup->checkedId(), count > 0 ? 0 : -1);
     }
-    QMenu* menu = buildDictionaryMenu(languages(4), &receiver, from, to);
-    QCOMPARE(menu->parent(), &receiver);
-    QVERIFY(from->exclusive() && to->exclusive());
-    QCOMPARE(from->checkedId(), 3);
-    QCOMPARE(to->checkedId(), 0);
-    const QList<QAction*> items = menu->actions();
-    QTest::mouseClick(from->button(1), Qt::LeftButton);
-    QTest::mouseClick(to->button(3), Qt::LeftButton);
+    KelvoTranslationMenu translation(languages(4), &owner);
+    QCOMPARE(translation.menu()->parent(), &owner);
+    std::vector<KelvoTranslationSettings> heard;
+    connect(&translation, &KelvoTranslationMenu::changed,
+            [&](const KelvoTranslationSettings& settings) { heard.push_back(settings); });
+    const QList<QAction*> items = translation.menu()->actions();
+    const auto groups = translation.menu()->findChildren<QButtonGroup*>();
+    QCOMPARE(groups.size(), 2);
+    QVERIFY(groups[0]->exclusive() && groups[1]->exclusive());
+    QCOMPARE(groups[0]->checkedId(), 3);
+    QCOMPARE(groups[1]->checkedId(), 0);
+    QTest::mouseClick(groups[0]->button(1), Qt::LeftButton);
+    QTest::mouseClick(groups[1]->button(3), Qt::LeftButton);
     items[3]->trigger();
     items[4]->trigger();
     items[4]->trigger();
-    QCOMPARE(from->checkedId(), 1);
-    QCOMPARE(to->checkedId(), 3);
-    QVERIFY(items[3]->isChecked());
-    QVERIFY(!items[4]->isChecked());
-    QCOMPARE(receiver.calls,
-             QStringList({QStringLiteral("from 1"), QStringLiteral("to 3"), QStringLiteral("coded"),
-                          QStringLiteral("ambiguities"), QStringLiteral("ambiguities")}));
+    QCOMPARE(heard.size(), size_t(5));
+    QCOMPARE(heard.back(), (KelvoTranslationSettings{1, 3, false, true}));
+    QVERIFY(heard[3].showAmbiguities);
 }
 
 // A picture without hidden data: zero counts, the outline image is the picture, the id image

@@ -1,0 +1,262 @@
+// Undo and redo in an encoder window with real events: each kind of change is undone with
+// Ctrl+Z (the state equals the one before) and redone with Ctrl+Shift+Z and Ctrl+Y; Delete asks
+// before it deletes a region with data, and Escape cancels a selection in progress.
+#include "encodertestsupport.h"
+#include "kelvodatamanagewidget.h"
+#include "kelvodialogscript.h"
+#include "kelvoeditmenu.h"
+#include "kelvoeditorshapedtext.h"
+#include "kelvoimgencodewidget.h"
+#include "kelvoimginputdlg.h"
+#include "kelvoimgsnip.h"
+#include "kelvotexteditor.h"
+#include "selectiontestsupport.h"
+
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+using EncoderTest::answerMessage;
+using EncoderTest::plainPicture;
+
+namespace {
+
+constexpr int Width = 240;
+constexpr int Height = 180;
+
+void drawRect(QWidget* widget, const QRect& rect) {
+    SelectionTestSupport::drag(widget, {rect.topLeft(), rect.center(), rect.bottomRight()});
+}
+
+QString place(const QWidget* widget) {
+    return QStringLiteral("@%1,%2%3")
+        .arg(widget->x())
+        .arg(widget->y())
+        .arg(widget->isVisible() ? QString() : QStringLiteral(" unseen"));
+}
+
+// What the author sees of the regions and their data.
+QString state(const KelvoImgEncodeWidget& encoder) {
+    QStringList lines;
+    for (const auto& [number, region] : encoder.regions()) {
+        QStringList items;
+        for (const KelvoTextHolderWidget* text : region.texts) {
+            items << QStringLiteral("text ") + text->text() + place(text);
+        }
+        for (const TheS_TextDataItem& shaped : region.shapedTexts) {
+            items << QStringLiteral("shaped ") + shaped.widget->currentProps().textData.text +
+                         place(shaped.widget);
+        }
+        for (const TheS_ImgDataItem& image : region.images) {
+            items << QStringLiteral("image") + place(image.snippet);
+        }
+        lines << QStringLiteral("%1 %2%3: %4")
+                     .arg(number)
+                     .arg(encoder.regionMap().name(number),
+                          encoder.regionMap().isHidden(number) ? QStringLiteral(" hidden")
+                                                               : QString(),
+                          items.join(QStringLiteral(", ")));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class KelvoUndoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void undoAndRedo_data();
+    void undoAndRedo();
+    void deleteAsks();
+    void escapeCancelsSelection_data();
+    void escapeCancelsSelection();
+
+private:
+    KelvoDataManageWidgetItem* row(int number) const {
+        return m_encoder->dataManager()->row(number);
+    }
+    void change(const QString& kind);
+    void pressDelete(int answer);
+
+    std::unique_ptr<QMainWindow> m_window;
+    KelvoImgEncodeWidget* m_encoder = nullptr;
+};
+
+// Region 1 is an image part, region 2 (current) a text and a rectangle text.
+void KelvoUndoTest::init() {
+    m_window = std::make_unique<QMainWindow>();
+    m_window->menuBar()->addMenu(QStringLiteral("&File"));
+    auto* workspace = new QMdiArea;
+    m_window->setCentralWidget(workspace);
+    kelvoAddEditMenu(m_window.get(), workspace);
+    m_encoder = new KelvoImgEncodeWidget(nullptr, QStringLiteral("_IMG_WIDGET_0"));
+    QVERIFY(m_encoder->setImage(plainPicture(Width, Height), QStringLiteral("plain.png")));
+    m_encoder->setFixedSize(Width, Height);
+    workspace->addSubWindow(m_encoder)->show();
+    m_window->resize(600, 500);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(m_encoder->offset(), QPoint(0, 0));
+
+    m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(130, 100, 40, 30)));
+    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    m_encoder->attachText(QStringLiteral("one"));
+    m_encoder->insertShapedText(KelvoTextPictures::SimpleRect);
+    m_encoder->dataManager()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_encoder->dataManager()));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void KelvoUndoTest::cleanup() {
+    m_window.reset();
+}
+
+void KelvoUndoTest::pressDelete(int answer) {
+    KelvoDialogScript script;
+    answerMessage(script, nullptr, answer);
+    QTest::keyClick(m_encoder, Qt::Key_Delete);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+}
+
+void KelvoUndoTest::change(const QString& kind) {
+    KelvoDialogScript script;
+    if (kind == QLatin1String("text in a new region")) {
+        drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+        m_encoder->attachText(QStringLiteral("new"));
+    } else if (kind == QLatin1String("text")) {
+        m_encoder->attachText(QStringLiteral("two"));
+    } else if (kind == QLatin1String("dictionary entry")) {
+        drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+        m_encoder->attachDictEntry(new KelvoTextHolderWidget(
+            m_encoder, QStringLiteral("TextHolder"), QStringLiteral("house"),
+            KelvoTextPictures::dictHolderIcon(), true));
+    } else if (kind == QLatin1String("shaped text")) {
+        m_encoder->insertShapedText(KelvoTextPictures::ThinkBubble);
+    } else if (kind == QLatin1String("image")) {
+        m_encoder->attachImage(plainPicture(60, 40), QPolygon(QRect(0, 0, 30, 20)));
+    } else if (kind == QLatin1String("delete key")) {
+        QTest::mouseClick(row(2)->findChild<QLabel*>(), Qt::LeftButton);
+        pressDelete(1);
+    } else if (kind == QLatin1String("remove text") || kind == QLatin1String("remove image")) {
+        QMenu* entries = row(kind.endsWith(QLatin1String("text")) ? 2 : 1)->entryMenu();
+        emit entries->aboutToShow();
+        entries->actions().constFirst()->trigger();
+    } else if (kind == QLatin1String("remove shaped text")) {
+        m_encoder->findChild<KelvoEditorShapedText*>()->deleteElement();
+    } else if (kind == QLatin1String("edit text")) {
+        script.then<KelvoImgInputDlg>([](KelvoImgInputDlg* dialog) {
+            KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), QStringLiteral("edited"));
+            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+        });
+        QTest::mouseClick(m_encoder->regions().at(2).texts.front(), Qt::LeftButton, {},
+                          QPoint(11, 11));
+    } else if (kind == QLatin1String("edit shaped text")) {
+        auto* shaped = m_encoder->findChild<KelvoEditorShapedText*>();
+        shaped->changeProps();
+        KelvoTextEditor* editor = shaped->textEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
+        for (QPushButton* button : editor->findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("OK")) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+    } else if (kind == QLatin1String("move image")) {
+        auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
+        QTest::mousePress(snippet, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(snippet, QPoint(-40, -20));
+        QTest::mouseRelease(snippet, Qt::LeftButton, {}, QPoint(-40, -20));
+    } else if (kind == QLatin1String("move shaped text")) {
+        auto* shaped = m_encoder->findChild<KelvoEditorShapedText*>();
+        QTest::mousePress(shaped, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(shaped, QPoint(60, 70));
+        QTest::mouseRelease(shaped, Qt::LeftButton, {}, QPoint(60, 70));
+    } else if (kind == QLatin1String("hide")) {
+        QTest::mouseClick(row(2)->findChild<QCheckBox*>(), Qt::LeftButton);
+    } else if (kind == QLatin1String("rename")) {
+        script.then<QInputDialog>([](QInputDialog* dialog) {
+            dialog->setTextValue(QStringLiteral("Roof"));
+            dialog->accept();
+        });
+        QTest::mouseClick(row(2)->findChild<QLabel*>(), Qt::RightButton);
+    }
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    // Back from a dialog, as the desktop brings the author back.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void KelvoUndoTest::undoAndRedo_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind :
+         {"text in a new region", "text", "dictionary entry", "shaped text", "image", "delete key",
+          "remove text", "remove image", "remove shaped text", "edit text", "edit shaped text",
+          "move image", "move shaped text", "hide", "rename"}) {
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+}
+
+void KelvoUndoTest::undoAndRedo() {
+    QFETCH(QString, kind);
+    const QString before = state(*m_encoder);
+    change(kind);
+    const QString after = state(*m_encoder);
+    QVERIFY2(after != before, qPrintable(after));
+
+    QTest::keyClick(m_encoder, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(state(*m_encoder), before);
+    QTest::keyClick(m_encoder, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(state(*m_encoder), after);
+    QTest::keyClick(m_encoder, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(m_encoder, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(state(*m_encoder), after);
+    QCOMPARE(m_encoder->dataManager()->rowCount(), int(m_encoder->regions().size()));
+}
+
+// Delete asks before a region with data goes (its answer Delete is the "delete key" row above);
+// a fresh outline without data goes at once.
+void KelvoUndoTest::deleteAsks() {
+    pressDelete(2);
+    QCOMPARE(m_encoder->regions().size(), size_t(2));
+    drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+    QTest::keyClick(m_encoder, Qt::Key_Delete);
+    QVERIFY(m_encoder->outlinePoints().isEmpty());
+    QCOMPARE(m_encoder->regions().size(), size_t(2));
+}
+
+void KelvoUndoTest::escapeCancelsSelection_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("rectangle") << int(KelvoImgSelectionWidget::RectangleMode);
+    QTest::newRow("freehand") << int(KelvoImgSelectionWidget::FreehandMode);
+}
+
+void KelvoUndoTest::escapeCancelsSelection() {
+    QFETCH(int, mode);
+    m_encoder->setSelectionMode(mode);
+    QTest::mousePress(m_encoder, Qt::LeftButton, {}, QPoint(100, 20));
+    QTest::mouseMove(m_encoder, QPoint(150, 40));
+    QTest::mouseMove(m_encoder, QPoint(120, 70));
+    QTest::keyClick(m_encoder, Qt::Key_Escape);
+    QTest::mouseRelease(m_encoder, Qt::LeftButton, {}, QPoint(120, 70));
+    QVERIFY(!m_encoder->isSelectionClosed());
+    QVERIFY(m_encoder->outlinePoints().isEmpty());
+    // Nothing is attached without an outline.
+    m_encoder->attachText(QStringLiteral("nowhere"));
+    QCOMPARE(m_encoder->regions().size(), size_t(2));
+}
+
+QTEST_MAIN(KelvoUndoTest)
+#include "kelvoundo_test.moc"
