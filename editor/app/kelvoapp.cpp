@@ -97,9 +97,7 @@ void KelvoApp::buildAuxiliaryWindows() {
 
     m_imgGrabber = new KelvoImgGrabber(this);
     m_imgGrabber->hide();
-    m_imgGrabber->setGrabCallback([this](const QImage& picture, const QPolygon& outline) {
-        insertGrabbedImage(picture, outline);
-    });
+    connect(m_imgGrabber, &KelvoImgGrabber::grabbed, this, &KelvoApp::insertGrabbedImage);
     m_htmlGenerator = new KelvoHTMLGenerator(this);
     m_htmlGenerator->hide();
 }

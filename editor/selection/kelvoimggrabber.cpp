@@ -95,10 +95,6 @@ KelvoImgGrabber::~KelvoImgGrabber() {
     m_workspace->disconnect(this);
 }
 
-void KelvoImgGrabber::setGrabCallback(GrabCallback callback) {
-    m_grab = std::move(callback);
-}
-
 void KelvoImgGrabber::open() {
     QFileDialog dialog(this, tr("Open File"), KelvoUserSettings::lastFolder(),
                        tr("Images (*.bmp *.jpg *.jpeg *.png *.ppm *.xpm)"));
@@ -121,14 +117,10 @@ bool KelvoImgGrabber::openFile(const QString& fileName) {
     widget->setObjectName(QStringLiteral("imgWigdet"));
     widget->setAttribute(Qt::WA_DeleteOnClose);
     widget->setZoomMode(KelvoImgWidget::ZoomMode::ShrinkToFit);
-    widget->setSelectionChangedCallback(
-        [this](bool selectionClosed) { m_grabPart->setEnabled(selectionClosed); });
-    widget->setWindowActivatedCallback([this, widget](int, bool) { showToolsFor(widget); });
-    widget->setGrabCallback([this](const QImage& picture, const QPolygon& outline) {
-        if (m_grab) {
-            m_grab(picture, outline);
-        }
-    });
+    connect(widget, &KelvoImgSelectionWidget::selectionChanged, m_grabPart, &QAction::setEnabled);
+    connect(widget, &KelvoImgSelectCopyWidget::windowActivated, this,
+            [this, widget] { showToolsFor(widget); });
+    connect(widget, &KelvoImgSelectCopyWidget::grabbed, this, &KelvoImgGrabber::grabbed);
     if (!widget->loadImage(fileName)) {
         delete widget;
         return false;

@@ -5,8 +5,6 @@
 #include <QMainWindow>
 #include <QPolygon>
 
-#include <functional>
-
 class KelvoImgSelectCopyWidget;
 class QAction;
 class QMdiArea;
@@ -14,15 +12,11 @@ class QMdiArea;
 class KelvoImgGrabber : public QMainWindow {
     Q_OBJECT
 public:
-    // Receives the picture and the outline of the selected part in picture coordinates.
-    using GrabCallback = std::function<void(const QImage& picture, const QPolygon& outline)>;
-
     explicit KelvoImgGrabber(QWidget* parent = nullptr);
     // Closing the child windows while the base class is destroyed activates other windows; the
     // grabber must not hear of that any more.
     ~KelvoImgGrabber() override;
 
-    void setGrabCallback(GrabCallback callback);
     // Opens `fileName` in a new maximized window of the workspace. False, after the image
     // widget's warning, when it cannot be read; no window is left then.
     bool openFile(const QString& fileName);
@@ -39,6 +33,10 @@ protected:
     // Hiding discards every picture opened in the grabber.
     void hideEvent(QHideEvent* event) override;
 
+signals:
+    // The picture and the outline of the selected part, in picture coordinates.
+    void grabbed(const QImage& picture, const QPolygon& outline);
+
 private:
     KelvoImgSelectCopyWidget* activeWindow() const;
     QAction* addTool(const QIcon& icon, const QString& text, const char* name,
@@ -51,5 +49,4 @@ private:
     QAction* m_selectPoly = nullptr;
     QAction* m_selectAutoPoly = nullptr;
     QAction* m_grabPart = nullptr;
-    GrabCallback m_grab;
 };

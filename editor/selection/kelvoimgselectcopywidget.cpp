@@ -8,14 +8,6 @@
 KelvoImgSelectCopyWidget::KelvoImgSelectCopyWidget(QWidget* parent)
     : KelvoImgSelectionWidget(parent) {}
 
-void KelvoImgSelectCopyWidget::setWindowActivatedCallback(WindowActivatedCallback callback) {
-    m_windowActivated = std::move(callback);
-}
-
-void KelvoImgSelectCopyWidget::setGrabCallback(GrabCallback callback) {
-    m_grab = std::move(callback);
-}
-
 QString KelvoImgSelectCopyWidget::widgetKey() const {
     return QStringLiteral("KELVO_SELECT_COPY_WIDGET");
 }
@@ -29,9 +21,9 @@ void KelvoImgSelectCopyWidget::armAutoSelection() {
     reportActivation();
 }
 
-void KelvoImgSelectCopyWidget::grab() const {
-    if (m_grab && displayedImage()) {
-        m_grab(*displayedImage(), imageOutline());
+void KelvoImgSelectCopyWidget::grab() {
+    if (displayedImage()) {
+        emit grabbed(*displayedImage(), imageOutline());
     }
 }
 
@@ -48,9 +40,7 @@ void KelvoImgSelectCopyWidget::focusInEvent(QFocusEvent* event) {
 }
 
 void KelvoImgSelectCopyWidget::reportActivation() {
-    if (m_windowActivated) {
-        m_windowActivated(selectionMode(), isSelectionClosed());
-    }
+    emit windowActivated(selectionMode(), isSelectionClosed());
 }
 
 void KelvoImgSelectCopyWidget::mousePressEvent(QMouseEvent* event) {

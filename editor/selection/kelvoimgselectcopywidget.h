@@ -11,16 +11,7 @@
 class KelvoImgSelectCopyWidget : public KelvoImgSelectionWidget {
     Q_OBJECT
 public:
-    // Called when the window becomes the one the grabber's tools act on, after a picture was
-    // loaded, and when the automatic selection ends; the host reads the widget's state.
-    using WindowActivatedCallback = std::function<void(int selectionMode, bool selectionClosed)>;
-    // Receives the picture and the outline in picture coordinates.
-    using GrabCallback = std::function<void(const QImage& picture, const QPolygon& outline)>;
-
     explicit KelvoImgSelectCopyWidget(QWidget* parent = nullptr);
-
-    void setWindowActivatedCallback(WindowActivatedCallback callback);
-    void setGrabCallback(GrabCallback callback);
 
     // "KELVO_SELECT_COPY_WIDGET".
     QString widgetKey() const override;
@@ -33,8 +24,15 @@ public:
     bool isAutoArmed() const { return m_autoArmed; }
     // Another selection tool was chosen: the next click selects as usual.
     void disarmAutoSelection() { m_autoArmed = false; }
-    // Hands the displayed picture and the outline to the grab callback, when set.
-    void grab() const;
+    // Hands the displayed picture and the outline on through grabbed().
+    void grab();
+
+signals:
+    // The window became the one the grabber's tools act on, a picture was loaded, or the
+    // automatic selection ended; the host reads the widget's state.
+    void windowActivated(int selectionMode, bool selectionClosed);
+    // The picture and the outline in picture coordinates.
+    void grabbed(const QImage& picture, const QPolygon& outline);
 
 protected:
     void pictureLoaded() override;
@@ -47,7 +45,5 @@ private:
     void reportActivation();
     void selectAround(QPoint imagePoint);
 
-    WindowActivatedCallback m_windowActivated;
-    GrabCallback m_grab;
     bool m_autoArmed = false;
 };

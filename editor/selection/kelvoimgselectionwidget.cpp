@@ -18,10 +18,6 @@ KelvoImgSelectionWidget::KelvoImgSelectionWidget(QWidget* parent) : KelvoImgWidg
     setMouseTracking(false);
 }
 
-void KelvoImgSelectionWidget::setSelectionChangedCallback(SelectionChangedCallback callback) {
-    m_selectionChanged = std::move(callback);
-}
-
 QString KelvoImgSelectionWidget::widgetKey() const {
     return QStringLiteral("KELVO_SELECTOR_WIDGET");
 }
@@ -36,9 +32,7 @@ void KelvoImgSelectionWidget::clearSelection() {
 }
 
 void KelvoImgSelectionWidget::reportSelection() {
-    if (m_selectionChanged) {
-        m_selectionChanged(m_selectionClosed);
-    }
+    emit selectionChanged(m_selectionClosed);
 }
 
 void KelvoImgSelectionWidget::mousePressEvent(QMouseEvent* event) {

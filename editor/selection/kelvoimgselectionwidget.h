@@ -8,18 +8,11 @@
 
 #include <QPolygon>
 
-#include <functional>
-
 class KelvoImgSelectionWidget : public KelvoImgWidget {
     Q_OBJECT
 public:
     enum SelectionMode { RectangleMode = 0, FreehandMode = 1 };
-    // Called after every press and release with whether the outline is complete.
-    using SelectionChangedCallback = std::function<void(bool selectionClosed)>;
-
     explicit KelvoImgSelectionWidget(QWidget* parent = nullptr);
-
-    void setSelectionChangedCallback(SelectionChangedCallback callback);
 
     int selectionMode() const { return m_mode; }
     void setSelectionMode(int mode) { m_mode = mode; }
@@ -46,6 +39,10 @@ public:
     // Forgets the outline and repaints.
     void clearSelection();
 
+signals:
+    // After every press and release: whether the outline is complete.
+    void selectionChanged(bool selectionClosed);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -67,7 +64,6 @@ private:
     void updateAround(const QPolygon& line);
     bool freehandOutlineEncloses() const;
 
-    SelectionChangedCallback m_selectionChanged;
     int m_mode = RectangleMode;
     bool m_selectionClosed = false;
     bool m_drawn = false;

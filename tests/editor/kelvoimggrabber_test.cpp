@@ -120,13 +120,13 @@ void KelvoImgGrabberTest::toolsFollowActiveWindow() {
 void KelvoImgGrabberTest::grabHandsShownOutline() {
     m_grabber->grabPart(); // no window: nothing happens
     QVERIFY(m_grabber->openFile(path("object.png")));
-    m_grabber->grabPart(); // no callback yet: nothing happens
     QList<QPolygon> grabbed;
     QSize size;
-    m_grabber->setGrabCallback([&](const QImage& picture, const QPolygon& outline) {
-        size = picture.size();
-        grabbed.append(outline);
-    });
+    connect(m_grabber, &KelvoImgGrabber::grabbed,
+            [&](const QImage& picture, const QPolygon& outline) {
+                size = picture.size();
+                grabbed.append(outline);
+            });
     // Without a complete outline the tool is off, and a grab hands an empty outline.
     m_grabber->grabPart();
     QCOMPARE(grabbed, QList<QPolygon>{QPolygon()});

@@ -27,7 +27,8 @@ struct Window {
             QPainter(&picture).fillRect(30, 20, 20, 20, Qt::black);
         }
         widget.setImage(picture, QStringLiteral("/pictures/square.png"));
-        widget.setSelectionChangedCallback([this](bool closed) { reports.append(closed); });
+        QObject::connect(&widget, &KelvoImgSelectionWidget::selectionChanged,
+                         [this](bool closed) { reports.append(closed); });
         widget.setFixedSize(200, 160);
         widget.show();
     }
@@ -117,13 +118,13 @@ void KelvoImgSelectCopyWidgetTest::armingCancelled() {
 void KelvoImgSelectCopyWidgetTest::grabHandsPictureAndOutline() {
     Window window(true);
     QCOMPARE(window.widget.widgetKey(), QStringLiteral("KELVO_SELECT_COPY_WIDGET"));
-    window.widget.grab(); // no callback yet: nothing happens
     QImage grabbed;
     QPolygon outline{{1, 1}};
-    window.widget.setGrabCallback([&](const QImage& picture, const QPolygon& polygon) {
-        grabbed = picture;
-        outline = polygon;
-    });
+    QObject::connect(&window.widget, &KelvoImgSelectCopyWidget::grabbed,
+                     [&](const QImage& picture, const QPolygon& polygon) {
+                         grabbed = picture;
+                         outline = polygon;
+                     });
     window.widget.grab();
     QCOMPARE(grabbed, window.widget.picture());
     QVERIFY(outline.isEmpty());

@@ -19,7 +19,8 @@ public:
         picture.fill(colour);
         setImage(picture);
         setSelectionMode(mode);
-        setSelectionChangedCallback([this](bool closed) { reports.append(closed); });
+        connect(this, &KelvoImgSelectionWidget::selectionChanged,
+                [this](bool closed) { reports.append(closed); });
         setFixedSize(size);
         show();
     }
