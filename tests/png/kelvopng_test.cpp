@@ -50,23 +50,18 @@ KelvoPngStatus read(const Bytes& png, Picture& out, KelvoPngHeader* header = nul
     return reader.readPixels(out.buffer());
 }
 
-// A PNG with just an IHDR of the given size (8-bit RGB) and an empty IDAT.
-Bytes headerOnly(uint32_t width, uint32_t height) {
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    auto chunk = [&](const char* type, const Bytes& data) {
-        kelvoPutBe32(png, uint32_t(data.size()));
-        Bytes body(type, type + 4);
-        body.insert(body.end(), data.begin(), data.end());
-        png.insert(png.end(), body.begin(), body.end());
-        kelvoPutBe32(png, uint32_t(crc32(0, body.data(), uInt(body.size()))));
-    };
+// An 8-bit RGB PNG of the given size whose pixel data is `stream`, with a band list when given.
+Bytes rgbPng(uint32_t width, uint32_t height, const Bytes& stream, const Bytes& bandList = {}) {
     Bytes ihdr;
     kelvoPutBe32(ihdr, width);
     kelvoPutBe32(ihdr, height);
     ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
-    chunk("IHDR", ihdr);
-    chunk("IDAT", {});
-    chunk("IEND", {});
+    Bytes png(std::begin(kelvopng::kSignature), std::end(kelvopng::kSignature));
+    kelvopng::appendChunk(png, kelvopng::chunkType("IHDR"), ihdr.data(), ihdr.size());
+    if (!bandList.empty())
+        kelvopng::appendChunk(png, kelvopng::kBandChunk, bandList.data(), bandList.size());
+    kelvopng::appendChunk(png, kelvopng::chunkType("IDAT"), stream.data(), stream.size());
+    kelvopng::appendChunk(png, kelvopng::chunkType("IEND"), nullptr, 0);
     return png;
 }
 
@@ -168,10 +163,6 @@ Bytes bandedPng(const Picture& picture, const std::vector<uint32_t>& firstRows, 
             offsets[band] -= uint32_t(cut);
         }
     }
-    Bytes ihdr;
-    kelvoPutBe32(ihdr, uint32_t(picture.width));
-    kelvoPutBe32(ihdr, uint32_t(picture.height));
-    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
     Bytes list;
     kelvoPutBe32(list, uint32_t(firstRows.size()));
     for (std::size_t band = 0; band < firstRows.size(); ++band) {
@@ -179,12 +170,7 @@ Bytes bandedPng(const Picture& picture, const std::vector<uint32_t>& firstRows, 
         kelvoPutBe32(list, offsets[band]);
         kelvoPutBe32(list, lengths[band]);
     }
-    Bytes png(std::begin(kelvopng::kSignature), std::end(kelvopng::kSignature));
-    kelvopng::appendChunk(png, kelvopng::chunkType("IHDR"), ihdr.data(), ihdr.size());
-    kelvopng::appendChunk(png, kelvopng::kBandChunk, list.data(), list.size());
-    kelvopng::appendChunk(png, kelvopng::chunkType("IDAT"), stream.data(), stream.size());
-    kelvopng::appendChunk(png, kelvopng::chunkType("IEND"), nullptr, 0);
-    return png;
+    return rgbPng(uint32_t(picture.width), uint32_t(picture.height), stream, list);
 }
 
 struct RoundTrip {
@@ -446,10 +432,10 @@ INSTANTIATE_TEST_SUITE_P(Cuts, PngBandCut,
 // Limits are checked on the header, before any pixel memory is taken: 256 MB of 32-bit pixels
 // at most, and no side beyond kMaxSide.
 TEST(PngReader, refusesPicturesBeyondTheLimits) {
-    EXPECT_EQ(headerStatus(headerOnly(8192, 8192)), KelvoPngStatus::Ok);
-    EXPECT_EQ(headerStatus(headerOnly(8192, 8193)), KelvoPngStatus::TooLarge);
-    EXPECT_EQ(headerStatus(headerOnly(1u << 30, 1u << 30)), KelvoPngStatus::TooLarge);
-    EXPECT_EQ(headerStatus(headerOnly(KelvoPngReader::kMaxSide + 1, 1)), KelvoPngStatus::TooLarge);
+    EXPECT_EQ(headerStatus(rgbPng(8192, 8192, {})), KelvoPngStatus::Ok);
+    EXPECT_EQ(headerStatus(rgbPng(8192, 8193, {})), KelvoPngStatus::TooLarge);
+    EXPECT_EQ(headerStatus(rgbPng(1u << 30, 1u << 30, {})), KelvoPngStatus::TooLarge);
+    EXPECT_EQ(headerStatus(rgbPng(KelvoPngReader::kMaxSide + 1, 1, {})), KelvoPngStatus::TooLarge);
 }
 
 // Damage anywhere gives a refusal, never a crash or a half-read picture reported as whole.
