@@ -67,7 +67,7 @@ Layout randomLayout(Kind kind, uint32_t seed, std::size_t maxPayload) {
     std::vector<int> cells(kCells);
     std::iota(cells.begin(), cells.end(), 0);
     std::shuffle(cells.begin(), cells.end(), rng);
-    const int regions = between(rng, 1, kCells / 2);
+    const int regions = between(rng, 1, kind == Kind::MultiPart ? kCells / 2 : kCells);
     for (int n = 0; n < regions; ++n) {
         const int cell = cells[std::size_t(n)];
         if (kind == Kind::Polygons)
