@@ -2,10 +2,10 @@
 // each), then one RGB triple per pixel in raster order; missing bytes read as 0. The picture
 // goes through the coded-image test, decoding, erasing each decoded region and erasing all
 // marks, after which it must no longer test coded.
+#include "fuzzcheck.h"
 #include "kelvoerasemarks.h"
 #include "kelvoimglsbsdecoder.h"
 
-#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -13,12 +13,6 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 2;
 constexpr std::size_t kMaxRegionErasures = 8;
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 } // namespace
 

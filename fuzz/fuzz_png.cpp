@@ -1,21 +1,15 @@
 // PNG reading from arbitrary bytes: header, limits and pixels through both the fast path and
 // libspng. A picture that decodes is written again and must read back to the same pixels.
+#include "fuzzcheck.h"
 #include "kelvopngreader.h"
 #include "kelvopngwriter.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
 // Pictures the reader accepts may take 256 MB; the harness keeps to smaller ones for speed.
 constexpr uint64_t kMaxFuzzPixels = uint64_t(1) << 22;
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 } // namespace
 

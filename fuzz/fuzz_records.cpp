@@ -1,8 +1,7 @@
 // Record and colour table streams from arbitrary bytes: read as stored (compressed) and as
 // already inflated. Whatever is read must come back unchanged through a write and a read.
+#include "fuzzcheck.h"
 #include "kelvodataprocessor.h"
-
-#include <cstdlib>
 
 namespace {
 
@@ -24,12 +23,10 @@ void checkRoundTrip(const std::vector<KelvoData>& records) {
         size_t length = 5;
         for (const KelvoData& record : records)
             length += 5 + record.payload.size();
-        if (length <= KelvoDataProcessor::kMaxStreamLength)
-            std::abort();
+        check(length > KelvoDataProcessor::kMaxStreamLength);
         return;
     }
-    if (parse(processor, stream.data(), stream.size(), true) != records)
-        std::abort();
+    check(parse(processor, stream.data(), stream.size(), true) == records);
 }
 
 } // namespace
@@ -41,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::vector<uint32_t> colours;
     processor.parseColours(std::vector<uint8_t>(data, data + size), colours);
-    if (colours.size() > KelvoDataProcessor::kUncompressCapacity / 3)
-        std::abort();
+    check(colours.size() <= KelvoDataProcessor::kUncompressCapacity / 3);
     return 0;
 }

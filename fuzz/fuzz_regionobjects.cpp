@@ -5,6 +5,7 @@
 // (record stream layout in kelvodataprocessor.h). The records belong to region 1 of a 64 x 48
 // id image that also holds region 2. Whatever the records say, the objects must stay inside
 // the picture and the counts must agree with what was built.
+#include "fuzzcheck.h"
 #include "kelvodataprocessor.h"
 #include "kelvodecodehandler.h"
 #include "kelvoviewershapedtext.h"
@@ -13,7 +14,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -83,20 +83,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DecodeStatistics stats = buildRegionViewerObjects(regions, ids, objects, viewer.get());
 
     const RegionViewerObjects& built = objects.at(1);
-    if (stats.annotatedAreas != 1 || objects.size() != 1 ||
-        int(built.shapedTexts.size()) > stats.formattedTexts ||
-        (built.textWidget && stats.unformattedTexts + stats.translatableTexts == 0)) {
-        std::abort();
-    }
-    if (!built.image.isNull() &&
-        !ids.rect().contains(QRect(built.imageOrigin, built.image.size()))) {
-        std::abort();
-    }
+    check(stats.annotatedAreas == 1 && objects.size() == 1 &&
+          int(built.shapedTexts.size()) <= stats.formattedTexts &&
+          (!built.textWidget || stats.unformattedTexts + stats.translatableTexts > 0));
+    check(built.image.isNull() ||
+          ids.rect().contains(QRect(built.imageOrigin, built.image.size())));
     for (const KelvoViewerShapedText* shape : built.shapedTexts) {
-        if (shape->width() > KelvoViewerShapedText::kMaxCoordinate * 2 + 2 ||
-            shape->height() > KelvoViewerShapedText::kMaxCoordinate * 2 + 2) {
-            std::abort();
-        }
+        check(shape->width() <= KelvoViewerShapedText::kMaxCoordinate * 2 + 2 &&
+              shape->height() <= KelvoViewerShapedText::kMaxCoordinate * 2 + 2);
     }
     return 0;
 }

@@ -1,9 +1,8 @@
 // Shaped-text payloads from arbitrary bytes: split, then read every block with both shape
 // classes. A block that reads must come back unchanged through a write and a read.
+#include "fuzzcheck.h"
 #include "kelvocomicellipseshape.h"
 #include "kelvotextshapes.h"
-
-#include <cstdlib>
 
 namespace {
 
@@ -14,15 +13,12 @@ void checkBlock(const std::vector<uint8_t>& block, Objects Shape::*objects) {
         return;
     Shape again;
     shape.serialize();
-    if (!again.read(shape.bytes.data(), shape.bytes.size()))
-        std::abort();
+    check(again.read(shape.bytes.data(), shape.bytes.size()));
     const Objects& first = shape.*objects;
     const Objects& second = again.*objects;
-    if (first.size() != second.size())
-        std::abort();
+    check(first.size() == second.size());
     for (size_t i = 0; i < first.size(); ++i)
-        if (!(*first[i] == *second[i]))
-            std::abort();
+        check(*first[i] == *second[i]);
 }
 
 } // namespace

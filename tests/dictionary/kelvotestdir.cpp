@@ -2,6 +2,7 @@
 
 #include "kelvoconfig.h"
 #include "kelvodictionarycache.h"
+#include "kelvosaxreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,13 @@ void KelvoTestDir::write(const QString& relative, const QByteArray& content) con
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(file.fileName()));
+}
+
+QString KelvoTestDir::writeOversized(const QString& relative) const {
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadWrite) || !file.resize(KelvoSaxReader::MaxFileSize + 1))
+        qFatal("cannot make %s oversized", qPrintable(file.fileName()));
+    return file.fileName();
 }
 
 bool KelvoTestDir::enterWithoutKelvoDir() {

@@ -180,11 +180,7 @@ void KelvoXmlDictWriterTest::unusableDictionaryIsReported() {
 
 // Over the limit the file is not read (the test file is sparse), so it is never written back.
 void KelvoXmlDictWriterTest::oversizedDictionaryIsNotLoaded() {
-    const QString path = m_dir->path(PrivatePath);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.resize(KelvoSaxReader::MaxFileSize + 1));
-    file.close();
+    const QString path = m_dir->writeOversized(PrivatePath);
     const QDateTime modified = QFileInfo(path).lastModified();
 
     KelvoXmlDictWriter writer;

@@ -238,12 +238,7 @@ void KelvoXmlParserTest::rejectedMainDictionaryFallsThrough() {
 
 // A file over the limit is not read at all (the test file is sparse) and says so.
 void KelvoXmlParserTest::oversizedDictionaryIsReported() {
-    const QString path = m_dir->path(MainPath);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.resize(KelvoSaxReader::MaxFileSize + 1));
-    file.close();
-
+    const QString path = m_dir->writeOversized(MainPath);
     const Answers answers;
     QCOMPARE(answers.lookup(QStringLiteral("<dog>hound")), QStringLiteral("dog 0:hound"));
     const QStringList expected{path +

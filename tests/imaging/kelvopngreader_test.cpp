@@ -1,6 +1,7 @@
 // The PNG reader against Qt's: for every colour type, bit depth, interlacing and transparency,
 // and for coded pictures, the pixels must be the very ones Qt's reader gives after conversion to
-// the codec's 32-bit formats.
+// the codec's 32-bit formats. The exact writer's files read back to the very pixels written, and
+// its failures write nothing.
 #include "kelvocodedpicture.h"
 #include "kelvogenerator.h"
 #include "kelvoimagewriter.h"
@@ -222,10 +223,17 @@ private slots:
         QVERIFY(KelvoGenerator::generate(source, coded, regions, true, 0));
         QVERIFY(KelvoCodedPicture::isCoded(coded));
 
+        // The exact writer gives back every bit, also under transparent pixels of the source,
+        // and leaves nothing but the target in the folder.
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("coded.png"));
-        QVERIFY(writeImageExact(path, coded, "PNG"));
-        compareWithQt(contents(path));
+        for (const QImage& picture : {source, coded}) {
+            QVERIFY(writeImageExact(path, picture, "PNG"));
+            QCOMPARE(QImage(path).convertToFormat(format), picture);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                     QStringList{QStringLiteral("coded.png")});
+            compareWithQt(contents(path));
+        }
         for (const int quality : {0, 70, 100}) {
             compareWithQt(qtPng(coded, quality));
         }
@@ -250,6 +258,32 @@ private slots:
         QVERIFY(writeImageExact(path, image, "PNG"));
         compareWithQt(contents(path));
         QCOMPARE(KelvoPictureReader::readFile(path).colorSpace(), space);
+    }
+
+    // A lossy format never reproduces noise: nothing is written and an older file survives.
+    void lossyFormatWritesNothing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.jpg"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("older contents");
+        old.close();
+        QString error;
+        QVERIFY(!writeImageExact(path, noise(QImage::Format_RGB32, 32, 32, 7), "JPEG", &error));
+        QVERIFY(error.contains(QStringLiteral("exactly")));
+        QCOMPARE(contents(path), QByteArray("older contents"));
+    }
+
+    void unwritableTargetOrNullPicture() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("missing/folder/coded.png"));
+        QString error;
+        QVERIFY(!writeImageExact(path, noise(QImage::Format_RGB32, 8, 8, 7), "PNG", &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(path));
+        error.clear();
+        QVERIFY(!writeImageExact(dir.filePath(QStringLiteral("x.png")), QImage(), "PNG", &error));
+        QVERIFY(!error.isEmpty());
     }
 
     // The coded sample pictures that ship with Kelvo.
