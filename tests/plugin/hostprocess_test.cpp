@@ -89,10 +89,6 @@ void HostProcessTest::page_data() {
     QTest::addColumn<QStringList>("rejected");
 
     const QString sized = QStringLiteral("width=\"100\" height=\"80\" ");
-    QTest::newRow("src beside kelvo")
-        << embed(sized + "kelvo=\"pic.png\" src=\"pic.png\"") << QStringList()
-        << QStringList{"embed 1: label \" The parameter 'src' is not allowed! \""}
-        << QStringList{"url: pic.png"};
     QTest::newRow("other types are not ours")
         << "<embed type=\"image/png\" src=\"pic.png\">" + embed(sized + "kelvo=pic.png")
         << QStringList() << QStringList{"embeds: 1", "notify: pic.png done"} << QStringList();
