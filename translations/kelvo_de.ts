@@ -763,6 +763,10 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Größe des Formtexts ändern</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

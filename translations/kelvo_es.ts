@@ -763,6 +763,10 @@ Generate the coded image, or save the picture without the data?</source>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Cambiar el tamaño del texto con forma</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

@@ -281,15 +281,15 @@ la zone à supprimer ...</translation>
     <name>KelvoDataManageWidget</name>
     <message>
         <source>Remove dictionary entry &quot;%1&quot;</source>
-        <translation>Supprimer l&apos;entrée de dictionnaire « %1 »</translation>
+        <translation>Supprimer l&apos;entrée de dictionnaire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Remove text &quot;%1&quot;</source>
-        <translation>Supprimer le texte « %1 »</translation>
+        <translation>Supprimer le texte «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Remove shaped text &quot;%1&quot;</source>
-        <translation>Supprimer le texte mis en forme « %1 »</translation>
+        <translation>Supprimer le texte mis en forme «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Remove image %1</source>
@@ -757,11 +757,15 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa
     </message>
     <message>
         <source>Delete all data of &quot;%1&quot;?</source>
-        <translation>Supprimer toutes les données de « %1 » ?</translation>
+        <translation>Supprimer toutes les données de «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Redimensionner le texte mis en forme</translation>
     </message>
 </context>
 <context>

@@ -293,7 +293,7 @@ l&apos;area da eliminare ...</translation>
     </message>
     <message>
         <source>Remove image %1</source>
-        <translation>Rimuovi l'immagine %1</translation>
+        <translation>Rimuovi l&apos;immagine %1</translation>
     </message>
 </context>
 <context>
@@ -342,7 +342,7 @@ Attenzione: i dati nascosti non verranno codificati nell&apos;immagine!</transla
     </message>
     <message>
         <source>Remove one entry of this region.</source>
-        <translation>Rimuovi una voce di quest'area.</translation>
+        <translation>Rimuovi una voce di quest&apos;area.</translation>
     </message>
 </context>
 <context>
@@ -762,6 +762,10 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Ridimensiona testo sagomato</translation>
     </message>
 </context>
 <context>

@@ -763,6 +763,10 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Formaat van vormtekst wijzigen</translation>
+    </message>
 </context>
 <context>
     <name>KelvoImgGrabber</name>

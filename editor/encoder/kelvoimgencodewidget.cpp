@@ -208,6 +208,11 @@ void KelvoImgEncodeWidget::insertShapedText(KelvoTextPictures::TextType kind) {
                 m_undo->push(new KelvoShapedTextEditCommand(widget, before, widget->acceptedProps(),
                                                             tr("Edit shaped text")));
             });
+    connect(widget, &KelvoEditorShapedText::reshaped, this,
+            [this, widget](const KelvoShapeState& before) {
+                m_undo->push(new KelvoReshapeCommand(*this, widget, before, widget->shapeState(),
+                                                     tr("Resize shaped text")));
+            });
     attachShapedText(regionNumber(), widget);
     dataAdded(widget, at);
 }

@@ -46,3 +46,19 @@ void KelvoMoveCommand::moveTo(QPoint point) {
         m_widget->move(m_picture.toWidgetCoordinates(point));
     }
 }
+
+KelvoReshapeCommand::KelvoReshapeCommand(const KelvoImgWidget& picture,
+                                         KelvoEditorShapedText* widget,
+                                         const KelvoShapeState& before,
+                                         const KelvoShapeState& after, const QString& text)
+    : QUndoCommand(text), m_picture(picture), m_widget(widget), m_before(before), m_after(after) {
+    m_before.position = picture.toImageCoordinates(before.position);
+    m_after.position = picture.toImageCoordinates(after.position);
+}
+
+void KelvoReshapeCommand::restore(KelvoShapeState state) {
+    if (m_widget) {
+        state.position = m_picture.toWidgetCoordinates(state.position);
+        m_widget->setShapeState(state);
+    }
+}

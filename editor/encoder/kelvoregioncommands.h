@@ -54,6 +54,27 @@ private:
     const QPoint m_to;
 };
 
+// A shaped text resized or reshaped by a handle or a thought circle.
+class KelvoReshapeCommand : public QUndoCommand {
+public:
+    // `before` and `after` as shapeState() gives them; their positions are kept in picture
+    // coordinates, like a move's.
+    KelvoReshapeCommand(const KelvoImgWidget& picture, KelvoEditorShapedText* widget,
+                        const KelvoShapeState& before, const KelvoShapeState& after,
+                        const QString& text);
+
+    void undo() override { restore(m_before); }
+    void redo() override { restore(m_after); }
+
+private:
+    void restore(KelvoShapeState state);
+
+    const KelvoImgWidget& m_picture;
+    QPointer<KelvoEditorShapedText> m_widget;
+    KelvoShapeState m_before;
+    KelvoShapeState m_after;
+};
+
 // What the author edited in a widget: `Content` before and after, shown again by `Restore`.
 // The widget shows the edit already when the command is pushed.
 template <class Widget, class Content, void (Widget::*Restore)(const Content&)>

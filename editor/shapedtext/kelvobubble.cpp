@@ -44,6 +44,13 @@ void KelvoBubble::fitToBody() {
            m_bodyRect.bottom() + 1 + (h.height() + 1) / 2);
 }
 
+void KelvoBubble::setBodyRect(const QRect& rect) {
+    m_bodyRect = rect;
+    fitToBody();
+    rebuildMask();
+    update();
+}
+
 QRegion KelvoBubble::shapeArea() const {
     if (!m_ellipse) {
         return QRegion(m_bodyRect);

@@ -31,6 +31,8 @@ public:
     bool movable() const { return m_movable; }
     bool ellipse() const { return m_ellipse; }
     const QRect& bodyRect() const { return m_bodyRect; }
+    // Gives the body `rect` as the handle would, without reporting a resize.
+    void setBodyRect(const QRect& rect);
     KelvoButton* handle() const { return m_handle; }
     const QBitmap& shapeMask() const { return m_mask; }
     // The body as the viewer masks it (filled, one-pixel edge), in the widget's coordinates.

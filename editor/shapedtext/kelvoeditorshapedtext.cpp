@@ -35,6 +35,13 @@ std::vector<uint8_t> serialized(const KelvoComicEllipseObj& object) {
 
 } // namespace
 
+bool KelvoShapeState::operator==(const KelvoShapeState& other) const {
+    return position == other.position && labelPosition == other.labelPosition &&
+           bodies == other.bodies && ellipse == other.ellipse && peak == other.peak &&
+           angle1 == other.angle1 && angle2 == other.angle2 && peakAngle == other.peakAngle &&
+           refSize == other.refSize && refPeak == other.refPeak && resized == other.resized;
+}
+
 KelvoEditorShapedText::KelvoEditorShapedText(QWidget* parent, const QString& name)
     : KelvoShapedTextBase(parent, name) {
     m_currentProps.textData.text = tr("Click right mouse\nbutton to edit");
@@ -120,6 +127,46 @@ void KelvoEditorShapedText::applyTextProps(const TheS_BubbleData& props) {
     m_label->setTextProperties(storedLook(props).textData);
     moveTextToCenter();
     rebuildMask();
+}
+
+KelvoShapeState KelvoEditorShapedText::shapeState() const {
+    KelvoShapeState state;
+    state.position = pos();
+    state.labelPosition = m_label->pos();
+    saveShape(state);
+    return state;
+}
+
+void KelvoEditorShapedText::setShapeState(const KelvoShapeState& state) {
+    restoreShape(state);
+    move(state.position);
+    m_label->move(state.labelPosition);
+    rebuildMask();
+    update();
+}
+
+void KelvoEditorShapedText::trackReshape(KelvoButton* part) {
+    connect(part, &KelvoButton::pressed, this, &KelvoEditorShapedText::reshapeStarted);
+    connect(part, &KelvoButton::released, this, &KelvoEditorShapedText::reshapeEnded);
+}
+
+void KelvoEditorShapedText::trackReshape(KelvoBubble* part) {
+    connect(part, &KelvoBubble::pressed, this, &KelvoEditorShapedText::reshapeStarted);
+    connect(part, &KelvoBubble::released, this, &KelvoEditorShapedText::reshapeEnded);
+}
+
+void KelvoEditorShapedText::reshapeStarted() {
+    m_shapeBefore = shapeState();
+    m_reshaping = true;
+}
+
+void KelvoEditorShapedText::reshapeEnded() {
+    if (m_reshaping) {
+        m_reshaping = false;
+        if (shapeState() != m_shapeBefore) {
+            emit reshaped(m_shapeBefore);
+        }
+    }
 }
 
 QRegion KelvoEditorShapedText::editorMarks() const {

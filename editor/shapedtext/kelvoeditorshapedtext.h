@@ -14,16 +14,49 @@
 #include "thes_bubbledata.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QRegion>
+#include <QSize>
 
 #include <cstdint>
 #include <vector>
 
 class KelvoBubble;
 class KelvoBubbleText;
+class KelvoButton;
 class KelvoTextEditor;
 class QMenu;
 class QMouseEvent;
+
+// Where the parts of a shaped text are, enough to put its shape back exactly. A kind fills the
+// fields it has.
+struct KelvoShapeState {
+    // A body of a rectangle, an ellipse or a think bubble: its place in the shaped text and its
+    // rectangle inside itself.
+    struct Body {
+        QPoint position;
+        QRect rect;
+        bool operator==(const Body& other) const {
+            return position == other.position && rect == other.rect;
+        }
+    };
+
+    QPoint position; // of the shaped text in its parent
+    QPoint labelPosition;
+    std::vector<Body> bodies; // the main body first
+    // A speech bubble's ellipse, peak and angles, and how it scales the peak while it grows.
+    QRect ellipse;
+    QPoint peak;
+    double angle1 = 0;
+    double angle2 = 0;
+    double peakAngle = 0;
+    QSize refSize;
+    QPoint refPeak;
+    QPoint resized;
+
+    bool operator==(const KelvoShapeState& other) const;
+    bool operator!=(const KelvoShapeState& other) const { return !(*this == other); }
+};
 
 class KelvoEditorShapedText : public KelvoShapedTextBase {
     Q_OBJECT
@@ -55,6 +88,10 @@ public:
     // Shows `props` and keeps them as confirmed, as undo does; no propsAccepted().
     void setAcceptedProps(const TheS_BubbleData& props);
 
+    // Where the parts are now; setShapeState() puts them back there, label and mask included.
+    KelvoShapeState shapeState() const;
+    void setShapeState(const KelvoShapeState& state);
+
     // Takes the text part of `props` into the label as the picture keeps it, centres it and
     // masks the widget again.
     virtual void applyTextProps(const TheS_BubbleData& props);
@@ -71,6 +108,9 @@ signals:
     void removeRequested(KelvoEditorShapedText* shapedText);
     // The author confirmed other properties in the editor; `before` were confirmed until now.
     void propsAccepted(const TheS_BubbleData& before);
+    // The author resized or reshaped the shaped text by a handle or a thought circle; `before`
+    // is where its parts were until then.
+    void reshaped(const KelvoShapeState& before);
 
 public slots:
     void changeProps();
@@ -89,6 +129,15 @@ protected:
     virtual void maskParts(QRegion& painted, QRegion& area, QRegion& marks) const = 0;
     // Gives every body the shape part of `shown`.
     virtual void applyShapeProps(const TheS_BubbleData& shown) = 0;
+    // The kind's part of shapeState() and setShapeState(); restoring also sizes the widget and
+    // lays the label out in the body.
+    virtual void saveShape(KelvoShapeState& state) const = 0;
+    virtual void restoreShape(const KelvoShapeState& state) = 0;
+    // A drag that may reshape starts and ends at the press and release of `part`.
+    void trackReshape(KelvoButton* part);
+    void trackReshape(KelvoBubble* part);
+    void reshapeStarted();
+    void reshapeEnded();
     void rebuildMask();
     // Clears the mask while a part is edited and builds it again when that ends.
     void partEditing(bool editing);
@@ -119,4 +168,6 @@ private:
     QPoint m_pressOffset;
     QPoint m_pressedAt;
     bool m_dragging = false;
+    KelvoShapeState m_shapeBefore;
+    bool m_reshaping = false;
 };

@@ -2,6 +2,7 @@
 
 #include "kelvobubble.h"
 #include "kelvobubbletext.h"
+#include "kelvobutton.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ KelvoEditorSimpleBubble::KelvoEditorSimpleBubble(QWidget* parent, const QString&
                              false, m_kind == kEllipse)) {
     applyShapeProps(storedLook(currentProps()));
     connectMainBody(m_main);
+    trackReshape(m_main->handle());
     connect(m_main, &KelvoBubble::editingChanged, this, &KelvoEditorSimpleBubble::partEditing);
     connect(m_main, &KelvoBubble::resized, this, [this] {
         resize(m_main->size());
@@ -57,4 +59,15 @@ void KelvoEditorSimpleBubble::maskParts(QRegion& painted, QRegion& area, QRegion
 void KelvoEditorSimpleBubble::applyShapeProps(const TheS_BubbleData& shown) {
     m_main->setShapeProperties(shown.backgroundColour, shown.outlineColour, shown.outlineWidth,
                                shown.backgroundFilled);
+}
+
+void KelvoEditorSimpleBubble::saveShape(KelvoShapeState& state) const {
+    state.bodies = {{m_main->pos(), m_main->bodyRect()}};
+}
+
+void KelvoEditorSimpleBubble::restoreShape(const KelvoShapeState& state) {
+    m_main->setBodyRect(state.bodies.front().rect);
+    m_main->move(state.bodies.front().position);
+    resize(m_main->size());
+    label()->setLayoutRect(m_main->bodyRect());
 }

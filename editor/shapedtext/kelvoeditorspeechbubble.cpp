@@ -57,6 +57,7 @@ KelvoButton* KelvoEditorSpeechBubble::addHandle(const QString& name, const QPixm
     handle->setMovable(false);
     connect(handle, &KelvoButton::pressed, this, [this] { partEditing(true); });
     connect(handle, &KelvoButton::released, this, [this] { partEditing(false); });
+    trackReshape(handle);
     return handle;
 }
 
@@ -180,6 +181,33 @@ void KelvoEditorSpeechBubble::maskParts(QRegion& painted, QRegion& area, QRegion
     for (const KelvoButton* handle : {m_peakHandle, m_angle1Handle, m_angle2Handle, m_boxHandle}) {
         marks += handle->geometry();
     }
+}
+
+void KelvoEditorSpeechBubble::saveShape(KelvoShapeState& state) const {
+    state.ellipse = m_body;
+    state.peak = m_peak;
+    state.angle1 = m_angle1;
+    state.angle2 = m_angle2;
+    state.peakAngle = m_peakAngle;
+    state.refSize = m_refSize;
+    state.refPeak = m_refPeak;
+    state.resized = m_resized;
+}
+
+void KelvoEditorSpeechBubble::restoreShape(const KelvoShapeState& state) {
+    m_body = state.ellipse;
+    m_peak = state.peak;
+    m_angle1 = state.angle1;
+    m_angle2 = state.angle2;
+    m_peakAngle = state.peakAngle;
+    m_refSize = state.refSize;
+    m_refPeak = state.refPeak;
+    m_resized = state.resized;
+    rebuildOutline();
+    // The saved outline starts at (0, 0): this only sizes the widget.
+    fit();
+    centreHandles();
+    label()->setLayoutRect(m_body);
 }
 
 void KelvoEditorSpeechBubble::paintEvent(QPaintEvent*) {

@@ -36,6 +36,8 @@ protected:
     void fillGeometry(KelvoComicEllipseObj& object) const override;
     void maskParts(QRegion& painted, QRegion& area, QRegion& marks) const override;
     void applyShapeProps(const TheS_BubbleData&) override { update(); }
+    void saveShape(KelvoShapeState& state) const override;
+    void restoreShape(const KelvoShapeState& state) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "kelvobubble.h"
 #include "kelvobubbletext.h"
+#include "kelvobutton.h"
 
 namespace {
 
@@ -40,6 +41,11 @@ KelvoEditorThinkBubble::KelvoEditorThinkBubble(QWidget* parent, const QString& n
     for (KelvoBubble* body : bodies()) {
         connect(body, &KelvoBubble::editingChanged, this, &KelvoEditorThinkBubble::partEditing);
         connect(body, &KelvoBubble::resized, this, &KelvoEditorThinkBubble::bodyResized);
+    }
+    trackReshape(m_main->handle());
+    for (KelvoBubble* circle : m_circles) {
+        trackReshape(circle);
+        trackReshape(circle->handle());
     }
     applyShapeProps(storedLook(currentProps()));
     normalize();
@@ -121,4 +127,22 @@ void KelvoEditorThinkBubble::applyShapeProps(const TheS_BubbleData& shown) {
         body->setShapeProperties(shown.backgroundColour, shown.outlineColour, shown.outlineWidth,
                                  shown.backgroundFilled);
     }
+}
+
+void KelvoEditorThinkBubble::saveShape(KelvoShapeState& state) const {
+    state.bodies.clear();
+    for (const KelvoBubble* body : bodies()) {
+        state.bodies.push_back({body->pos(), body->bodyRect()});
+    }
+}
+
+void KelvoEditorThinkBubble::restoreShape(const KelvoShapeState& state) {
+    const std::vector<KelvoBubble*> all = bodies();
+    for (std::size_t i = 0; i < all.size() && i < state.bodies.size(); ++i) {
+        all[i]->setBodyRect(state.bodies[i].rect);
+        all[i]->move(state.bodies[i].position);
+    }
+    // The saved bodies start at (0, 0): this only sizes the widget.
+    normalize();
+    label()->setLayoutRect(m_main->bodyRect());
 }

@@ -23,6 +23,8 @@ protected:
     void fillGeometry(KelvoComicEllipseObj& object) const override;
     void maskParts(QRegion& painted, QRegion& area, QRegion& marks) const override;
     void applyShapeProps(const TheS_BubbleData& shown) override;
+    void saveShape(KelvoShapeState& state) const override;
+    void restoreShape(const KelvoShapeState& state) override;
 
 private:
     std::vector<KelvoBubble*> bodies() const;
