@@ -33,6 +33,11 @@
 
 #include <memory>
 
+using EncoderTest::chooseTextType;
+using EncoderTest::drag;
+using EncoderTest::dragRect;
+using EncoderTest::enterText;
+
 namespace {
 
 const QString SampleName = QStringLiteral("My Kelvos/harbour.png");
@@ -87,35 +92,6 @@ void clickGrabberTool(KelvoImgGrabber* grabber, const QString& name) {
         }
     }
     QFAIL(qPrintable(QStringLiteral("no grabber tool ") + name));
-}
-
-// Drags through picture points at the widget's zoom.
-void drag(KelvoImgWidget* widget, const QList<QPoint>& path) {
-    QTest::mousePress(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.first()));
-    for (const QPoint& point : path.mid(1)) {
-        QTest::mouseMove(widget, widget->toWidgetCoordinates(point));
-    }
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.last()));
-}
-
-void dragRect(KelvoImgWidget* widget, const QRect& rect) {
-    drag(widget, {rect.topLeft(), rect.center(), rect.bottomRight()});
-}
-
-void chooseTextType(KelvoDialogScript& script, const QString& kind) {
-    script.then<KelvoTextTypeDlg>([kind](KelvoTextTypeDlg* dialog) {
-        auto* button = dialog->findChild<QRadioButton*>(kind);
-        QVERIFY2(button, qPrintable(kind));
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-    });
-}
-
-void enterText(KelvoDialogScript& script, const QString& text) {
-    script.then<KelvoImgInputDlg>([text](KelvoImgInputDlg* dialog) {
-        KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), text);
-        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-    });
 }
 
 void runScript(KelvoDialogScript& script) {

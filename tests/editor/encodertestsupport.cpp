@@ -3,10 +3,14 @@
 #include "kelvodecodeimage.h"
 #include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
+#include "kelvoimginputdlg.h"
+#include "kelvoimgwidget.h"
 #include "kelvomsgdlg.h"
+#include "kelvotexttypedlg.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QtTest>
 
 namespace EncoderTest {
@@ -47,6 +51,39 @@ void answerMessage(KelvoDialogScript& script, QString* text, int button) {
             KelvoDialogScript::click(message, QStringLiteral("button%1").arg(button));
         }
     });
+}
+
+void drag(KelvoImgWidget* widget, const QList<QPoint>& path) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.first()));
+    for (const QPoint& point : path.mid(1)) {
+        QTest::mouseMove(widget, widget->toWidgetCoordinates(point));
+    }
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.last()));
+}
+
+void dragRect(KelvoImgWidget* widget, const QRect& rect) {
+    drag(widget, {rect.topLeft(), rect.center(), rect.bottomRight()});
+}
+
+void chooseTextType(KelvoDialogScript& script, const QString& kind) {
+    script.then<KelvoTextTypeDlg>([kind](KelvoTextTypeDlg* dialog) {
+        auto* button = dialog->findChild<QRadioButton*>(kind);
+        QVERIFY2(button, qPrintable(kind));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+    });
+}
+
+void enterText(KelvoDialogScript& script, const QString& text) {
+    script.then<KelvoImgInputDlg>([text](KelvoImgInputDlg* dialog) {
+        KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), text);
+        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+    });
+}
+
+void addSimpleText(KelvoDialogScript& script, const QString& text) {
+    chooseTextType(script, QStringLiteral("Simple_Text"));
+    enterText(script, text);
 }
 
 std::map<unsigned, DecodedRegion> decodeFile(const QString& fileName) {

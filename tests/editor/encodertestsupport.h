@@ -3,12 +3,16 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <map>
 
 class KelvoDialogScript;
+class KelvoImgWidget;
 
 namespace EncoderTest {
 
@@ -22,6 +26,17 @@ void chooseFile(KelvoDialogScript& script, const QString& fileName);
 // Adds the step that presses button `button` of a message dialog (0: the Escape key) and keeps
 // its text.
 void answerMessage(KelvoDialogScript& script, QString* text, int button = 1);
+
+// Drags the left button through picture points at the widget's zoom and offset.
+void drag(KelvoImgWidget* widget, const QList<QPoint>& path);
+// Drags from a rectangle's top left corner through its centre to its bottom right corner.
+void dragRect(KelvoImgWidget* widget, const QRect& rect);
+// Adds the step that chooses the text kind `kind` (a radio button's name) and presses OK.
+void chooseTextType(KelvoDialogScript& script, const QString& kind);
+// Adds the step that types `text` into the text dialog and presses OK.
+void enterText(KelvoDialogScript& script, const QString& text);
+// Both steps for an unformatted text.
+void addSimpleText(KelvoDialogScript& script, const QString& text);
 
 // What one coded region carries, as text: "text:...", "dict:...", "shaped:..." (the raw block),
 // "image".

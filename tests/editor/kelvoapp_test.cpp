@@ -6,12 +6,11 @@
 #include "kelvoappviewerwidget.h"
 #include "kelvodecodeimage.h"
 #include "kelvodialogscript.h"
+#include "kelvoencdonedlg.h"
 #include "kelvogenerator.h"
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
-#include "kelvoimginputdlg.h"
 #include "kelvopicturereader.h"
-#include "kelvotexttypedlg.h"
 #include "kelvotoolcommands.h"
 #include "kelvoworkspace.h"
 
@@ -25,7 +24,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -132,16 +130,12 @@ void KelvoAppTest::cleanup() {
 void KelvoAppTest::windowsByKindAndCounter() {
     QVERIFY(!m_app->action(KelvoAction::Generate)->isEnabled());
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
-    KelvoImgWidget* first = m_app->activeImageWindow();
-    QCOMPARE(first->objectName(), QStringLiteral("_IMG_WIDGET_0"));
-    QCOMPARE(first->widgetKey(), QStringLiteral("KELVO_ENCODER_WIDGET"));
+    QVERIFY(m_app->activeEncoder());
     QVERIFY(m_app->action(KelvoAction::Overview)->isEnabled());
     QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
 
     QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
-    KelvoImgWidget* second = m_app->activeImageWindow();
-    QCOMPARE(second->objectName(), QStringLiteral("_IMG_WIDGET_1"));
-    QCOMPARE(second->widgetKey(), QStringLiteral("KELVO_APP_VIEWER_WIDGET"));
+    QVERIFY(m_app->activeViewer());
     QVERIFY(m_app->action(KelvoAction::AddData)->isEnabled());
     QVERIFY(m_app->action(KelvoAction::ShowOutlines)->isEnabled());
     QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
@@ -263,21 +257,9 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
     QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
 
     clickTool(QStringLiteral("selectRect"));
-    const QRect fresh(QPoint(20, 100), QPoint(120, 160));
-    QTest::mousePress(encoder, Qt::LeftButton, {}, encoder->offset() + fresh.topLeft());
-    QTest::mouseMove(encoder, encoder->offset() + fresh.bottomRight());
-    QTest::mouseRelease(encoder, Qt::LeftButton, {}, encoder->offset() + fresh.bottomRight());
+    EncoderTest::dragRect(encoder, QRect(QPoint(20, 100), QPoint(120, 160)));
     KelvoDialogScript script;
-    script
-        .then<KelvoTextTypeDlg>([](KelvoTextTypeDlg* dialog) {
-            QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("Simple_Text")),
-                              Qt::LeftButton, {}, QPoint(8, 8));
-            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-        })
-        .then<KelvoImgInputDlg>([](KelvoImgInputDlg* dialog) {
-            KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), QStringLiteral("new"));
-            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-        });
+    EncoderTest::addSimpleText(script, QStringLiteral("new"));
     clickTool(QStringLiteral("insertTInfo"));
     QVERIFY2(script.done(), qPrintable(script.failure()));
 
@@ -300,34 +282,32 @@ KelvoImgEncodeWidget* KelvoAppTest::encoderWithText() {
         return nullptr;
     }
     KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
-    const QRect region(QPoint(20, 20), QPoint(120, 100));
-    QTest::mousePress(encoder, Qt::LeftButton, {}, encoder->offset() + region.topLeft());
-    QTest::mouseMove(encoder, encoder->offset() + region.bottomRight());
-    QTest::mouseRelease(encoder, Qt::LeftButton, {}, encoder->offset() + region.bottomRight());
+    EncoderTest::dragRect(encoder, QRect(QPoint(20, 20), QPoint(120, 100)));
     encoder->attachText(QStringLiteral("unsaved"));
     return encoder;
 }
 
 void KelvoAppTest::exitAsksAboutUngeneratedData_data() {
-    QTest::addColumn<int>("answer");    // 1 "Yes", 2 "No", 3 "Cancel", 0 Escape
-    QTest::addColumn<bool>("conflict"); // an image part over the text region: generation fails
+    QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("no: closes") << 2 << true << true;
-    QTest::newRow("yes, but the generation fails: stays") << 1 << true << false;
-    QTest::newRow("yes, saved: closes") << 1 << false << true;
-    QTest::newRow("cancel: stays") << 3 << false << false;
-    QTest::newRow("escape: stays") << 0 << false << false;
+    QTest::newRow("no: closes") << "no" << true;
+    QTest::newRow("yes, but the generation fails: stays") << "overlap" << false;
+    QTest::newRow("yes, saved: closes") << "save" << true;
+    QTest::newRow("yes, but the save is declined: closes") << "decline" << true;
+    QTest::newRow("yes, but the write fails: stays") << "write fails" << false;
+    QTest::newRow("cancel: stays") << "cancel" << false;
+    QTest::newRow("escape: stays") << "escape" << false;
 }
 
 // Exit closes the windows oldest first and stops at one that stays open.
 void KelvoAppTest::exitAsksAboutUngeneratedData() {
-    QFETCH(int, answer);
-    QFETCH(bool, conflict);
+    QFETCH(QString, how);
     QFETCH(bool, closes);
 
     KelvoImgEncodeWidget* encoder = encoderWithText();
     QVERIFY(encoder);
-    if (conflict) {
+    if (how == QLatin1String("overlap")) {
+        // An image part over the text region: generation fails.
         encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(40, 40, 20, 20)));
     }
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
@@ -335,23 +315,35 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
 
     KelvoDialogScript script;
     QString question;
+    const int answer = how == QLatin1String("no")       ? 2
+                       : how == QLatin1String("cancel") ? 3
+                       : how == QLatin1String("escape") ? 0
+                                                        : 1;
     EncoderTest::answerMessage(script, &question, answer);
     const QString saved = file(QStringLiteral("on-exit.png"));
-    if (answer == 1 && conflict) {
+    if (how == QLatin1String("overlap")) {
         EncoderTest::answerMessage(script, nullptr);
-    } else if (answer == 1) {
+    } else if (how == QLatin1String("save")) {
         EncoderTest::saveAs(script, saved);
+    } else if (how == QLatin1String("decline")) {
+        script.then<KelvoEncDoneDlg>([](KelvoEncDoneDlg* done) {
+            KelvoDialogScript::click(done, QStringLiteral("cancel"));
+        });
+    } else if (how == QLatin1String("write fails")) {
+        EncoderTest::saveAs(script, file(QStringLiteral("missing/x.png")));
+        EncoderTest::answerMessage(script, nullptr);
     }
     exitKey();
     QVERIFY2(script.done(), qPrintable(script.failure()));
-    QVERIFY(question.startsWith(QStringLiteral("Image parts are associated with data.")));
+    QCOMPARE(question, QStringLiteral("Image parts are associated with data.\nWould you like to "
+                                      "generate the coded image now?"));
     QCOMPARE(m_app->isVisible(), !closes);
     QCOMPARE(encoder->isVisible(), !closes);
     QCOMPARE(later->isVisible(), !closes);
     if (!closes) {
         QVERIFY(!encoder->regions().empty());
     }
-    if (answer == 1 && !conflict) {
+    if (how == QLatin1String("save")) {
         const auto regions = EncoderTest::decodeFile(saved);
         QCOMPARE(regions.size(), std::size_t(1));
         QCOMPARE(regions.begin()->second.items, QStringList{QStringLiteral("text:unsaved")});

@@ -1,19 +1,17 @@
-// The main window from the keyboard and the desktop: every tool reached by its shortcut, the
-// access keys, the status line and modified marks along the steps, opened pictures tiled,
-// the Window menu, recent files, dropped files, Ctrl+Return in the text dialog and Escape in
-// the help browser.
+// The main window from the keyboard and the desktop: the tools reached by their shortcuts (Ctrl+G
+// and Ctrl+E along the steps), the access keys, the status line and modified marks along the
+// steps, opened pictures tiled, the Window menu, recent files, dropped files, Ctrl+Return in the
+// text dialog and Escape in the help browser.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvodialogscript.h"
-#include "kelvoencdonedlg.h"
 #include "kelvohelpbrowser.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimggrabber.h"
 #include "kelvoimginputdlg.h"
 #include "kelvoinfowidget.h"
 #include "kelvorecentfiles.h"
-#include "kelvotexttypedlg.h"
 #include "kelvousersettings.h"
 #include "kelvoworkspace.h"
 
@@ -21,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -85,25 +82,13 @@ KelvoImgEncodeWidget* KelvoAppKeyboardTest::encoderWithSelection() {
         return nullptr;
     }
     KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
-    const QRect region(QPoint(20, 20), QPoint(120, 100));
-    QTest::mousePress(encoder, Qt::LeftButton, {}, encoder->offset() + region.topLeft());
-    QTest::mouseMove(encoder, encoder->offset() + region.bottomRight());
-    QTest::mouseRelease(encoder, Qt::LeftButton, {}, encoder->offset() + region.bottomRight());
+    EncoderTest::dragRect(encoder, QRect(QPoint(20, 20), QPoint(120, 100)));
     return encoder;
 }
 
 void KelvoAppKeyboardTest::addText(const QString& text) {
     KelvoDialogScript script;
-    script
-        .then<KelvoTextTypeDlg>([](KelvoTextTypeDlg* dialog) {
-            QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("Simple_Text")),
-                              Qt::LeftButton, {}, QPoint(8, 8));
-            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-        })
-        .then<KelvoImgInputDlg>([text](KelvoImgInputDlg* dialog) {
-            KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), text);
-            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-        });
+    EncoderTest::addSimpleText(script, text);
     press(QStringLiteral("Ctrl+T"));
     QVERIFY2(script.done(), qPrintable(script.failure()));
 }
@@ -128,12 +113,6 @@ void KelvoAppKeyboardTest::shortcuts_data() {
     QTest::newRow("image") << false << "Ctrl+I"
                            << ""
                            << "grabber";
-    QTest::newRow("generate") << false << "Ctrl+G"
-                              << "KelvoEncDoneDlg"
-                              << "";
-    QTest::newRow("erase") << true << "Ctrl+E"
-                           << "KelvoMsgDlg"
-                           << "";
     QTest::newRow("regions") << true << "Ctrl+R"
                              << ""
                              << "outlines";
@@ -167,10 +146,7 @@ void KelvoAppKeyboardTest::shortcuts() {
         QVERIFY(encoder);
         encoder->attachText(QStringLiteral("text"));
         // A fresh selection for the tools that attach data.
-        const QPoint from = encoder->offset() + QPoint(140, 20);
-        QTest::mousePress(encoder, Qt::LeftButton, {}, from);
-        QTest::mouseMove(encoder, from + QPoint(60, 60));
-        QTest::mouseRelease(encoder, Qt::LeftButton, {}, from + QPoint(60, 60));
+        EncoderTest::dragRect(encoder, QRect(140, 20, 61, 61));
         encoder->setSelectionMode(effect == QLatin1String("rectangle")
                                       ? KelvoImgSelectionWidget::FreehandMode
                                       : KelvoImgSelectionWidget::RectangleMode);
@@ -181,10 +157,7 @@ void KelvoAppKeyboardTest::shortcuts() {
         shown = QLatin1String(open->metaObject()->className());
         QTest::keyClick(open, Qt::Key_Escape);
     };
-    // Generating shows its progress first.
-    if (dialog == QLatin1String("KelvoEncDoneDlg")) {
-        script.then<KelvoEncDoneDlg>(close);
-    } else if (!dialog.isEmpty()) {
+    if (!dialog.isEmpty()) {
         script.then<QDialog>(close);
     }
     press(keys);

@@ -73,7 +73,6 @@ void KelvoDataManageWidgetTest::rowsGrowAndShrinkWindow() {
     manager.widget.addRow(QStringLiteral("Data 7"), 7);
     manager.widget.addRow(QStringLiteral("Data 5"), 5);
     QCOMPARE(manager.widget.height(), 3 * rowHeight);
-    QCOMPARE(manager.widget.width(), 150);
     // Rows stay in the order they were added.
     QVERIFY(manager.row(7)->y() < manager.row(5)->y());
     manager.widget.removeRow(7);
@@ -146,7 +145,6 @@ void KelvoDataManageWidgetTest::eyeHidesAndShows() {
     Manager manager({6, 8});
     QVERIFY(QTest::qWaitForWindowExposed(&manager.widget));
     auto* eye = manager.row(8)->findChild<QCheckBox*>();
-    QVERIFY(eye->toolTip().contains(QStringLiteral("Hidden data will not be encoded")));
     QVERIFY(!manager.regions.isHidden(8));
     QTest::mouseClick(eye, Qt::LeftButton);
     QVERIFY(manager.regions.isHidden(8));

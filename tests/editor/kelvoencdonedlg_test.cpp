@@ -35,13 +35,9 @@ void KelvoEncDoneDlgTest::savesUnderTheChosenName() {
 
     KelvoDialogScript script;
     script
-        .then<KelvoEncDoneDlg>([](KelvoEncDoneDlg* done) {
-            QCOMPARE(done->windowTitle(), QStringLiteral("Image Coding Finished ..."));
-            KelvoDialogScript::click(done, QStringLiteral("save"));
-        })
+        .then<KelvoEncDoneDlg>(
+            [](KelvoEncDoneDlg* done) { KelvoDialogScript::click(done, QStringLiteral("save")); })
         .then<QFileDialog>([&](QFileDialog* files) {
-            QCOMPARE(files->objectName(), QStringLiteral("encSaveFileDlg"));
-            QCOMPARE(files->windowTitle(), QStringLiteral("Save File"));
             auto* nameEdit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(nameEdit);
             nameEdit->setText(chosen);

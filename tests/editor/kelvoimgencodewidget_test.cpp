@@ -7,13 +7,11 @@
 #include "kelvodatamanagewidget.h"
 #include "kelvodialogscript.h"
 #include "kelvoeditorshapedtext.h"
-#include "kelvoencdonedlg.h"
 #include "kelvogenerator.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimgsnip.h"
 #include "kelvotextholderwidget.h"
 #include "kelvotextpictures.h"
-#include "selectiontestsupport.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -22,6 +20,7 @@
 
 using EncoderTest::answerMessage;
 using EncoderTest::decodeFile;
+using EncoderTest::dragRect;
 using EncoderTest::plainPicture;
 using EncoderTest::saveAs;
 using Generation = KelvoImgEncodeWidget::Generation;
@@ -30,10 +29,6 @@ namespace {
 
 constexpr int Width = 240;
 constexpr int Height = 180;
-
-void drawRect(QWidget* widget, const QRect& rect) {
-    SelectionTestSupport::drag(widget, {rect.topLeft(), rect.center(), rect.bottomRight()});
-}
 
 KelvoTextHolderWidget* dictHolder(QWidget* parent) {
     return new KelvoTextHolderWidget(parent, QStringLiteral("TextHolder"), QStringLiteral("house"),
@@ -67,8 +62,6 @@ private slots:
     void snippetMovedOverTextRegion();
     void progressStepsAndSavedData();
     void failedSaveKeepsWork();
-    void closeQuestion_data();
-    void closeQuestion();
     void hiddenRegions_data();
     void hiddenRegions();
     void hostHearsOfShapedTextsAndImages();
@@ -107,7 +100,7 @@ void KelvoImgEncodeWidgetTest::cleanup() {
 }
 
 void KelvoImgEncodeWidgetTest::textsFillOneRegionUntilTheNextPress() {
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_encoder->attachText(QStringLiteral("one"));
     m_encoder->attachText(QStringLiteral("two"));
     QCOMPARE(m_encoder->regions().size(), size_t(1));
@@ -118,7 +111,7 @@ void KelvoImgEncodeWidgetTest::textsFillOneRegionUntilTheNextPress() {
     QCOMPARE(region.texts.front()->pos(), QPoint(20, 20));
     QVERIFY(m_encoder->imageOutline().isEmpty());
 
-    drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+    dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
     QCOMPARE(m_encoder->regionNumber(), 2);
     m_encoder->attachText(QStringLiteral("three"));
     QCOMPARE(m_encoder->regions().size(), size_t(2));
@@ -152,7 +145,7 @@ void KelvoImgEncodeWidgetTest::mixingRules() {
     QFETCH(QString, second);
     QFETCH(QString, refusal);
 
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     const auto attach = [this](const QString& kind) {
         if (kind == QLatin1String("text")) {
             m_encoder->attachText(QStringLiteral("a text"));
@@ -186,7 +179,7 @@ void KelvoImgEncodeWidgetTest::mixingRules() {
 
 void KelvoImgEncodeWidgetTest::numbersAfterDeletions() {
     for (int i = 0; i < 3; ++i) {
-        drawRect(m_encoder, QRect(QPoint(10 + 70 * i, 20), QPoint(60 + 70 * i, 60)));
+        dragRect(m_encoder, QRect(QPoint(10 + 70 * i, 20), QPoint(60 + 70 * i, 60)));
         m_encoder->attachText(QStringLiteral("text %1").arg(i + 1));
     }
     KelvoDataManageWidget* manager = m_encoder->dataManager();
@@ -204,7 +197,7 @@ void KelvoImgEncodeWidgetTest::numbersAfterDeletions() {
              1);
     QVERIFY(m_lastHasData);
 
-    drawRect(m_encoder, QRect(QPoint(20, 100), QPoint(80, 150)));
+    dragRect(m_encoder, QRect(QPoint(20, 100), QPoint(80, 150)));
     m_encoder->attachText(QStringLiteral("new"));
     QVERIFY(m_encoder->regions().count(3));
 
@@ -237,7 +230,7 @@ void KelvoImgEncodeWidgetTest::overlapOfNewOutline() {
     QFETCH(QRect, outline);
     QFETCH(bool, free);
 
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(60, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(60, 60)));
     if (existing == QLatin1String("text")) {
         m_encoder->attachText(QStringLiteral("there"));
     } else if (existing == QLatin1String("dict")) {
@@ -246,7 +239,7 @@ void KelvoImgEncodeWidgetTest::overlapOfNewOutline() {
         m_encoder->insertShapedText(KelvoTextPictures::SpeechBubble);
     }
     QVERIFY(m_encoder->selectionFree()); // nothing new drawn yet
-    drawRect(m_encoder, outline);
+    dragRect(m_encoder, outline);
     QCOMPARE(m_encoder->selectionFree(), free);
 }
 
@@ -266,14 +259,14 @@ void KelvoImgEncodeWidgetTest::outlineAcrossCodedRegionRefused() {
     QCOMPARE(m_encoder->existingRegionCount(), 1);
     QCOMPARE(*m_encoder->displayedImage(), viewer.outlineImage());
 
-    drawRect(m_encoder, QRect(QPoint(70, 70), QPoint(120, 120)));
+    dragRect(m_encoder, QRect(QPoint(70, 70), QPoint(120, 120)));
     QVERIFY(!m_encoder->selectionFree());
-    drawRect(m_encoder, QRect(QPoint(90, 20), QPoint(140, 80)));
+    dragRect(m_encoder, QRect(QPoint(90, 20), QPoint(140, 80)));
     QVERIFY(m_encoder->selectionFree());
 }
 
 void KelvoImgEncodeWidgetTest::snippetMovedOverTextRegion() {
-    drawRect(m_encoder, QRect(QPoint(150, 100), QPoint(220, 160)));
+    dragRect(m_encoder, QRect(QPoint(150, 100), QPoint(220, 160)));
     m_encoder->attachText(QStringLiteral("text region"));
     m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(10, 10, 40, 30)));
     QCOMPARE(m_encoder->regions().size(), size_t(2));
@@ -297,9 +290,9 @@ void KelvoImgEncodeWidgetTest::snippetMovedOverTextRegion() {
 }
 
 void KelvoImgEncodeWidgetTest::progressStepsAndSavedData() {
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_encoder->attachText(QStringLiteral("first"));
-    drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
+    dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
     m_encoder->attachText(QStringLiteral("second"));
     m_encoder->attachImage(plainPicture(60, 40), QPolygon(QRect(0, 0, 30, 20)));
 
@@ -328,7 +321,7 @@ void KelvoImgEncodeWidgetTest::progressStepsAndSavedData() {
 }
 
 void KelvoImgEncodeWidgetTest::failedSaveKeepsWork() {
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_encoder->attachText(QStringLiteral("precious"));
     const QString file = m_dir.filePath(QStringLiteral("no such folder/coded.png"));
     KelvoDialogScript script;
@@ -344,52 +337,6 @@ void KelvoImgEncodeWidgetTest::failedSaveKeepsWork() {
     QCOMPARE(m_encoder->regions().at(1).texts.front()->text(), QStringLiteral("precious"));
 }
 
-void KelvoImgEncodeWidgetTest::closeQuestion_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("closes");
-
-    QTest::newRow("no, do not generate") << "no" << true;
-    QTest::newRow("cancel") << "cancel" << false;
-    QTest::newRow("escape") << "escape" << false;
-    QTest::newRow("yes, but the save is declined") << "decline" << true;
-    QTest::newRow("yes, but generation fails") << "overlap" << false;
-    QTest::newRow("yes, but the write fails") << "write fails" << false;
-}
-
-void KelvoImgEncodeWidgetTest::closeQuestion() {
-    QFETCH(QString, how);
-    QFETCH(bool, closes);
-
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attachText(QStringLiteral("kept"));
-    if (how == QLatin1String("overlap")) {
-        m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(30, 30, 20, 20)));
-    }
-    KelvoDialogScript script;
-    QString question;
-    const int answer = how == QLatin1String("no")       ? 2
-                       : how == QLatin1String("cancel") ? 3
-                       : how == QLatin1String("escape") ? 0
-                                                        : 1;
-    answerMessage(script, &question, answer);
-    if (how == QLatin1String("decline")) {
-        script.then<KelvoEncDoneDlg>([](KelvoEncDoneDlg* done) {
-            KelvoDialogScript::click(done, QStringLiteral("cancel"));
-        });
-    } else if (how == QLatin1String("overlap")) {
-        answerMessage(script, nullptr);
-    } else if (how == QLatin1String("write fails")) {
-        saveAs(script, m_dir.filePath(QStringLiteral("missing/x.png")));
-        answerMessage(script, nullptr);
-    }
-    QCOMPARE(m_encoder->close(), closes);
-    QVERIFY2(script.done(), qPrintable(script.failure()));
-    QCOMPARE(question, QStringLiteral("Image parts are associated with data.\nWould you like to "
-                                      "generate the coded image now?"));
-    QCOMPARE(m_encoder->isVisible(), !closes);
-    QCOMPARE(m_encoder->regions().empty(), false);
-}
-
 void KelvoImgEncodeWidgetTest::hiddenRegions_data() {
     QTest::addColumn<bool>("generate");
     QTest::newRow("generate without them") << true;
@@ -399,9 +346,9 @@ void KelvoImgEncodeWidgetTest::hiddenRegions_data() {
 // Hidden regions still keep new outlines off; generating names them and may be cancelled.
 void KelvoImgEncodeWidgetTest::hiddenRegions() {
     QFETCH(bool, generate);
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_encoder->attachText(QStringLiteral("shown"));
-    drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
+    dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
     m_encoder->attachText(QStringLiteral("hidden"));
     m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(30, 100, 20, 20)));
     KelvoDataManageWidget* manager = m_encoder->dataManager();
@@ -411,7 +358,7 @@ void KelvoImgEncodeWidgetTest::hiddenRegions() {
         QTest::mouseClick(manager->row(number)->findChild<QCheckBox*>(), Qt::LeftButton);
     }
     QVERIFY(!m_encoder->regions().at(2).texts.front()->isVisible());
-    drawRect(m_encoder, QRect(QPoint(150, 50), QPoint(200, 100)));
+    dragRect(m_encoder, QRect(QPoint(150, 50), QPoint(200, 100)));
     QVERIFY(!m_encoder->selectionFree());
 
     const QString file = m_dir.filePath(QLatin1String(QTest::currentDataTag()) + ".png");
@@ -433,7 +380,7 @@ void KelvoImgEncodeWidgetTest::hiddenRegions() {
 }
 
 void KelvoImgEncodeWidgetTest::hostHearsOfShapedTextsAndImages() {
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_states = 0;
     m_encoder->insertShapedText(KelvoTextPictures::ThinkBubble);
     QCOMPARE(m_states, 1);

@@ -77,7 +77,6 @@ void KelvoImgGrabberTest::cleanup() {
 }
 
 void KelvoImgGrabberTest::toolsFollowActiveWindow() {
-    QCOMPARE(m_grabber->windowTitle(), QStringLiteral("Kelvo - Image Grabber"));
     QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
     QVERIFY(m_grabber->openFile(path("object.png")));
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
@@ -121,10 +120,10 @@ void KelvoImgGrabberTest::grabHandsShownOutline() {
     m_grabber->grabPart(); // no window: nothing happens
     QVERIFY(m_grabber->openFile(path("object.png")));
     QList<QPolygon> grabbed;
-    QSize size;
+    QImage picture;
     connect(m_grabber, &KelvoImgGrabber::grabbed,
-            [&](const QImage& picture, const QPolygon& outline) {
-                size = picture.size();
+            [&](const QImage& shown, const QPolygon& outline) {
+                picture = shown;
                 grabbed.append(outline);
             });
     // Without a complete outline the tool is off, and a grab hands an empty outline.
@@ -133,7 +132,7 @@ void KelvoImgGrabberTest::grabHandsShownOutline() {
     drag(active(), {active()->offset() + QPoint(5, 5), active()->offset() + QPoint(50, 40)});
     QVERIFY(tool("grabPart")->isEnabled());
     tool("grabPart")->trigger();
-    QCOMPARE(size, QSize(120, 90));
+    QCOMPARE(picture, active()->picture());
     QCOMPARE(grabbed.last(), active()->imageOutline());
     QCOMPARE(grabbed.last().size(), 5);
 }
@@ -141,8 +140,6 @@ void KelvoImgGrabberTest::grabHandsShownOutline() {
 void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
     QVERIFY(m_grabber->openFile(path("object.png")));
     QAction* automatic = tool("selectAutoPoly");
-    QCOMPARE(automatic->text(),
-             QStringLiteral("Select an image region by clicking its background"));
     QString text;
     KelvoDialogScript script;
     script.pressOnMessage(1, &text);

@@ -98,7 +98,6 @@ void KelvoImgInputDlgTest::charactersOutsideLatin1() {
         KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
     });
     script.then<KelvoMsgDlg>([&](KelvoMsgDlg* message) {
-        QCOMPARE(message->windowTitle(), QStringLiteral("Kelvo - Message"));
         // Each character that will not survive is named once; Latin-1 ones are not named.
         const QString shown = KelvoDialogScript::messageText(message);
         QVERIFY2(shown.contains(QStringLiteral("\n\u20ac\u263a\n")), qPrintable(shown));

@@ -6,7 +6,6 @@
 #include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
 #include "kelvoimgencodewidget.h"
-#include "selectiontestsupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,8 +40,7 @@ private slots:
         encoder.show();
         QVERIFY(QTest::qWaitForWindowExposed(&encoder));
         const auto region = [&encoder](const QRect& rect, const QString& text) {
-            SelectionTestSupport::drag(&encoder,
-                                       {rect.topLeft(), rect.center(), rect.bottomRight()});
+            EncoderTest::dragRect(&encoder, rect);
             encoder.attachText(text);
         };
         KelvoDataManageWidget* manager = encoder.dataManager();

@@ -134,7 +134,6 @@ void KelvoTextHolderWidgetTest::unformattedText() {
     auto* holder = new KelvoTextHolderWidget(m_window.get(), QStringLiteral("TextHolder"),
                                              QStringLiteral("Alter Text"), icon, false);
     holder->show();
-    QCOMPARE(holder->size(), QSize(22, 22));
     QSignalSpy edited(holder, &KelvoTextHolderWidget::edited);
 
     KelvoDialogScript script;
@@ -169,10 +168,8 @@ void KelvoTextHolderWidgetTest::termFound() {
     KelvoTextHolderWidget* holder = dictHolder();
     QSignalSpy edited(holder, &KelvoTextHolderWidget::edited);
     KelvoDialogScript script;
-    script.then<KelvoDictEntryDlg>([&](KelvoDictEntryDlg* dialog) {
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Image Dictionary Entry"));
-        answerEntry(dialog, German, term);
-    });
+    script.then<KelvoDictEntryDlg>(
+        [&](KelvoDictEntryDlg* dialog) { answerEntry(dialog, German, term); });
     clickHolder(holder);
     QVERIFY2(script.done(), qPrintable(script.failure()));
     compareEntry(*holder, {German, term, id, codedWord});

@@ -150,13 +150,10 @@ void KelvoTranslationsTest::builtMessagesResolve_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QByteArray>("disambiguation");
     QTest::addColumn<QString>("translation");
-    QTest::newRow("menu") << "de" << QByteArray("KelvoApp") << "&File" << QByteArray() << "&Datei";
     QTest::newRow("two lines") << "de" << QByteArray("KelvoImgWidget")
                                << "The image has been modified.\nDo you want to save it?"
                                << QByteArray()
                                << "Das Bild wurde geändert.\nMöchten Sie es speichern?";
-    QTest::newRow("grabber closes")
-        << "de" << QByteArray("KelvoImgGrabber") << "E&xit" << QByteArray() << "&Schließen";
     QTest::newRow("bold letter de")
         << "de" << QByteArray("KelvoTextEditor") << "B" << QByteArray("bold button") << "F";
     QTest::newRow("dictionary menu fr")

@@ -7,10 +7,8 @@
 #include "kelvoeditmenu.h"
 #include "kelvoeditorshapedtext.h"
 #include "kelvoimgencodewidget.h"
-#include "kelvoimginputdlg.h"
 #include "kelvoimgsnip.h"
 #include "kelvotexteditor.h"
-#include "selectiontestsupport.h"
 
 #include <QCheckBox>
 #include <QInputDialog>
@@ -25,16 +23,13 @@
 #include <QtTest>
 
 using EncoderTest::answerMessage;
+using EncoderTest::dragRect;
 using EncoderTest::plainPicture;
 
 namespace {
 
 constexpr int Width = 240;
 constexpr int Height = 180;
-
-void drawRect(QWidget* widget, const QRect& rect) {
-    SelectionTestSupport::drag(widget, {rect.topLeft(), rect.center(), rect.bottomRight()});
-}
 
 QString place(const QWidget* widget) {
     return QStringLiteral("@%1,%2%3")
@@ -110,7 +105,7 @@ void KelvoUndoTest::init() {
     QCOMPARE(m_encoder->offset(), QPoint(0, 0));
 
     m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(130, 100, 40, 30)));
-    drawRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_encoder->attachText(QStringLiteral("one"));
     m_encoder->insertShapedText(KelvoTextPictures::SimpleRect);
     m_encoder->dataManager()->show();
@@ -133,12 +128,12 @@ void KelvoUndoTest::pressDelete(int answer) {
 void KelvoUndoTest::change(const QString& kind) {
     KelvoDialogScript script;
     if (kind == QLatin1String("text in a new region")) {
-        drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+        dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
         m_encoder->attachText(QStringLiteral("new"));
     } else if (kind == QLatin1String("text")) {
         m_encoder->attachText(QStringLiteral("two"));
     } else if (kind == QLatin1String("dictionary entry")) {
-        drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+        dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
         m_encoder->attachDictEntry(new KelvoTextHolderWidget(
             m_encoder, QStringLiteral("TextHolder"), QStringLiteral("house"),
             KelvoTextPictures::dictHolderIcon(), true));
@@ -156,10 +151,7 @@ void KelvoUndoTest::change(const QString& kind) {
     } else if (kind == QLatin1String("remove shaped text")) {
         m_encoder->findChild<KelvoEditorShapedText*>()->deleteElement();
     } else if (kind == QLatin1String("edit text")) {
-        script.then<KelvoImgInputDlg>([](KelvoImgInputDlg* dialog) {
-            KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), QStringLiteral("edited"));
-            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-        });
+        EncoderTest::enterText(script, QStringLiteral("edited"));
         QTest::mouseClick(m_encoder->regions().at(2).texts.front(), Qt::LeftButton, {},
                           QPoint(11, 11));
     } else if (kind == QLatin1String("edit shaped text")) {
@@ -231,7 +223,7 @@ void KelvoUndoTest::undoAndRedo() {
 void KelvoUndoTest::deleteAsks() {
     pressDelete(2);
     QCOMPARE(m_encoder->regions().size(), size_t(2));
-    drawRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+    dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
     QTest::keyClick(m_encoder, Qt::Key_Delete);
     QVERIFY(m_encoder->outlinePoints().isEmpty());
     QCOMPARE(m_encoder->regions().size(), size_t(2));

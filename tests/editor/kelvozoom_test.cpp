@@ -15,15 +15,6 @@ using EncoderTest::plainPicture;
 
 namespace {
 
-// Drags through the picture points of `path` at the widget's current zoom.
-void dragOnPicture(KelvoImgWidget* widget, const QList<QPoint>& path) {
-    QTest::mousePress(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.first()));
-    for (const QPoint& point : path.mid(1)) {
-        QTest::mouseMove(widget, widget->toWidgetCoordinates(point));
-    }
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->toWidgetCoordinates(path.last()));
-}
-
 void wheel(QWidget* widget, QPoint at, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
     QWheelEvent event(at, widget->mapToGlobal(at), {}, angle, Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
@@ -87,7 +78,7 @@ void KelvoZoomTest::selectionCoversTheSamePixels() {
     m_encoder->setZoom(zoom, QPoint());
     m_encoder->setSelectionMode(mode);
     const QList<QPoint> path = {{20, 40}, {120, 40}, {120, 100}, {20, 100}};
-    dragOnPicture(m_encoder.get(), mode == 0 ? QList<QPoint>{path[0], path[2]} : path);
+    EncoderTest::drag(m_encoder.get(), mode == 0 ? QList<QPoint>{path[0], path[2]} : path);
     QCOMPARE(m_encoder->imageOutline(), QPolygon(path) << path[0]);
     m_encoder->attachText(QStringLiteral("zoomed"));
     QCOMPARE(m_encoder->regions().at(1).outlines.front(), QPolygon(path));
@@ -96,7 +87,7 @@ void KelvoZoomTest::selectionCoversTheSamePixels() {
 // Holders and snippets stay on their picture points through zooming; a snippet dragged while
 // zoomed in is coded where it then lies on the picture.
 void KelvoZoomTest::attachedDataKeepTheirPicturePoint() {
-    dragOnPicture(m_encoder.get(), {{30, 20}, {60, 50}});
+    EncoderTest::drag(m_encoder.get(), {{30, 20}, {60, 50}});
     m_encoder->attachText(QStringLiteral("held"));
     auto* holder = m_encoder->findChild<KelvoTextHolderWidget*>();
     const QPolygon part(QRect(10, 10, 20, 20));
