@@ -132,7 +132,10 @@ private:
 
     // Whether the region fits, after checking that capacity, its figures and encode agree.
     bool agreedFit(int side, bool colours, int length) {
-        const auto [entry, code] = capacity(side, colours, length);
+        // Named, not bound as a structured binding: C++17 lambdas cannot capture those.
+        const auto figures = capacity(side, colours, length);
+        const QJsonObject& entry = figures.first;
+        const int code = figures.second;
         const bool fits = entry[u"fits"_s].toBool();
         const bool withinRoom = entry[u"bytes"_s].toInteger() <= entry[u"room"_s].toInteger();
         const int encoded = runKelvoTool(arguments(u"encode"_s)).code;
