@@ -5,7 +5,6 @@
 #include "kelvoappmenus.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedimagebuilder.h"
-#include "kelvodatamanagewidget.h"
 #include "kelvoeditmenu.h"
 #include "kelvohelpbrowser.h"
 #include "kelvohtmlgenerator.h"

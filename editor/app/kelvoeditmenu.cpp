@@ -19,7 +19,7 @@ QString text(const char* source) {
 
 } // namespace
 
-QUndoGroup* kelvoAddEditMenu(QMainWindow* window, QMdiArea* workspace) {
+void kelvoAddEditMenu(QMainWindow* window, QMdiArea* workspace) {
     auto* group = new QUndoGroup(window);
     auto* menu = new QMenu(text(QT_TRANSLATE_NOOP("KelvoEditMenu", "&Edit")), window);
     menu->setObjectName(QStringLiteral("Edit"));
@@ -44,5 +44,4 @@ QUndoGroup* kelvoAddEditMenu(QMainWindow* window, QMdiArea* workspace) {
         }
         group->setActiveStack(stack);
     });
-    return group;
 }

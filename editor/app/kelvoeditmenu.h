@@ -4,8 +4,7 @@
 
 class QMainWindow;
 class QMdiArea;
-class QUndoGroup;
 
 // Inserts "&Edit" after the first menu of `window`'s menu bar and returns the group of undo
 // stacks that its actions work on.
-QUndoGroup* kelvoAddEditMenu(QMainWindow* window, QMdiArea* workspace);
+void kelvoAddEditMenu(QMainWindow* window, QMdiArea* workspace);
