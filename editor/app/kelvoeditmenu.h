@@ -5,6 +5,6 @@
 class QMainWindow;
 class QMdiArea;
 
-// Inserts "&Edit" after the first menu of `window`'s menu bar and returns the group of undo
-// stacks that its actions work on.
+// Inserts "&Edit" after the first menu of `window`'s menu bar, its actions working on the
+// undo stack of `workspace`'s active encoder.
 void kelvoAddEditMenu(QMainWindow* window, QMdiArea* workspace);
