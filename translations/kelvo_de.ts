@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Dragged</name>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
     <name>KelvoApp</name>
     <message>
         <source>Open File</source>
@@ -275,6 +282,53 @@ der gelöscht werden soll ...</translation>
         <source>pictures</source>
         <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
         <translation>Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataAttacher</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Daten %1</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Wörterbucheintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Für diesen Bereich ist bereits ein Eintrag im Bildwörterbuch oder ein anderes Bild festgelegt.</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Für diesen Bereich ist bereits unformatierter Text oder ein anderes Bild festgelegt.</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Wörterbucheintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Formtext bearbeiten</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Größe des Formtexts ändern</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Formtext hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Bild hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -556,6 +610,53 @@ Möchten Sie das codierte Bild speichern?</translation>
     </message>
 </context>
 <context>
+    <name>KelvoEncodeGeneration</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Daten %1</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Die Daten dieser Bereiche sind so dicht gepackt, dass sie das Bild dort sichtbar verändern: %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Meldung</translation>
+    </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>Die Daten dieser Bereiche sind ausgeblendet und werden nicht in das Bild codiert:
+%1
+
+Das codierte Bild ohne sie erzeugen?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Die ausgewählten Bereiche dürfen sich nicht überschneiden.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Beim Erzeugen des codierten Bildes ist ein Problem aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Das codierte Bild konnte nicht als „%1“ gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>KelvoHTMLGenerator</name>
     <message>
         <source>Link URL: </source>
@@ -620,38 +721,12 @@ Möchten Sie das codierte Bild speichern?</translation>
 <context>
     <name>KelvoImgEncodeWidget</name>
     <message>
-        <source>Data %1</source>
-        <translation>Daten %1</translation>
-    </message>
-    <message>
         <source>Kelvo - Message</source>
         <translation>Kelvo - Meldung</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>An image dictionary entry or another image is already specified for this region.</source>
-        <translation>Für diesen Bereich ist bereits ein Eintrag im Bildwörterbuch oder ein anderes Bild festgelegt.</translation>
-    </message>
-    <message>
-        <source>Unformatted text or another image is already specified for this region.</source>
-        <translation>Für diesen Bereich ist bereits unformatierter Text oder ein anderes Bild festgelegt.</translation>
-    </message>
-    <message>
-        <source>Selected regions should not overlap.</source>
-        <translation>Die ausgewählten Bereiche dürfen sich nicht überschneiden.</translation>
-    </message>
-    <message>
-        <source>A problem occured during generating the coded picture.</source>
-        <translation>Beim Erzeugen des codierten Bildes ist ein Problem aufgetreten.</translation>
-    </message>
-    <message>
-        <source>The coded picture could not be saved as &quot;%1&quot;:
-%2</source>
-        <translation>Das codierte Bild konnte nicht als „%1“ gespeichert werden:
-%2</translation>
     </message>
     <message>
         <source>Image parts are associated with data.
@@ -666,16 +741,6 @@ Möchten Sie das codierte Bild jetzt erzeugen?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
-    </message>
-    <message>
-        <source>The data of these regions are hidden and will not be coded into the image:
-%1
-
-Generate the coded image without them?</source>
-        <translation>Die Daten dieser Bereiche sind ausgeblendet und werden nicht in das Bild codiert:
-%1
-
-Das codierte Bild ohne sie erzeugen?</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -694,34 +759,6 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     <message>
         <source>Save plain</source>
         <translation>Ohne Daten</translation>
-    </message>
-    <message>
-        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
-        <translation>Die Daten dieser Bereiche sind so dicht gepackt, dass sie das Bild dort sichtbar verändern: %1</translation>
-    </message>
-    <message>
-        <source>Move</source>
-        <translation>Verschieben</translation>
-    </message>
-    <message>
-        <source>Add text</source>
-        <translation>Text hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add dictionary entry</source>
-        <translation>Wörterbucheintrag hinzufügen</translation>
-    </message>
-    <message>
-        <source>Edit shaped text</source>
-        <translation>Formtext bearbeiten</translation>
-    </message>
-    <message>
-        <source>Add shaped text</source>
-        <translation>Formtext hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add image</source>
-        <translation>Bild hinzufügen</translation>
     </message>
     <message>
         <source>Delete region</source>
@@ -744,14 +781,6 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
         <translation>Eintrag entfernen</translation>
     </message>
     <message>
-        <source>Edit dictionary entry</source>
-        <translation>Wörterbucheintrag bearbeiten</translation>
-    </message>
-    <message>
-        <source>Edit text</source>
-        <translation>Text bearbeiten</translation>
-    </message>
-    <message>
         <source>Delete Data</source>
         <translation>Daten löschen</translation>
     </message>
@@ -762,10 +791,6 @@ Das codierte Bild erzeugen oder das Bild ohne die Daten speichern?</translation>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Resize shaped text</source>
-        <translation>Größe des Formtexts ändern</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Dragged</name>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+</context>
+<context>
     <name>KelvoApp</name>
     <message>
         <source>Open File</source>
@@ -275,6 +282,53 @@ la zona que desea eliminar ...</translation>
         <source>pictures</source>
         <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
         <translation>imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataAttacher</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Datos %1</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Editar entrada de diccionario</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Ya hay una entrada del diccionario de la imagen u otra imagen asignada a esta zona.</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Ya hay texto sin formato u otra imagen asignada a esta zona.</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Añadir entrada de diccionario</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Editar texto con forma</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Cambiar el tamaño del texto con forma</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Añadir texto con forma</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Añadir imagen</translation>
     </message>
 </context>
 <context>
@@ -556,6 +610,53 @@ Do you want to save the coded image?</source>
     </message>
 </context>
 <context>
+    <name>KelvoEncodeGeneration</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Datos %1</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Los datos de estas zonas están tan empaquetados que cambian la imagen de forma visible en ese lugar: %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Mensaje</translation>
+    </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>Los datos de estas regiones están ocultos y no se codificarán en la imagen:
+%1
+
+¿Generar la imagen codificada sin ellos?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Las zonas seleccionadas no deben superponerse.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Se ha producido un problema al generar la imagen codificada.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>No se ha podido guardar la imagen codificada como «%1»:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>KelvoHTMLGenerator</name>
     <message>
         <source>Link URL: </source>
@@ -620,38 +721,12 @@ Do you want to save the coded image?</source>
 <context>
     <name>KelvoImgEncodeWidget</name>
     <message>
-        <source>Data %1</source>
-        <translation>Datos %1</translation>
-    </message>
-    <message>
         <source>Kelvo - Message</source>
         <translation>Kelvo - Mensaje</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>An image dictionary entry or another image is already specified for this region.</source>
-        <translation>Ya hay una entrada del diccionario de la imagen u otra imagen asignada a esta zona.</translation>
-    </message>
-    <message>
-        <source>Unformatted text or another image is already specified for this region.</source>
-        <translation>Ya hay texto sin formato u otra imagen asignada a esta zona.</translation>
-    </message>
-    <message>
-        <source>Selected regions should not overlap.</source>
-        <translation>Las zonas seleccionadas no deben superponerse.</translation>
-    </message>
-    <message>
-        <source>A problem occured during generating the coded picture.</source>
-        <translation>Se ha producido un problema al generar la imagen codificada.</translation>
-    </message>
-    <message>
-        <source>The coded picture could not be saved as &quot;%1&quot;:
-%2</source>
-        <translation>No se ha podido guardar la imagen codificada como «%1»:
-%2</translation>
     </message>
     <message>
         <source>Image parts are associated with data.
@@ -666,16 +741,6 @@ Would you like to generate the coded image now?</source>
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>The data of these regions are hidden and will not be coded into the image:
-%1
-
-Generate the coded image without them?</source>
-        <translation>Los datos de estas regiones están ocultos y no se codificarán en la imagen:
-%1
-
-¿Generar la imagen codificada sin ellos?</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -694,34 +759,6 @@ Generate the coded image, or save the picture without the data?</source>
     <message>
         <source>Save plain</source>
         <translation>Sin datos</translation>
-    </message>
-    <message>
-        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
-        <translation>Los datos de estas zonas están tan empaquetados que cambian la imagen de forma visible en ese lugar: %1</translation>
-    </message>
-    <message>
-        <source>Move</source>
-        <translation>Mover</translation>
-    </message>
-    <message>
-        <source>Add text</source>
-        <translation>Añadir texto</translation>
-    </message>
-    <message>
-        <source>Add dictionary entry</source>
-        <translation>Añadir entrada de diccionario</translation>
-    </message>
-    <message>
-        <source>Edit shaped text</source>
-        <translation>Editar texto con forma</translation>
-    </message>
-    <message>
-        <source>Add shaped text</source>
-        <translation>Añadir texto con forma</translation>
-    </message>
-    <message>
-        <source>Add image</source>
-        <translation>Añadir imagen</translation>
     </message>
     <message>
         <source>Delete region</source>
@@ -744,14 +781,6 @@ Generate the coded image, or save the picture without the data?</source>
         <translation>Quitar entrada</translation>
     </message>
     <message>
-        <source>Edit dictionary entry</source>
-        <translation>Editar entrada de diccionario</translation>
-    </message>
-    <message>
-        <source>Edit text</source>
-        <translation>Editar texto</translation>
-    </message>
-    <message>
         <source>Delete Data</source>
         <translation>Eliminar datos</translation>
     </message>
@@ -762,10 +791,6 @@ Generate the coded image, or save the picture without the data?</source>
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Resize shaped text</source>
-        <translation>Cambiar el tamaño del texto con forma</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Dragged</name>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+</context>
+<context>
     <name>KelvoApp</name>
     <message>
         <source>Open File</source>
@@ -275,6 +282,53 @@ la zone à supprimer ...</translation>
         <source>pictures</source>
         <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
         <translation>images</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataAttacher</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Données %1</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Modifier l&apos;entrée de dictionnaire</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Une entrée du dictionnaire de l&apos;image ou une autre image est déjà définie pour cette zone.</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Un texte non formaté ou une autre image est déjà défini pour cette zone.</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Ajouter une entrée de dictionnaire</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Modifier le texte mis en forme</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Redimensionner le texte mis en forme</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Ajouter un texte mis en forme</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Ajouter une image</translation>
     </message>
 </context>
 <context>
@@ -556,6 +610,53 @@ Voulez-vous enregistrer l&apos;image codée&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>KelvoEncodeGeneration</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Données %1</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>Les données de ces régions sont si denses qu&apos;elles modifient visiblement l&apos;image à cet endroit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Message</translation>
+    </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>Les données de ces régions sont masquées et ne seront pas codées dans l&apos;image&#xa0;:
+%1
+
+Générer l&apos;image codée sans elles&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Les zones sélectionnées ne doivent pas se chevaucher.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Un problème est survenu lors de la génération de l&apos;image codée.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image codée sous «&#xa0;%1&#xa0;»&#xa0;:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>KelvoHTMLGenerator</name>
     <message>
         <source>Link URL: </source>
@@ -620,38 +721,12 @@ Voulez-vous enregistrer l&apos;image codée&#xa0;?</translation>
 <context>
     <name>KelvoImgEncodeWidget</name>
     <message>
-        <source>Data %1</source>
-        <translation>Données %1</translation>
-    </message>
-    <message>
         <source>Kelvo - Message</source>
         <translation>Kelvo - Message</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>An image dictionary entry or another image is already specified for this region.</source>
-        <translation>Une entrée du dictionnaire de l&apos;image ou une autre image est déjà définie pour cette zone.</translation>
-    </message>
-    <message>
-        <source>Unformatted text or another image is already specified for this region.</source>
-        <translation>Un texte non formaté ou une autre image est déjà défini pour cette zone.</translation>
-    </message>
-    <message>
-        <source>Selected regions should not overlap.</source>
-        <translation>Les zones sélectionnées ne doivent pas se chevaucher.</translation>
-    </message>
-    <message>
-        <source>A problem occured during generating the coded picture.</source>
-        <translation>Un problème est survenu lors de la génération de l&apos;image codée.</translation>
-    </message>
-    <message>
-        <source>The coded picture could not be saved as &quot;%1&quot;:
-%2</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image codée sous «&#xa0;%1&#xa0;»&#xa0;:
-%2</translation>
     </message>
     <message>
         <source>Image parts are associated with data.
@@ -666,16 +741,6 @@ Voulez-vous générer l&apos;image codée maintenant&#xa0;?</translation>
     <message>
         <source>No</source>
         <translation>Non</translation>
-    </message>
-    <message>
-        <source>The data of these regions are hidden and will not be coded into the image:
-%1
-
-Generate the coded image without them?</source>
-        <translation>Les données de ces régions sont masquées et ne seront pas codées dans l&apos;image&#xa0;:
-%1
-
-Générer l&apos;image codée sans elles&#xa0;?</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -694,34 +759,6 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa
     <message>
         <source>Save plain</source>
         <translation>Sans données</translation>
-    </message>
-    <message>
-        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
-        <translation>Les données de ces régions sont si denses qu&apos;elles modifient visiblement l&apos;image à cet endroit&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Move</source>
-        <translation>Déplacer</translation>
-    </message>
-    <message>
-        <source>Add text</source>
-        <translation>Ajouter un texte</translation>
-    </message>
-    <message>
-        <source>Add dictionary entry</source>
-        <translation>Ajouter une entrée de dictionnaire</translation>
-    </message>
-    <message>
-        <source>Edit shaped text</source>
-        <translation>Modifier le texte mis en forme</translation>
-    </message>
-    <message>
-        <source>Add shaped text</source>
-        <translation>Ajouter un texte mis en forme</translation>
-    </message>
-    <message>
-        <source>Add image</source>
-        <translation>Ajouter une image</translation>
     </message>
     <message>
         <source>Delete region</source>
@@ -744,14 +781,6 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa
         <translation>Supprimer l&apos;entrée</translation>
     </message>
     <message>
-        <source>Edit dictionary entry</source>
-        <translation>Modifier l&apos;entrée de dictionnaire</translation>
-    </message>
-    <message>
-        <source>Edit text</source>
-        <translation>Modifier le texte</translation>
-    </message>
-    <message>
         <source>Delete Data</source>
         <translation>Supprimer des données</translation>
     </message>
@@ -762,10 +791,6 @@ Générer l&apos;image codée, ou enregistrer l&apos;image sans les données&#xa
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Resize shaped text</source>
-        <translation>Redimensionner le texte mis en forme</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Dragged</name>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+</context>
+<context>
     <name>KelvoApp</name>
     <message>
         <source>Open File</source>
@@ -275,6 +282,53 @@ l&apos;area da eliminare ...</translation>
         <source>pictures</source>
         <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
         <translation>immagini</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataAttacher</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Dati %1</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Modifica voce del dizionario</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Per quest&apos;area è già stata indicata una voce del dizionario dell&apos;immagine o un&apos;altra immagine.</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Per quest&apos;area è già stato indicato un testo non formattato o un&apos;altra immagine.</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Aggiungi voce del dizionario</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Modifica testo sagomato</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Ridimensiona testo sagomato</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Aggiungi testo sagomato</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Aggiungi immagine</translation>
     </message>
 </context>
 <context>
@@ -556,6 +610,53 @@ Salvare l&apos;immagine codificata?</translation>
     </message>
 </context>
 <context>
+    <name>KelvoEncodeGeneration</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Dati %1</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>I dati di queste aree sono compattati così densamente da modificare visibilmente l&apos;immagine in quel punto: %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Messaggio</translation>
+    </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>I dati di queste regioni sono nascosti e non verranno codificati nell&apos;immagine:
+%1
+
+Generare l&apos;immagine codificata senza di essi?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Le aree selezionate non devono sovrapporsi.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Si è verificato un problema durante la generazione dell&apos;immagine codificata.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Impossibile salvare l&apos;immagine codificata come «%1»:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>KelvoHTMLGenerator</name>
     <message>
         <source>Link URL: </source>
@@ -620,38 +721,12 @@ Salvare l&apos;immagine codificata?</translation>
 <context>
     <name>KelvoImgEncodeWidget</name>
     <message>
-        <source>Data %1</source>
-        <translation>Dati %1</translation>
-    </message>
-    <message>
         <source>Kelvo - Message</source>
         <translation>Kelvo - Messaggio</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>An image dictionary entry or another image is already specified for this region.</source>
-        <translation>Per quest&apos;area è già stata indicata una voce del dizionario dell&apos;immagine o un&apos;altra immagine.</translation>
-    </message>
-    <message>
-        <source>Unformatted text or another image is already specified for this region.</source>
-        <translation>Per quest&apos;area è già stato indicato un testo non formattato o un&apos;altra immagine.</translation>
-    </message>
-    <message>
-        <source>Selected regions should not overlap.</source>
-        <translation>Le aree selezionate non devono sovrapporsi.</translation>
-    </message>
-    <message>
-        <source>A problem occured during generating the coded picture.</source>
-        <translation>Si è verificato un problema durante la generazione dell&apos;immagine codificata.</translation>
-    </message>
-    <message>
-        <source>The coded picture could not be saved as &quot;%1&quot;:
-%2</source>
-        <translation>Impossibile salvare l&apos;immagine codificata come «%1»:
-%2</translation>
     </message>
     <message>
         <source>Image parts are associated with data.
@@ -666,16 +741,6 @@ Generare ora l&apos;immagine codificata?</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>The data of these regions are hidden and will not be coded into the image:
-%1
-
-Generate the coded image without them?</source>
-        <translation>I dati di queste regioni sono nascosti e non verranno codificati nell&apos;immagine:
-%1
-
-Generare l&apos;immagine codificata senza di essi?</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -694,34 +759,6 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
     <message>
         <source>Save plain</source>
         <translation>Senza dati</translation>
-    </message>
-    <message>
-        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
-        <translation>I dati di queste aree sono compattati così densamente da modificare visibilmente l&apos;immagine in quel punto: %1</translation>
-    </message>
-    <message>
-        <source>Move</source>
-        <translation>Sposta</translation>
-    </message>
-    <message>
-        <source>Add text</source>
-        <translation>Aggiungi testo</translation>
-    </message>
-    <message>
-        <source>Add dictionary entry</source>
-        <translation>Aggiungi voce del dizionario</translation>
-    </message>
-    <message>
-        <source>Edit shaped text</source>
-        <translation>Modifica testo sagomato</translation>
-    </message>
-    <message>
-        <source>Add shaped text</source>
-        <translation>Aggiungi testo sagomato</translation>
-    </message>
-    <message>
-        <source>Add image</source>
-        <translation>Aggiungi immagine</translation>
     </message>
     <message>
         <source>Delete region</source>
@@ -744,14 +781,6 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
         <translation>Rimuovi voce</translation>
     </message>
     <message>
-        <source>Edit dictionary entry</source>
-        <translation>Modifica voce del dizionario</translation>
-    </message>
-    <message>
-        <source>Edit text</source>
-        <translation>Modifica testo</translation>
-    </message>
-    <message>
         <source>Delete Data</source>
         <translation>Elimina dati</translation>
     </message>
@@ -762,10 +791,6 @@ Generare l&apos;immagine codificata o salvare l&apos;immagine senza i dati?</tra
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Resize shaped text</source>
-        <translation>Ridimensiona testo sagomato</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Dragged</name>
+    <message>
+        <source>Move</source>
+        <translation>Verplaatsen</translation>
+    </message>
+</context>
+<context>
     <name>KelvoApp</name>
     <message>
         <source>Open File</source>
@@ -275,6 +282,53 @@ het gebied dat u wilt verwijderen ...</translation>
         <source>pictures</source>
         <extracomment>The name --help gives the pictures in its list of arguments.</extracomment>
         <translation>afbeeldingen</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoDataAttacher</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Gegevens %1</translation>
+    </message>
+    <message>
+        <source>Edit dictionary entry</source>
+        <translation>Woordenboekitem bewerken</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Tekst bewerken</translation>
+    </message>
+    <message>
+        <source>An image dictionary entry or another image is already specified for this region.</source>
+        <translation>Voor dit gebied is al een item uit het woordenboek van de afbeelding of een andere afbeelding opgegeven.</translation>
+    </message>
+    <message>
+        <source>Add text</source>
+        <translation>Tekst toevoegen</translation>
+    </message>
+    <message>
+        <source>Unformatted text or another image is already specified for this region.</source>
+        <translation>Voor dit gebied is al niet-opgemaakte tekst of een andere afbeelding opgegeven.</translation>
+    </message>
+    <message>
+        <source>Add dictionary entry</source>
+        <translation>Woordenboekitem toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit shaped text</source>
+        <translation>Vormtekst bewerken</translation>
+    </message>
+    <message>
+        <source>Resize shaped text</source>
+        <translation>Formaat van vormtekst wijzigen</translation>
+    </message>
+    <message>
+        <source>Add shaped text</source>
+        <translation>Vormtekst toevoegen</translation>
+    </message>
+    <message>
+        <source>Add image</source>
+        <translation>Afbeelding toevoegen</translation>
     </message>
 </context>
 <context>
@@ -556,6 +610,53 @@ Wilt u de gecodeerde afbeelding opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>KelvoEncodeGeneration</name>
+    <message>
+        <source>Data %1</source>
+        <translation>Gegevens %1</translation>
+    </message>
+    <message>
+        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
+        <translation>De gegevens van deze gebieden zijn zo dicht gepakt dat ze het beeld daar zichtbaar veranderen: %1</translation>
+    </message>
+    <message>
+        <source>Kelvo - Message</source>
+        <translation>Kelvo - Melding</translation>
+    </message>
+    <message>
+        <source>The data of these regions are hidden and will not be coded into the image:
+%1
+
+Generate the coded image without them?</source>
+        <translation>De gegevens van deze gebieden zijn verborgen en worden niet in de afbeelding gecodeerd:
+%1
+
+De gecodeerde afbeelding zonder deze gegevens genereren?</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genereren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Selected regions should not overlap.</source>
+        <translation>Geselecteerde gebieden mogen elkaar niet overlappen.</translation>
+    </message>
+    <message>
+        <source>A problem occured during generating the coded picture.</source>
+        <translation>Bij het genereren van de gecodeerde afbeelding is een probleem opgetreden.</translation>
+    </message>
+    <message>
+        <source>The coded picture could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>De gecodeerde afbeelding kan niet worden opgeslagen als &quot;%1&quot;:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>KelvoHTMLGenerator</name>
     <message>
         <source>Link URL: </source>
@@ -620,38 +721,12 @@ Wilt u de gecodeerde afbeelding opslaan?</translation>
 <context>
     <name>KelvoImgEncodeWidget</name>
     <message>
-        <source>Data %1</source>
-        <translation>Gegevens %1</translation>
-    </message>
-    <message>
         <source>Kelvo - Message</source>
         <translation>Kelvo - Melding</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>An image dictionary entry or another image is already specified for this region.</source>
-        <translation>Voor dit gebied is al een item uit het woordenboek van de afbeelding of een andere afbeelding opgegeven.</translation>
-    </message>
-    <message>
-        <source>Unformatted text or another image is already specified for this region.</source>
-        <translation>Voor dit gebied is al niet-opgemaakte tekst of een andere afbeelding opgegeven.</translation>
-    </message>
-    <message>
-        <source>Selected regions should not overlap.</source>
-        <translation>Geselecteerde gebieden mogen elkaar niet overlappen.</translation>
-    </message>
-    <message>
-        <source>A problem occured during generating the coded picture.</source>
-        <translation>Bij het genereren van de gecodeerde afbeelding is een probleem opgetreden.</translation>
-    </message>
-    <message>
-        <source>The coded picture could not be saved as &quot;%1&quot;:
-%2</source>
-        <translation>De gecodeerde afbeelding kan niet worden opgeslagen als &quot;%1&quot;:
-%2</translation>
     </message>
     <message>
         <source>Image parts are associated with data.
@@ -666,16 +741,6 @@ Wilt u de gecodeerde afbeelding nu genereren?</translation>
     <message>
         <source>No</source>
         <translation>Nee</translation>
-    </message>
-    <message>
-        <source>The data of these regions are hidden and will not be coded into the image:
-%1
-
-Generate the coded image without them?</source>
-        <translation>De gegevens van deze gebieden zijn verborgen en worden niet in de afbeelding gecodeerd:
-%1
-
-De gecodeerde afbeelding zonder deze gegevens genereren?</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -694,34 +759,6 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
     <message>
         <source>Save plain</source>
         <translation>Zonder gegevens</translation>
-    </message>
-    <message>
-        <source>The data of these regions are packed so densely that they visibly change the picture there: %1</source>
-        <translation>De gegevens van deze gebieden zijn zo dicht gepakt dat ze het beeld daar zichtbaar veranderen: %1</translation>
-    </message>
-    <message>
-        <source>Move</source>
-        <translation>Verplaatsen</translation>
-    </message>
-    <message>
-        <source>Add text</source>
-        <translation>Tekst toevoegen</translation>
-    </message>
-    <message>
-        <source>Add dictionary entry</source>
-        <translation>Woordenboekitem toevoegen</translation>
-    </message>
-    <message>
-        <source>Edit shaped text</source>
-        <translation>Vormtekst bewerken</translation>
-    </message>
-    <message>
-        <source>Add shaped text</source>
-        <translation>Vormtekst toevoegen</translation>
-    </message>
-    <message>
-        <source>Add image</source>
-        <translation>Afbeelding toevoegen</translation>
     </message>
     <message>
         <source>Delete region</source>
@@ -744,14 +781,6 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
         <translation>Item verwijderen</translation>
     </message>
     <message>
-        <source>Edit dictionary entry</source>
-        <translation>Woordenboekitem bewerken</translation>
-    </message>
-    <message>
-        <source>Edit text</source>
-        <translation>Tekst bewerken</translation>
-    </message>
-    <message>
         <source>Delete Data</source>
         <translation>Gegevens verwijderen</translation>
     </message>
@@ -762,10 +791,6 @@ De gecodeerde afbeelding genereren, of de afbeelding zonder de gegevens opslaan?
     <message>
         <source>Delete</source>
         <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Resize shaped text</source>
-        <translation>Formaat van vormtekst wijzigen</translation>
     </message>
 </context>
 <context>

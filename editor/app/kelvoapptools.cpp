@@ -57,13 +57,13 @@ void KelvoApp::insertTInfo() {
     }
     const size_t regionsBefore = encoder->regions().size();
     if (kind != 0) {
-        encoder->insertShapedText(KelvoTextPictures::TextType(kind));
+        encoder->attacher().insertShapedText(KelvoTextPictures::TextType(kind));
         reportAttached(encoder, regionsBefore);
         return;
     }
     QString text;
     if (enterUnformattedText(text, this) && !text.isEmpty()) {
-        encoder->attachText(text);
+        encoder->attacher().attachText(text);
         reportAttached(encoder, regionsBefore);
     }
 }
@@ -75,7 +75,7 @@ void KelvoApp::insertDictEntry() {
         return;
     }
     const size_t regionsBefore = encoder->regions().size();
-    if (encoder->createDictEntry()) {
+    if (encoder->attacher().createDictEntry()) {
         reportAttached(encoder, regionsBefore);
     }
 }
@@ -91,7 +91,7 @@ void KelvoApp::insertBInfo() {
 void KelvoApp::insertGrabbedImage(const QImage& picture, const QPolygon& outline) {
     if (KelvoImgEncodeWidget* encoder = activeEncoder()) {
         const size_t regionsBefore = encoder->regions().size();
-        encoder->attachImage(picture, outline);
+        encoder->attacher().attachImage(picture, outline);
         reportAttached(encoder, regionsBefore);
     }
 }

@@ -1,5 +1,5 @@
 // The encoder window's changes of existing regions: the data manager's hide, show, delete,
-// rename and entry removal, shaped texts that remove themselves, edited texts, and the Delete
+// rename and entry removal, shaped texts that remove themselves, and the Delete
 // and Escape keys. Each change is a command on the window's undo stack.
 #include "kelvodatamanagewidget.h"
 #include "kelvoeditorshapedtext.h"
@@ -64,13 +64,6 @@ void KelvoImgEncodeWidget::removeShapedText(KelvoEditorShapedText* widget) {
     widget->close();
     // The call comes from the shaped text's own menu.
     widget->deleteLater();
-}
-
-void KelvoImgEncodeWidget::holderEdited(KelvoTextHolderWidget* holder,
-                                        const KelvoTextHolderWidget::Content& before) {
-    m_undo->push(new KelvoHolderEditCommand(holder, before, holder->content(),
-                                            holder->isDictEntry() ? tr("Edit dictionary entry")
-                                                                  : tr("Edit text")));
 }
 
 void KelvoImgEncodeWidget::deleteSelectedRegion() {

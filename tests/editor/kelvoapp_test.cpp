@@ -283,7 +283,7 @@ KelvoImgEncodeWidget* KelvoAppTest::encoderWithText() {
     }
     KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
     EncoderTest::dragRect(encoder, QRect(QPoint(20, 20), QPoint(120, 100)));
-    encoder->attachText(QStringLiteral("unsaved"));
+    encoder->attacher().attachText(QStringLiteral("unsaved"));
     return encoder;
 }
 
@@ -308,7 +308,8 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
     QVERIFY(encoder);
     if (how == QLatin1String("overlap")) {
         // An image part over the text region: generation fails.
-        encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(40, 40, 20, 20)));
+        encoder->attacher().attachImage(plainPicture(Width, Height),
+                                        QPolygon(QRect(40, 40, 20, 20)));
     }
     QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
     QWidget* later = m_app->workspace()->activeSubWindow();

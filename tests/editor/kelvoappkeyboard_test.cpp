@@ -132,7 +132,7 @@ void KelvoAppKeyboardTest::shortcuts() {
     if (viewer) {
         const QString coded = file(QStringLiteral("coded.png"));
         if (!QFile::exists(coded)) {
-            encoderWithSelection()->attachText(QStringLiteral("coded"));
+            encoderWithSelection()->attacher().attachText(QStringLiteral("coded"));
             KelvoDialogScript save;
             EncoderTest::saveAs(save, coded);
             m_app->buildImg();
@@ -144,7 +144,7 @@ void KelvoAppKeyboardTest::shortcuts() {
     } else {
         KelvoImgEncodeWidget* encoder = encoderWithSelection();
         QVERIFY(encoder);
-        encoder->attachText(QStringLiteral("text"));
+        encoder->attacher().attachText(QStringLiteral("text"));
         // A fresh selection for the tools that attach data.
         EncoderTest::dragRect(encoder, QRect(140, 20, 61, 61));
         encoder->setSelectionMode(effect == QLatin1String("rectangle")

@@ -61,15 +61,15 @@ int main(int argc, char** argv) {
     }
     const QRect textRegion(QPoint(10, 10), QPoint(110, 90));
     dragRect(encoder, textRegion);
-    encoder->attachText(QStringLiteral("A sunny day at the harbour"));
+    encoder->attacher().attachText(QStringLiteral("A sunny day at the harbour"));
     dragRect(encoder, QRect(QPoint(285, 35), QPoint(345, 175)));
-    encoder->attachDictEntry(new KelvoTextHolderWidget(encoder, QStringLiteral("TextHolder"),
-                                                       QStringLiteral("lighthouse"),
-                                                       KelvoTextPictures::dictHolderIcon(), true));
+    encoder->attacher().attachDictEntry(new KelvoTextHolderWidget(
+        encoder, QStringLiteral("TextHolder"), QStringLiteral("lighthouse"),
+        KelvoTextPictures::dictHolderIcon(), true));
     dragRect(encoder, QRect(QPoint(100, 135), QPoint(195, 210)));
-    encoder->insertShapedText(KelvoTextPictures::SpeechBubble);
+    encoder->attacher().insertShapedText(KelvoTextPictures::SpeechBubble);
     const QImage snippet(args[2]);
-    encoder->attachImage(snippet, QPolygon(snippet.rect().adjusted(4, 4, -4, -4)));
+    encoder->attacher().attachImage(snippet, QPolygon(snippet.rect().adjusted(4, 4, -4, -4)));
     // The part starts in the middle of the window; the author drags it onto the sea.
     if (QWidget* part = encoder->findChild<QWidget*>(QStringLiteral("ImgSnip"))) {
         const QPoint target = encoder->offset() + QPoint(20, 215);
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString coded = dir.filePath(QStringLiteral("harbour-coded.png"));
     QImage output;
-    if (!encoder->prepareItems() ||
+    if (!encoder->generation().prepareItems() ||
         !KelvoCodedImageBuilder::generate(encoder->picture(), encoder->regions(), {}, true, 0,
                                           output) ||
         !writeImageExact(coded, output, "PNG") || !window.openImage(coded)) {

@@ -101,8 +101,8 @@ void KelvoImgEncodeWidgetTest::cleanup() {
 
 void KelvoImgEncodeWidgetTest::textsFillOneRegionUntilTheNextPress() {
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attachText(QStringLiteral("one"));
-    m_encoder->attachText(QStringLiteral("two"));
+    m_encoder->attacher().attachText(QStringLiteral("one"));
+    m_encoder->attacher().attachText(QStringLiteral("two"));
     QCOMPARE(m_encoder->regions().size(), size_t(1));
     const TheS_Data& region = m_encoder->regions().at(1);
     QCOMPARE(region.texts.size(), size_t(2));
@@ -113,7 +113,7 @@ void KelvoImgEncodeWidgetTest::textsFillOneRegionUntilTheNextPress() {
 
     dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
     QCOMPARE(m_encoder->regionNumber(), 2);
-    m_encoder->attachText(QStringLiteral("three"));
+    m_encoder->attacher().attachText(QStringLiteral("three"));
     QCOMPARE(m_encoder->regions().size(), size_t(2));
     QCOMPARE(m_encoder->dataManager()->rowCount(), 2);
     QCOMPARE(m_encoder->dataManager()->row(2)->label(), QStringLiteral("Data 2"));
@@ -148,14 +148,14 @@ void KelvoImgEncodeWidgetTest::mixingRules() {
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     const auto attach = [this](const QString& kind) {
         if (kind == QLatin1String("text")) {
-            m_encoder->attachText(QStringLiteral("a text"));
+            m_encoder->attacher().attachText(QStringLiteral("a text"));
         } else if (kind == QLatin1String("dict")) {
             KelvoTextHolderWidget* holder = dictHolder(m_encoder);
-            if (!m_encoder->attachDictEntry(holder)) {
+            if (!m_encoder->attacher().attachDictEntry(holder)) {
                 delete holder;
             }
         } else {
-            m_encoder->insertShapedText(KelvoTextPictures::SimpleRect);
+            m_encoder->attacher().insertShapedText(KelvoTextPictures::SimpleRect);
         }
     };
     attach(first);
@@ -180,7 +180,7 @@ void KelvoImgEncodeWidgetTest::mixingRules() {
 void KelvoImgEncodeWidgetTest::numbersAfterDeletions() {
     for (int i = 0; i < 3; ++i) {
         dragRect(m_encoder, QRect(QPoint(10 + 70 * i, 20), QPoint(60 + 70 * i, 60)));
-        m_encoder->attachText(QStringLiteral("text %1").arg(i + 1));
+        m_encoder->attacher().attachText(QStringLiteral("text %1").arg(i + 1));
     }
     KelvoDataManageWidget* manager = m_encoder->dataManager();
     manager->show();
@@ -198,7 +198,7 @@ void KelvoImgEncodeWidgetTest::numbersAfterDeletions() {
     QVERIFY(m_lastHasData);
 
     dragRect(m_encoder, QRect(QPoint(20, 100), QPoint(80, 150)));
-    m_encoder->attachText(QStringLiteral("new"));
+    m_encoder->attacher().attachText(QStringLiteral("new"));
     QVERIFY(m_encoder->regions().count(3));
 
     // Deleting every region leaves nothing to generate.
@@ -232,11 +232,11 @@ void KelvoImgEncodeWidgetTest::overlapOfNewOutline() {
 
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(60, 60)));
     if (existing == QLatin1String("text")) {
-        m_encoder->attachText(QStringLiteral("there"));
+        m_encoder->attacher().attachText(QStringLiteral("there"));
     } else if (existing == QLatin1String("dict")) {
-        QVERIFY(m_encoder->attachDictEntry(dictHolder(m_encoder)));
+        QVERIFY(m_encoder->attacher().attachDictEntry(dictHolder(m_encoder)));
     } else {
-        m_encoder->insertShapedText(KelvoTextPictures::SpeechBubble);
+        m_encoder->attacher().insertShapedText(KelvoTextPictures::SpeechBubble);
     }
     QVERIFY(m_encoder->selectionFree()); // nothing new drawn yet
     dragRect(m_encoder, outline);
@@ -267,8 +267,8 @@ void KelvoImgEncodeWidgetTest::outlineAcrossCodedRegionRefused() {
 
 void KelvoImgEncodeWidgetTest::snippetMovedOverTextRegion() {
     dragRect(m_encoder, QRect(QPoint(150, 100), QPoint(220, 160)));
-    m_encoder->attachText(QStringLiteral("text region"));
-    m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(10, 10, 40, 30)));
+    m_encoder->attacher().attachText(QStringLiteral("text region"));
+    m_encoder->attacher().attachImage(plainPicture(Width, Height), QPolygon(QRect(10, 10, 40, 30)));
     QCOMPARE(m_encoder->regions().size(), size_t(2));
     KelvoImgSnip* snippet = m_encoder->findChild<KelvoImgSnip*>();
     QVERIFY(snippet);
@@ -291,13 +291,13 @@ void KelvoImgEncodeWidgetTest::snippetMovedOverTextRegion() {
 
 void KelvoImgEncodeWidgetTest::progressStepsAndSavedData() {
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attachText(QStringLiteral("first"));
+    m_encoder->attacher().attachText(QStringLiteral("first"));
     dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
-    m_encoder->attachText(QStringLiteral("second"));
-    m_encoder->attachImage(plainPicture(60, 40), QPolygon(QRect(0, 0, 30, 20)));
+    m_encoder->attacher().attachText(QStringLiteral("second"));
+    m_encoder->attacher().attachImage(plainPicture(60, 40), QPolygon(QRect(0, 0, 30, 20)));
 
     QList<QPair<int, int>> steps;
-    connect(m_encoder, &KelvoImgEncodeWidget::generationProgress, this,
+    connect(&m_encoder->generation(), &KelvoEncodeGeneration::progress, this,
             [&steps](int step, int total) {
                 steps.append({step, total});
             });
@@ -322,7 +322,7 @@ void KelvoImgEncodeWidgetTest::progressStepsAndSavedData() {
 
 void KelvoImgEncodeWidgetTest::failedSaveKeepsWork() {
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attachText(QStringLiteral("precious"));
+    m_encoder->attacher().attachText(QStringLiteral("precious"));
     const QString file = m_dir.filePath(QStringLiteral("no such folder/coded.png"));
     KelvoDialogScript script;
     saveAs(script, file);
@@ -347,10 +347,11 @@ void KelvoImgEncodeWidgetTest::hiddenRegions_data() {
 void KelvoImgEncodeWidgetTest::hiddenRegions() {
     QFETCH(bool, generate);
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attachText(QStringLiteral("shown"));
+    m_encoder->attacher().attachText(QStringLiteral("shown"));
     dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(160, 60)));
-    m_encoder->attachText(QStringLiteral("hidden"));
-    m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(30, 100, 20, 20)));
+    m_encoder->attacher().attachText(QStringLiteral("hidden"));
+    m_encoder->attacher().attachImage(plainPicture(Width, Height),
+                                      QPolygon(QRect(30, 100, 20, 20)));
     KelvoDataManageWidget* manager = m_encoder->dataManager();
     manager->show();
     QVERIFY(QTest::qWaitForWindowExposed(manager));
@@ -382,7 +383,7 @@ void KelvoImgEncodeWidgetTest::hiddenRegions() {
 void KelvoImgEncodeWidgetTest::hostHearsOfShapedTextsAndImages() {
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     m_states = 0;
-    m_encoder->insertShapedText(KelvoTextPictures::ThinkBubble);
+    m_encoder->attacher().insertShapedText(KelvoTextPictures::ThinkBubble);
     QCOMPARE(m_states, 1);
     QVERIFY(m_lastHasData);
 
@@ -391,7 +392,7 @@ void KelvoImgEncodeWidgetTest::hostHearsOfShapedTextsAndImages() {
     bool told = false;
     connect(&other, &KelvoImgEncodeWidget::stateChanged, this,
             [&told](bool, bool hasData) { told = hasData; });
-    other.attachImage(plainPicture(100, 100), QPolygon(QRect(10, 10, 30, 30)));
+    other.attacher().attachImage(plainPicture(100, 100), QPolygon(QRect(10, 10, 30, 30)));
     QVERIFY(told);
 }
 

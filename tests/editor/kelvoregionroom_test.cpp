@@ -41,7 +41,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&encoder));
         const auto region = [&encoder](const QRect& rect, const QString& text) {
             EncoderTest::dragRect(&encoder, rect);
-            encoder.attachText(text);
+            encoder.attacher().attachText(text);
         };
         KelvoDataManageWidget* manager = encoder.dataManager();
         region(QRect(20, 20, 60, 40), QStringLiteral("harbour"));
@@ -50,7 +50,7 @@ private slots:
         QTRY_COMPARE(manager->row(3)->room(), Room::DoesNotFit);
         QCOMPARE(manager->row(1)->room(), Room::Fits);
         QCOMPARE(manager->row(2)->room(), Room::Shows);
-        const KelvoRegionCapacity& first = encoder.rooms().at(1).capacity;
+        const KelvoRegionCapacity& first = encoder.generation().rooms().at(1).capacity;
         QCOMPARE(manager->row(1)->roomText(),
                  QStringLiteral("%1 / %2 B, level 1").arg(first.bytes).arg(first.room));
         QVERIFY(manager->row(3)->roomText().endsWith(QStringLiteral("too much")));

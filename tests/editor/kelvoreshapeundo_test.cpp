@@ -65,7 +65,7 @@ void KelvoReshapeUndoTest::undoAndRedo() {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     SelectionTestSupport::drag(encoder, {QPoint(60, 60), QPoint(150, 120), QPoint(260, 200)});
-    encoder->insertShapedText(KelvoTextPictures::TextType(kind));
+    encoder->attacher().insertShapedText(KelvoTextPictures::TextType(kind));
     auto* shaped = encoder->findChild<KelvoEditorShapedText*>();
     QVERIFY(shaped);
 

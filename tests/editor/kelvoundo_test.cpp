@@ -104,10 +104,11 @@ void KelvoUndoTest::init() {
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QCOMPARE(m_encoder->offset(), QPoint(0, 0));
 
-    m_encoder->attachImage(plainPicture(Width, Height), QPolygon(QRect(130, 100, 40, 30)));
+    m_encoder->attacher().attachImage(plainPicture(Width, Height),
+                                      QPolygon(QRect(130, 100, 40, 30)));
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attachText(QStringLiteral("one"));
-    m_encoder->insertShapedText(KelvoTextPictures::SimpleRect);
+    m_encoder->attacher().attachText(QStringLiteral("one"));
+    m_encoder->attacher().insertShapedText(KelvoTextPictures::SimpleRect);
     m_encoder->dataManager()->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_encoder->dataManager()));
     m_window->activateWindow();
@@ -129,18 +130,18 @@ void KelvoUndoTest::change(const QString& kind) {
     KelvoDialogScript script;
     if (kind == QLatin1String("text in a new region")) {
         dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
-        m_encoder->attachText(QStringLiteral("new"));
+        m_encoder->attacher().attachText(QStringLiteral("new"));
     } else if (kind == QLatin1String("text")) {
-        m_encoder->attachText(QStringLiteral("two"));
+        m_encoder->attacher().attachText(QStringLiteral("two"));
     } else if (kind == QLatin1String("dictionary entry")) {
         dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
-        m_encoder->attachDictEntry(new KelvoTextHolderWidget(
+        m_encoder->attacher().attachDictEntry(new KelvoTextHolderWidget(
             m_encoder, QStringLiteral("TextHolder"), QStringLiteral("house"),
             KelvoTextPictures::dictHolderIcon(), true));
     } else if (kind == QLatin1String("shaped text")) {
-        m_encoder->insertShapedText(KelvoTextPictures::ThinkBubble);
+        m_encoder->attacher().insertShapedText(KelvoTextPictures::ThinkBubble);
     } else if (kind == QLatin1String("image")) {
-        m_encoder->attachImage(plainPicture(60, 40), QPolygon(QRect(0, 0, 30, 20)));
+        m_encoder->attacher().attachImage(plainPicture(60, 40), QPolygon(QRect(0, 0, 30, 20)));
     } else if (kind == QLatin1String("delete key")) {
         QTest::mouseClick(row(2)->findChild<QLabel*>(), Qt::LeftButton);
         pressDelete(1);
@@ -246,7 +247,7 @@ void KelvoUndoTest::escapeCancelsSelection() {
     QVERIFY(!m_encoder->isSelectionClosed());
     QVERIFY(m_encoder->outlinePoints().isEmpty());
     // Nothing is attached without an outline.
-    m_encoder->attachText(QStringLiteral("nowhere"));
+    m_encoder->attacher().attachText(QStringLiteral("nowhere"));
     QCOMPARE(m_encoder->regions().size(), size_t(2));
 }
 

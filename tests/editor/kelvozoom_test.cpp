@@ -80,7 +80,7 @@ void KelvoZoomTest::selectionCoversTheSamePixels() {
     const QList<QPoint> path = {{20, 40}, {120, 40}, {120, 100}, {20, 100}};
     EncoderTest::drag(m_encoder.get(), mode == 0 ? QList<QPoint>{path[0], path[2]} : path);
     QCOMPARE(m_encoder->imageOutline(), QPolygon(path) << path[0]);
-    m_encoder->attachText(QStringLiteral("zoomed"));
+    m_encoder->attacher().attachText(QStringLiteral("zoomed"));
     QCOMPARE(m_encoder->regions().at(1).outlines.front(), QPolygon(path));
 }
 
@@ -88,10 +88,10 @@ void KelvoZoomTest::selectionCoversTheSamePixels() {
 // zoomed in is coded where it then lies on the picture.
 void KelvoZoomTest::attachedDataKeepTheirPicturePoint() {
     EncoderTest::drag(m_encoder.get(), {{30, 20}, {60, 50}});
-    m_encoder->attachText(QStringLiteral("held"));
+    m_encoder->attacher().attachText(QStringLiteral("held"));
     auto* holder = m_encoder->findChild<KelvoTextHolderWidget*>();
     const QPolygon part(QRect(10, 10, 20, 20));
-    m_encoder->attachImage(plainPicture(240, 180), part);
+    m_encoder->attacher().attachImage(plainPicture(240, 180), part);
     auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
     QVERIFY(holder && snippet);
     QCOMPARE(m_encoder->picturePosition(snippet), QPoint(10, 10));
@@ -105,7 +105,7 @@ void KelvoZoomTest::attachedDataKeepTheirPicturePoint() {
         QCOMPARE(m_encoder->picturePosition(snippet), QPoint(20, 30));
         QCOMPARE(holder->pos(), m_encoder->toWidgetCoordinates(QPoint(30, 20)));
     }
-    QVERIFY(m_encoder->prepareItems());
+    QVERIFY(m_encoder->generation().prepareItems());
     QCOMPARE(m_encoder->regions().at(2).outlines.front().boundingRect(),
              part.boundingRect().translated(10, 20));
 }
@@ -149,7 +149,7 @@ void KelvoZoomTest::cornerOfALargePictureIsAnnotated() {
     QTest::mousePress(encoder, Qt::LeftButton, {}, view.bottomRight() - QPoint(80, 60));
     QTest::mouseMove(encoder, view.bottomRight() + QPoint(30, 30));
     QTest::mouseRelease(encoder, Qt::LeftButton, {}, view.bottomRight() + QPoint(30, 30));
-    encoder->attachText(QStringLiteral("corner"));
+    encoder->attacher().attachText(QStringLiteral("corner"));
     QCOMPARE(encoder->regions().at(1).outlines.front().boundingRect().bottomRight(),
              QPoint(3999, 2999));
 }
