@@ -330,6 +330,10 @@ der gelöscht werden soll ...</translation>
         <source>Add image</source>
         <translation>Bild hinzufügen</translation>
     </message>
+    <message>
+        <source>Move text</source>
+        <translation>Text verschieben</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDataManageWidget</name>

@@ -330,6 +330,10 @@ la zona que desea eliminar ...</translation>
         <source>Add image</source>
         <translation>Añadir imagen</translation>
     </message>
+    <message>
+        <source>Move text</source>
+        <translation>Mover el texto</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDataManageWidget</name>

@@ -330,6 +330,10 @@ la zone à supprimer ...</translation>
         <source>Add image</source>
         <translation>Ajouter une image</translation>
     </message>
+    <message>
+        <source>Move text</source>
+        <translation>Déplacer le texte</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDataManageWidget</name>

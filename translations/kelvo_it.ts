@@ -330,6 +330,10 @@ l&apos;area da eliminare ...</translation>
         <source>Add image</source>
         <translation>Aggiungi immagine</translation>
     </message>
+    <message>
+        <source>Move text</source>
+        <translation>Sposta il testo</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDataManageWidget</name>

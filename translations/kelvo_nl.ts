@@ -330,6 +330,10 @@ het gebied dat u wilt verwijderen ...</translation>
         <source>Add image</source>
         <translation>Afbeelding toevoegen</translation>
     </message>
+    <message>
+        <source>Move text</source>
+        <translation>Tekst verplaatsen</translation>
+    </message>
 </context>
 <context>
     <name>KelvoDataManageWidget</name>

@@ -155,8 +155,12 @@ void KelvoDataAttacher::insertShapedText(KelvoTextPictures::TextType kind) {
             });
     connect(widget, &KelvoEditorShapedText::reshaped, this,
             [this, widget](const KelvoShapeState& before) {
+                const KelvoShapeState after = widget->shapeState();
+                KelvoShapeState textMoved = before;
+                textMoved.labelPosition = after.labelPosition;
                 m_window.undoStack()->push(new KelvoReshapeCommand(
-                    m_window, widget, before, widget->shapeState(), tr("Resize shaped text")));
+                    m_window, widget, before, after,
+                    textMoved == after ? tr("Move text") : tr("Resize shaped text")));
             });
     attachShapedText(m_window.regionNumber(), widget);
     dataAdded(widget, at);

@@ -58,8 +58,11 @@ KelvoEditorShapedText::KelvoEditorShapedText(QWidget* parent, const QString& nam
     m_menu = new QMenu(this);
     connect(m_menu->addAction(tr("Change properties")), &QAction::triggered, this,
             &KelvoEditorShapedText::changeProps);
-    connect(m_menu->addAction(tr("Center text")), &QAction::triggered, this,
-            &KelvoEditorShapedText::moveTextToCenter);
+    connect(m_menu->addAction(tr("Center text")), &QAction::triggered, this, [this] {
+        reshapeStarted();
+        moveTextToCenter();
+        reshapeEnded();
+    });
     connect(m_menu->addAction(tr("Remove this element")), &QAction::triggered, this,
             &KelvoEditorShapedText::deleteElement);
 }
@@ -71,8 +74,17 @@ void KelvoEditorShapedText::createLabel(const QRect& layout) {
     m_label =
         new KelvoBubbleText(this, QStringLiteral("BubbleText"), layout, shown.text, shown.font);
     m_label->setTextProperties(shown);
-    connect(m_label, &KelvoBubbleText::dragged, this, [this] { partEditing(true); });
-    connect(m_label, &KelvoBubbleText::dropped, this, [this] { partEditing(false); });
+    // A label moved inside the shape is undone as a reshape: the shape state holds its place.
+    connect(m_label, &KelvoBubbleText::dragged, this, [this] {
+        if (!m_reshaping) {
+            reshapeStarted();
+        }
+        partEditing(true);
+    });
+    connect(m_label, &KelvoBubbleText::dropped, this, [this] {
+        partEditing(false);
+        reshapeEnded();
+    });
     m_label->raise();
 }
 

@@ -108,8 +108,8 @@ signals:
     void removeRequested(KelvoEditorShapedText* shapedText);
     // The author confirmed other properties in the editor; `before` were confirmed until now.
     void propsAccepted(const TheS_BubbleData& before);
-    // The author resized or reshaped the shaped text by a handle or a thought circle; `before`
-    // is where its parts were until then.
+    // The author resized or reshaped the shaped text by a handle or a thought circle, or moved
+    // its text (dragged or centred); `before` is where its parts were until then.
     void reshaped(const KelvoShapeState& before);
 
 public slots:

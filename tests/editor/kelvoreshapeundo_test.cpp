@@ -1,5 +1,5 @@
-// Undo and redo of a shaped text resized or reshaped by a real drag on one of its parts: Ctrl+Z
-// brings back exactly the record and mask of before, Ctrl+Shift+Z those of after.
+// Undo and redo of a shaped text resized, reshaped or its text moved by a real drag on one of its
+// parts: Ctrl+Z brings back exactly the record and mask of before, Ctrl+Shift+Z those of after.
 #include "encodertestsupport.h"
 #include "kelvoeditmenu.h"
 #include "kelvoeditorshapedtext.h"
@@ -41,6 +41,9 @@ void KelvoReshapeUndoTest::undoAndRedo_data() {
     QTest::newRow("speech bubble peak")
         << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonPeak")}
         << QPoint(-30, 20);
+    QTest::newRow("text dragged inside an ellipse")
+        << int(KelvoTextPictures::SimpleEllipse) << QStringList{QStringLiteral("BubbleText")}
+        << QPoint(-12, 8);
     QTest::newRow("think bubble circle")
         << int(KelvoTextPictures::ThinkBubble) << QStringList{QStringLiteral("SubBubble3")}
         << QPoint(-15, 25);
