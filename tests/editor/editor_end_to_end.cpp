@@ -1,10 +1,10 @@
 // The editor from start to finish, driven like an author drives it: only the main window's
 // menus and tool buttons, mouse events on the picture and the dialogs' own buttons. Opens the
 // shipped plain sample picture, marks four regions with a text, a dictionary entry, a speech
-// bubble and a grabbed image part, generates and saves, hovers over the result in the viewer
-// window, adds one more text through "Add Data" zoomed in to 150%, saves again and reads the file
-// back through kelvo-tool's decoder. With KELVO_E2E_OUTPUT_DIR set, the final picture is left there
-// as end_to_end.png.
+// bubble and a grabbed image part, generates and saves (the status line and the modified mark
+// saying so), hovers over the result in the viewer window, adds one more text through "Add Data"
+// zoomed in to 150%, saves again and reads the file back through kelvo-tool's decoder. With
+// KELVO_E2E_OUTPUT_DIR set, the final picture is left there as end_to_end.png.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
@@ -20,15 +20,17 @@
 #include "kelvotextholderwidget.h"
 #include "kelvotexttypedlg.h"
 #include "kelvotextwidget.h"
+#include "kelvoworkspace.h"
 
 #include <QComboBox>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
-#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -73,25 +75,18 @@ void clickMenu(QMainWindow* window, const QString& title, const QString& item) {
     QFAIL(qPrintable(QStringLiteral("no menu item ") + item));
 }
 
+// The button of the tool named `name` on one of the window's shown tool bars.
 void clickTool(QWidget* window, const QString& name) {
-    auto* button = window->findChild<QToolButton*>(name);
-    QVERIFY2(button, qPrintable(name));
-    QVERIFY2(button->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// The grabber's tool buttons, by their actions' names.
-void clickGrabberTool(KelvoImgGrabber* grabber, const QString& name) {
-    auto* bar = grabber->findChild<QToolBar*>(QStringLiteral("imgGrabberTools"));
-    QVERIFY(bar);
-    for (QAction* action : bar->actions()) {
-        if (action->objectName() == name) {
-            QVERIFY2(action->isEnabled(), qPrintable(name));
-            QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
-            return;
+    for (QToolBar* bar : window->findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            if (bar->isVisible() && action->objectName() == name) {
+                QVERIFY2(action->isEnabled(), qPrintable(name + QStringLiteral(" is disabled")));
+                QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+                return;
+            }
         }
     }
-    QFAIL(qPrintable(QStringLiteral("no grabber tool ") + name));
+    QFAIL(qPrintable(QStringLiteral("no tool ") + name));
 }
 
 void runScript(KelvoDialogScript& script) {
@@ -148,6 +143,7 @@ void EditorEndToEnd::openSample() {
     QVERIFY(m_encoder);
     QCOMPARE(m_encoder->objectName(), QStringLiteral("_IMG_WIDGET_0"));
     QTRY_VERIFY(m_encoder->isVisible());
+    QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
 }
 
 void EditorEndToEnd::addText(const QRect& region, const QString& text) {
@@ -158,6 +154,8 @@ void EditorEndToEnd::addText(const QRect& region, const QString& text) {
     enterText(script, text);
     clickTool(m_app.get(), QStringLiteral("insertTInfo"));
     runScript(script);
+    QCOMPARE(m_app->statusBar()->currentMessage(), QStringLiteral("Region added with its data."));
+    QVERIFY(m_app->workspace()->activeSubWindow()->isWindowModified());
 }
 
 void EditorEndToEnd::addDictionaryEntry() {
@@ -225,9 +223,9 @@ void EditorEndToEnd::grabImagePart() {
     auto* source = grabber->findChild<KelvoImgSelectCopyWidget*>();
     QVERIFY(source);
     QTRY_VERIFY(source->isVisible());
-    clickGrabberTool(grabber, QStringLiteral("selectRect"));
+    clickTool(grabber, QStringLiteral("selectRect"));
     dragRect(source, GrabbedPart);
-    clickGrabberTool(grabber, QStringLiteral("grabPart"));
+    clickTool(grabber, QStringLiteral("grabPart"));
     grabber->hide();
 }
 
@@ -252,6 +250,10 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     KelvoAppViewerWidget* viewer = nullptr;
     QTRY_VERIFY((viewer = m_app->activeViewer()) != nullptr);
     QCOMPARE(viewer->fileName(), QFileInfo(first).fileName());
+    QCOMPARE(m_app->statusBar()->currentMessage(),
+             QStringLiteral("Coded image generated and saved as \"%1\".")
+                 .arg(QDir::toNativeSeparators(first)));
+    QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
     QCOMPARE(int(viewer->regions().size()), 4);
 
     // Hovering over the text region shows its balloon.

@@ -1,6 +1,8 @@
 // The main window: which kind of window an opened picture becomes and how windows are named,
-// the tool buttons following the active window, "Add Data" on a picture whose keys have a gap
-// after one region was erased, "Save as" and Exit with unsaved work.
+// the tool buttons following the active window, bad files named with their reason, "Add Data"
+// on a picture whose keys have a gap after one region was erased, "Save as" and Exit with
+// unsaved work; from the keyboard and the desktop: the tools' shortcuts (Ctrl+E along the
+// steps of erasing), the access keys, dropped pictures tiled, the Window menu and recent files.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
@@ -8,10 +10,15 @@
 #include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
 #include "kelvogenerator.h"
+#include "kelvohelpbrowser.h"
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
+#include "kelvoimggrabber.h"
+#include "kelvoinfowidget.h"
 #include "kelvopicturereader.h"
+#include "kelvorecentfiles.h"
 #include "kelvotoolcommands.h"
+#include "kelvousersettings.h"
 #include "kelvoworkspace.h"
 
 #include <QAbstractButton>
@@ -23,10 +30,17 @@
 #include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
+
+#include <tuple>
 
 using EncoderTest::plainPicture;
 
@@ -59,6 +73,7 @@ class KelvoAppTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void windowsByKindAndCounter();
@@ -68,13 +83,17 @@ private slots:
     void exitAsksAboutUngeneratedData();
     void saveAsWithUngeneratedData_data();
     void saveAsWithUngeneratedData();
-    void exitSavesEachWindowsOwnPicture_data();
     void exitSavesEachWindowsOwnPicture();
     void saveAsMakesTheViewerThatFile();
     void encoderStaysWhenItsPictureCannotBeReopened();
-    void badFileNamedWithItsReason_data();
     void badFileNamedWithItsReason();
     void badFilesOnTheCommandLineInOneMessage();
+    void shortcuts_data();
+    void shortcuts();
+    void accessKeysAndShortcutsAreUnique();
+    void eraseShowsInStatusAndTitle();
+    void droppedPicturesAreTiledAndListed();
+    void recentFiles();
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
@@ -83,22 +102,21 @@ private:
         QVERIFY2(button && button->isEnabled(), qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    // The menu shortcuts, typed into the main window (active again after closed dialogs).
-    void shortcut(int key) {
+    // Keys typed into the main window (active again after closed dialogs).
+    void press(const QString& keys) {
         m_app->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
-        QTest::keyClick(m_app.get(), Qt::Key(key), Qt::ControlModifier);
+        QTest::keySequence(m_app.get(), QKeySequence(keys));
     }
-    void saveAsKey() { shortcut(Qt::Key_S); }
-    void exitKey() { shortcut(Qt::Key_Q); }
-    // An encoder window on plain.png with the text "unsaved" in one region.
-    KelvoImgEncodeWidget* encoderWithText();
+    // An encoder window on plain.png with a rectangle selected and, when `text` is given, a text
+    // attached to it.
+    KelvoImgEncodeWidget* openEncoder(const QString& text = {});
 
     QTemporaryDir m_dir;
     std::unique_ptr<KelvoApp> m_app;
 };
 
-void KelvoAppTest::init() {
+void KelvoAppTest::initTestCase() {
     QVERIFY(plainPicture(Width, Height).save(file(QStringLiteral("plain.png"))));
     // Three ways for a ".png" file not to be a picture the editor can open.
     QFile plain(file(QStringLiteral("plain.png")));
@@ -116,15 +134,32 @@ void KelvoAppTest::init() {
         out.write(it.value());
     }
     QVERIFY(codedPicture().save(file(QStringLiteral("coded.png"))));
+}
+
+void KelvoAppTest::init() {
+    KelvoUserSettings::open()->clear();
     m_app = std::make_unique<KelvoApp>();
-    m_app->resize(800, 600);
+    m_app->resize(900, 700);
     m_app->show();
+    m_app->timerDone();
     m_app->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
 }
 
 void KelvoAppTest::cleanup() {
     m_app.reset();
+}
+
+KelvoImgEncodeWidget* KelvoAppTest::openEncoder(const QString& text) {
+    if (!m_app->openImage(file(QStringLiteral("plain.png")))) {
+        return nullptr;
+    }
+    KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
+    EncoderTest::dragRect(encoder, QRect(QPoint(20, 20), QPoint(120, 100)));
+    if (!text.isEmpty()) {
+        encoder->attacher().attachText(text);
+    }
+    return encoder;
 }
 
 void KelvoAppTest::windowsByKindAndCounter() {
@@ -140,13 +175,6 @@ void KelvoAppTest::windowsByKindAndCounter() {
     QVERIFY(m_app->action(KelvoAction::ShowOutlines)->isEnabled());
     QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
 
-    // A file that cannot be read leaves no window.
-    KelvoDialogScript script;
-    script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
-    QVERIFY(!m_app->openImage(file(QStringLiteral("missing.png"))));
-    QVERIFY2(script.done(), qPrintable(script.failure()));
-    QCOMPARE(m_app->workspace()->subWindowList().size(), 2);
-
     m_app->workspace()->closeAllSubWindows();
     QTRY_COMPARE(m_app->workspace()->subWindowList().size(), 0);
     QVERIFY(!m_app->action(KelvoAction::SaveAs)->isEnabled());
@@ -156,15 +184,8 @@ void KelvoAppTest::windowsByKindAndCounter() {
 }
 
 // "&Open" with Ctrl+O and a typed name: the message names the file and the reader's reason.
-void KelvoAppTest::badFileNamedWithItsReason_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("text") << "text.png";
-    QTest::newRow("truncated") << "truncated.png";
-    QTest::newRow("huge") << "huge.png";
-}
-
 void KelvoAppTest::badFileNamedWithItsReason() {
-    QFETCH(QString, name);
+    const QString name = QStringLiteral("truncated.png");
     QString reason;
     QVERIFY(KelvoPictureReader::readFile(file(name), &reason).isNull());
     QVERIFY(!reason.isEmpty());
@@ -182,8 +203,7 @@ void KelvoAppTest::badFileNamedWithItsReason() {
             message = box->text();
             QTest::keyClick(box, Qt::Key_Return);
         });
-    QVERIFY(QTest::qWaitForWindowActive(m_app.get()));
-    QTest::keyClick(m_app.get(), Qt::Key_O, Qt::ControlModifier);
+    press(QStringLiteral("Ctrl+O"));
     QTRY_VERIFY_WITH_TIMEOUT(script.done() || !script.failure().isEmpty(),
                              KelvoDialogScript::TimeoutMs + 1000);
     QVERIFY2(script.done(), qPrintable(script.failure()));
@@ -202,18 +222,20 @@ void KelvoAppTest::badFilesOnTheCommandLineInOneMessage() {
         lines = box->text().split(QLatin1Char('\n'));
         QTest::keyClick(box, Qt::Key_Return);
     });
-    m_app->openImages({file(QStringLiteral("text.png")), file(QStringLiteral("plain.png")),
-                       file(QStringLiteral("truncated.png")), file(QStringLiteral("huge.png"))});
+    const QStringList bad = {file(QStringLiteral("text.png")),
+                             file(QStringLiteral("truncated.png")),
+                             file(QStringLiteral("huge.png"))};
+    m_app->openImages({bad[0], file(QStringLiteral("plain.png")), bad[1], bad[2]});
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(boxes, 1);
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], QStringLiteral("These images could not be loaded:"));
-    for (int i = 1; i < 4; ++i) {
-        const QString name =
-            QStringList{QStringLiteral("text.png"), QStringLiteral("truncated.png"),
-                        QStringLiteral("huge.png")}[i - 1];
-        QVERIFY2(lines[i].startsWith(QDir::toNativeSeparators(file(name)) + QStringLiteral(": ")),
-                 qPrintable(lines[i]));
+    // Each named with the reader's reason.
+    for (int i = 0; i < 3; ++i) {
+        QString reason;
+        QVERIFY(KelvoPictureReader::readFile(bad[i], &reason).isNull());
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(lines[i + 1], QDir::toNativeSeparators(bad[i]) + QStringLiteral(": ") + reason);
     }
     QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
 }
@@ -256,12 +278,8 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
     QCOMPARE(encoder->existingRegionCount(), 3);
     QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
 
-    clickTool(QStringLiteral("selectRect"));
     EncoderTest::dragRect(encoder, QRect(QPoint(20, 100), QPoint(120, 160)));
-    KelvoDialogScript script;
-    EncoderTest::addSimpleText(script, QStringLiteral("new"));
-    clickTool(QStringLiteral("insertTInfo"));
-    QVERIFY2(script.done(), qPrintable(script.failure()));
+    encoder->attacher().attachText(QStringLiteral("new"));
 
     const QString result = file(QStringLiteral("added.png"));
     KelvoDialogScript save;
@@ -275,16 +293,6 @@ void KelvoAppTest::addDataKeysAfterTheHighestKey() {
     QCOMPARE(regions.at(2).items, QStringList{QStringLiteral("text:2")});
     QCOMPARE(regions.at(3).items, QStringList{QStringLiteral("text:new")});
     QTRY_VERIFY(m_app->activeViewer());
-}
-
-KelvoImgEncodeWidget* KelvoAppTest::encoderWithText() {
-    if (!m_app->openImage(file(QStringLiteral("plain.png")))) {
-        return nullptr;
-    }
-    KelvoImgEncodeWidget* encoder = m_app->activeEncoder();
-    EncoderTest::dragRect(encoder, QRect(QPoint(20, 20), QPoint(120, 100)));
-    encoder->attacher().attachText(QStringLiteral("unsaved"));
-    return encoder;
 }
 
 void KelvoAppTest::exitAsksAboutUngeneratedData_data() {
@@ -304,7 +312,7 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
     QFETCH(QString, how);
     QFETCH(bool, closes);
 
-    KelvoImgEncodeWidget* encoder = encoderWithText();
+    KelvoImgEncodeWidget* encoder = openEncoder(QStringLiteral("unsaved"));
     QVERIFY(encoder);
     if (how == QLatin1String("overlap")) {
         // An image part over the text region: generation fails.
@@ -334,7 +342,7 @@ void KelvoAppTest::exitAsksAboutUngeneratedData() {
         EncoderTest::saveAs(script, file(QStringLiteral("missing/x.png")));
         EncoderTest::answerMessage(script, nullptr);
     }
-    exitKey();
+    press(QStringLiteral("Ctrl+Q"));
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(question, QStringLiteral("Image parts are associated with data.\nWould you like to "
                                       "generate the coded image now?"));
@@ -361,7 +369,7 @@ void KelvoAppTest::saveAsWithUngeneratedData_data() {
 
 void KelvoAppTest::saveAsWithUngeneratedData() {
     QFETCH(int, answer);
-    KelvoImgEncodeWidget* encoder = encoderWithText();
+    KelvoImgEncodeWidget* encoder = openEncoder(QStringLiteral("unsaved"));
     QVERIFY(encoder);
 
     const QString saved = file(QLatin1String(QTest::currentDataTag()) + ".png");
@@ -373,7 +381,7 @@ void KelvoAppTest::saveAsWithUngeneratedData() {
     } else if (answer == 2) {
         EncoderTest::chooseFile(script, saved);
     }
-    saveAsKey();
+    press(QStringLiteral("Ctrl+S"));
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY2(question.contains(QStringLiteral("not coded yet")), qPrintable(question));
     QCOMPARE(QFile::exists(saved), answer == 1 || answer == 2);
@@ -396,16 +404,9 @@ void KelvoAppTest::saveAsWithUngeneratedData() {
     }
 }
 
-void KelvoAppTest::exitSavesEachWindowsOwnPicture_data() {
-    QTest::addColumn<QString>("firstAnswer");
-    QTest::newRow("save both") << "Save";
-    QTest::newRow("cancel at the first") << "Cancel";
-}
-
 // Exit closes the older window first while the newer one is active: "Save" must write the
 // picture of the window being closed.
 void KelvoAppTest::exitSavesEachWindowsOwnPicture() {
-    QFETCH(QString, firstAnswer);
     QVERIFY(codedPicture(QStringLiteral("b")).save(file(QStringLiteral("b.png"))));
     QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
     KelvoImgWidget* older = m_app->activeImageWindow();
@@ -415,29 +416,19 @@ void KelvoAppTest::exitSavesEachWindowsOwnPicture() {
     newer->setModified(true);
 
     KelvoDialogScript script;
-    const auto answer = [&script](const QString& button) {
-        script.then<QMessageBox>([button](QMessageBox* box) {
+    for (const QString& saved :
+         {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
+        script.then<QMessageBox>([](QMessageBox* box) {
             for (QAbstractButton* b : box->buttons()) {
-                if (b->text() == button) {
+                if (b->text() == QLatin1String("Save")) {
                     QTest::mouseClick(b, Qt::LeftButton);
                 }
             }
         });
-    };
-    answer(firstAnswer);
-    if (firstAnswer == QLatin1String("Save")) {
-        EncoderTest::chooseFile(script, file(QStringLiteral("older-saved.png")));
-        answer(QStringLiteral("Save"));
-        EncoderTest::chooseFile(script, file(QStringLiteral("newer-saved.png")));
+        EncoderTest::chooseFile(script, file(saved));
     }
-    exitKey();
+    press(QStringLiteral("Ctrl+Q"));
     QVERIFY2(script.done(), qPrintable(script.failure()));
-    if (firstAnswer == QLatin1String("Cancel")) {
-        QVERIFY(m_app->isVisible());
-        QVERIFY(older->isVisible() && older->isModified());
-        QVERIFY(newer->isVisible() && newer->isModified());
-        return;
-    }
     QVERIFY(!m_app->isVisible());
     QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("older-saved.png"))).at(0).items,
              QStringList{QStringLiteral("text:0")});
@@ -462,7 +453,7 @@ void KelvoAppTest::saveAsMakesTheViewerThatFile() {
 
     KelvoDialogScript save;
     EncoderTest::chooseFile(save, file(QStringLiteral("erased")));
-    saveAsKey();
+    press(QStringLiteral("Ctrl+S"));
     QVERIFY2(save.done(), qPrintable(save.failure()));
     QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("erased.png"))).size(), size_t(2));
     QCOMPARE(viewer->fileName(), QStringLiteral("erased.png"));
@@ -473,13 +464,13 @@ void KelvoAppTest::saveAsMakesTheViewerThatFile() {
     QCOMPARE(m_app->htmlGenerator()->fileEdit()->text(), QStringLiteral("erased.png"));
 
     KelvoDialogScript nothingAsked;
-    exitKey();
+    press(QStringLiteral("Ctrl+Q"));
     QVERIFY2(nothingAsked.done(), qPrintable(nothingAsked.failure()));
     QVERIFY(!m_app->isVisible());
 }
 
 void KelvoAppTest::encoderStaysWhenItsPictureCannotBeReopened() {
-    KelvoImgEncodeWidget* encoder = encoderWithText();
+    KelvoImgEncodeWidget* encoder = openEncoder(QStringLiteral("unsaved"));
     QVERIFY(encoder);
     KelvoDialogScript script;
     script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
@@ -491,6 +482,198 @@ void KelvoAppTest::encoderStaysWhenItsPictureCannotBeReopened() {
     QCOMPARE(m_app->activeEncoder(), encoder);
     QVERIFY(encoder->isVisible());
     QCOMPARE(encoder->regions().size(), size_t(1));
+}
+
+void KelvoAppTest::shortcuts_data() {
+    QTest::addColumn<bool>("viewer"); // else an encoder with a closed selection and a text
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("effect"); // or the dialog the key brings up, closed again
+    const std::tuple<const char*, bool, const char*, const char*> rows[] = {
+        {"freehand", false, "F", "freehand"},
+        {"rectangle", false, "R", "rectangle"},
+        {"text", false, "Ctrl+T", "KelvoTextTypeDlg"},
+        {"dictionary entry", false, "Ctrl+D", "KelvoDictEntryDlg"},
+        {"image", false, "Ctrl+I", "grabber"},
+        {"generate", false, "Ctrl+G", "KelvoEncDoneDlg"},
+        {"regions", true, "Ctrl+R", "outlines"},
+        {"help, closed by Escape", true, "F1", "help"},
+        {"no About on Ctrl+A", true, "Ctrl+A", "nothing"}};
+    for (const auto& [tag, viewer, keys, effect] : rows) {
+        QTest::newRow(tag) << viewer << QString::fromLatin1(keys) << QString::fromLatin1(effect);
+    }
+}
+
+void KelvoAppTest::shortcuts() {
+    QFETCH(bool, viewer);
+    QFETCH(QString, keys);
+    QFETCH(QString, effect);
+    const bool dialog = effect.startsWith(QLatin1String("Kelvo"));
+    if (viewer) {
+        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+        QVERIFY(m_app->activeViewer());
+    } else {
+        KelvoImgEncodeWidget* encoder = openEncoder(QStringLiteral("text"));
+        QVERIFY(encoder);
+        // A fresh selection for the tools that attach data.
+        EncoderTest::dragRect(encoder, QRect(140, 20, 61, 61));
+        encoder->setSelectionMode(effect == QLatin1String("rectangle")
+                                      ? KelvoImgSelectionWidget::FreehandMode
+                                      : KelvoImgSelectionWidget::RectangleMode);
+    }
+    QString shown;
+    KelvoDialogScript script;
+    const auto close = [&shown](QDialog* open) {
+        shown = QLatin1String(open->metaObject()->className());
+        QTest::keyClick(open, Qt::Key_Escape);
+    };
+    // A slow generation shows its progress dialog first.
+    if (effect == QLatin1String("KelvoEncDoneDlg")) {
+        script.then<KelvoEncDoneDlg>(close);
+    } else if (dialog) {
+        script.then<QDialog>(close);
+    }
+    press(keys);
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QCOMPARE(shown, dialog ? effect : QString());
+    if (effect == QLatin1String("freehand") || effect == QLatin1String("rectangle")) {
+        QCOMPARE(m_app->activeEncoder()->selectionMode(),
+                 int(effect == QLatin1String("freehand") ? KelvoImgSelectionWidget::FreehandMode
+                                                         : KelvoImgSelectionWidget::RectangleMode));
+    }
+    QCOMPARE(m_app->imageGrabber()->isVisible(), effect == QLatin1String("grabber"));
+    if (viewer) {
+        QCOMPARE(m_app->activeViewer()->outlinesShown(), effect == QLatin1String("outlines"));
+    }
+    KelvoHelpBrowser* help = m_app->helpBrowser();
+    QCOMPARE(help->isVisible(), effect == QLatin1String("help"));
+    QVERIFY(!m_app->aboutWidget()->isVisible());
+    if (effect == QLatin1String("help")) {
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+    }
+}
+
+// Every menu item has an access key that no other item of its menu has; no two actions share a
+// shortcut.
+void KelvoAppTest::accessKeysAndShortcutsAreUnique() {
+    QStringList shortcuts;
+    for (QAction* title : m_app->menuBar()->actions()) {
+        QVERIFY2(title->text().contains(QLatin1Char('&')), qPrintable(title->text()));
+        // The dictionary menu's items are shared with the plug-in and the web viewer.
+        if (title->text() == QLatin1String("&Image Dictionary")) {
+            continue;
+        }
+        QStringList keys;
+        for (QAction* item : title->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0, qPrintable(item->text()));
+            const QString key = item->text().mid(amp + 1, 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(item->text()));
+            keys << key;
+            if (!item->shortcut().isEmpty()) {
+                const QString shortcut = item->shortcut().toString();
+                QVERIFY2(!shortcuts.contains(shortcut), qPrintable(shortcut));
+                shortcuts << shortcut;
+            }
+        }
+    }
+}
+
+// Erasing all coded data says so and marks the window modified (adding and generating are the
+// end-to-end test's steps).
+void KelvoAppTest::eraseShowsInStatusAndTitle() {
+    QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+    QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
+    KelvoDialogScript erase;
+    erase.pressOnMessage(1);
+    press(QStringLiteral("Ctrl+E"));
+    QVERIFY2(erase.done(), qPrintable(erase.failure()));
+    QTRY_VERIFY(m_app->activeEncoder());
+    QCOMPARE(m_app->statusBar()->currentMessage(),
+             QStringLiteral("Coded data erased; the picture is not saved yet."));
+    QVERIFY(m_app->workspace()->activeSubWindow()->isWindowModified());
+}
+
+// Three pictures dropped at once, as on the first screen: each is seen, none hides another;
+// the Window menu lists them and brings the chosen one up.
+void KelvoAppTest::droppedPicturesAreTiledAndListed() {
+    QMimeData data;
+    QStringList names;
+    for (int i = 0; i < 3; ++i) {
+        names << file(QStringLiteral("tile%1.png").arg(i));
+        QVERIFY(plainPicture(120 + 40 * i, 90).save(names.last()));
+        data.setUrls(data.urls() << QUrl::fromLocalFile(names.last()));
+    }
+    const QPoint at = m_app->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(m_app.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(m_app.get(), &drop);
+    const QList<QMdiSubWindow*> windows =
+        m_app->workspace()->subWindowList(QMdiArea::CreationOrder);
+    QCOMPARE(windows.size(), 3);
+    for (QMdiSubWindow* a : windows) {
+        QVERIFY(a->isVisible() && !a->isMaximized());
+        QVERIFY(m_app->workspace()->viewport()->rect().contains(a->geometry()));
+        for (QMdiSubWindow* b : windows) {
+            QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+        }
+    }
+
+    QMenu* windowMenu = nullptr;
+    for (QAction* title : m_app->menuBar()->actions()) {
+        if (title->text() == QLatin1String("&Window")) {
+            windowMenu = title->menu();
+        }
+    }
+    QVERIFY(windowMenu);
+    emit windowMenu->aboutToShow();
+    QStringList items;
+    QAction* first = nullptr;
+    for (QAction* item : windowMenu->actions()) {
+        if (item->text().startsWith(QLatin1String("&1 "))) {
+            first = item;
+        }
+        items << item->text();
+    }
+    QCOMPARE(items.mid(items.size() - 3),
+             (QStringList{"&1 tile0.png", "&2 tile1.png", "&3 tile2.png"}));
+    first->trigger();
+    QCOMPARE(m_app->workspace()->activeSubWindow(), windows.first());
+}
+
+// The last eight pictures, newest first, once each; the menu opens them.
+void KelvoAppTest::recentFiles() {
+    QStringList names;
+    for (int i = 0; i < 9; ++i) {
+        names << file(QStringLiteral("recent%1.png").arg(i));
+        QVERIFY(QFile::copy(file(QStringLiteral("plain.png")), names.last()));
+    }
+    m_app->openImages(names);
+    m_app->openImage(names[3]);
+    QStringList expected = {names[3], names[8], names[7], names[6],
+                            names[5], names[4], names[2], names[1]};
+    QCOMPARE(m_app->recentFiles()->files(), expected);
+    QCOMPARE(KelvoUserSettings::lastFolder(), m_dir.path());
+
+    m_app->workspace()->closeAllSubWindows();
+    m_app = std::make_unique<KelvoApp>();
+    QCOMPARE(m_app->recentFiles()->files(), expected);
+    QMenu* recent = nullptr;
+    for (QMenu* candidate : m_app->findChildren<QMenu*>()) {
+        if (candidate->title() == QLatin1String("Open &Recent")) {
+            recent = candidate;
+        }
+    }
+    QVERIFY(recent);
+    QCOMPARE(recent->actions().size(), 8);
+    recent->actions().at(1)->trigger();
+    QVERIFY(m_app->activeEncoder());
+    QCOMPARE(m_app->activeEncoder()->fileName(), QStringLiteral("recent8.png"));
 }
 
 QTEST_MAIN(KelvoAppTest)

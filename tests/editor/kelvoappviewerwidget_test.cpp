@@ -1,7 +1,8 @@
 // The editor's viewer window over pictures coded by the generator: what it tells the main
 // window after loading, and erasing answered through its dialogs and chosen by mouse clicks:
-// everything, one of two regions, a region in two parts, the only region, and clicks where
-// there is no region. A stand-in main window reopens the picture as the real one does.
+// everything (after which nothing is asked), one of two regions, a region in two parts, the
+// only region, and clicks where there is no region. A stand-in main window reopens the
+// picture as the real one does.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedpicture.h"
@@ -21,7 +22,23 @@ const QRect Left(20, 20, 60, 50);
 const QRect Right(120, 20, 60, 50);
 const QRect LeftLow(20, 80, 60, 15); // second part of the left region, in the two-part picture
 
-QImage coded(const KelvoRegionMap& regions) {
+enum Layout { TwoRegions, TwoPartRegion, OneRegion };
+
+// "Right" in Right and, beside it, "Left" with a dictionary entry in Left, or "Two parts" in
+// Left and LeftLow, or nothing.
+QImage coded(Layout layout) {
+    KelvoRegionMap regions;
+    regions[2].polygons = {QPolygon(Right)};
+    regions[2].texts = {QStringLiteral("Right")};
+    if (layout == TwoRegions) {
+        regions[1].polygons = {QPolygon(Left)};
+        regions[1].texts = {QStringLiteral("Left")};
+        regions[1].dictEntry =
+            KelvoDictEntryRef{7, QStringLiteral("house"), QStringLiteral("house")};
+    } else if (layout == TwoPartRegion) {
+        regions[1].polygons = {QPolygon(Left), QPolygon(LeftLow)};
+        regions[1].texts = {QStringLiteral("Two parts")};
+    }
     QImage output;
     KelvoGeneratorError error;
     if (!KelvoGenerator::generate(ViewerTestData::picture(PictureSize), output, regions, true, 0,
@@ -29,34 +46,6 @@ QImage coded(const KelvoRegionMap& regions) {
         qWarning() << error.message();
     }
     return output;
-}
-
-// "Left" and a dictionary entry in Left, "Right" in Right.
-QImage twoRegions() {
-    KelvoRegionMap regions;
-    regions[1].polygons = {QPolygon(Left)};
-    regions[1].texts = {QStringLiteral("Left")};
-    regions[1].dictEntry = KelvoDictEntryRef{7, QStringLiteral("house"), QStringLiteral("house")};
-    regions[2].polygons = {QPolygon(Right)};
-    regions[2].texts = {QStringLiteral("Right")};
-    return coded(regions);
-}
-
-QImage oneRegion() {
-    KelvoRegionMap regions;
-    regions[1].polygons = {QPolygon(Right)};
-    regions[1].texts = {QStringLiteral("Alone")};
-    return coded(regions);
-}
-
-// The left region made of two separate parts.
-QImage twoPartRegion() {
-    KelvoRegionMap regions;
-    regions[1].polygons = {QPolygon(Left), QPolygon(LeftLow)};
-    regions[1].texts = {QStringLiteral("Two parts")};
-    regions[2].polygons = {QPolygon(Right)};
-    regions[2].texts = {QStringLiteral("Right")};
-    return coded(regions);
 }
 
 // Texts of the balloons of a viewer's regions, in key order.
@@ -95,7 +84,6 @@ class KelvoAppViewerWidgetTest : public QObject {
 private slots:
     void cleanup();
     void loadingDecodesAndReports();
-    void pictureWithoutData();
     void cancelOrCloseChangesNothing_data();
     void cancelOrCloseChangesNothing();
     void eraseEverything();
@@ -167,9 +155,7 @@ void KelvoAppViewerWidgetTest::clickPicture(QPoint picturePoint) {
 }
 
 void KelvoAppViewerWidgetTest::loadingDecodesAndReports() {
-    open(twoRegions());
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("beach.png"));
-    QCOMPARE(balloonTexts(*m_window).last(), QStringLiteral("Right"));
+    open(coded(TwoRegions));
     QVERIFY(m_window->hasMouseTracking());
     QVERIFY(m_main.activations > 0);
     QVERIFY(m_main.eraseEnabled);
@@ -185,16 +171,6 @@ void KelvoAppViewerWidgetTest::loadingDecodesAndReports() {
     QCOMPARE(m_main.outlineStates, (QList<QPair<bool, bool>>{{true, false}}));
 }
 
-void KelvoAppViewerWidgetTest::pictureWithoutData() {
-    open(ViewerTestData::picture(PictureSize));
-    QVERIFY(!m_window->eraseEnabled());
-    QVERIFY(m_window->regions().empty());
-    QVERIFY(!m_main.eraseEnabled);
-    // Nothing to erase: no question is asked.
-    m_window->eraseData();
-    QCOMPARE(m_main.replacements, 0);
-}
-
 void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Cancel") << "cancel";
@@ -204,7 +180,7 @@ void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing_data() {
 
 void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing() {
     QFETCH(QString, how);
-    const QImage picture = twoRegions();
+    const QImage picture = coded(TwoRegions);
     open(picture);
     if (how == QLatin1String("cancel")) {
         answerErase(3);
@@ -230,7 +206,7 @@ void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing() {
 }
 
 void KelvoAppViewerWidgetTest::eraseEverything() {
-    open(twoRegions());
+    open(coded(TwoRegions));
     m_window->setOutlinesShown(true);
     answerErase(1);
     QCOMPARE(m_main.replacements, 1);
@@ -247,22 +223,28 @@ void KelvoAppViewerWidgetTest::eraseEverything() {
     // Handed back as a picture without data, which the main window opens as an encoder.
     QVERIFY(!m_main.reopened->hasCodedData());
     QVERIFY(m_main.reopened->isModified());
+    // Nothing left to erase: no question is asked.
+    KelvoDialogScript none;
+    m_window->eraseData();
+    QVERIFY2(none.done(), qPrintable(none.failure()));
+    QCOMPARE(m_main.replacements, 1);
 }
 
 void KelvoAppViewerWidgetTest::eraseOneRegion_data() {
-    QTest::addColumn<int>("picture"); // 0 two regions, 1 a region in two parts, 2 one region
+    QTest::addColumn<int>("picture"); // a Layout
     QTest::addColumn<QPoint>("click");
     QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("one of two") << 0 << Left.center() << QStringList{"Right"};
-    QTest::newRow("a region in two parts") << 1 << LeftLow.center() << QStringList{"Right"};
-    QTest::newRow("the only region") << 2 << Right.center() << QStringList();
+    QTest::newRow("one of two") << int(TwoRegions) << Left.center() << QStringList{"Right"};
+    QTest::newRow("a region in two parts")
+        << int(TwoPartRegion) << LeftLow.center() << QStringList{"Right"};
+    QTest::newRow("the only region") << int(OneRegion) << Right.center() << QStringList();
 }
 
 void KelvoAppViewerWidgetTest::eraseOneRegion() {
     QFETCH(int, picture);
     QFETCH(QPoint, click);
     QFETCH(QStringList, remaining);
-    open(picture == 0 ? twoRegions() : picture == 1 ? twoPartRegion() : oneRegion());
+    open(coded(Layout(picture)));
     // The balloon that the pointer brings up goes, so that the click reaches the picture.
     QTest::mouseMove(m_window.get(), click + m_window->offset());
     QVERIFY(m_window->activeTextWidget() && m_window->activeTextWidget()->isVisible());
@@ -287,7 +269,7 @@ void KelvoAppViewerWidgetTest::eraseOneRegion() {
     QVERIFY(reopened.isModified());
     QCOMPARE(balloonTexts(reopened), remaining);
     // No part of an erased region is left behind, not even as an unreadable remnant.
-    if (picture == 1) {
+    if (picture == TwoPartRegion) {
         for (const QPoint p : {Left.center(), LeftLow.center()}) {
             QVERIFY(reopened.idImage().pixelIndex(p) < 2);
         }
@@ -307,7 +289,7 @@ void KelvoAppViewerWidgetTest::clickWithoutRegion_data() {
 void KelvoAppViewerWidgetTest::clickWithoutRegion() {
     QFETCH(QPoint, windowPoint);
     QFETCH(QString, caption);
-    const QImage picture = twoRegions();
+    const QImage picture = coded(TwoRegions);
     open(picture);
     QCOMPARE(m_window->offset(), QPoint(50, 50));
     answerErase(2);
@@ -331,7 +313,7 @@ void KelvoAppViewerWidgetTest::clickWithoutRegion() {
 }
 
 void KelvoAppViewerWidgetTest::pinnedBalloonKeepsItsSpotOnResize() {
-    open(twoRegions());
+    open(coded(TwoRegions));
     const QPoint spot = Right.center() + m_window->offset();
     QTest::mouseMove(m_window.get(), spot);
     KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"

@@ -11,10 +11,6 @@ KelvoDeliveredTestDir::KelvoDeliveredTestDir(const QByteArray& privateItems) {
             qFatal("cannot read the delivered %s from KELVO_SOURCE_DATA", name);
         write(QLatin1String(name), content);
     }
-    write(PrivatePath, dictionary(privateItems));
-}
-
-QByteArray KelvoDeliveredTestDir::dictionary(const QByteArray& items) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n\n" + items +
-           "</kelvoDictionary>\n";
+    write(PrivatePath, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n\n" +
+                           privateItems + "</kelvoDictionary>\n");
 }

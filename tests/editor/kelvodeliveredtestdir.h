@@ -8,9 +8,7 @@ class KelvoDeliveredTestDir : public KelvoTestDir {
 public:
     static const QString PrivatePath; // "dictionary/kelvoDictPriv.xml"
 
-    // Aborts the test program when the delivered data (KELVO_SOURCE_DATA) cannot be copied.
+    // The private dictionary holds the DictItem elements `privateItems`. Aborts the test program
+    // when the delivered data (KELVO_SOURCE_DATA) cannot be copied.
     explicit KelvoDeliveredTestDir(const QByteArray& privateItems = {});
-
-    // A dictionary document holding these DictItem elements.
-    static QByteArray dictionary(const QByteArray& items);
 };

@@ -119,17 +119,14 @@ void KelvoDialogScript::keys(QWidget* widget, const QString& text) {
 }
 
 void KelvoDialogScript::type(QWidget* dialog, const QString& editName, const QString& text) {
-    if (auto* line = dialog->findChild<QLineEdit*>(editName)) {
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-        keys(line, text);
-        return;
+    QWidget* edit = dialog->findChild<QLineEdit*>(editName);
+    if (!edit) {
+        edit = dialog->findChild<QPlainTextEdit*>(editName);
     }
-    auto* plain = dialog->findChild<QPlainTextEdit*>(editName);
-    QVERIFY2(plain, qPrintable(QStringLiteral("no edit ") + editName));
-    plain->selectAll();
-    QTest::keyClick(plain, Qt::Key_Delete);
-    keys(plain, text);
+    QVERIFY2(edit, qPrintable(QStringLiteral("no edit ") + editName));
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    keys(edit, text);
 }
 
 QString KelvoDialogScript::messageText(QWidget* dialog) {

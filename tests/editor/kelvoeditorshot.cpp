@@ -7,6 +7,7 @@
 // writes OUT_PREFIX-encoder.png, OUT_PREFIX-overview.png (with the data manager) and
 // OUT_PREFIX-viewer.png. Meant to run under a virtual X
 // server (xvfb-run -a).
+#include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
 #include "kelvocodedimagebuilder.h"
@@ -22,13 +23,6 @@
 #include <QTextStream>
 
 namespace {
-
-void dragRect(QWidget* widget, const QRect& rect) {
-    const QPoint offset = static_cast<KelvoImgWidget*>(widget)->offset();
-    QTest::mousePress(widget, Qt::LeftButton, {}, offset + rect.topLeft());
-    QTest::mouseMove(widget, offset + rect.bottomRight());
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, offset + rect.bottomRight());
-}
 
 bool shoot(QWidget* window, const QString& fileName) {
     QTest::qWait(400);
@@ -60,13 +54,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QRect textRegion(QPoint(10, 10), QPoint(110, 90));
-    dragRect(encoder, textRegion);
+    EncoderTest::dragRect(encoder, textRegion);
     encoder->attacher().attachText(QStringLiteral("A sunny day at the harbour"));
-    dragRect(encoder, QRect(QPoint(285, 35), QPoint(345, 175)));
+    EncoderTest::dragRect(encoder, QRect(QPoint(285, 35), QPoint(345, 175)));
     encoder->attacher().attachDictEntry(new KelvoTextHolderWidget(
         encoder, QStringLiteral("TextHolder"), QStringLiteral("lighthouse"),
         KelvoTextPictures::dictHolderIcon(), true));
-    dragRect(encoder, QRect(QPoint(100, 135), QPoint(195, 210)));
+    EncoderTest::dragRect(encoder, QRect(QPoint(100, 135), QPoint(195, 210)));
     encoder->attacher().insertShapedText(KelvoTextPictures::SpeechBubble);
     const QImage snippet(args[2]);
     encoder->attacher().attachImage(snippet, QPolygon(snippet.rect().adjusted(4, 4, -4, -4)));
@@ -77,7 +71,7 @@ int main(int argc, char** argv) {
         QTest::mouseMove(part, part->mapFromParent(target + QPoint(5, 5)));
         QTest::mouseRelease(part, Qt::LeftButton, {}, QPoint(5, 5));
     }
-    dragRect(encoder, QRect(QPoint(210, 200), QPoint(330, 270)));
+    EncoderTest::dragRect(encoder, QRect(QPoint(210, 200), QPoint(330, 270)));
     bool ok = shoot(&window, args[3] + QStringLiteral("-encoder.png"));
     window.action(KelvoAction::Overview)->trigger();
     ok = shoot(&window, args[3] + QStringLiteral("-overview.png")) && ok;

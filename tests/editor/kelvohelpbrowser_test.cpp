@@ -1,6 +1,6 @@
-// The help window over the delivered help pages: navigation by clicking links and the tool
-// buttons, every link and picture of every page found in every language, English for pages
-// without translation, and an empty window without pages.
+// The help window: every link and picture of every delivered page found in every language;
+// navigation by clicking links and the tool buttons, with English for pages without
+// translation; an empty window without pages.
 #include "kelvoconfig.h"
 #include "kelvohelpbrowser.h"
 #include "kelvotestdir.h"
@@ -8,9 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QQueue>
-#include <QScopeGuard>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -22,11 +20,10 @@ class KelvoHelpBrowserTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void navigation();
     void cleanup() { KelvoConfig::setUiLanguage(QStringLiteral("en")); }
     void everyPageLinksAndPicturesResolve_data();
     void everyPageLinksAndPicturesResolve();
-    void untranslatedPageShowsEnglish();
+    void navigationWithEnglishForUntranslatedPages();
     void withoutPagesTheWindowStaysEmpty();
 
 private:
@@ -40,7 +37,6 @@ void KelvoHelpBrowserTest::initTestCase() {
     // The pages as they are delivered: data/ is copied under KELVO_DIR as it is.
     m_kelvoDir = qEnvironmentVariable("KELVO_SOURCE_DATA");
     QVERIFY(QFile::exists(m_kelvoDir + QStringLiteral("help/helpIndex.html")));
-    qputenv("KELVO_DIR", m_kelvoDir.toUtf8());
 }
 
 void KelvoHelpBrowserTest::clickLink(KelvoHelpBrowser& help, const QString& text) {
@@ -63,58 +59,21 @@ void KelvoHelpBrowserTest::clickTool(KelvoHelpBrowser& help, QAction* action) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void KelvoHelpBrowserTest::navigation() {
-    KelvoHelpBrowser help(nullptr, KelvoHelpBrowser::homePage(),
-                          KelvoHelpBrowser::installedSearchPaths(), QStringLiteral("helpBrowser"));
-    help.resize(750, 550);
-    help.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&help));
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Kelvo Help"));
-    QVERIFY(!help.backwardAction()->isEnabled());
-    QVERIFY(!help.forwardAction()->isEnabled());
-    QVERIFY(help.homeAction()->isEnabled());
-
-    clickLink(help, QStringLiteral("Opening a picture"));
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Opening a picture"));
-    QVERIFY(help.backwardAction()->isEnabled());
-    QVERIFY(!help.forwardAction()->isEnabled());
-
-    clickLink(help, QStringLiteral("Marking a region"));
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Marking a region"));
-
-    clickTool(help, help.backwardAction());
-    clickTool(help, help.backwardAction());
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Kelvo Help"));
-    QVERIFY(!help.backwardAction()->isEnabled());
-    QVERIFY(help.forwardAction()->isEnabled());
-
-    clickTool(help, help.forwardAction());
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Opening a picture"));
-    clickTool(help, help.homeAction());
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Kelvo Help"));
-    QVERIFY(help.backwardAction()->isEnabled());
-}
-
 void KelvoHelpBrowserTest::everyPageLinksAndPicturesResolve_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("contentsTitle");
-    QTest::newRow("en") << "en"
-                        << "Kelvo Help";
-    QTest::newRow("de") << "de"
-                        << "Kelvo-Hilfe";
-    QTest::newRow("fr") << "fr"
-                        << "Aide de Kelvo";
-    QTest::newRow("es") << "es"
-                        << "Ayuda de Kelvo";
-    QTest::newRow("it") << "it"
-                        << "Guida di Kelvo";
-    QTest::newRow("nl") << "nl"
-                        << "Help bij Kelvo";
+    const QList<QPair<QString, QString>> titles = {
+        {"en", "Kelvo Help"},     {"de", "Kelvo-Hilfe"},    {"fr", "Aide de Kelvo"},
+        {"es", "Ayuda de Kelvo"}, {"it", "Guida di Kelvo"}, {"nl", "Help bij Kelvo"}};
+    for (const auto& [language, title] : titles) {
+        QTest::newRow(qPrintable(language)) << language << title;
+    }
 }
 
 void KelvoHelpBrowserTest::everyPageLinksAndPicturesResolve() {
     QFETCH(QString, language);
     QFETCH(QString, contentsTitle);
+    qputenv("KELVO_DIR", m_kelvoDir.toUtf8());
     KelvoConfig::setUiLanguage(language);
     KelvoHelpBrowser help(nullptr, KelvoHelpBrowser::homePage(),
                           KelvoHelpBrowser::installedSearchPaths(), QStringLiteral("helpBrowser"));
@@ -156,9 +115,9 @@ void KelvoHelpBrowserTest::everyPageLinksAndPicturesResolve() {
     QCOMPARE(QSet<QString>(delivered.begin(), delivered.end()), visited);
 }
 
-void KelvoHelpBrowserTest::untranslatedPageShowsEnglish() {
-    const QByteArray delivered = qgetenv("KELVO_DIR");
-    auto restore = qScopeGuard([&] { qputenv("KELVO_DIR", delivered); });
+// Each step clicks a link or a tool button, then shows a page, with "B" and "F" for the back
+// and forward tools that are then enabled.
+void KelvoHelpBrowserTest::navigationWithEnglishForUntranslatedPages() {
     KelvoTestDir dir;
     QVERIFY(QDir().mkpath(dir.path(QStringLiteral("help/de"))));
     const QByteArray link = "<a href=\"other.html\">other</a></body></html>";
@@ -170,31 +129,35 @@ void KelvoHelpBrowserTest::untranslatedPageShowsEnglish() {
                           KelvoHelpBrowser::installedSearchPaths(), QStringLiteral("helpBrowser"));
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Inhalt"));
-    clickLink(help, QStringLiteral("other"));
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Other"));
-    clickTool(help, help.homeAction());
-    QCOMPARE(help.browser()->documentTitle(), QStringLiteral("Inhalt"));
+    const QList<std::tuple<QString, QAction*, QString>> steps = {
+        {{}, nullptr, "Inhalt --"},
+        {"other", nullptr, "Other B-"},
+        {{}, help.backwardAction(), "Inhalt -F"},
+        {{}, help.forwardAction(), "Other B-"},
+        {{}, help.homeAction(), "Inhalt B-"}};
+    for (const auto& [text, tool, shown] : steps) {
+        if (tool) {
+            clickTool(help, tool);
+        } else if (!text.isEmpty()) {
+            clickLink(help, text);
+        }
+        QCOMPARE(help.browser()->documentTitle() + QLatin1Char(' ') +
+                     QLatin1Char(help.backwardAction()->isEnabled() ? 'B' : '-') +
+                     QLatin1Char(help.forwardAction()->isEnabled() ? 'F' : '-'),
+                 shown);
+    }
 }
 
 void KelvoHelpBrowserTest::withoutPagesTheWindowStaysEmpty() {
-    const QByteArray saved = qgetenv("KELVO_DIR");
-    qunsetenv("KELVO_DIR");
-    QTemporaryDir elsewhere;
-    const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    KelvoTestDir elsewhere;
+    QVERIFY(elsewhere.enterWithoutKelvoDir());
     QCOMPARE(KelvoHelpBrowser::installedSearchPaths(),
              QStringList({QString(), QStringLiteral("help"), QStringLiteral("help/pixs")}));
-    {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No document for"));
-        KelvoHelpBrowser help(nullptr, KelvoHelpBrowser::homePage(),
-                              KelvoHelpBrowser::installedSearchPaths(),
-                              QStringLiteral("helpBrowser"));
-        QVERIFY(help.browser()->document()->isEmpty());
-        QVERIFY(!help.backwardAction()->isEnabled());
-    }
-    QDir::setCurrent(before);
-    qputenv("KELVO_DIR", saved);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No document for"));
+    KelvoHelpBrowser help(nullptr, KelvoHelpBrowser::homePage(),
+                          KelvoHelpBrowser::installedSearchPaths(), QStringLiteral("helpBrowser"));
+    QVERIFY(help.browser()->document()->isEmpty());
+    QVERIFY(!help.backwardAction()->isEnabled());
 }
 
 QTEST_MAIN(KelvoHelpBrowserTest)

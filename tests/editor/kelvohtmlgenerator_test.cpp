@@ -1,5 +1,6 @@
 // The HTML generator: the text for beach.png of 320 x 200 byte for byte, without and with a
-// link, typed into the dialog as a user does; the size fields' limits; the clipboard.
+// link, typed into the dialog as a user does, in the plug-in's form and the web viewer's; the
+// size fields' limits; the clipboard.
 #include "kelvohtmlcode.h"
 #include "kelvohtmlgenerator.h"
 
@@ -59,7 +60,7 @@ private slots:
     void sizeFieldsTakeWholeNumbersOnly_data();
     void sizeFieldsTakeWholeNumbersOnly();
     void largePictureScaledToFit();
-    void copyAllAndClose();
+    void webViewerFormFollowsTheFields();
 
 private:
     QString result() const { return m_dialog->resultEdit()->toPlainText(); }
@@ -73,15 +74,23 @@ void KelvoHTMLGeneratorTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
 
-// Without a link first; the link field is only writable while its check box is on.
+// Without a link first, copied whole; the link field is only writable while its check box is
+// on. Closing only hides: the check box is still on when the dialog comes back.
 void KelvoHTMLGeneratorTest::beach() {
     m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
     QCOMPARE(result(), QString::fromLatin1(BeachWithoutLink));
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(button(*m_dialog, QStringLiteral("Copy all")), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(BeachWithoutLink));
     QVERIFY(m_dialog->linkEdit()->isReadOnly());
     QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
     QVERIFY(!m_dialog->linkEdit()->isReadOnly());
     QTest::keyClicks(m_dialog->linkEdit(), QStringLiteral("http://example.org/sea.html"));
     QCOMPARE(result(), QString::fromLatin1(BeachWithLink));
+    QTest::mouseClick(button(*m_dialog, QStringLiteral("Close")), Qt::LeftButton);
+    QVERIFY(!m_dialog->isVisible());
+    m_dialog->show();
+    QVERIFY(m_dialog->linkCheck()->isChecked());
 
     // Off again: the link stays in its field, read-only, and out of the text.
     QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
@@ -130,18 +139,20 @@ void KelvoHTMLGeneratorTest::largePictureScaledToFit() {
     QCOMPARE(m_dialog->heightEdit()->text(), QStringLiteral("3600"));
 }
 
-void KelvoHTMLGeneratorTest::copyAllAndClose() {
-    m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
-    QGuiApplication::clipboard()->clear();
-    QTest::mouseClick(button(*m_dialog, QStringLiteral("Copy all")), Qt::LeftButton);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(BeachWithoutLink));
-
+// Chosen and left again with the mouse; the link goes in escaped.
+void KelvoHTMLGeneratorTest::webViewerFormFollowsTheFields() {
+    m_dialog->setPicture(QStringLiteral("pics/beach.png"), 320, 200);
+    QTest::mouseClick(m_dialog->webCheck(), Qt::LeftButton);
+    QCOMPARE(result(), QStringLiteral("<script src=\"kelvo-web.js\" defer></script>\n"
+                                      "<img src=\"pics/beach.png\" width=\"320\" height=\"200\" "
+                                      "alt=\"beach.png\" data-kelvo>"));
     QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
-    QTest::mouseClick(button(*m_dialog, QStringLiteral("Close")), Qt::LeftButton);
-    QVERIFY(!m_dialog->isVisible());
-    // Closing only hides: the check box is still on when the dialog comes back.
-    m_dialog->show();
-    QVERIFY(m_dialog->linkCheck()->isChecked());
+    const QString link = QStringLiteral("sea.html?a=1&b=\"2\"");
+    QTest::keyClicks(m_dialog->linkEdit(), link);
+    QCOMPARE(result(), kelvoWebHtmlCode("pics/beach.png", "320", "200", true, link));
+    // Back to the plug-in's form, now with the link.
+    QTest::mouseClick(m_dialog->webCheck(), Qt::LeftButton);
+    QCOMPARE(result(), kelvoHtmlCode("pics/beach.png", "320", "200", true, link));
 }
 
 QTEST_MAIN(KelvoHTMLGeneratorTest)

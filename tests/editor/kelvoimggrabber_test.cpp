@@ -1,5 +1,7 @@
-// The image grabber: its tools follow the active window, the automatic selection is reachable
-// from the tool bar, grabbing hands the shown outline over, and hiding discards the pictures.
+// The image grabber: its tools follow the active window, the automatic selection is armed from
+// the tool bar and run by the next release, or refused with a message where no closed outline
+// exists, grabbing hands the shown outline over, and hiding discards the pictures.
+#include "kelvocontour.h"
 #include "kelvodialogscript.h"
 #include "kelvoimggrabber.h"
 #include "kelvoimgselectcopywidget.h"
@@ -26,8 +28,8 @@ private slots:
     void toolsFollowActiveWindow();
     void grabHandsShownOutline();
     void automaticSelectionFromToolBar();
-    void hideDiscardsPictures();
-    void unreadableFileLeavesNoWindow();
+    void automaticSelectionFindsNoOutline_data();
+    void automaticSelectionFindsNoOutline();
 
 private:
     QAction* tool(const char* name) const {
@@ -38,6 +40,8 @@ private:
         return window ? qobject_cast<KelvoImgSelectCopyWidget*>(window->widget()) : nullptr;
     }
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+    // Arms the automatic selection from the tool bar, confirming its message.
+    void armAutomatic();
     // Enabled and checked state of the three selection tools and the grab tool, as "ec".
     QStringList toolStates() const {
         QStringList states;
@@ -77,6 +81,12 @@ void KelvoImgGrabberTest::cleanup() {
 }
 
 void KelvoImgGrabberTest::toolsFollowActiveWindow() {
+    // A file that is no picture leaves no window.
+    KelvoDialogScript script;
+    script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
+    QVERIFY(!m_grabber->openFile(path("notes.png")));
+    QVERIFY2(script.done(), qPrintable(script.failure()));
+    QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
     QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
     QVERIFY(m_grabber->openFile(path("object.png")));
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
@@ -111,8 +121,13 @@ void KelvoImgGrabberTest::toolsFollowActiveWindow() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(m_grabber->workspace()->subWindowList().size(), 1);
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "--"}));
-    m_grabber->workspace()->currentSubWindow()->close();
+    // Hiding discards the pictures.
+    QPointer<KelvoImgSelectCopyWidget> last = active();
+    m_grabber->hide();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(last.isNull());
+    m_grabber->show();
+    QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
     QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
 }
 
@@ -137,62 +152,85 @@ void KelvoImgGrabberTest::grabHandsShownOutline() {
     QCOMPARE(grabbed.last().size(), 5);
 }
 
-void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
-    QVERIFY(m_grabber->openFile(path("object.png")));
-    QAction* automatic = tool("selectAutoPoly");
+void KelvoImgGrabberTest::armAutomatic() {
     QString text;
     KelvoDialogScript script;
     script.pressOnMessage(1, &text);
-    automatic->trigger();
+    tool("selectAutoPoly")->trigger();
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QCOMPARE(text, QStringLiteral("Click on the image background ..."));
     QVERIFY(active()->isAutoArmed());
+}
+
+void KelvoImgGrabberTest::automaticSelectionFromToolBar() {
+    QVERIFY(m_grabber->openFile(path("object.png")));
+    QList<bool> reports;
+    connect(active(), &KelvoImgSelectionWidget::selectionChanged,
+            [&reports](bool closed) { reports.append(closed); });
+    armAutomatic();
     QCOMPARE(toolStates(), (QStringList{"e-", "e-", "ec", "--"}));
 
-    const QPoint background = active()->offset() + QPoint(3, 3);
-    QTest::mouseClick(active(), Qt::LeftButton, {}, background);
+    // While armed, press and move draw nothing; the release on the background searches.
+    const QPoint at = active()->offset();
+    drag(active(), {at + QPoint(3, 3), at + QPoint(100, 70), at + QPoint(2, 2)});
+    QVERIFY(!active()->isAutoArmed());
     QVERIFY(active()->isSelectionClosed());
-    QCOMPARE(active()->imageOutline().first(), QPoint(40, 29));
+    QCOMPARE(reports, QList<bool>{true});
+    QPolygon expected;
+    QVERIFY(findContour(active()->picture(), expected, qRgb(255, 255, 255)));
+    QCOMPARE(active()->imageOutline(), expected);
+    QCOMPARE(expected.first(), QPoint(40, 29));
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
+    // The armed state lasted one release: the next drag selects a rectangle again.
+    drag(active(), {at + QPoint(10, 10), at + QPoint(20, 20)});
+    QCOMPARE(active()->imageOutline().first(), QPoint(10, 10));
 
     // A cancelled question leaves the window as it was.
+    KelvoDialogScript script;
     script.then<KelvoMsgDlg>([](KelvoMsgDlg* dialog) { dialog->reject(); });
-    automatic->trigger();
+    tool("selectAutoPoly")->trigger();
     QVERIFY2(script.done(), qPrintable(script.failure()));
     QVERIFY(!active()->isAutoArmed());
     QCOMPARE(toolStates(), (QStringList{"ec", "e-", "e-", "e-"}));
 
     // Choosing another tool while armed selects with that tool.
-    script.pressOnMessage(1);
-    automatic->trigger();
-    QVERIFY2(script.done(), qPrintable(script.failure()));
-    QVERIFY(active()->isAutoArmed());
+    armAutomatic();
     tool("selectPoly")->trigger();
     QVERIFY(!active()->isAutoArmed());
-    const QPoint at = active()->offset();
     drag(active(), {at + QPoint(5, 5), at + QPoint(30, 5), at + QPoint(20, 30)});
     QCOMPARE(active()->imageOutline(), (QPolygon{{5, 5}, {30, 5}, {20, 30}, {5, 5}}));
 }
 
-void KelvoImgGrabberTest::hideDiscardsPictures() {
-    QVERIFY(m_grabber->openFile(path("object.png")));
-    QVERIFY(m_grabber->openFile(path("plain.png")));
-    QPointer<KelvoImgSelectCopyWidget> widget = active();
-    m_grabber->hide();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(widget.isNull());
-    m_grabber->show();
-    QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
-    QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
+void KelvoImgGrabberTest::automaticSelectionFindsNoOutline_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QPoint>("click"); // from the picture's top left corner
+    QTest::newRow("picture of one colour") << "plain.png" << QPoint(60, 50);
+    QTest::newRow("click beside the picture") << "object.png" << QPoint(-5, -5);
 }
 
-void KelvoImgGrabberTest::unreadableFileLeavesNoWindow() {
+void KelvoImgGrabberTest::automaticSelectionFindsNoOutline() {
+    QFETCH(QString, picture);
+    QFETCH(QPoint, click);
+    QVERIFY(m_grabber->openFile(path(qPrintable(picture))));
+    const QPoint at = active()->offset();
+    QVERIFY2(at.x() >= 5 && at.y() >= 5, "the picture fills the window");
+    drag(active(), {at + QPoint(10, 10), at + QPoint(20, 20)});
+    const QPolygon before = active()->imageOutline();
+    QList<bool> reports;
+    connect(active(), &KelvoImgSelectionWidget::selectionChanged,
+            [&reports](bool closed) { reports.append(closed); });
+    armAutomatic();
+
+    QString text;
     KelvoDialogScript script;
-    script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
-    QVERIFY(!m_grabber->openFile(path("notes.png")));
+    script.pressOnMessage(1, &text);
+    QTest::mouseClick(active(), Qt::LeftButton, {}, at + click);
     QVERIFY2(script.done(), qPrintable(script.failure()));
-    QVERIFY(m_grabber->workspace()->subWindowList().isEmpty());
-    QCOMPARE(toolStates(), (QStringList{"--", "--", "--", "--"}));
+    QCOMPARE(text, QStringLiteral("Unfortunately, no closed contour could be found."));
+    QVERIFY(!active()->isAutoArmed());
+    QCOMPARE(active()->imageOutline(), before);
+    QVERIFY(active()->isSelectionClosed());
+    QVERIFY(reports.isEmpty());
 }
 
 QTEST_MAIN(KelvoImgGrabberTest)
