@@ -133,11 +133,6 @@ private slots:
                                 << QString::fromLatin1(message);
         };
         const char* const encode = "encode @plain.png @out.png @notes.json";
-        QString noise;
-        QRandomGenerator random(5);
-        for (int i = 0; i < 400; ++i) {
-            noise += QLatin1Char(char('!' + random.bounded(90)));
-        }
         row("no arguments", "", {}, "no command; see kelvo-tool --help");
         row("unknown command", "frobnicate", {}, "unknown command \"frobnicate\"");
         row("missing argument", "test", {}, "Usage: kelvo-tool test IMAGE");
@@ -154,7 +149,8 @@ private slots:
         row("overlapping a coded region", "encode @coded.png @out.png @notes.json",
             textRegions({{60, 30, 100, 60, u"x"_s}}),
             "notes.json: regions[0]: overlaps coded region 0 of");
-        row("region too small", encode, textRegions({{5, 5, 12, 12, noise}}),
+        row("region too small", encode,
+            textRegions({{5, 5, 9, 9, u"a text for more than 16 pixels"_s}}),
             "notes.json: regions[0]: too small for its data");
         row("no interior", encode, textRegions({{5, 5, 60, 6, u"x"_s}}),
             "notes.json: regions[0]: no interior");
