@@ -328,10 +328,8 @@ private slots:
 
     // A palette picture is coded in 32 bits.
     void palettePicture() {
-        const QImage palette = scene(120, 80).convertToFormat(QImage::Format_Indexed8);
-        QVERIFY(palette.save(path(u"palette.xpm"_s)));
-        m_dir.write(u"palette.json"_s, textRegions({{10, 10, 100, 70, u"palette"_s}}));
-        const Result result = tool(u"encode @palette.xpm @palette.png @palette.json"_s);
+        m_dir.write(u"palette.json"_s, textRegions({{2, 2, 38, 28, u"palette"_s}}));
+        const Result result = tool(u"encode @square.bmp @palette.png @palette.json"_s);
         QVERIFY2(result.code == 0, qPrintable(result.err));
         QCOMPARE(keysAndTexts(u"palette.png"_s), QStringList{u"0 palette"_s});
     }
