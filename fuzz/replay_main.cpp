@@ -9,35 +9,30 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-static int replayFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "%s: cannot read\n", path.c_str());
-        return 1;
-    }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-    return 0;
-}
-
 int main(int argc, char** argv) {
-    int failures = 0;
-    int count = 0;
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path arg(argv[i]);
-        if (std::filesystem::is_directory(arg)) {
-            for (const auto& entry : std::filesystem::directory_iterator(arg)) {
-                if (entry.is_regular_file()) {
-                    failures += replayFile(entry.path());
-                    ++count;
-                }
-            }
-        } else {
-            failures += replayFile(arg);
-            ++count;
+        if (!std::filesystem::is_directory(argv[i])) {
+            files.emplace_back(argv[i]);
+            continue;
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            if (entry.is_regular_file())
+                files.push_back(entry.path());
         }
     }
-    std::printf("replayed %d inputs\n", count);
+    int failures = 0;
+    for (const std::filesystem::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "%s: cannot read\n", file.c_str());
+            ++failures;
+            continue;
+        }
+        const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    }
+    std::printf("replayed %zu inputs\n", files.size());
     return failures == 0 ? 0 : 1;
 }

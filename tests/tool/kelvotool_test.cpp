@@ -1,4 +1,9 @@
+#include "kelvocontour.h"
+#include "kelvohtmlcode.h"
+#include "kelvotestdir.h"
+
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -7,7 +12,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
@@ -20,7 +24,7 @@ namespace {
 
 struct Result {
     int code = -1;
-    QString out;
+    QByteArray out;
     QString err;
 };
 
@@ -80,28 +84,33 @@ class KelvoToolTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(m_dir.isValid());
         QVERIFY(scene(160, 100).save(path(u"plain.png"_s)));
         QImage snippet = scene(56, 41);
         QPainter(&snippet).fillRect(10, 10, 20, 20, Qt::yellow);
         QVERIFY(snippet.save(path(u"snip.png"_s)));
-        writeFile(u"garbage.png"_s, "not a picture");
+        m_dir.write(u"garbage.png"_s, "not a picture");
         // A header announcing 60000 x 60000 pixels, and no image data.
-        writeFile(u"huge.png"_s,
-                  QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000ea600000ea600802000000"
-                                      "0fb0e2150000000049454e44ae426082"));
-        writeFile(u"one.json"_s, textRegions({{5, 5, 70, 45, u"first"_s}}));
+        m_dir.write(u"huge.png"_s,
+                    QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000ea600000ea600802000000"
+                                        "0fb0e2150000000049454e44ae426082"));
+        m_dir.write(u"one.json"_s, textRegions({{5, 5, 70, 45, u"first"_s}}));
         QCOMPARE(tool(u"encode @plain.png @coded.png @one.json"_s).code, 0);
+        QVERIFY(QDir(m_dir.root()).mkdir(u"pics"_s));
+        QVERIFY(scene(17, 3000).save(path(u"pics/tall.jpg"_s)));
+
+        QImage outline(40, 30, QImage::Format_RGB32);
+        outline.fill(Qt::white);
+        QVERIFY(outline.save(path(u"white.png"_s)));
+        QPainter(&outline).fillRect(10, 10, 10, 10, Qt::black);
+        QVERIFY(outline.save(path(u"square.png"_s)));
+        QVERIFY(outline.convertToFormat(QImage::Format_Indexed8).save(path(u"square.bmp"_s)));
     }
 
     void help_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("usage");
         QTest::newRow("overview") << u"--help"_s << u"Usage: kelvo-tool COMMAND"_s;
-        for (const char* command : {"test", "decode", "encode", "capacity", "erase", "idimage"}) {
-            QTest::newRow(command) << QLatin1String(command) + u" --help"_s
-                                   << u"Usage: kelvo-tool %1 "_s.arg(QLatin1String(command));
-        }
+        QTest::newRow("a command") << u"erase @in.png -h"_s << u"Usage: kelvo-tool erase IN"_s;
     }
 
     void help() {
@@ -109,7 +118,7 @@ private slots:
         QFETCH(QString, usage);
         const Result result = tool(arguments);
         QCOMPARE(result.code, 0);
-        QVERIFY2(result.out.startsWith(usage), qPrintable(result.out));
+        QVERIFY2(result.out.startsWith(usage.toUtf8()), result.out.constData());
     }
 
     // Every error exits with 2 and one line on stderr naming the file and the reason, and
@@ -124,15 +133,9 @@ private slots:
                                 << QString::fromLatin1(message);
         };
         const char* const encode = "encode @plain.png @out.png @notes.json";
-        QString noise;
-        QRandomGenerator random(5);
-        for (int i = 0; i < 400; ++i) {
-            noise += QLatin1Char(char('!' + random.bounded(90)));
-        }
         row("no arguments", "", {}, "no command; see kelvo-tool --help");
         row("unknown command", "frobnicate", {}, "unknown command \"frobnicate\"");
         row("missing argument", "test", {}, "Usage: kelvo-tool test IMAGE");
-        row("extra argument", "test @plain.png @plain.png", {}, "Usage: kelvo-tool test");
         row("unknown option", "decode --verbose @plain.png", {}, "unknown option --verbose");
         row("not a picture", "decode @garbage.png", {}, "garbage.png: cannot read picture");
         row("huge picture", "decode @huge.png", {}, "huge.png: cannot read picture");
@@ -146,7 +149,8 @@ private slots:
         row("overlapping a coded region", "encode @coded.png @out.png @notes.json",
             textRegions({{60, 30, 100, 60, u"x"_s}}),
             "notes.json: regions[0]: overlaps coded region 0 of");
-        row("region too small", encode, textRegions({{5, 5, 12, 12, noise}}),
+        row("region too small", encode,
+            textRegions({{5, 5, 9, 9, u"a text for more than 16 pixels"_s}}),
             "notes.json: regions[0]: too small for its data");
         row("no interior", encode, textRegions({{5, 5, 60, 6, u"x"_s}}),
             "notes.json: regions[0]: no interior");
@@ -158,19 +162,21 @@ private slots:
             "coded.png: no coded region owns id index 0");
         row("index beyond the palette", "erase @coded.png @out.png --index 99", {},
             "coded.png: no coded region owns id index 99");
-        row("index in an uncoded picture", "erase @plain.png @out.png --index 2", {},
-            "plain.png: no coded region owns id index 2");
         row("unwritable output", "idimage @plain.png @nowhere/out.png", {},
             "out.png: cannot write picture");
+        row("html of no picture", "html none.png", {}, "kelvo-tool: none.png: ");
+        row("contour point outside", "contour @square.png 40,3", {},
+            "the point 40,3 lies outside the picture (40 x 30)");
+        row("contour point not X,Y", "contour @square.png 3;4", {}, "3;4: the point must be X,Y");
     }
 
     void errors() {
         QFETCH(QString, arguments);
         QFETCH(QByteArray, notes);
         QFETCH(QString, message);
-        writeFile(u"out.png"_s, "older picture");
+        m_dir.write(u"out.png"_s, "older picture");
         if (!notes.isEmpty()) {
-            writeFile(u"notes.json"_s, notes);
+            m_dir.write(u"notes.json"_s, notes);
         }
         const Result result = tool(arguments);
         QCOMPARE(result.code, 2);
@@ -178,13 +184,13 @@ private slots:
         QVERIFY2(result.err.startsWith(u"kelvo-tool: "_s), qPrintable(result.err));
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QCOMPARE(result.err.count(u'\n'), 1);
-        QCOMPARE(readFile(u"out.png"_s), QByteArray("older picture"));
+        QCOMPARE(m_dir.read(u"out.png"_s), QByteArray("older picture"));
     }
 
     // Characters outside Latin-1 are coded as the editor codes them, with a warning for each
     // region that names them; the picture is still written.
     void warnsAboutLostCharacters() {
-        writeFile(u"lost.json"_s, R"({"regions": [
+        m_dir.write(u"lost.json"_s, R"({"regions": [
             {"polygons": [[[5, 5], [40, 5], [40, 45], [5, 45]]],
              "texts": ["5 \u20ac", "caf\u00e9 \u20ac \u2192"]},
             {"polygons": [[[50, 5], [80, 5], [80, 45], [50, 45]]], "texts": ["plain"]},
@@ -251,22 +257,11 @@ private slots:
             {"polygons": [[[5, 55], [60, 55], [60, 95], [5, 95]]],
              "images": [{"file": "snip.png", "polygon": [[0, 0], [55, 0], [55, 40], [0, 40]]}]}
             ]})";
-        writeFile(u"all.json"_s, notes.replace("SHAPES", QJsonDocument(shapes).toJson()));
+        m_dir.write(u"all.json"_s, notes.replace("SHAPES", QJsonDocument(shapes).toJson()));
         QCOMPARE(tool(u"encode @plain.png @all.png @all.json"_s).code, 0);
 
-        const QJsonObject decoded = decode(u"all.png"_s);
-        QCOMPARE(decoded[u"width"_s].toInt(), 160);
-        QCOMPARE(decoded[u"height"_s].toInt(), 100);
-        QVERIFY(decoded[u"coded"_s].toBool());
-        const QJsonArray regions = decoded[u"regions"_s].toArray();
+        const QJsonArray regions = decode(u"all.png"_s)[u"regions"_s].toArray();
         QCOMPARE(regions.size(), 3);
-        for (int key = 0; key < 3; ++key) {
-            QCOMPARE(regions[key][u"key"_s].toInt(), key);
-            QVERIFY(regions[key][u"level"_s].toInt() >= 1);
-            const QJsonArray starts = regions[key][u"startPoints"_s].toArray();
-            QCOMPARE(starts.size(), 1);
-            QCOMPARE(starts[0][u"pixelCount"_s], regions[key][u"fillCount"_s]);
-        }
         QCOMPARE(regions[0][u"records"_s], json(R"([
             {"type": 0, "subIndex": 0, "payload": "48656c6c6f2c20776f726c64",
              "text": "Hello, world"},
@@ -297,15 +292,15 @@ private slots:
     void codedPictureLifecycle() {
         Result result = tool(u"test @plain.png"_s);
         QCOMPARE(result.code, 1);
-        QCOMPARE(result.out, u"not coded\n"_s);
+        QCOMPARE(result.out, QByteArray("not coded\n"));
         const QJsonObject plain = decode(u"plain.png"_s);
         QVERIFY(!plain[u"coded"_s].toBool());
         QVERIFY(plain[u"regions"_s].toArray().isEmpty());
         result = tool(u"test @coded.png"_s);
         QCOMPARE(result.code, 0);
-        QCOMPARE(result.out, u"coded\n"_s);
+        QCOMPARE(result.out, QByteArray("coded\n"));
 
-        writeFile(u"two.json"_s, textRegions({{90, 10, 150, 80, u"second"_s}}));
+        m_dir.write(u"two.json"_s, textRegions({{90, 10, 150, 80, u"second"_s}}));
         QCOMPARE(tool(u"encode @coded.png @both.png @two.json"_s).code, 0);
         QCOMPARE(keysAndTexts(u"both.png"_s), (QStringList{u"0 first"_s, u"1 second"_s}));
 
@@ -324,72 +319,123 @@ private slots:
         // With key 0 erased, a new region takes the key after the highest one left.
         const int firstInterior = qGray(ids.pixel(30, 30));
         QCOMPARE(tool(u"erase @both.png @second.png --index %1"_s.arg(firstInterior)).code, 0);
-        writeFile(u"three.json"_s, textRegions({{10, 10, 70, 80, u"third"_s}}));
+        m_dir.write(u"three.json"_s, textRegions({{10, 10, 70, 80, u"third"_s}}));
         QCOMPARE(tool(u"encode @second.png @again.png @three.json"_s).code, 0);
         QCOMPARE(keysAndTexts(u"again.png"_s), (QStringList{u"1 second"_s, u"2 third"_s}));
         QCOMPARE(tool(u"erase @both.png @none.png"_s).code, 0);
         QCOMPARE(tool(u"test @none.png"_s).code, 1);
     }
 
-    // Pictures of every format the editor opens are coded; palette pictures in 32 bits.
-    void inputFormats_data() {
-        QTest::addColumn<QString>("format");
-        for (const char* format : {"png", "jpg", "bmp", "ppm", "xpm"}) {
-            QTest::newRow(format) << QString::fromLatin1(format);
+    // A palette picture is coded in 32 bits.
+    void palettePicture() {
+        m_dir.write(u"palette.json"_s, textRegions({{2, 2, 38, 28, u"palette"_s}}));
+        const Result result = tool(u"encode @square.bmp @palette.png @palette.json"_s);
+        QVERIFY2(result.code == 0, qPrintable(result.err));
+        QCOMPARE(keysAndTexts(u"palette.png"_s), QStringList{u"0 palette"_s});
+    }
+
+    // "html" prints the editor's text for the picture, named as given and sized as it is.
+    void html_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString link = u"http://example.org/a?b=\"c\""_s;
+        const QString plain = u"plain.png"_s;
+        const QString tall = u"./pics/tall.jpg"_s;
+        QTest::newRow("plain") << QStringList{plain}
+                               << kelvoHtmlCode(plain, u"160"_s, u"100"_s, false, QString());
+        QTest::newRow("link") << QStringList{plain, u"--link"_s, link}
+                              << kelvoHtmlCode(plain, u"160"_s, u"100"_s, true, link);
+        QTest::newRow("empty link") << QStringList{u"--link"_s, QString(), tall}
+                                    << kelvoHtmlCode(tall, u"17"_s, u"3000"_s, true, QString());
+        QTest::newRow("web viewer") << QStringList{u"--web"_s, plain, u"--link"_s, link}
+                                    << kelvoWebHtmlCode(plain, u"160"_s, u"100"_s, true, link);
+    }
+
+    void html() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        const Result result = tool(u"html"_s, arguments);
+        QCOMPARE(result.code, 0);
+        QCOMPARE(QString::fromUtf8(result.out), expected + u'\n');
+    }
+
+    // "contour" prints the outline findContour finds, point for point, or exits with 1 where
+    // there is none; which outlines there are is the outline finder's own test.
+    void contour_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QPoint>("point");
+        QTest::newRow("square") << u"square.png"_s << QPoint(35, 25);
+        QTest::newRow("palette picture") << u"square.bmp"_s << QPoint(0, 0);
+        QTest::newRow("one colour") << u"white.png"_s << QPoint(5, 5);
+    }
+
+    void contour() {
+        QFETCH(QString, file);
+        QFETCH(QPoint, point);
+        const QImage image(path(file));
+        QPolygon expected;
+        const bool closed = findContour(image, expected, image.pixel(point));
+        const Result result =
+            tool(u"contour @"_s + file, {u"%1,%2"_s.arg(point.x()).arg(point.y())});
+        QCOMPARE(result.code, closed ? 0 : 1);
+        QCOMPARE(result.err, closed ? QString() : u"kelvo-tool: no closed contour\n"_s);
+        QJsonArray points;
+        for (const QPoint& p : std::as_const(expected)) {
+            points.append(QJsonArray{p.x(), p.y()});
+        }
+        QCOMPARE(json(result.out), closed ? QJsonValue(points) : QJsonValue(QJsonObject()));
+    }
+
+    // Coded pictures made once by "encode", one per record kind, decode byte for byte as when
+    // they were made: a change of the stored layout made on both sides of the codec at once
+    // fails here. Never make them again to let a change pass.
+    void golden_data() {
+        QTest::addColumn<QString>("picture");
+        const QDir golden(QStringLiteral(KELVO_GOLDEN_DIR));
+        const QStringList pictures = golden.entryList({u"*.png"_s});
+        QVERIFY(pictures.size() >= 7);
+        for (const QString& picture : pictures) {
+            QTest::newRow(qPrintable(picture)) << golden.filePath(picture);
         }
     }
 
-    void inputFormats() {
-        QFETCH(QString, format);
-        QImage picture = scene(120, 80);
-        if (format == u"xpm"_s) {
-            picture = picture.convertToFormat(QImage::Format_Indexed8);
-        }
-        QVERIFY(picture.save(path(u"input."_s + format)));
-        writeFile(u"format.json"_s, textRegions({{10, 10, 100, 70, u"any format"_s}}));
-        const Result result = tool(u"encode @input.%1 @from.png @format.json"_s.arg(format));
-        QVERIFY2(result.code == 0, qPrintable(result.err));
-        QCOMPARE(keysAndTexts(u"from.png"_s), QStringList{u"0 any format"_s});
+    void golden() {
+        QFETCH(QString, picture);
+        QFile expected(picture.chopped(4) + u".decode.json"_s);
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        const Result result = tool(u"decode"_s, {picture});
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out, expected.readAll());
     }
 
 private:
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_dir.path(name); }
 
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // Runs the tool on a space-separated command line; "@name" names a file in the test folder.
-    Result tool(const QString& commandLine) const {
-        QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts);
+    // Runs the tool in the test folder on a space-separated command line and then `more`;
+    // "@name" names a file in the test folder.
+    Result tool(const QString& commandLine, const QStringList& more = {}) const {
+        QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts) + more;
         for (QString& argument : arguments) {
             if (argument.startsWith(u'@')) {
                 argument = path(argument.mid(1));
             }
         }
         QProcess process;
+        process.setWorkingDirectory(m_dir.root());
         process.start(QStringLiteral(KELVO_TOOL), arguments);
         Result result;
         if (!process.waitForFinished(60000)) {
             return result;
         }
         result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.out = process.readAllStandardOutput();
         result.err = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
 
     QJsonObject decode(const QString& name) const {
         const Result result = tool(u"decode @"_s + name);
-        return result.code == 0 ? QJsonDocument::fromJson(result.out.toUtf8()).object()
-                                : QJsonObject();
+        return result.code == 0 ? QJsonDocument::fromJson(result.out).object() : QJsonObject();
     }
 
     // "KEY TEXT" for every decoded region of a picture, with the text of its first record.
@@ -403,7 +449,7 @@ private:
         return result;
     }
 
-    QTemporaryDir m_dir;
+    KelvoTestDir m_dir; // also KELVO_DIR, which the tool takes for its data folder
 };
 
 QTEST_GUILESS_MAIN(KelvoToolTest)
