@@ -91,28 +91,21 @@ void HostInputTest::valueOfAbsentAttributeIsNull() {
     QVERIFY(!embeds[0].value("src").isNull());
 }
 
+// What the host's runs do not show: a value keeps its "=", a parameter name is lowered, negative
+// points, and the pointer actions in their order.
 void HostInputTest::commandLine() {
     QString error;
-    const auto options = HostOptions::parse({"npkelvo-host", "page.html", "--plugin", "lib.so",
-                                             "--param", "Kelvo=a=b.png", "--chunk-size", "512",
-                                             "--hover", "10, 20", "--click", "-3,4", "--hover",
-                                             "0,0", "--dump", "--screenshot", "shot.png", "--quit"},
-                                            &error);
+    const auto options =
+        HostOptions::parse({"npkelvo-host", "page.html", "--param", "Kelvo=a=b.png", "--hover",
+                            "10, 20", "--click", "-3,4", "--hover", "0,0"},
+                           &error);
     QVERIFY2(options, qPrintable(error));
-    QCOMPARE(options->page, QStringLiteral("page.html"));
-    QCOMPARE(options->plugin, QStringLiteral("lib.so"));
-    QCOMPARE(options->parameters.size(), 1);
-    QCOMPARE(options->parameters[0].first, QStringLiteral("kelvo"));
-    QCOMPARE(options->parameters[0].second, QStringLiteral("a=b.png"));
-    QCOMPARE(options->chunkSize, 512);
+    QCOMPARE(options->parameters, (QList<QPair<QString, QString>>{{"kelvo", "a=b.png"}}));
     QCOMPARE(options->actions.size(), 3);
     QCOMPARE(options->actions[0].kind, HostOptions::PointerAction::Hover);
     QCOMPARE(options->actions[0].position, QPoint(10, 20));
     QCOMPARE(options->actions[1].kind, HostOptions::PointerAction::Click);
     QCOMPARE(options->actions[1].position, QPoint(-3, 4));
-    QVERIFY(options->dump);
-    QCOMPARE(options->screenshot, QStringLiteral("shot.png"));
-    QVERIFY(options->quit);
 }
 
 void HostInputTest::rejectedCommandLine_data() {
