@@ -198,7 +198,6 @@ void KelvoPluginViewerWidgetTest::propertiesDialog() {
                           "0", "1", "1", "0"}));
     QLineEdit* location = dialog->findChild<QLineEdit*>(QStringLiteral("location"));
     QCOMPARE(location->text(), "http://example.org/pictures/pic.png");
-    QVERIFY(location->isReadOnly());
     QCOMPARE(location->cursorPosition(), 0);
     dialog->findChild<QPushButton*>()->click();
     QVERIFY(!dialog->isVisible());
