@@ -88,18 +88,13 @@ KelvoData textRecord(const QString& text, uint32_t type) {
     return record(type, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
-std::vector<uint8_t> shapeBlock(const KelvoComicEllipseObj& object) {
-    KelvoComicEllipseShape shape;
-    shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
-    shape.serialize();
-    return shape.bytes;
-}
-
 KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects) {
     KelvoData shaped = record(TypeShapedText, {});
     for (const KelvoComicEllipseObj& object : objects) {
-        const std::vector<uint8_t> block = shapeBlock(object);
-        shaped.payload.insert(shaped.payload.end(), block.begin(), block.end());
+        KelvoComicEllipseShape block;
+        block.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
+        block.serialize();
+        shaped.payload.insert(shaped.payload.end(), block.bytes.begin(), block.bytes.end());
     }
     return shaped;
 }

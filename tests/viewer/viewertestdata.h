@@ -45,8 +45,7 @@ QImage codedPicture(QSize size, const std::vector<std::pair<QRect, QString>>& te
 KelvoData record(uint32_t type, const std::vector<uint8_t>& payload);
 // A text or dictionary record holding `text` in Latin-1.
 KelvoData textRecord(const QString& text, uint32_t type = TypeText);
-// The shaped-text block of one object, and a record holding one block per object.
-std::vector<uint8_t> shapeBlock(const KelvoComicEllipseObj& object);
+// A shaped-text record holding one block per object.
 KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects);
 
 // Shape objects at picture position `at`.
