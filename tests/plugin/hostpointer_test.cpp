@@ -4,7 +4,7 @@
 // host does, so its widgets are told by their class names.
 #include "hostsession.h"
 #include "hostwindow.h"
-#include "plugintestdata.h"
+#include "viewertestdata.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -67,7 +67,7 @@ void HostPointerTest::initTestCase() {
     QVERIFY2(movePointer(QPoint(0, 0)), "xdotool cannot move the pointer");
     QVERIFY(m_dir.isValid());
     qputenv("KELVO_DIR", QFile::encodeName(m_dir.path() + QLatin1Char('/')));
-    const QImage picture = PluginTestData::codedPicture({100, 80}, {{TextRect, "alpha"}});
+    const QImage picture = ViewerTestData::codedPicture({100, 80}, {{TextRect, "alpha"}});
     QVERIFY(picture.save(m_dir.filePath("pic.png"), "PNG"));
     QFile page(m_dir.filePath("page.html"));
     QVERIFY(page.open(QIODevice::WriteOnly));

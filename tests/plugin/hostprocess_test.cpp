@@ -1,7 +1,7 @@
 // npkelvo-host run as a user runs it, on small pages, with the plug-in library: what it prints
 // about requests, streams and the status line, and what the plug-in windows show (--dump)
 // after pointer moves and clicks.
-#include "plugintestdata.h"
+#include "viewertestdata.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -73,7 +73,7 @@ private:
 void HostProcessTest::initTestCase() {
     QVERIFY(m_dir.isValid());
     const QImage picture =
-        PluginTestData::codedPicture({100, 80}, {{AlphaRect, "alpha"}, {BetaRect, "beta"}});
+        ViewerTestData::codedPicture({100, 80}, {{AlphaRect, "alpha"}, {BetaRect, "beta"}});
     QVERIFY(!picture.isNull());
     QVERIFY(picture.save(m_dir.filePath("pic.png"), "PNG"));
     m_pictureBytes = QFileInfo(m_dir.filePath("pic.png")).size();
@@ -114,7 +114,8 @@ void HostProcessTest::page_data() {
                                                   "notify: notpic.png done", ErrorLabel}
                                    << QStringList{"widget KelvoNPPluginViewerWidget"};
 
-    // Each chunk advances the bar by 10, whatever its size; the bar stops at 100.
+    // Each chunk advances the bar by 10, whatever its size, a small last one too; the bar stops
+    // at 100 while the size counts on.
     for (const int chunk : {1000, 200, 50}) {
         const qint64 chunks = (m_pictureBytes + chunk - 1) / chunk;
         QTest::addRow("chunks of %d bytes", chunk)
@@ -127,7 +128,7 @@ void HostProcessTest::page_data() {
                                .arg(std::min<qint64>(10 * chunks, 100))
                                .arg(QString::asprintf("%.2fKB", double(m_pictureBytes) / 1024.0)),
                            "embed 1: widget KelvoNPPluginViewerWidget 0,0 100x80"}
-            << QStringList();
+            << QStringList{"label"}; // the status lines go with the picture shown
     }
 
     // Pointer positions are in host window coordinates, past its margin of 10 pixels: the

@@ -28,118 +28,105 @@ TheS_DictItem houseItem() {
 class KelvoTextWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void measuring_data();
     void measuring();
-    void placement_data();
     void placement();
     void dictionaryText();
     void pinnedBalloonKeepsItsButton();
 };
 
-void KelvoTextWidgetTest::measuring_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("verticalBar");
-    QTest::newRow("one word") << QStringLiteral("Hello") << false;
-    QTest::newRow("long text") << LongText << true;
-    // Broken inside the word rather than scrolled sideways.
-    QTest::newRow("unbreakable") << QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis")
-                                 << false;
-}
-
 // Texts that fit show whole without bars; the balloon is the text view plus 15 each way, the
 // text view at most a third of the viewer wide and half of it high. The external bars mirror the
 // text view's own.
 void KelvoTextWidgetTest::measuring() {
-    QFETCH(QString, text);
-    QFETCH(bool, verticalBar);
-    QWidget viewer;
-    viewer.resize(400, 300);
-    KelvoTextWidget balloon(&viewer);
-    balloon.setText(text);
-    viewer.show();
-    balloon.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    // A long word is broken rather than scrolled sideways.
+    const std::pair<QString, bool> rows[] = {
+        {QStringLiteral("Hello"), false},
+        {LongText, true},
+        {QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis"), false}};
+    for (const auto& [text, verticalBar] : rows) {
+        QWidget viewer;
+        viewer.resize(400, 300);
+        KelvoTextWidget balloon(&viewer);
+        balloon.setText(text);
+        viewer.show();
+        balloon.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
 
-    const QSize view = balloon.textView()->size();
-    const QSize most = balloon.maxTextSize();
-    QCOMPARE(most, QSize(400 / 3 - 15, 300 / 2 - 15));
-    QCOMPARE(balloon.size(), view + QSize(15, 15));
-    QVERIFY(!balloon.horizontalBar()->isVisible());
-    QCOMPARE(balloon.verticalBar()->isVisible(), verticalBar);
-    QVERIFY(view.width() <= most.width());
-    QCOMPARE(balloon.textView()->horizontalScrollBar()->maximum(), 0);
-    if (!verticalBar) {
-        QVERIFY(view.height() < most.height());
-        QCOMPARE(balloon.textView()->verticalScrollBar()->maximum(), 0);
-        return;
+        const QSize view = balloon.textView()->size();
+        const QSize most = balloon.maxTextSize();
+        QCOMPARE(most, QSize(400 / 3 - 15, 300 / 2 - 15));
+        QCOMPARE(balloon.size(), view + QSize(15, 15));
+        QVERIFY(!balloon.horizontalBar()->isVisible());
+        QCOMPARE(balloon.verticalBar()->isVisible(), verticalBar);
+        QVERIFY(view.width() <= most.width());
+        QCOMPARE(balloon.textView()->horizontalScrollBar()->maximum(), 0);
+        if (!verticalBar) {
+            QVERIFY(view.height() < most.height());
+            QCOMPARE(balloon.textView()->verticalScrollBar()->maximum(), 0);
+            continue;
+        }
+        QCOMPARE(view.height(), most.height());
+        QScrollBar* own = balloon.textView()->verticalScrollBar();
+        QTRY_VERIFY(own->maximum() > 0);
+        QTRY_COMPARE(balloon.verticalBar()->maximum(), own->maximum());
+        balloon.verticalBar()->setValue(own->maximum());
+        QCOMPARE(own->value(), own->maximum());
+        own->setValue(1);
+        QCOMPARE(balloon.verticalBar()->value(), 1);
     }
-    QCOMPARE(view.height(), most.height());
-    QScrollBar* own = balloon.textView()->verticalScrollBar();
-    QTRY_VERIFY(own->maximum() > 0);
-    QTRY_COMPARE(balloon.verticalBar()->maximum(), own->maximum());
-    balloon.verticalBar()->setValue(own->maximum());
-    QCOMPARE(own->value(), own->maximum());
-    own->setValue(1);
-    QCOMPARE(balloon.verticalBar()->value(), 1);
-}
-
-void KelvoTextWidgetTest::placement_data() {
-    QTest::addColumn<QPoint>("pointer");
-    QTest::addColumn<int>("placement");
-    QTest::newRow("room everywhere: up-right") << QPoint(200, 150) << int(KelvoTextWidget::UpRight);
-    QTest::newRow("near the right edge: up-left")
-        << QPoint(395, 150) << int(KelvoTextWidget::UpLeft);
-    QTest::newRow("near the top: down-right") << QPoint(200, 4) << int(KelvoTextWidget::DownRight);
-    QTest::newRow("top right corner: down-left")
-        << QPoint(399, 0) << int(KelvoTextWidget::DownLeft);
 }
 
 // The balloon flips to the side of the pointer it fits on and stays inside the viewer. Its
 // button sits in the corner nearest the pointer with the anchor point in it; the mask covers
 // the body, the button's disc and the stem between them, and not the button cell's far corner.
 void KelvoTextWidgetTest::placement() {
-    QFETCH(QPoint, pointer);
-    QFETCH(int, placement);
-    const bool right =
-        placement == KelvoTextWidget::UpRight || placement == KelvoTextWidget::DownRight;
-    const bool above =
-        placement == KelvoTextWidget::UpRight || placement == KelvoTextWidget::UpLeft;
-    QWidget viewer;
-    viewer.resize(400, 300);
-    KelvoTextWidget balloon(&viewer);
-    balloon.setText(QStringLiteral("Some words here"));
-    balloon.placeFor(pointer.x(), pointer.y(), false);
-    balloon.move(pointer - balloon.anchorPoint());
+    const std::pair<QPoint, KelvoTextWidget::Placement> rows[] = {
+        {{200, 150}, KelvoTextWidget::UpRight}, // room everywhere
+        {{395, 150}, KelvoTextWidget::UpLeft},  // near the right edge
+        {{200, 4}, KelvoTextWidget::DownRight}, // near the top
+        {{399, 0}, KelvoTextWidget::DownLeft}}; // in the top right corner
+    for (const auto& [pointer, placement] : rows) {
+        const bool right =
+            placement == KelvoTextWidget::UpRight || placement == KelvoTextWidget::DownRight;
+        const bool above =
+            placement == KelvoTextWidget::UpRight || placement == KelvoTextWidget::UpLeft;
+        QWidget viewer;
+        viewer.resize(400, 300);
+        KelvoTextWidget balloon(&viewer);
+        balloon.setText(QStringLiteral("Some words here"));
+        balloon.placeFor(pointer.x(), pointer.y(), false);
+        balloon.move(pointer - balloon.anchorPoint());
 
-    QCOMPARE(balloon.placedRight(), right);
-    QCOMPARE(balloon.placedAbove(), above);
-    const int W = balloon.width();
-    const int H = balloon.height();
-    const QPoint anchor(right ? 8 : W - 8, above ? H - 8 : 8);
-    const QRect button(right ? 0 : W - 15, above ? H - 15 : 0, 15, 15);
-    const QRect body(right ? 15 : 0, above ? 0 : 15, W - 15, H - 15);
-    QCOMPARE(balloon.anchorPoint(), anchor);
-    QCOMPARE(balloon.anchorButton()->geometry(), button);
-    QCOMPARE(balloon.textView()->pos(), body.topLeft());
-    QVERIFY(viewer.rect().contains(balloon.geometry().adjusted(8, 8, -8, -8)));
+        QCOMPARE(balloon.placedRight(), right);
+        QCOMPARE(balloon.placedAbove(), above);
+        const int W = balloon.width();
+        const int H = balloon.height();
+        const QPoint anchor(right ? 8 : W - 8, above ? H - 8 : 8);
+        const QRect button(right ? 0 : W - 15, above ? H - 15 : 0, 15, 15);
+        const QRect body(right ? 15 : 0, above ? 0 : 15, W - 15, H - 15);
+        QCOMPARE(balloon.anchorPoint(), anchor);
+        QCOMPARE(balloon.anchorButton()->geometry(), button);
+        QCOMPARE(balloon.textView()->pos(), body.topLeft());
+        QVERIFY(viewer.rect().contains(balloon.geometry().adjusted(8, 8, -8, -8)));
 
-    const QRegion mask = balloon.mask();
-    QCOMPARE(mask, QRegion(balloon.placementMask(KelvoTextWidget::Placement(placement))));
-    const QImage disc = balloon.anchorButton()->pixmap(true).toImage();
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 0; x < 15; ++x) {
-            if (qAlpha(disc.pixel(x, y)) != 0) {
-                QVERIFY2(mask.contains(button.topLeft() + QPoint(x, y)),
-                         qPrintable(QStringLiteral("disc pixel %1,%2").arg(x).arg(y)));
+        const QRegion mask = balloon.mask();
+        QCOMPARE(mask, QRegion(balloon.placementMask(placement)));
+        const QImage disc = balloon.anchorButton()->pixmap(true).toImage();
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 0; x < 15; ++x) {
+                if (qAlpha(disc.pixel(x, y)) != 0) {
+                    QVERIFY2(mask.contains(button.topLeft() + QPoint(x, y)),
+                             qPrintable(QStringLiteral("disc pixel %1,%2").arg(x).arg(y)));
+                }
             }
         }
+        for (const QPoint& p :
+             {body.topLeft(), body.topRight(), body.bottomLeft(), body.bottomRight(), body.center(),
+              (anchor + QPoint(right ? 23 : W - 23, above ? H - 23 : 23)) / 2}) {
+            QVERIFY(mask.contains(p)); // the last one half way along the stem
+        }
+        QVERIFY(!mask.contains(QPoint(right ? 0 : W - 1, above ? H - 1 : 0)));
     }
-    for (const QPoint& p :
-         {body.topLeft(), body.topRight(), body.bottomLeft(), body.bottomRight(), body.center(),
-          (anchor + QPoint(right ? 23 : W - 23, above ? H - 23 : 23)) / 2}) {
-        QVERIFY(mask.contains(p)); // the last one half way along the stem
-    }
-    QVERIFY(!mask.contains(QPoint(right ? 0 : W - 1, above ? H - 1 : 0)));
 }
 
 // Two bullet lines with the source and target terms, the target's secondaries in braces, the

@@ -3,10 +3,13 @@
 #include "kelvocomicellipseshape.h"
 #include "kelvoconfig.h"
 #include "kelvodictionarycache.h"
+#include "kelvogenerator.h"
 
 #include <QDataStream>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -45,6 +48,34 @@ QImage picture(QSize size) {
     return image;
 }
 
+QImage codedPicture(QSize size, const std::vector<std::pair<QRect, QString>>& texts,
+                    QRect dictionaryRegion, QRect imageRegion) {
+    KelvoRegionMap regions;
+    int number = 1;
+    for (const auto& [rect, text] : texts) {
+        regions[number].polygons = {QPolygon(rect)};
+        regions[number++].texts = {text};
+    }
+    if (dictionaryRegion.isValid()) {
+        regions[number].polygons = {QPolygon(dictionaryRegion)};
+        regions[number++].dictEntry =
+            KelvoDictEntryRef{7, QStringLiteral("house"), QStringLiteral("house")};
+    }
+    if (imageRegion.isValid()) {
+        QImage snippet(imageRegion.size(), QImage::Format_RGB32);
+        snippet.fill(SnippetRight);
+        QPainter(&snippet).fillRect(0, 0, snippet.width() / 2, snippet.height(), SnippetLeft);
+        regions[number].polygons = {QPolygon(imageRegion)};
+        regions[number].images = {{snippet, QPolygon(QRect(QPoint(), imageRegion.size()))}};
+    }
+    QImage coded;
+    KelvoGeneratorError error;
+    if (!KelvoGenerator::generate(picture(size), coded, regions, true, 0, {}, &error)) {
+        qWarning() << error.message();
+    }
+    return coded;
+}
+
 KelvoData record(uint32_t type, const std::vector<uint8_t>& payload) {
     KelvoData record;
     record.type = type;
@@ -57,18 +88,13 @@ KelvoData textRecord(const QString& text, uint32_t type) {
     return record(type, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
-std::vector<uint8_t> shapeBlock(const KelvoComicEllipseObj& object) {
-    KelvoComicEllipseShape shape;
-    shape.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
-    shape.serialize();
-    return shape.bytes;
-}
-
 KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects) {
     KelvoData shaped = record(TypeShapedText, {});
     for (const KelvoComicEllipseObj& object : objects) {
-        const std::vector<uint8_t> block = shapeBlock(object);
-        shaped.payload.insert(shaped.payload.end(), block.begin(), block.end());
+        KelvoComicEllipseShape block;
+        block.comicObjects.push_back(std::make_unique<KelvoComicEllipseObj>(object));
+        block.serialize();
+        shaped.payload.insert(shaped.payload.end(), block.bytes.begin(), block.bytes.end());
     }
     return shaped;
 }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace ViewerTestData {
@@ -30,11 +31,21 @@ inline int fillPixelCount(const QRect& rect) {
 // A picture with a colour gradient, so that copies of parts of it can be told apart.
 QImage picture(QSize size);
 
+// The colours of the two halves of the image snippet in codedPicture().
+constexpr QRgb SnippetLeft = qRgb(20, 20, 250);
+constexpr QRgb SnippetRight = qRgb(250, 20, 20);
+
+// A gradient picture of `size` coded by the generator with a text region per entry of
+// `texts`, plus, when the rectangles are valid, a region whose dictionary reference the test
+// dictionary knows ("house", id 7) and a region with a snippet, its left half SnippetLeft and
+// its right half SnippetRight. Null when the generator refuses.
+QImage codedPicture(QSize size, const std::vector<std::pair<QRect, QString>>& texts,
+                    QRect dictionaryRegion = QRect(), QRect imageRegion = QRect());
+
 KelvoData record(uint32_t type, const std::vector<uint8_t>& payload);
 // A text or dictionary record holding `text` in Latin-1.
 KelvoData textRecord(const QString& text, uint32_t type = TypeText);
-// The shaped-text block of one object, and a record holding one block per object.
-std::vector<uint8_t> shapeBlock(const KelvoComicEllipseObj& object);
+// A shaped-text record holding one block per object.
 KelvoData shapedRecord(const std::vector<KelvoComicEllipseObj>& objects);
 
 // Shape objects at picture position `at`.

@@ -1,11 +1,12 @@
-// The host's reading of pages: which tags count as embeds and what their attributes hold.
+// The host's input: which tags of a page count as embeds and what their attributes hold, its
+// command line, and its reading of request URLs.
 #include "embedpageparser.h"
+#include "hostinstance.h"
+#include "hostoptions.h"
 
 #include <QtTest>
 
 namespace {
-
-using Attributes = QList<QPair<QString, QString>>;
 
 // Embeds as "name=value;name=value" lines.
 QStringList flatten(const QList<EmbedElement>& embeds) {
@@ -30,15 +31,18 @@ void writeSeed(const QString& html) {
 
 } // namespace
 
-class EmbedPageParserTest : public QObject {
+class HostInputTest : public QObject {
     Q_OBJECT
 private slots:
-    void parse_data();
-    void parse();
+    void pageEmbeds_data();
+    void pageEmbeds();
     void valueOfAbsentAttributeIsNull();
+    void commandLine();
+    void rejectedCommandLine();
+    void localPath();
 };
 
-void EmbedPageParserTest::parse_data() {
+void HostInputTest::pageEmbeds_data() {
     QTest::addColumn<QString>("html");
     QTest::addColumn<QStringList>("embeds");
     QTest::newRow("quotes of both kinds")
@@ -70,14 +74,14 @@ void EmbedPageParserTest::parse_data() {
     QTest::newRow("lone brackets") << "< > <= <embed" << QStringList{""};
 }
 
-void EmbedPageParserTest::parse() {
+void HostInputTest::pageEmbeds() {
     QFETCH(QString, html);
     QFETCH(QStringList, embeds);
     writeSeed(html);
     QCOMPARE(flatten(EmbedPageParser::parse(html)), embeds);
 }
 
-void EmbedPageParserTest::valueOfAbsentAttributeIsNull() {
+void HostInputTest::valueOfAbsentAttributeIsNull() {
     const QList<EmbedElement> embeds = EmbedPageParser::parse("<embed kelvo=\"\" src>");
     QCOMPARE(embeds.size(), 1);
     QVERIFY(embeds[0].value("width").isNull());
@@ -86,5 +90,54 @@ void EmbedPageParserTest::valueOfAbsentAttributeIsNull() {
     QVERIFY(!embeds[0].value("src").isNull());
 }
 
-QTEST_MAIN(EmbedPageParserTest)
-#include "embedpageparser_test.moc"
+// What the host's runs do not show: a value keeps its "=", a parameter name is lowered, negative
+// points, and the pointer actions in their order.
+void HostInputTest::commandLine() {
+    QString error;
+    const auto options =
+        HostOptions::parse({"npkelvo-host", "page.html", "--param", "Kelvo=a=b.png", "--hover",
+                            "10, 20", "--click", "-3,4", "--hover", "0,0"},
+                           &error);
+    QVERIFY2(options, qPrintable(error));
+    QCOMPARE(options->parameters, (QList<QPair<QString, QString>>{{"kelvo", "a=b.png"}}));
+    QCOMPARE(options->actions.size(), 3);
+    QCOMPARE(options->actions[0].kind, HostOptions::PointerAction::Hover);
+    QCOMPARE(options->actions[0].position, QPoint(10, 20));
+    QCOMPARE(options->actions[1].kind, HostOptions::PointerAction::Click);
+    QCOMPARE(options->actions[1].position, QPoint(-3, 4));
+}
+
+// Nothing to show, two pages, a missing value, a parameter without name or value, a point with
+// one figure or with letters, a zero chunk size, an unknown option: refused, with a reason.
+void HostInputTest::rejectedCommandLine() {
+    const QStringList rows[] = {{"--quit"},
+                                {"a.html", "b.html"},
+                                {"a.html", "--plugin"},
+                                {"--param", "=x"},
+                                {"--param", "kelvo"},
+                                {"a.html", "--hover", "10"},
+                                {"a.html", "--click", "x,1"},
+                                {"a.html", "--chunk-size", "0"},
+                                {"a.html", "--fast"}};
+    for (const QStringList& arguments : rows) {
+        QString error;
+        QVERIFY2(!HostOptions::parse(QStringList{"npkelvo-host"} + arguments, &error),
+                 qPrintable(arguments.join(' ')));
+        QVERIFY(!error.isEmpty());
+    }
+}
+
+void HostInputTest::localPath() {
+    const QList<QPair<QString, QString>> cases{
+        {"pic.png", "/pages/site/pic.png"},
+        {"My Kelvos/a b.png", "/pages/site/My Kelvos/a b.png"},
+        {"../pic.png", "/pages/pic.png"},
+        {"/data/pic.png", "/data/pic.png"},
+        {"file:///data/pic.png", "/data/pic.png"},
+        {"http://example.org/pic.png", QString()}};
+    for (const auto& [url, path] : cases)
+        QCOMPARE(HostInstance::localPath(QDir(QStringLiteral("/pages/site")), url), path);
+}
+
+QTEST_MAIN(HostInputTest)
+#include "hostinput_test.moc"
