@@ -20,6 +20,11 @@
 
 namespace {
 
+QByteArray testPng(const PngTestKind& kind) {
+    const std::vector<uint8_t> png = makeTestPng(kind);
+    return QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()));
+}
+
 QImage qtRead(const QByteArray& png) {
     return QImage::fromData(png, "PNG");
 }
@@ -76,9 +81,9 @@ void compareWithQt(const QByteArray& png) {
 // (the first pixel and every fifth, see makeTestPng()). With gamma chunks the picture reader
 // leaves the file to Qt, for the colour space.
 void compareKeyedRgb16(PngTestKind kind) {
-    const QByteArray png = makeTestPng(kind);
+    const QByteArray png = testPng(kind);
     kind.trns = false;
-    QImage expected = qtRead(makeTestPng(kind)).convertToFormat(QImage::Format_ARGB32);
+    QImage expected = qtRead(testPng(kind)).convertToFormat(QImage::Format_ARGB32);
     for (int p = 0; p < kind.width * kind.height; p += p == 0 ? 4 : 5) {
         const int x = p % kind.width, y = p / kind.width;
         expected.setPixel(x, y, expected.pixel(x, y) & 0x00ffffffu);
@@ -162,7 +167,7 @@ private slots:
                     if (colourType == 2 && bitDepth == 16 && trns) {
                         compareKeyedRgb16(kind);
                     } else {
-                        compareWithQt(makeTestPng(kind));
+                        compareWithQt(testPng(kind));
                     }
                     if (QTest::currentTestFailed()) {
                         qWarning("interlaced %d, tRNS %d, gamma %d", interlaced, trns, gamma);
@@ -198,7 +203,7 @@ private slots:
                 kind.interlaced = interlaced;
                 kind.width = size.width();
                 kind.height = size.height();
-                compareWithQt(makeTestPng(kind));
+                compareWithQt(testPng(kind));
             }
         }
     }
