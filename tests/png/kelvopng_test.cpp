@@ -39,24 +39,28 @@ KelvoPngStatus read(const Bytes& png, TestPicture& out, KelvoPngHeader* header =
     return reader.readPixels(out.buffer());
 }
 
-// The zlib stream of the IDAT chunks, joined.
-Bytes idatStream(const Bytes& png) {
-    Bytes stream;
+// The data of the chunks of `type`, joined; `first` takes where the first one's data begins.
+Bytes chunkData(const Bytes& png, uint32_t type, std::size_t* first = nullptr) {
+    Bytes data;
     for (std::size_t at = 8; at + 12 <= png.size();) {
         const uint32_t length = kelvoGetBe32(&png[at]);
-        if (kelvoGetBe32(&png[at + 4]) == kelvopng::chunkType("IDAT")) {
-            stream.insert(stream.end(), png.begin() + std::ptrdiff_t(at + 8),
-                          png.begin() + std::ptrdiff_t(at + 8 + length));
+        if (kelvoGetBe32(&png[at + 4]) == type) {
+            if (first) {
+                *first = at + 8;
+                first = nullptr;
+            }
+            data.insert(data.end(), png.begin() + std::ptrdiff_t(at + 8),
+                        png.begin() + std::ptrdiff_t(at + 8 + length));
         }
         at += 12 + length;
     }
-    return stream;
+    return data;
 }
 
 // zlib's verdict on the PNG's stream: Z_OK when it inflates whole to `rawBytes` with its
 // checksum.
 int zlibInflates(const Bytes& png, std::size_t rawBytes) {
-    const Bytes stream = idatStream(png);
+    const Bytes stream = chunkData(png, kelvopng::chunkType("IDAT"));
     Bytes raw(rawBytes + 1);
     uLongf size = uLongf(raw.size());
     const int result = uncompress(raw.data(), &size, stream.data(), uLong(stream.size()));
@@ -76,61 +80,81 @@ Bytes bandedPng(TestPicture& picture, uint8_t bandFilter, std::size_t cutBand = 
     return makeTestPng(kind, &picture.pixels);
 }
 
-struct RoundTrip {
+struct Written {
     int width;
-    int height;
+    int blockRows;
+    const char* pattern; // per block of rows: 'f' flat, 'n' noise
     bool alpha;
     int threads;
 };
 
-class PngRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
+class PngWritten : public ::testing::TestWithParam<Written> {};
 
 } // namespace
 
-// Every bit survives, whether the stream is one part or joined from several.
-TEST_P(PngRoundTrip, readsBackEveryBit) {
-    const RoundTrip param = GetParam();
-    TestPicture picture = noise(param.width, param.height, param.alpha, 11);
+// Every bit survives, whether the stream is one part or joined from several, and the joined
+// stream is an ordinary zlib stream: zlib's inflate reads it whole with its checksum. Rows of one
+// colour filter to runs of zeros, which go to zlib with string matching instead of the Huffman
+// coder: alone, beside noisy rows before and after, across pieces (about 100 rows here) and
+// bands, and at the stream's end; they cost next to nothing. The check of a written file finds a
+// change of one bit in any band, and alpha where the file has none; without alpha it looks at
+// the low 24 bits only.
+TEST_P(PngWritten, readsBackEveryBitAsZlibDoes) {
+    const Written param = GetParam();
+    const std::string pattern = param.pattern;
+    const int height = int(pattern.size()) * param.blockRows;
+    const std::size_t blockPixels = std::size_t(param.blockRows) * std::size_t(param.width);
+    const std::size_t channels = param.alpha ? 4 : 3;
+    TestPicture picture = noise(param.width, height, param.alpha, 5);
+    std::size_t noisyBytes = 0;
+    for (std::size_t block = 0; block < pattern.size(); ++block) {
+        const auto first = picture.pixels.begin() + std::ptrdiff_t(block * blockPixels);
+        if (pattern[block] == 'f') {
+            std::fill(first, first + std::ptrdiff_t(blockPixels), 0xff3080c0u + uint32_t(block));
+        } else {
+            noisyBytes += blockPixels * channels;
+        }
+    }
     const Bytes png = kelvoWritePng(picture.buffer(), param.alpha, {}, param.threads);
     ASSERT_FALSE(png.empty());
+    EXPECT_LT(png.size(), noisyBytes + noisyBytes / 20 + 4096);
+    EXPECT_EQ(zlibInflates(png, (param.width * channels + 1) * std::size_t(height)), Z_OK);
     TestPicture back;
     KelvoPngHeader header;
     ASSERT_EQ(read(png, back, &header), KelvoPngStatus::Ok);
     EXPECT_EQ(header.hasAlpha, param.alpha);
     EXPECT_EQ(header.qtDepth, 32);
     EXPECT_EQ(back.pixels, picture.pixels);
-    if (param.width * param.height < 5000) {
-        writeFuzzSeed("fuzz_png",
-                      "written_" + std::to_string(param.width) + "x" +
-                          std::to_string(param.height) + (param.alpha ? "_rgba" : "_rgb"),
-                      png);
-    }
-}
 
-INSTANTIATE_TEST_SUITE_P(Sizes, PngRoundTrip,
-                         ::testing::Values(RoundTrip{1, 1, false, 2}, RoundTrip{7, 5, true, 2},
-                                           RoundTrip{64, 40, false, 1},
-                                           RoundTrip{300, 257, false, 2},
-                                           RoundTrip{300, 257, true, 2},
-                                           RoundTrip{123, 1000, false, 4},
-                                           RoundTrip{1000, 700, true, 2}));
-
-// The check of a written file finds a change of one bit in any band, and alpha where the file
-// has none; without alpha it looks at the low 24 bits only.
-TEST(PngWriter, checkFindsAnyChangedPixel) {
-    TestPicture picture = noise(1000, 700, false, 4);
-    const Bytes png = kelvoWritePng(picture.buffer(), false);
-    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
-    EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), true));
+    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), param.alpha));
+    EXPECT_EQ(kelvoPngHolds(png.data(), png.size(), picture.buffer(), true), param.alpha);
     for (const std::size_t at :
          {std::size_t(0), picture.pixels.size() / 2, picture.pixels.size() - 1}) {
         TestPicture changed = picture;
         changed.pixels[at] ^= 0x00000100u;
-        EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), false)) << at;
+        EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), param.alpha)) << at;
         changed.pixels[at] ^= 0x01000100u;
-        EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), false)) << at;
+        EXPECT_NE(kelvoPngHolds(png.data(), png.size(), changed.buffer(), param.alpha), param.alpha)
+            << at;
+    }
+    if (picture.pixels.size() < 5000) {
+        writeFuzzSeed("fuzz_png",
+                      "written_" + std::to_string(param.width) + "x" + std::to_string(height) +
+                          (param.alpha ? "_rgba" : "_rgb"),
+                      png);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PngWritten,
+    ::testing::Values(Written{1, 1, "n", false, 2}, Written{7, 5, "n", true, 2},
+                      Written{64, 40, "n", false, 1}, Written{300, 257, "n", false, 2},
+                      Written{300, 257, "n", true, 2}, Written{123, 1000, "n", false, 4},
+                      Written{1000, 700, "n", true, 2}, Written{400, 64, "f", false, 1},
+                      Written{400, 64, "ffffffffffff", false, 2},
+                      Written{400, 64, "ffnn", false, 2}, Written{400, 64, "nnff", false, 1},
+                      Written{400, 64, "fnfnfnfnfnfn", false, 2},
+                      Written{400, 64, "nnnnnnfffffffffnnnnnn", false, 3}));
 
 // Byte counts that grow like Fibonacci numbers make an optimal code as deep as there are
 // values, less one: 15 values reach the literal codes' 14-bit cap exactly, more go beyond it and
@@ -178,50 +202,6 @@ INSTANTIATE_TEST_SUITE_P(Shapes, HuffmanCodeLengths,
                                            SkewedBytes{16, 0}, SkewedBytes{24, 0},
                                            SkewedBytes{15, 200}, SkewedBytes{24, 232}));
 
-// The joined stream is an ordinary zlib stream. Rows of one colour filter to runs of zeros,
-// which go to zlib with string matching instead of the Huffman coder: alone, beside noisy rows
-// before and after, across pieces (about 100 rows here) and bands, and at the stream's end. zlib's
-// inflate reads the joined stream whole with its checksum, our reader gives every pixel back, and
-// flat rows cost next to nothing.
-struct FlatRows {
-    const char* pattern; // per block of 64 rows: 'f' flat, 'n' noise
-    int threads;
-};
-
-class PngFlatRows : public ::testing::TestWithParam<FlatRows> {};
-
-TEST_P(PngFlatRows, readBackExactlyAndCompress) {
-    constexpr int kWidth = 400;
-    constexpr int kBlockRows = 64;
-    const std::string pattern = GetParam().pattern;
-    const int height = int(pattern.size()) * kBlockRows;
-    TestPicture picture = noise(kWidth, height, false, 5);
-    std::size_t noisyBytes = 0;
-    for (std::size_t block = 0; block < pattern.size(); ++block) {
-        const auto first = picture.pixels.begin() + std::ptrdiff_t(block * kBlockRows * kWidth);
-        if (pattern[block] == 'f') {
-            std::fill(first, first + kBlockRows * kWidth, 0xff3080c0u + uint32_t(block));
-        } else {
-            noisyBytes += std::size_t(kBlockRows) * kWidth * 3;
-        }
-    }
-    const Bytes png = kelvoWritePng(picture.buffer(), false, {}, GetParam().threads);
-    ASSERT_FALSE(png.empty());
-    EXPECT_LT(png.size(), noisyBytes + noisyBytes / 20 + 4096);
-
-    EXPECT_EQ(zlibInflates(png, std::size_t(kWidth * 3 + 1) * height), Z_OK);
-    TestPicture back;
-    ASSERT_EQ(read(png, back), KelvoPngStatus::Ok);
-    EXPECT_EQ(back.pixels, picture.pixels);
-    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
-}
-
-INSTANTIATE_TEST_SUITE_P(Patterns, PngFlatRows,
-                         ::testing::Values(FlatRows{"nnnnn", 3}, FlatRows{"f", 1},
-                                           FlatRows{"ffffffffffff", 2}, FlatRows{"ffnn", 2},
-                                           FlatRows{"nnff", 1}, FlatRows{"fnfnfnfnfnfn", 2},
-                                           FlatRows{"nnnnnnfffffffffnnnnnn", 3}));
-
 // How the reader takes the header of an 8-bit RGB PNG of the given size without pixel data.
 KelvoPngStatus headerStatus(uint32_t width, uint32_t height) {
     Bytes ihdr;
@@ -237,25 +217,13 @@ KelvoPngStatus headerStatus(uint32_t width, uint32_t height) {
     return reader.readHeader(header);
 }
 
-// The byte offset of the data of the first chunk of `type` ("kbND"), or 0.
-std::size_t chunkData(const Bytes& png, const char* type) {
-    for (std::size_t at = 8; at + 12 <= png.size();) {
-        const uint32_t length = kelvoGetBe32(&png[at]);
-        if (std::equal(type, type + 4, png.begin() + std::ptrdiff_t(at + 4))) {
-            return at + 8;
-        }
-        at += 12 + length;
-    }
-    return 0;
-}
-
 // The band list only lets the reader inflate bands at the same time: a list that does not fit
 // the stream or the picture is passed over, and the picture still reads exactly.
 TEST(PngReader, bandListIsOnlyAHint) {
     TestPicture picture = noise(90, 400, false, 8);
     const Bytes png = kelvoWritePng(picture.buffer(), false, {}, 2);
-    const std::size_t bands = chunkData(png, "kbND");
-    ASSERT_NE(bands, 0u);
+    std::size_t bands = 0;
+    ASSERT_FALSE(chunkData(png, kelvopng::kBandChunk, &bands).empty());
     ASSERT_EQ(kelvoGetBe32(&png[bands]), 2u);
     const std::size_t lengthAt = bands - 8;
     constexpr std::size_t kSecond = 4 + kelvopng::kBandEntryBytes; // the second band's entry
@@ -291,48 +259,38 @@ TEST(PngReader, bandListIsOnlyAHint) {
     }
 }
 
-// A band must start with a row that does not look up (None, Sub) to be inflated on its own; a
-// list whose band starts with Up, Average or Paeth makes the reader take the stream whole.
-// Every way gives the pixels, and zlib inflates the same stream.
-class PngBandStart : public ::testing::TestWithParam<int> {};
-
-TEST_P(PngBandStart, readsExactlyWhateverTheFilter) {
-    TestPicture picture;
-    const Bytes png = bandedPng(picture, uint8_t(GetParam()));
-    EXPECT_EQ(zlibInflates(png, (97 * 3 + 1) * 120), Z_OK);
-    TestPicture back;
-    ASSERT_EQ(read(png, back), KelvoPngStatus::Ok);
-    EXPECT_EQ(back.pixels, picture.pixels);
-    EXPECT_TRUE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
-}
-
-INSTANTIATE_TEST_SUITE_P(Filters, PngBandStart, ::testing::Range(0, 5));
-
-// A band's data cut short, with the list made to fit the shortened stream: zlib refuses the
-// stream, and so does the fast reader, band by band or whole, rather than give part of a
-// picture.
-struct BandCut {
-    std::size_t band;
-    std::size_t bytes;
+// Files made with zlib in bands (see bandedPng). A band must start with a row that does not
+// look up (None, Sub) to be inflated on its own; a list whose band starts with Up, Average or
+// Paeth makes the reader take the stream whole: every way gives the pixels, as zlib does. A
+// band's data cut short, with the list made to fit the shortened stream, is refused by zlib, and
+// so by the fast reader, band by band or whole, rather than give part of a picture; nor does the
+// whole reader fall back to a decoder that would read it as whole.
+struct Banded {
+    uint8_t filter;
+    std::size_t cutBand;
+    std::size_t cut;
 };
 
-class PngBandCut : public ::testing::TestWithParam<BandCut> {};
+class PngBanded : public ::testing::TestWithParam<Banded> {};
 
-TEST_P(PngBandCut, isRefusedAsZlibRefusesIt) {
+TEST_P(PngBanded, readsAsZlibReads) {
     TestPicture picture;
-    const Bytes png = bandedPng(picture, 1, GetParam().band, GetParam().bytes);
-    EXPECT_NE(zlibInflates(png, (97 * 3 + 1) * 120), Z_OK);
-    TestPicture back = picture;
-    EXPECT_FALSE(kelvoReadRgbPng(png.data(), png.size(), back.buffer()));
-    EXPECT_FALSE(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false));
-    // Nor does the whole reader fall back to a decoder that would read it as whole.
-    TestPicture whole;
-    EXPECT_EQ(read(png, whole), KelvoPngStatus::Damaged);
+    const Bytes png = bandedPng(picture, GetParam().filter, GetParam().cutBand, GetParam().cut);
+    const bool whole = GetParam().cut == 0;
+    EXPECT_EQ(zlibInflates(png, (97 * 3 + 1) * 120) == Z_OK, whole);
+    TestPicture fast = picture;
+    EXPECT_EQ(kelvoReadRgbPng(png.data(), png.size(), fast.buffer()), whole);
+    EXPECT_EQ(kelvoPngHolds(png.data(), png.size(), picture.buffer(), false), whole);
+    TestPicture back;
+    ASSERT_EQ(read(png, back), whole ? KelvoPngStatus::Ok : KelvoPngStatus::Damaged);
+    EXPECT_TRUE(!whole || back.pixels == picture.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cuts, PngBandCut,
-                         ::testing::Values(BandCut{0, 1}, BandCut{1, 1}, BandCut{1, 4000},
-                                           BandCut{2, 1}, BandCut{2, 6000}));
+INSTANTIATE_TEST_SUITE_P(FiltersAndCuts, PngBanded,
+                         ::testing::Values(Banded{0, 0, 0}, Banded{1, 0, 0}, Banded{2, 0, 0},
+                                           Banded{3, 0, 0}, Banded{4, 0, 0}, Banded{1, 0, 1},
+                                           Banded{1, 1, 1}, Banded{1, 1, 4000}, Banded{1, 2, 1},
+                                           Banded{1, 2, 6000}));
 
 // Limits are checked on the header, before any pixel memory is taken: 256 MB of 32-bit pixels
 // at most, and no side beyond kMaxSide.

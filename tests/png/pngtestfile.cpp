@@ -13,18 +13,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-int channels(uint8_t colourType) {
-    switch (colourType) {
-    case 2:
-        return 3;
-    case 4:
-        return 2;
-    case 6:
-        return 4;
-    default:
-        return 1;
-    }
-}
+constexpr int kChannels[] = {1, 0, 3, 1, 2, 0, 4}; // by colour type
 
 void chunk(Bytes& out, const char (&type)[5], const Bytes& data) {
     kelvopng::appendChunk(out, kelvopng::chunkType(type), data.data(), data.size());
@@ -108,7 +97,7 @@ constexpr Pass kWhole[] = {{0, 0, 1, 1}};
 
 Bytes makeTestPng(const PngTestKind& kind, std::vector<uint32_t>* rgb) {
     std::mt19937 random(kind.seed);
-    const int perPixel = channels(kind.colourType);
+    const int perPixel = kChannels[kind.colourType];
     const uint32_t maxSample = (1u << kind.bitDepth) - 1;
     const int paletteSize = kind.colourType == 3 ? int(maxSample) + 1 : 0;
     // Samples of every pixel; some pixels repeat the first so that a colour key is met.
