@@ -30,15 +30,6 @@ TEST(IdBuffer, RectangleStartsJustInsideItsTopLeftCorner) {
     EXPECT_EQ(region.subRegions[0].y, 5);
     EXPECT_EQ(region.fillCount, 8 * 6 - 3);
     EXPECT_EQ(region.outlineCount, 10 * 8 - 8 * 6 - 4 - 2) << "corners touch no interior";
-    const KelvoIdColorStruct& entry = placed.colourEntries().at(0).front();
-    EXPECT_EQ(entry.fillIndex, 2);
-    EXPECT_EQ(entry.outlineIndex, 3);
-    EXPECT_EQ(entry.outlineColour, outlineColour(0));
-    const KelvoIndexedImage& ids = placed.idImage();
-    EXPECT_EQ(ids.at(3, 4), 0);
-    EXPECT_EQ(ids.at(4, 4), 3);
-    EXPECT_EQ(ids.at(3, 5), 3);
-    EXPECT_EQ(ids.at(4, 5), 2);
 }
 
 TEST(IdBuffer, MaskFaultsAreMended) {

@@ -154,9 +154,7 @@ private slots:
         QVERIFY(KelvoGenerator::buildRecords(10, regions[10]).records.empty());
 
         QImage output;
-        int calls = 0;
-        QVERIFY(KelvoGenerator::generate(source, output, regions, true, 4, [&] { ++calls; }));
-        QCOMPARE(calls, 3 + 2);
+        QVERIFY(KelvoGenerator::generate(source, output, regions, true, 4));
         QVERIFY(KelvoCodedPicture::isCoded(output));
         QVERIFY(!KelvoCodedPicture::isCoded(source));
         QCOMPARE(output.colorSpace(), source.colorSpace());
