@@ -31,6 +31,7 @@ struct TestPicture {
     int height = 0;
     std::vector<uint32_t> pixels;
 
+    TestPicture() = default;
     TestPicture(int w, int h, uint32_t seed); // opaque random pixels
     KelvoPixelBuffer buffer() { return {pixels.data(), width, height, width, 32}; }
     uint32_t& at(int x, int y) { return buffer().at(x, y); }

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 // Regions 0 and 1 as rectangles, region 2 as two rectangles.
@@ -59,7 +57,9 @@ TEST(EraseMarks, AllMarksGo) {
     EXPECT_EQ(picture.at(3, 4), channelAverage({ll, lr}));
 }
 
-TEST(EraseMarks, OneRegionGoesWithAllItsPartsOrNothingDoes) {
+// Indices that name no region, and an id image of another size, erase nothing. Erasing one
+// region with all its parts is done with real clicks in KelvoAppViewerWidgetTest.
+TEST(EraseMarks, NothingWithoutARegion) {
     CodedPicture coded;
     KelvoPixelBuffer buffer = coded.picture.buffer();
     const std::vector<uint32_t> original = coded.picture.pixels;
@@ -69,20 +69,6 @@ TEST(EraseMarks, OneRegionGoesWithAllItsPartsOrNothingDoes) {
     smaller.width -= 1;
     EXPECT_FALSE(kelvoEraseRegionMarks(buffer, smaller, 2));
     EXPECT_EQ(coded.picture.pixels, original);
-
-    // Regions 1 and 2 in turn, through the outline index of their first parts.
-    std::vector<uint32_t> left = {0, 1, 2};
-    for (uint32_t erased : {1u, 2u}) {
-        const int index = coded.ids.at(erased == 1 ? 20 : 40, 5);
-        ASSERT_EQ(coded.ids.palette[std::size_t(index)] & 0xFF, erased);
-        ASSERT_TRUE(kelvoEraseRegionMarks(buffer, coded.ids, index));
-        left.erase(std::find(left.begin(), left.end(), erased));
-        const auto decoded = decode(coded.picture);
-        ASSERT_EQ(decoded.size(), left.size());
-        for (uint32_t key : left)
-            EXPECT_EQ(decoded.at(key).records, expectedRecords(coded.data[key].records, key));
-    }
-    EXPECT_TRUE(KelvoImgLSBsDecoder(buffer).isCoded());
 }
 
 TEST(MarksPicture, DotsCoverFourByFourBlocksAroundMarks) {

@@ -66,25 +66,24 @@ TEST(Encoder, RefusalsSayWhyAndLeaveThePictureUnchanged) {
     });
 }
 
+// Keys up to 63 and the levels asked for are used (what the regions carry is compared with the
+// reference reader in kelvodifferential_test.cpp), and coded pictures are opaque.
 TEST(Encoder, KeysUpToSixtyThreeAndRequestedLevelsAreUsed) {
-    TestMask mask = rowOfRects(4);
+    TestMask mask = rowOfRects(3);
     TestPicture picture(mask.width, mask.height, 2);
     for (uint32_t& p : picture.pixels)
         p &= 0x80FFFFFF;
-    std::vector<KelvoDataObjs> data = textRegions(4);
+    std::vector<KelvoDataObjs> data = textRegions(3);
     data[1].packingLevel = 3;
     data[2].packingLevel = 14;
-    ASSERT_TRUE(encode(picture, mask, data, 60));
+    ASSERT_TRUE(encode(picture, mask, data, 61));
     for (uint32_t p : picture.pixels)
-        ASSERT_EQ(p >> 24, 0xFFu) << "coded pictures are opaque";
+        ASSERT_EQ(p >> 24, 0xFFu);
     const auto decoded = decode(picture);
-    ASSERT_EQ(decoded.size(), 4u);
-    EXPECT_EQ(decoded.begin()->first, 60u);
-    EXPECT_EQ(decoded.at(60).packingLevel, 2); // automatic
-    EXPECT_EQ(decoded.at(61).packingLevel, 3);
-    EXPECT_EQ(decoded.at(62).packingLevel, 14);
-    for (uint32_t key = 60; key < 64; ++key)
-        EXPECT_EQ(decoded.at(key).records, expectedRecords(data[key - 60].records, key));
+    ASSERT_EQ(decoded.size(), 3u);
+    EXPECT_EQ(decoded.at(61).packingLevel, 2); // automatic
+    EXPECT_EQ(decoded.at(62).packingLevel, 3);
+    EXPECT_EQ(decoded.at(63).packingLevel, 14);
 }
 
 // Three phase steps come first, with nothing written yet; then one step per region, each as

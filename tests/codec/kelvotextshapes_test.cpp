@@ -31,35 +31,11 @@ Bytes rectBlock(std::u16string text = u"A") {
     return shape.bytes;
 }
 
-TEST(KelvoTextShapes, SimpleRectangleLayout) {
-    const Bytes block = rectBlock();
-    ASSERT_EQ(block.size(), 58u);
-    EXPECT_EQ(kelvoGetLe32(block.data()), 54u);
-    EXPECT_EQ(block[4], 1);                               // one object
-    EXPECT_EQ(block[5], KindSimpleRect);                  // its kind byte
-    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 36), 10u);  // left
-    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 40), 20u);  // top
-    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 44), 100u); // width
-    EXPECT_EQ(kelvoGetLe32(block.data() + 5 + 48), 50u);  // height
-    EXPECT_EQ(block.back(), 0x24);
-    writeFuzzSeed("fuzz_textshapes", "simple_rect", block);
-}
-
-TEST(KelvoTextShapes, BubbleFields) {
+// The byte layout of every kind is pinned by the golden pictures of kelvo-tool decode, which
+// read what was written once; the round trips below tie today's writer to that reader.
+TEST(KelvoTextShapes, ThinkBubbleKeepsAtMost255Circles) {
     KelvoComicEllipseShape think;
-    auto obj = object<KelvoComicEllipseObj>(KindThinkBubble, u"A");
-    obj->circles = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
-    think.comicObjects.push_back(std::move(obj));
-    think.serialize();
-    EXPECT_EQ(think.bytes.size(), rectBlock().size() + 1 + 48);
-    EXPECT_EQ(think.bytes[58 - 1], 3); // circle count after the rectangle
-
-    KelvoComicEllipseShape speech;
-    speech.comicObjects.push_back(object<KelvoComicEllipseObj>(KindSpeechBubble, u"A"));
-    speech.serialize();
-    EXPECT_EQ(speech.bytes.size(), rectBlock().size() + 16);
-
-    // More circles than a count byte holds: only the first 255 are kept.
+    think.comicObjects.push_back(object<KelvoComicEllipseObj>(KindThinkBubble, u"A"));
     think.comicObjects[0]->circles.assign(300, {1, 1, 1, 1});
     think.comicObjects[0]->circles[254] = {7, 7, 7, 7};
     think.serialize();

@@ -1,40 +1,22 @@
 #include "pngtestfile.h"
 
-#include <QRandomGenerator>
+#include "kelvobyteorder.h"
+#include "kelvopngchunks.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
+#include <random>
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-int channels(uint8_t colourType) {
-    switch (colourType) {
-    case 2:
-        return 3;
-    case 4:
-        return 2;
-    case 6:
-        return 4;
-    default:
-        return 1;
-    }
-}
+constexpr int kChannels[] = {1, 0, 3, 1, 2, 0, 4}; // by colour type
 
-void putBe32(Bytes& out, uint32_t v) {
-    out.insert(out.end(), {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)});
-}
-
-void chunk(Bytes& out, const char* type, const Bytes& data) {
-    putBe32(out, uint32_t(data.size()));
-    Bytes body(type, type + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.insert(out.end(), body.begin(), body.end());
-    putBe32(out, uint32_t(crc32(0, body.data(), uInt(body.size()))));
+void chunk(Bytes& out, const char (&type)[5], const Bytes& data) {
+    kelvopng::appendChunk(out, kelvopng::chunkType(type), data.data(), data.size());
 }
 
 uint8_t paeth(int a, int b, int c) {
@@ -59,6 +41,51 @@ void filterRow(Bytes& out, uint8_t type, const Bytes& row, const Bytes& prior, i
     }
 }
 
+// `raw` deflated in the bands of `kind` (one band when it lists none), each band flushed so
+// that it inflates on its own; appends the band list to `list` when `kind` has one.
+Bytes deflated(const Bytes& raw, const PngTestKind& kind, Bytes& list) {
+    const std::vector<uint32_t> firstRows =
+        kind.bandRows.empty() ? std::vector<uint32_t>{0} : kind.bandRows;
+    const std::size_t rowBytes = raw.size() / std::size_t(kind.height); // plain files only
+    z_stream z{};
+    deflateInit(&z, 6);
+    Bytes stream(deflateBound(&z, uLong(raw.size())) + 64 * firstRows.size());
+    z.next_out = stream.data();
+    z.avail_out = uInt(stream.size());
+    std::vector<uint32_t> offsets, lengths;
+    for (std::size_t band = 0; band < firstRows.size(); ++band) {
+        const bool last = band + 1 == firstRows.size();
+        const std::size_t end = last ? raw.size() : firstRows[band + 1] * rowBytes;
+        z.next_in = const_cast<uint8_t*>(raw.data()) + firstRows[band] * rowBytes;
+        z.avail_in = uInt(end - firstRows[band] * rowBytes);
+        const uint32_t start =
+            band == 0 ? uint32_t(kelvopng::kZlibHeaderBytes) : uint32_t(z.total_out);
+        deflate(&z, last ? Z_FINISH : Z_FULL_FLUSH);
+        offsets.push_back(start);
+        lengths.push_back(uint32_t(z.total_out - start - (last ? kelvopng::kZlibTrailerBytes : 0)));
+    }
+    stream.resize(z.total_out);
+    deflateEnd(&z);
+    if (kind.cut > 0) {
+        const auto end =
+            stream.begin() + std::ptrdiff_t(offsets[kind.cutBand] + lengths[kind.cutBand]);
+        stream.erase(end - std::ptrdiff_t(kind.cut), end);
+        lengths[kind.cutBand] -= uint32_t(kind.cut);
+        for (std::size_t band = kind.cutBand + 1; band < offsets.size(); ++band) {
+            offsets[band] -= uint32_t(kind.cut);
+        }
+    }
+    if (!kind.bandRows.empty()) {
+        kelvoPutBe32(list, uint32_t(firstRows.size()));
+        for (std::size_t band = 0; band < firstRows.size(); ++band) {
+            for (uint32_t v : {firstRows[band], offsets[band], lengths[band]}) {
+                kelvoPutBe32(list, v);
+            }
+        }
+    }
+    return stream;
+}
+
 struct Pass {
     int x0, y0, dx, dy;
 };
@@ -68,9 +95,9 @@ constexpr Pass kWhole[] = {{0, 0, 1, 1}};
 
 } // namespace
 
-QByteArray makeTestPng(const PngTestKind& kind) {
-    QRandomGenerator random(kind.seed);
-    const int perPixel = channels(kind.colourType);
+Bytes makeTestPng(const PngTestKind& kind, std::vector<uint32_t>* rgb) {
+    std::mt19937 random(kind.seed);
+    const int perPixel = kChannels[kind.colourType];
     const uint32_t maxSample = (1u << kind.bitDepth) - 1;
     const int paletteSize = kind.colourType == 3 ? int(maxSample) + 1 : 0;
     // Samples of every pixel; some pixels repeat the first so that a colour key is met.
@@ -78,30 +105,36 @@ QByteArray makeTestPng(const PngTestKind& kind) {
     for (std::size_t p = 0; p < samples.size() / perPixel; ++p) {
         for (int c = 0; c < perPixel; ++c) {
             samples[p * perPixel + c] =
-                p % 5 == 4 ? samples[std::size_t(c)] : uint16_t(random.bounded(maxSample + 1));
+                p % 5 == 4 ? samples[std::size_t(c)] : uint16_t(random() % (maxSample + 1));
+        }
+    }
+    if (rgb) {
+        rgb->clear();
+        for (std::size_t i = 0; i + 2 < samples.size(); i += 3) {
+            rgb->push_back(0xFF000000u | samples[i] << 16 | samples[i + 1] << 8 | samples[i + 2]);
         }
     }
 
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    Bytes png(std::begin(kelvopng::kSignature), std::end(kelvopng::kSignature));
     Bytes ihdr;
-    putBe32(ihdr, uint32_t(kind.width));
-    putBe32(ihdr, uint32_t(kind.height));
+    kelvoPutBe32(ihdr, uint32_t(kind.width));
+    kelvoPutBe32(ihdr, uint32_t(kind.height));
     ihdr.insert(ihdr.end(), {kind.bitDepth, kind.colourType, 0, 0, uint8_t(kind.interlaced)});
     chunk(png, "IHDR", ihdr);
     if (kind.gamma) {
         Bytes gama;
-        putBe32(gama, 45455);
+        kelvoPutBe32(gama, 45455);
         chunk(png, "gAMA", gama);
         Bytes chrm;
         for (uint32_t v : {31270u, 32900u, 64000u, 33000u, 30000u, 60000u, 15000u, 6000u}) {
-            putBe32(chrm, v);
+            kelvoPutBe32(chrm, v);
         }
         chunk(png, "cHRM", chrm);
     }
     if (paletteSize) {
         Bytes plte;
         for (int i = 0; i < paletteSize * 3; ++i) {
-            plte.push_back(uint8_t(random.bounded(256)));
+            plte.push_back(uint8_t(random()));
         }
         chunk(png, "PLTE", plte);
     }
@@ -109,7 +142,7 @@ QByteArray makeTestPng(const PngTestKind& kind) {
         Bytes trns;
         if (paletteSize) {
             for (int i = 0; i < (paletteSize + 1) / 2; ++i) {
-                trns.push_back(uint8_t(i % 3 == 0 ? 255 : random.bounded(256)));
+                trns.push_back(uint8_t(i % 3 == 0 ? 255 : random()));
             }
         } else {
             for (int c = 0; c < perPixel; ++c) {
@@ -148,18 +181,24 @@ QByteArray makeTestPng(const PngTestKind& kind) {
                     bit += kind.bitDepth;
                 }
             }
-            filterRow(raw, uint8_t(filter++ % 5), row, prior, bpp);
+            const bool bandStart =
+                y > 0 && std::count(kind.bandRows.begin(), kind.bandRows.end(), uint32_t(y)) > 0;
+            filterRow(raw, bandStart ? kind.bandFilter : uint8_t(filter % 5), row, prior, bpp);
+            ++filter;
             prior = row;
         }
     }
-    Bytes compressed(compressBound(uLong(raw.size())));
-    uLongf length = uLongf(compressed.size());
-    compress2(compressed.data(), &length, raw.data(), uLong(raw.size()), 6);
-    compressed.resize(length);
-    // Two IDAT chunks, the first one possibly empty.
-    const std::size_t half = compressed.size() / 3;
-    chunk(png, "IDAT", Bytes(compressed.begin(), compressed.begin() + std::ptrdiff_t(half)));
-    chunk(png, "IDAT", Bytes(compressed.begin() + std::ptrdiff_t(half), compressed.end()));
+    Bytes list;
+    const Bytes compressed = deflated(raw, kind, list);
+    if (!list.empty()) {
+        kelvopng::appendChunk(png, kelvopng::kBandChunk, list.data(), list.size());
+    }
+    // Plain files in two IDAT chunks (the first possibly empty), banded ones in one.
+    const auto split = compressed.begin() + std::ptrdiff_t(compressed.size() / 3);
+    if (list.empty()) {
+        chunk(png, "IDAT", Bytes(compressed.begin(), split));
+    }
+    chunk(png, "IDAT", Bytes(list.empty() ? split : compressed.begin(), compressed.end()));
     chunk(png, "IEND", {});
-    return QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()));
+    return png;
 }
