@@ -41,15 +41,6 @@ KelvoTextHolderWidget* dictHolder(QWidget* parent) {
                                      KelvoTextPictures::dictHolderIcon(), true);
 }
 
-QStringList sortedTexts(const std::map<unsigned, EncoderTest::DecodedRegion>& regions) {
-    QStringList all;
-    for (const auto& [key, region] : regions) {
-        all += region.items;
-    }
-    all.sort();
-    return all;
-}
-
 // Characters in no order, which compression hardly shortens.
 QString noise(int length) {
     QRandomGenerator random(3);
@@ -416,7 +407,9 @@ void KelvoImgEncodeWidgetTest::hiddenRegions() {
     QVERIFY(question.contains(QStringLiteral("will not be coded")));
     QCOMPARE(QFile::exists(file), generate);
     if (generate) {
-        QCOMPARE(sortedTexts(decodeFile(file)), QStringList{QStringLiteral("text:shown")});
+        const auto decoded = decodeFile(file);
+        QCOMPARE(decoded.size(), size_t(1));
+        QCOMPARE(decoded.at(0).items, QStringList{QStringLiteral("text:shown")});
     }
     QCOMPARE(m_encoder->regions().size(), size_t(3));
 }
