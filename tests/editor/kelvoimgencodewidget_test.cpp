@@ -36,11 +36,6 @@ constexpr int Width = 240;
 constexpr int Height = 180;
 const QColor Highlighted(158, 174, 255);
 
-KelvoTextHolderWidget* dictHolder(QWidget* parent) {
-    return new KelvoTextHolderWidget(parent, QStringLiteral("TextHolder"), QStringLiteral("house"),
-                                     KelvoTextPictures::dictHolderIcon(), true);
-}
-
 // Characters in no order, which compression hardly shortens.
 QString noise(int length) {
     QRandomGenerator random(3);
@@ -76,6 +71,21 @@ private slots:
     void pngNames();
 
 private:
+    // Attaches data of `kind` ("text", "dict" or "shaped") to the current outline.
+    void attach(const QString& kind) {
+        if (kind == QLatin1String("text")) {
+            m_encoder->attachText(QStringLiteral("a text"));
+        } else if (kind == QLatin1String("dict")) {
+            auto* holder = new KelvoTextHolderWidget(m_encoder, QStringLiteral("TextHolder"),
+                                                     QStringLiteral("house"),
+                                                     KelvoTextPictures::dictHolderIcon(), true);
+            if (!m_encoder->attachDictEntry(holder)) {
+                delete holder;
+            }
+        } else if (kind == QLatin1String("shaped")) {
+            m_encoder->insertShapedText(KelvoTextPictures::SpeechBubble);
+        }
+    }
     void addTextRegion(const QRect& rect, const QString& text) {
         dragRect(m_encoder, rect);
         m_encoder->attachText(text);
@@ -143,18 +153,6 @@ void KelvoImgEncodeWidgetTest::mixingRules() {
     QFETCH(QString, refusal);
 
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    const auto attach = [this](const QString& kind) {
-        if (kind == QLatin1String("text")) {
-            m_encoder->attachText(QStringLiteral("a text"));
-        } else if (kind == QLatin1String("dict")) {
-            KelvoTextHolderWidget* holder = dictHolder(m_encoder);
-            if (!m_encoder->attachDictEntry(holder)) {
-                delete holder;
-            }
-        } else {
-            m_encoder->insertShapedText(KelvoTextPictures::SimpleRect);
-        }
-    };
     attach(first);
     KelvoDialogScript script;
     QString message;
@@ -300,13 +298,7 @@ void KelvoImgEncodeWidgetTest::overlapOfNewOutline() {
     } else {
         dragRect(m_encoder, region);
     }
-    if (existing == QLatin1String("text")) {
-        m_encoder->attachText(QStringLiteral("there"));
-    } else if (existing == QLatin1String("dict")) {
-        QVERIFY(m_encoder->attachDictEntry(dictHolder(m_encoder)));
-    } else if (existing == QLatin1String("shaped")) {
-        m_encoder->insertShapedText(KelvoTextPictures::SpeechBubble);
-    }
+    attach(existing);
     QVERIFY(m_encoder->selectionFree()); // nothing new drawn yet
     dragRect(m_encoder, outline);
     QCOMPARE(m_encoder->selectionFree(), free);

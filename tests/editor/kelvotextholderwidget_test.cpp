@@ -398,23 +398,20 @@ void KelvoTextHolderWidgetTest::addsItem() {
 }
 
 void KelvoTextHolderWidgetTest::refusedEnglishTerm_data() {
-    QTest::addColumn<bool>("typeEnglish");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("message");
 
     const QString obligatory = QStringLiteral("The English term is obligatory ...");
-    QTest::newRow("untouched") << false << "" << obligatory;
-    QTest::newRow("emptied") << true << "" << obligatory;
-    QTest::newRow("blanks") << true << "   " << obligatory;
+    QTest::newRow("empty") << "" << obligatory;
+    QTest::newRow("blanks") << "   " << obligatory;
     // The coded word goes into pictures as Latin-1 text between "<" and ">".
-    QTest::newRow("angle brackets") << true << "a<b>c"
+    QTest::newRow("angle brackets") << "a<b>c"
                                     << "\n<>";
-    QTest::newRow("outside Latin-1") << true << "\u20acuro \u00e9t\u00e9 \u20ac"
+    QTest::newRow("outside Latin-1") << "\u20acuro \u00e9t\u00e9 \u20ac"
                                      << "\n\u20ac";
 }
 
 void KelvoTextHolderWidgetTest::refusedEnglishTerm() {
-    QFETCH(bool, typeEnglish);
     QFETCH(QString, english);
     QFETCH(QString, message);
 
@@ -423,9 +420,7 @@ void KelvoTextHolderWidgetTest::refusedEnglishTerm() {
     KelvoDialogScript script;
     script
         .then<KelvoDictEditor>([&](KelvoDictEditor* editor) {
-            if (typeEnglish)
-                KelvoDialogScript::type(editor, English, english);
-            KelvoDialogScript::type(editor, QStringLiteral("edit_de"), QStringLiteral("Einhorn"));
+            fill(editor, {{English, english}, {"edit_de", "Einhorn"}});
             KelvoDialogScript::click(editor, QStringLiteral("okButton"));
         })
         .pressOnMessage(1, &text, &caption)
