@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <memory>
+
 using SelectionTestSupport::drag;
 
 namespace {

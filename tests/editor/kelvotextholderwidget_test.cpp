@@ -40,10 +40,6 @@ struct Entry {
     QString codedWord;
 };
 
-Entry entryOf(const KelvoTextHolderWidget& holder) {
-    return {holder.languageIndex(), holder.text(), holder.entryId(), holder.codedWord()};
-}
-
 void compareEntry(const KelvoTextHolderWidget& holder, const Entry& expected) {
     QCOMPARE(holder.languageIndex(), expected.language);
     QCOMPARE(holder.text(), expected.text);
@@ -51,15 +47,17 @@ void compareEntry(const KelvoTextHolderWidget& holder, const Entry& expected) {
     QCOMPARE(holder.codedWord(), expected.codedWord);
 }
 
-// Chooses a language with the keyboard, as the author would, and types the term.
-void answerEntry(KelvoDictEntryDlg* dialog, int language, const QString& term) {
+// Chooses a language with the keyboard, as the author would, types the term and presses
+// `button`.
+void answerEntry(KelvoDictEntryDlg* dialog, int language, const QString& term,
+                 const QString& button = QStringLiteral("okButton")) {
     auto* box = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
     QVERIFY(box);
     QTest::keyClick(box, Qt::Key_Home);
     for (int i = 0; i < language; ++i)
         QTest::keyClick(box, Qt::Key_Down);
     KelvoDialogScript::type(dialog, QStringLiteral("termEdit"), term);
-    KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+    KelvoDialogScript::click(dialog, button);
 }
 
 using Fields = QList<QPair<QString, QString>>; // line edit name -> typed text
@@ -110,8 +108,6 @@ private slots:
     void unformattedText();
     void termFound_data();
     void termFound();
-    void entryKeptWhenNotChanged_data();
-    void entryKeptWhenNotChanged();
     void newTermGoesToPrivateDictionary_data();
     void newTermGoesToPrivateDictionary();
     void newTermDeclined_data();
@@ -202,66 +198,52 @@ void KelvoTextHolderWidgetTest::unformattedText() {
 }
 
 void KelvoTextHolderWidgetTest::termFound_data() {
+    QTest::addColumn<QString>("before"); // the holder's German term before; empty: none
     QTest::addColumn<QString>("term");
+    QTest::addColumn<QString>("button");
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("codedWord");
-
-    QTest::newRow("main dictionary, any case") << "MANN" << 1 << "man";
-    QTest::newRow("private dictionary only") << "WOLPERTINGER" << 9 << "wolpertinger";
-    QTest::newRow("both: the main one wins") << "Frau" << 2 << "woman";
+    const QString ok = QStringLiteral("okButton");
+    QTest::newRow("main dictionary, any case") << QString() << "MANN" << ok << 1 << "man";
+    QTest::newRow("private dictionary only")
+        << QString() << "WOLPERTINGER" << ok << 9 << "wolpertinger";
+    QTest::newRow("both: the main one wins") << QString() << "Frau" << ok << 2 << "woman";
+    QTest::newRow("cancelled: kept") << "Frau"
+                                     << "Mann"
+                                     << "cancelButton" << 2 << "woman";
+    QTest::newRow("no term: kept") << "Frau"
+                                   << "  " << ok << 2 << "woman";
 }
 
+// A found term becomes the holder's entry; a cancelled dialog or no term keeps the one before,
+// which the dialog shows again.
 void KelvoTextHolderWidgetTest::termFound() {
+    QFETCH(QString, before);
     QFETCH(QString, term);
+    QFETCH(QString, button);
     QFETCH(int, id);
     QFETCH(QString, codedWord);
 
     KelvoTextHolderWidget* holder = dictHolder();
+    if (!before.isEmpty()) {
+        KelvoDialogScript first;
+        first.then<KelvoDictEntryDlg>(
+            [&](KelvoDictEntryDlg* dialog) { answerEntry(dialog, German, before); });
+        QVERIFY(holder->editDictEntry());
+        QVERIFY2(first.done(), qPrintable(first.failure()));
+    }
     QSignalSpy edited(holder, &KelvoTextHolderWidget::edited);
-    KelvoDialogScript script;
-    script.then<KelvoDictEntryDlg>(
-        [&](KelvoDictEntryDlg* dialog) { answerEntry(dialog, German, term); });
-    clickHolder(holder);
-    QVERIFY2(script.done(), qPrintable(script.failure()));
-    compareEntry(*holder, {German, term, id, codedWord});
-    QCOMPARE(edited.count(), 1);
-}
-
-void KelvoTextHolderWidgetTest::entryKeptWhenNotChanged_data() {
-    QTest::addColumn<QString>("term");
-    QTest::addColumn<QString>("button");
-
-    QTest::newRow("cancelled") << "Mann"
-                               << "cancelButton";
-    QTest::newRow("no term") << "  "
-                             << "okButton";
-}
-
-void KelvoTextHolderWidgetTest::entryKeptWhenNotChanged() {
-    QFETCH(QString, term);
-    QFETCH(QString, button);
-
-    KelvoTextHolderWidget* holder = dictHolder();
-    KelvoDialogScript first;
-    first.then<KelvoDictEntryDlg>(
-        [](KelvoDictEntryDlg* dialog) { answerEntry(dialog, German, QStringLiteral("Frau")); });
-    QVERIFY(holder->editDictEntry());
-    QVERIFY2(first.done(), qPrintable(first.failure()));
-    const Entry before = entryOf(*holder);
-
-    // The dialog shows the holder's entry again.
     KelvoDialogScript script;
     script.then<KelvoDictEntryDlg>([&](KelvoDictEntryDlg* dialog) {
-        QCOMPARE(dialog->findChild<QComboBox*>()->currentIndex(), German);
-        QCOMPARE(dialog->findChild<QLineEdit*>()->text(), QStringLiteral("Frau"));
-        KelvoDialogScript::type(dialog, QStringLiteral("termEdit"), term);
-        KelvoDialogScript::click(dialog, button);
+        QCOMPARE(dialog->findChild<QLineEdit*>()->text(), before);
+        if (!before.isEmpty())
+            QCOMPARE(dialog->findChild<QComboBox*>()->currentIndex(), German);
+        answerEntry(dialog, German, term, button);
     });
-    QSignalSpy edited(holder, &KelvoTextHolderWidget::edited);
     clickHolder(holder);
     QVERIFY2(script.done(), qPrintable(script.failure()));
-    compareEntry(*holder, before);
-    QCOMPARE(edited.count(), 0);
+    compareEntry(*holder, {German, before.isEmpty() ? term : before, id, codedWord});
+    QCOMPARE(edited.count(), before.isEmpty() ? 1 : 0);
 }
 
 void KelvoTextHolderWidgetTest::newTermGoesToPrivateDictionary_data() {
