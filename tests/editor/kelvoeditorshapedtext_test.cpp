@@ -172,8 +172,7 @@ private slots:
     void dragWhole();
     void contextMenu_data();
     void contextMenu();
-    void menuEntries();
-    void previewOkCancel();
+    void menuEntriesAndTextEditor();
     void codedRecord_data();
     void codedRecord();
     void recordLimits_data();
@@ -256,40 +255,21 @@ void KelvoEditorShapedTextTest::contextMenu() {
     }
     scene.shaped->contextMenu()->hide();
 }
-void KelvoEditorShapedTextTest::menuEntries() {
-    Scene scene(2);
-    KelvoEditorShapedText* shaped = scene.shaped;
-    const QList<QAction*> entries = shaped->contextMenu()->actions();
-
-    const QPoint centred = shaped->label()->pos();
-    shaped->label()->move(3, 4);
-    entries[1]->trigger();
-    QCOMPARE(shaped->label()->pos(), centred);
-
-    entries[0]->trigger();
-    QVERIFY(shaped->textEditor()->isVisible());
-    QCOMPARE(shaped->textEditor()->props().textData.text, shaped->currentProps().textData.text);
-
-    QPointer<KelvoTextEditor> editor = shaped->textEditor();
-    KelvoEditorShapedText* removed = nullptr;
-    connect(shaped, &KelvoEditorShapedText::removeRequested, this,
-            [&](KelvoEditorShapedText* s) { removed = s; });
-    entries[2]->trigger();
-    QCOMPARE(removed, shaped);
-    QVERIFY(!editor->isVisible());
-}
-
-// Preview shows a look and keeps the editor open; Cancel brings back the last accepted look
-// exactly and OK accepts the previewed one, both closing the editor.
-void KelvoEditorShapedTextTest::previewOkCancel() {
-    for (const int kind : {1, 3, 4}) {
+// The menu's first entry opens the text editor. Preview shows a look and keeps the editor open;
+// Cancel brings back the last accepted look exactly and OK accepts the previewed one, both closing
+// the editor. The other entries centre the label and remove the shaped text with its editor.
+void KelvoEditorShapedTextTest::menuEntriesAndTextEditor() {
+    for (const int kind : {1, 2, 3, 4}) {
         Scene scene(kind);
         KelvoEditorShapedText* shaped = scene.shaped;
         KelvoTextEditor* editor = shaped->textEditor();
+        const QList<QAction*> entries = shaped->contextMenu()->actions();
         const QImage before = scene.picture.grab().toImage();
         const TheS_BubbleData original = shaped->currentProps();
+        entries[0]->trigger();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->props().textData.text, original.textData.text);
         editor->loadProps(unusualLook());
-        editor->show();
         press(editor, QStringLiteral("Preview"));
         QVERIFY(editor->isVisible());
         const TheS_BubbleData look = editor->props();
@@ -305,6 +285,18 @@ void KelvoEditorShapedTextTest::previewOkCancel() {
         QVERIFY(!editor->isVisible());
         QVERIFY(shaped->acceptedProps() == look);
         QVERIFY(shaped->currentProps() == look);
+
+        const QPoint centred = shaped->label()->pos();
+        shaped->label()->move(3, 4);
+        entries[1]->trigger();
+        QCOMPARE(shaped->label()->pos(), centred);
+        editor->show();
+        KelvoEditorShapedText* removed = nullptr;
+        connect(shaped, &KelvoEditorShapedText::removeRequested, this,
+                [&](KelvoEditorShapedText* s) { removed = s; });
+        entries[2]->trigger();
+        QCOMPARE(removed, shaped);
+        QVERIFY(!editor->isVisible());
     }
 }
 
