@@ -55,9 +55,7 @@ private slots:
     void cleanup() { m_window.reset(); }
     void outlines_data();
     void outlines();
-    void dataAttachedStartsNextRegion();
-    void resizeKeepsOutlineOnPicture();
-    void clearSelection();
+    void afterADrag();
     void outlineDrawnOverPicture_data();
     void outlineDrawnOverPicture();
     void snippetGeometry_data();
@@ -136,18 +134,9 @@ void KelvoImgSelectionWidgetTest::outlines() {
     QVERIFY(selector.wasPressed());
 }
 
-void KelvoImgSelectionWidgetTest::dataAttachedStartsNextRegion() {
-    Selector selector(0, {100, 100});
-    drag(&selector, {{10, 10}, {40, 40}});
-    selector.setDataAttached(true);
-    drag(&selector, {{20, 20}, {50, 50}});
-    QCOMPARE(selector.nextRegionCalls, 1);
-    QVERIFY(!selector.isDataAttached());
-    drag(&selector, {{30, 30}, {60, 60}});
-    QCOMPARE(selector.nextRegionCalls, 1);
-}
-
-void KelvoImgSelectionWidgetTest::resizeKeepsOutlineOnPicture() {
+// After a drag: a resize keeps the outline on the picture; once data are attached the next press
+// starts the next region, once; clearing drops the outline and turns repainting back on.
+void KelvoImgSelectionWidgetTest::afterADrag() {
     Selector selector(1, {200, 160});
     drag(&selector, {{60, 40}, {100, 40}, {80, 80}});
     const QPolygon onPicture = selector.imageOutline();
@@ -155,11 +144,14 @@ void KelvoImgSelectionWidgetTest::resizeKeepsOutlineOnPicture() {
     QCOMPARE(selector.offset(), QPoint(100, 80));
     QCOMPARE(selector.imageOutline(), onPicture);
     QCOMPARE(selector.toWidgetPolygon(onPicture), QPolygonF(onPicture.translated(100, 80)));
-}
 
-void KelvoImgSelectionWidgetTest::clearSelection() {
-    Selector selector(0, {100, 100});
-    drag(&selector, {{10, 10}, {40, 40}});
+    selector.setDataAttached(true);
+    drag(&selector, {{120, 100}, {150, 100}, {130, 130}});
+    QCOMPARE(selector.nextRegionCalls, 1);
+    QVERIFY(!selector.isDataAttached());
+    drag(&selector, {{130, 110}, {160, 110}, {140, 140}});
+    QCOMPARE(selector.nextRegionCalls, 1);
+
     selector.setRepaintEnabled(false);
     selector.clearSelection();
     QVERIFY(!selector.isSelectionClosed());
