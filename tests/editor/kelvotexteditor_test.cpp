@@ -49,8 +49,6 @@ struct PickingEditor : KelvoTextEditor {
 class KelvoTextEditorTest : public QObject {
     Q_OBJECT
 private slots:
-    void contourWidth_data();
-    void contourWidth();
     void controlsMakeTheRecord();
     void loadShowsTheRecord_data();
     void loadShowsTheRecord();
@@ -58,22 +56,6 @@ private slots:
     void warnsAboutWhatIsLost();
     void pastesPlainText();
 };
-
-void KelvoTextEditorTest::contourWidth_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("width");
-    QTest::newRow("none") << QStringLiteral("0") << 0;
-    QTest::newRow("first numbered entry") << QStringLiteral("Contour width: 1") << 1;
-    QTest::newRow("widest") << QStringLiteral("11") << 11;
-}
-
-void KelvoTextEditorTest::contourWidth() {
-    QFETCH(QString, entry);
-    QFETCH(int, width);
-    KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("x"), QFont());
-    choose(editor.contourWidthBox(), entry);
-    QCOMPARE(editor.props().outlineWidth, width);
-}
 
 // Every control changes the whole text or the shape as the record tells; a cancelled colour
 // choice changes nothing.
@@ -97,7 +79,13 @@ void KelvoTextEditorTest::controlsMakeTheRecord() {
     action(editor, "backgroundColor")->trigger();
     action(editor, "outlineColor")->trigger();
     action(editor, "transparentBackground")->trigger();
-    choose(editor.contourWidthBox(), QStringLiteral("4"));
+    // The entries are "0", "Contour width: 1" and the bare numbers up to 11.
+    const std::pair<const char*, int> widths[] = {
+        {"0", 0}, {"Contour width: 1", 1}, {"11", 11}, {"4", 4}};
+    for (const auto& [entry, width] : widths) {
+        choose(editor.contourWidthBox(), QString::fromLatin1(entry));
+        QCOMPARE(editor.props().outlineWidth, width);
+    }
     QTest::mouseClick(button(editor, QStringLiteral("Preview")), Qt::LeftButton);
 
     QCOMPARE(previews.size(), std::size_t(1));
