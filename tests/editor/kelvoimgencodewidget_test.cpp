@@ -154,6 +154,7 @@ void KelvoImgEncodeWidgetTest::mixingRules() {
 
     dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
     attach(first);
+    QVERIFY(m_encoder->imageOutline().isEmpty()); // attached: the next press starts afresh
     KelvoDialogScript script;
     QString message;
     if (!refusal.isEmpty()) {
@@ -189,6 +190,9 @@ void KelvoImgEncodeWidgetTest::rowsAfterClicksAndDeletions() {
     QCOMPARE(manager->selectedRegion(), 2);
     QCOMPARE(background(2), Highlighted);
     QVERIFY(background(1) != Highlighted && background(3) != Highlighted);
+    QVERIFY(manager->row(1)->y() < manager->row(2)->y() &&
+            manager->row(2)->y() < manager->row(3)->y());
+    const QPointer<KelvoDataManageWidgetItem> deleted = manager->row(1);
 
     for (int number : {1, 3}) {
         QTest::mouseClick(manager->row(number)->findChild<QPushButton*>(), Qt::LeftButton);
@@ -196,6 +200,8 @@ void KelvoImgEncodeWidgetTest::rowsAfterClicksAndDeletions() {
     QCOMPARE(m_encoder->regions().size(), size_t(1));
     QVERIFY(m_encoder->regions().count(2));
     QCOMPARE(manager->rowCount(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(deleted.isNull());
     // The deleted regions' holders wait hidden for an undo.
     const auto holders = m_encoder->findChildren<KelvoTextHolderWidget*>();
     QCOMPARE(std::count_if(holders.begin(), holders.end(),
@@ -404,6 +410,9 @@ void KelvoImgEncodeWidgetTest::hiddenRegions() {
         QCOMPARE(decoded.at(0).items, QStringList{QStringLiteral("text:shown")});
     }
     QCOMPARE(m_encoder->regions().size(), size_t(3));
+    // The eye shows them again.
+    QTest::mouseClick(manager->row(2)->findChild<QCheckBox*>(), Qt::LeftButton);
+    QVERIFY(m_encoder->regions().at(2).texts.front()->isVisible());
 }
 
 // The room of each region, live as data are attached: figures, the marks of data that do not fit
