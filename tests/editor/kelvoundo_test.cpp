@@ -1,6 +1,7 @@
-// Undo and redo in an encoder window with real events: each kind of change is undone with
-// Ctrl+Z (the state equals the one before) and redone with Ctrl+Shift+Z and Ctrl+Y; Delete asks
-// before it deletes a region with data, and Escape cancels a selection in progress.
+// Undo and redo in an encoder window with real events: each kind of change, and each drag that
+// resizes or reshapes a shaped text, is undone with Ctrl+Z (the state equals the one before) and
+// redone with Ctrl+Shift+Z and Ctrl+Y; Delete asks before it deletes a region with data, and
+// Escape cancels a selection in progress.
 #include "encodertestsupport.h"
 #include "kelvodatamanagewidget.h"
 #include "kelvodialogscript.h"
@@ -38,7 +39,17 @@ QString place(const QWidget* widget) {
         .arg(widget->isVisible() ? QString() : QStringLiteral(" unseen"));
 }
 
-// What the author sees of the regions and their data.
+// The record a shaped text codes and the mask it shows, in short.
+QString shapeOf(KelvoEditorShapedText* shaped) {
+    const std::vector<uint8_t> bytes = shaped->codedBytes(QPoint());
+    size_t hash = qHashRange(bytes.begin(), bytes.end());
+    for (const QRect& rect : shaped->shapeMask()) {
+        hash = qHashMulti(hash, rect.x(), rect.y(), rect.width(), rect.height());
+    }
+    return QString::number(hash, 16);
+}
+
+// What the author sees of the regions, their data and their rows.
 QString state(const KelvoImgEncodeWidget& encoder) {
     QStringList lines;
     for (const auto& [number, region] : encoder.regions()) {
@@ -48,16 +59,19 @@ QString state(const KelvoImgEncodeWidget& encoder) {
         }
         for (const TheS_TextDataItem& shaped : region.shapedTexts) {
             items << QStringLiteral("shaped ") + shaped.widget->currentProps().textData.text +
-                         place(shaped.widget);
+                         place(shaped.widget) + QLatin1Char(' ') + shapeOf(shaped.widget);
         }
         for (const TheS_ImgDataItem& image : region.images) {
             items << QStringLiteral("image") + place(image.snippet);
         }
-        lines << QStringLiteral("%1 %2%3: %4")
+        const KelvoDataManageWidgetItem* row = encoder.dataManager()->row(number);
+        const bool eyeOpen = row && row->findChild<QCheckBox*>()->isChecked();
+        lines << QStringLiteral("%1 %2%3%4: %5")
                      .arg(number)
                      .arg(encoder.regionMap().name(number),
                           encoder.regionMap().isHidden(number) ? QStringLiteral(" hidden")
                                                                : QString(),
+                          eyeOpen ? QString() : QStringLiteral(" eye shut"),
                           items.join(QStringLiteral(", ")));
     }
     return lines.join(QLatin1Char('\n'));
@@ -73,6 +87,8 @@ private slots:
     void cleanup();
     void undoAndRedo_data();
     void undoAndRedo();
+    void reshapeUndoAndRedo_data();
+    void reshapeUndoAndRedo();
     void deleteAsks();
     void escapeCancelsSelection_data();
     void escapeCancelsSelection();
@@ -83,6 +99,7 @@ private:
     }
     void change(const QString& kind);
     void pressDelete(int answer);
+    void checkUndoAndRedo(const QString& before);
 
     std::unique_ptr<QMainWindow> m_window;
     KelvoImgEncodeWidget* m_encoder = nullptr;
@@ -206,6 +223,10 @@ void KelvoUndoTest::undoAndRedo() {
     QFETCH(QString, kind);
     const QString before = state(*m_encoder);
     change(kind);
+    checkUndoAndRedo(before);
+}
+
+void KelvoUndoTest::checkUndoAndRedo(const QString& before) {
     const QString after = state(*m_encoder);
     QVERIFY2(after != before, qPrintable(after));
 
@@ -217,6 +238,48 @@ void KelvoUndoTest::undoAndRedo() {
     QTest::keyClick(m_encoder, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(state(*m_encoder), after);
     QCOMPARE(m_encoder->dataManager()->rowCount(), int(m_encoder->regions().size()));
+}
+
+void KelvoUndoTest::reshapeUndoAndRedo_data() {
+    QTest::addColumn<int>("kind");
+    // Object names from the shaped text down to the dragged part.
+    QTest::addColumn<QStringList>("part");
+    QTest::addColumn<QPoint>("by");
+    const QStringList handle{QStringLiteral("MainBubble"), QStringLiteral("ButtonBBox")};
+    QTest::newRow("rectangle") << int(KelvoTextPictures::SimpleRect) << handle << QPoint(30, 20);
+    QTest::newRow("ellipse") << int(KelvoTextPictures::SimpleEllipse) << handle << QPoint(-40, -25);
+    QTest::newRow("speech bubble body")
+        << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonBBox")}
+        << QPoint(35, 25);
+    QTest::newRow("speech bubble peak")
+        << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonPeak")}
+        << QPoint(-30, 20);
+    QTest::newRow("text dragged inside an ellipse")
+        << int(KelvoTextPictures::SimpleEllipse) << QStringList{QStringLiteral("BubbleText")}
+        << QPoint(-12, 8);
+    QTest::newRow("think bubble circle")
+        << int(KelvoTextPictures::ThinkBubble) << QStringList{QStringLiteral("SubBubble3")}
+        << QPoint(-15, 25);
+}
+
+// A drag on a part of a shaped text is one step: undone, the record and mask are those of before.
+void KelvoUndoTest::reshapeUndoAndRedo() {
+    QFETCH(int, kind);
+    QFETCH(QStringList, part);
+    QFETCH(QPoint, by);
+    m_encoder->attacher().insertShapedText(KelvoTextPictures::TextType(kind));
+    QWidget* dragged = m_encoder->regions().at(2).shapedTexts.back().widget;
+    for (const QString& name : part) {
+        dragged = dragged->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        QVERIFY2(dragged, qPrintable(name));
+    }
+    const QString before = state(*m_encoder);
+    const QPoint grip = dragged->rect().center();
+    QTest::mousePress(dragged, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(dragged, grip + by / 2);
+    QTest::mouseMove(dragged, grip + by);
+    QTest::mouseRelease(dragged, Qt::LeftButton, {}, grip + by);
+    checkUndoAndRedo(before);
 }
 
 // Delete asks before a region with data goes (its answer Delete is the "delete key" row above);
