@@ -82,7 +82,7 @@ async function until(page, predicate, arg, timeout = 30000) {
 }
 
 // Opens a page and waits until its pictures near the viewport are decoded. Collects page errors,
-// console warnings and CSP violations.
+// console warnings and CSP violations; close() checks that the page threw no error.
 async function openPage(url, options = DESKTOP) {
     const context = await browser.newContext(options);
     const page = await context.newPage();
@@ -108,8 +108,14 @@ async function openPage(url, options = DESKTOP) {
                                 .filter((e) => e.getBoundingClientRect().top < innerHeight)
                                 .every((e) => ['shown', 'error', 'message'].includes(
                                            e.dataset.kelvoState)));
-    return {page, seen, context};
+    const close = async () => {
+        assert.deepEqual(seen.errors, []);
+        await context.close();
+    };
+    return {page, seen, close};
 }
+
+const state = (page, selector) => page.$eval(selector, (e) => e.dataset.kelvoState ?? null);
 
 const viewerImg = (selector) => `${selector} img, img${selector}`;
 
@@ -161,7 +167,7 @@ const unfitLayers = (page) => page.$$eval(
 for (const [name, options] of [[ 'phone', PHONE ], [ 'desktop', DESKTOP ]]) {
     test(`the demo page and a page of every record kind on a ${name}`, async () => {
         for (const url of ['/index.html', '/kinds.html']) {
-            const {page, seen, context} = await openPage(url, {...options, locale : 'fr-FR'});
+            const {page, seen, close} = await openPage(url, {...options, locale : 'fr-FR'});
             assert.deepEqual(await unfitLayers(page), [], `${url}: layers over their pictures`);
             assert.deepEqual(
                 await page.$$eval('.kelvo-status',
@@ -174,19 +180,17 @@ for (const [name, options] of [[ 'phone', PHONE ], [ 'desktop', DESKTOP ]]) {
             assert.deepEqual(await axeViolations(page), [], `${url}: axe-core`);
             const shot = `screenshot-${name}${url.replace(/\W+/g, '-')}.png`;
             await page.screenshot({path : path.join(KELVO_WEB_DIR, shot), fullPage : true});
-            assert.deepEqual(seen.errors, []);
-            await context.close();
+            await close();
         }
     });
 }
 
 test('the demo page: embeds, balloons, speech bubbles, the dictionary menu', async () => {
-    const {page, seen, context} = await openPage('/index.html');
-    const state = (selector) => page.$eval(selector, (e) => e.dataset.kelvoState);
-    assert.equal(await state('#generated-village .kelvo-embed'), 'shown');
-    assert.equal(await state('#img-comic'), 'shown');
-    assert.equal(await state('#not-a-picture'), 'error');
-    assert.equal(await state('#missing'), 'error');
+    const {page, seen, close} = await openPage('/index.html');
+    assert.equal(await state(page, '#generated-village .kelvo-embed'), 'shown');
+    assert.equal(await state(page, '#img-comic'), 'shown');
+    assert.equal(await state(page, '#not-a-picture'), 'error');
+    assert.equal(await state(page, '#missing'), 'error');
     assert.match(await page.textContent('#not-a-picture'), /An Error occured/);
     assert.equal(await page.textContent('#src-given .kelvo-row'),
                  " The parameter 'src' is not allowed! ");
@@ -265,11 +269,11 @@ test('the demo page: embeds, balloons, speech bubbles, the dictionary menu', asy
         const {data} = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
         return data.some((v, i) => i % 4 === 3 && v === 255);
     }, selector);
-    await context.close();
+    await close();
 });
 
 test('one Tab stop per picture, arrow keys between regions, Escape from anywhere', async () => {
-    const {page, context} = await openPage('/index.html');
+    const {page, close} = await openPage('/index.html');
     const stops = [];
     for (let i = 0; i < 5; i++) {
         await page.keyboard.press('Tab');
@@ -313,13 +317,13 @@ test('one Tab stop per picture, arrow keys between regions, Escape from anywhere
     // Enter follows the picture's link.
     await page.keyboard.press('Enter');
     await until(page, () => location.hash === '#linked');
-    await context.close();
+    await close();
 });
 
 test(
     'a tap shows without pinning, a tap elsewhere hides, a tap beside the regions follows the link',
     async () => {
-        const {page, context} = await openPage('/kinds.html', PHONE);
+        const {page, close} = await openPage('/kinds.html', PHONE);
         const selector = '#village';
         const points = await regionPoints(page, selector);
         for (const p of points) { // balloons wrap and stay inside the viewport
@@ -368,7 +372,7 @@ test(
         });
         await page.touchscreen.tap(...free);
         await until(page, () => location.hash === '#top');
-        await context.close();
+        await close();
     });
 
 // The texts follow the browser's language.
@@ -385,7 +389,7 @@ for (const [locale, english] of [[ 'en-US', true ], [ 'fr-FR', false ]]) {
         ]);
         const texts = JSON.parse(readFileSync(
             path.join(KELVO_WEB_DIR, `kelvo-texts-${locale.slice(0, 2)}.json`), 'utf8'));
-        const {page, seen, context} = await openPage('/generated.html', {...DESKTOP, locale});
+        const {page, seen, close} = await openPage('/generated.html', {...DESKTOP, locale});
         await page.mouse.click(100, 100, {button : 'right'});
         await page.waitForSelector('body > .kelvo-menu');
         const items =
@@ -400,21 +404,19 @@ for (const [locale, english] of [[ 'en-US', true ], [ 'fr-FR', false ]]) {
         const dialog = await page.textContent('dialog');
         assert.ok(dialog.includes(texts.propertiesFor.replace('%1', 'village.png')), dialog);
         assert.ok(dialog.includes(texts.pixels.replace('%1', '320').replace('%2', '320')), dialog);
-        assert.deepEqual(seen.errors, []);
         assert.deepEqual(seen.warnings, []);
-        await context.close();
+        await close();
     });
 }
 
 test('a strict Content-Security-Policy, the module from another origin, resizing, a new src',
      async () => {
          const csp = await openPage('/csp/kinds.html');
-         assert.equal(await csp.page.$eval('#kinds', (e) => e.dataset.kelvoState), 'shown');
          const [p] = await regionPoints(csp.page, '#kinds');
          await csp.page.mouse.move(p.x, p.y);
          assert.notEqual(await balloon(csp.page, '#kinds'), null);
          assert.deepEqual(await csp.page.evaluate(() => window.violations ?? []), []);
-         await csp.context.close();
+         await csp.close();
 
          extra.set('/main.mjs', [
              'text/javascript', `import {attach} from '${other.base}/kelvo-web.mjs'; attach();`
@@ -423,10 +425,9 @@ test('a strict Content-Security-Policy, the module from another origin, resizing
                    html(`<img id="m" src="samples/village.png" data-kelvo alt="A village">
 <div id="spacer" style="height:3000px"></div><img id="below" src="samples/comic.png" data-kelvo alt="A comic">`,
                         '<script type="module" src="main.mjs"></script>'));
-         const {page, seen, context} = await openPage('/module.html');
-         assert.equal(await page.$eval('#m', (e) => e.dataset.kelvoState), 'shown');
-         assert.equal(await page.$eval('#below', (e) => e.dataset.kelvoState ?? null), null,
-                      'not decoded yet');
+         const {page, close} = await openPage('/module.html');
+         assert.equal(await state(page, '#m'), 'shown');
+         assert.equal(await state(page, '#below'), null, 'not decoded yet');
          await page.setViewportSize({width : 200, height : 800});
          await until(
              page,
@@ -446,8 +447,7 @@ test('a strict Content-Security-Policy, the module from another origin, resizing
              [ 'spacer', null ], 'destroy leaves the plain picture');
          await page.$eval('#below', (e) => e.scrollIntoView());
          await until(page, () => document.querySelector('#below').dataset.kelvoState === 'shown');
-         assert.deepEqual(seen.errors, []);
-         await context.close();
+         await close();
      });
 
 test('broken pictures stay as the browser shows them, with the reason', async () => {
@@ -467,13 +467,10 @@ test('broken pictures stay as the browser shows them, with the reason', async ()
         '/broken.html',
         html(pictures.map((f, i) => `<img src="${f}" alt="${f}" width="40" height="40" data-kelvo>`)
                  .join('')));
-    const {page, seen, context} = await openPage('/broken.html');
-    await until(page,
-                (n) => [...document.images]
-                           .filter((i) => i.dataset.kelvoState === 'error' ||
-                                          i.dataset.kelvoState === 'shown')
-                           .length === n,
-                pictures.length, 60000);
+    const {page, seen, close} = await openPage('/broken.html');
+    const done = 'img:is([data-kelvo-state=error], [data-kelvo-state=shown])';
+    await until(page, ([ s, n ]) => document.querySelectorAll(s).length === n,
+                [ done, pictures.length ], 60000);
     const states = await page.$$eval(
         'img', (l) => l.map((i) => [i.alt, i.dataset.kelvoState, !!i.dataset.error]));
     assert.deepEqual(states.filter(([, s ]) => s === 'shown').map(([ f ]) => f),
@@ -483,13 +480,12 @@ test('broken pictures stay as the browser shows them, with the reason', async ()
     assert.equal(seen.warnings.length, pictures.length - 2);
     assert.ok(!seen.requests.some((u) => u.endsWith('kelvo-dictionary.json')),
               'no dictionary without entries');
-    assert.deepEqual(seen.errors, []);
-    await context.close();
+    await close();
     // From a file the module cannot load: the pictures stay plain and say why.
     const file = await openPage(`file://${path.resolve(KELVO_WEB_DIR, 'index.html')}`);
     await until(file.page, () => document.getElementById('img-comic').dataset.error);
     assert.match(file.seen.warnings.join('\n'), /served over http/);
-    await file.context.close();
+    await file.close();
 });
 
 // The HTML generator's web viewer text (kelvo-tool html --web) for names and links that would
@@ -516,13 +512,12 @@ test('the generator\'s <img data-kelvo> text keeps hostile names and links as ty
         return execFileSync(KELVO_TOOL, [ 'html', '--web', file, '--link', link ], {cwd : dir});
     });
     extra.set('/generated-web.html', html(texts.join('<br>'), ''));
-    const {page, seen, context} = await openPage('/generated-web.html');
+    const {page, close} = await openPage('/generated-web.html');
     const found = await page.$$eval(
         'img', (l) => l.map((i) => [i.getAttribute('src'), i.dataset.href, !!i.kelvoViewer]));
     assert.deepEqual(found, cases.map(([ file, link ]) => [file, link, true]));
-    assert.equal(await page.$eval('img', (i) => i.dataset.kelvoState), 'shown');
+    assert.equal(await state(page, 'img'), 'shown');
     assert.equal(await page.evaluate(() => document.scripts.length), cases.length);
     assert.equal(await page.evaluate(() => window.kelvoHacked), undefined);
-    assert.deepEqual(seen.errors, []);
-    await context.close();
+    await close();
 });
