@@ -2,21 +2,14 @@
 // feed both PNG readers (Qt's and the WebAssembly one) the same unusual files.
 import {deflateSync} from 'node:zlib';
 
-const CRC_TABLE = Array.from({length : 256}, (_, n) => {
-    let c = n;
-    for (let k = 0; k < 8; k++) {
+const CRC_TABLE = Array.from({length : 256}, (_, c) => {
+    for (let k = 0; k < 8; k++)
         c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-    }
     return c >>> 0;
 });
 
-function crc32(bytes) {
-    let c = 0xffffffff;
-    for (const b of bytes) {
-        c = CRC_TABLE[(c ^ b) & 0xff] ^ (c >>> 8);
-    }
-    return (c ^ 0xffffffff) >>> 0;
-}
+const crc32 = (bytes) =>
+    (bytes.reduce((c, b) => CRC_TABLE[(c ^ b) & 0xff] ^ (c >>> 8), 0xffffffff) ^ 0xffffffff) >>> 0;
 
 export function chunk(type, body) {
     const out = Buffer.alloc(12 + body.length);
@@ -34,10 +27,7 @@ const ADAM7 = [
 ];
 
 function paeth(a, b, c) {
-    const p = a + b - c;
-    const pa = Math.abs(p - a);
-    const pb = Math.abs(p - b);
-    const pc = Math.abs(p - c);
+    const [pa, pb, pc] = [ Math.abs(b - c), Math.abs(a - c), Math.abs(a + b - 2 * c) ];
     return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
 }
 
