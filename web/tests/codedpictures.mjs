@@ -1,7 +1,7 @@
 // Coded pictures that the web tests write with kelvo-tool: every record type and shape kind,
 // pictures with and without alpha, and a large picture with many regions for timing.
 import {execFileSync} from 'node:child_process';
-import {writeFileSync} from 'node:fs';
+import {readFileSync, writeFileSync} from 'node:fs';
 import path from 'node:path';
 
 import {encodePng} from './pngfiles.mjs';
@@ -21,84 +21,12 @@ export function syntheticPng(width, height, withAlpha) {
     });
 }
 
-const font = {
-    family : 'Helvetica',
-    pointSize : 11,
-    weight : 75,
-    italic : true
-};
-
+// One region of every record kind (kinds.json), its image snippet taken from the samples.
 function shapesAnnotations(samplesDir) {
-    return {
-        regions : [
-            {
-                polygons : [ rect(10, 10, 60, 40) ],
-                texts : [ 'First text', 'Zweiter Text: \u00e4\u00f6\u00fc' ]
-            },
-            {
-                polygons : [ rect(80, 10, 50, 40), rect(140, 10, 40, 30) ],
-                dictEntry : {id : 222, word : 'house', term : 'house'}
-            },
-            {
-                polygons : [ rect(10, 70, 80, 60) ],
-                shapedTexts : [
-                    {
-                        kind : 1,
-                        x : 5,
-                        y : 5,
-                        rect : [ 0, 0, 79, 29 ],
-                        text : 'Boxed',
-                        font,
-                        alignment : 1
-                    },
-                    {
-                        kind : 2,
-                        x : 20,
-                        y : 20,
-                        rect : [ 0, 0, 69, 39 ],
-                        text : 'Round',
-                        alignment : 3,
-                        filled : false,
-                        outlineWidth : 3,
-                        outlineColour : '#ff0000'
-                    },
-                ]
-            },
-            {
-                polygons : [ rect(100, 70, 40, 60) ],
-                shapedTexts : [ {
-                    kind : 3,
-                    x : 0,
-                    y : 0,
-                    rect : [ 0, 0, 99, 49 ],
-                    peak : [ 40, 80 ],
-                    angles : [ 280, 255 ],
-                    text : 'Speech\nbubble',
-                    labelX : 8,
-                    labelY : 6
-                } ]
-            },
-            {
-                polygons : [ rect(150, 70, 40, 60) ],
-                shapedTexts : [ {
-                    kind : 4,
-                    x : 0,
-                    y : 0,
-                    rect : [ 0, 0, 99, 49 ],
-                    text : 'Thinking',
-                    circles : [ [ 30, 55, 14, 10 ], [ 36, 68, 10, 8 ] ]
-                } ]
-            },
-            {
-                polygons : [ [ [ 20, 135 ], [ 60, 135 ], [ 75, 148 ], [ 5, 148 ] ] ],
-                images : [ {
-                    file : path.join(samplesDir, 'bird.png'),
-                    polygon : [ [ 0, 0 ], [ 55, 0 ], [ 70, 13 ], [ 0, 13 ] ]
-                } ],
-                texts : [ 'with a snippet' ]
-            },
-        ],
-    };
+    const notes = JSON.parse(readFileSync(new URL('kinds.json', import.meta.url), 'utf8'));
+    for (const image of notes.regions.flatMap((r) => r.images ?? []))
+        image.file = path.join(samplesDir, image.file);
+    return notes;
 }
 
 function encode(tool, dir, name, sourcePng, annotations) {

@@ -2,21 +2,14 @@
 // feed both PNG readers (Qt's and the WebAssembly one) the same unusual files.
 import {deflateSync} from 'node:zlib';
 
-const CRC_TABLE = Array.from({length : 256}, (_, n) => {
-    let c = n;
-    for (let k = 0; k < 8; k++) {
+const CRC_TABLE = Array.from({length : 256}, (_, c) => {
+    for (let k = 0; k < 8; k++)
         c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-    }
     return c >>> 0;
 });
 
-function crc32(bytes) {
-    let c = 0xffffffff;
-    for (const b of bytes) {
-        c = CRC_TABLE[(c ^ b) & 0xff] ^ (c >>> 8);
-    }
-    return (c ^ 0xffffffff) >>> 0;
-}
+const crc32 = (bytes) =>
+    (bytes.reduce((c, b) => CRC_TABLE[(c ^ b) & 0xff] ^ (c >>> 8), 0xffffffff) ^ 0xffffffff) >>> 0;
 
 export function chunk(type, body) {
     const out = Buffer.alloc(12 + body.length);
@@ -34,10 +27,7 @@ const ADAM7 = [
 ];
 
 function paeth(a, b, c) {
-    const p = a + b - c;
-    const pa = Math.abs(p - a);
-    const pb = Math.abs(p - b);
-    const pc = Math.abs(p - c);
+    const [pa, pb, pc] = [ Math.abs(b - c), Math.abs(a - c), Math.abs(a + b - 2 * c) ];
     return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
 }
 
@@ -89,6 +79,12 @@ export function encodePng(
             above = row;
         }
     }
+    return pngFile({width, height, bitDepth, colourType, interlaced}, Buffer.concat(rows),
+                   extraChunks);
+}
+
+// A PNG file of the given header fields, filtered rows and chunks before the IDAT.
+export function pngFile({width, height, bitDepth, colourType, interlaced}, rows, extraChunks = []) {
     const header = Buffer.alloc(13);
     header.writeUInt32BE(width, 0);
     header.writeUInt32BE(height, 4);
@@ -96,73 +92,45 @@ export function encodePng(
     header[9] = colourType;
     header[12] = interlaced ? 1 : 0;
     return Buffer.concat([
-        SIGNATURE, chunk('IHDR', header), ...extraChunks,
-        chunk('IDAT', deflateSync(Buffer.concat(rows))), chunk('IEND', [])
+        SIGNATURE, chunk('IHDR', header), ...extraChunks, chunk('IDAT', deflateSync(rows)),
+        chunk('IEND', [])
     ]);
 }
 
 const channel = (p, shift) => (p >>> shift) & 0xff;
 
-// Variants of one picture given as 0xAARRGGBB pixels; `noise(x, y)` in [-128, 128] probes how
-// 16-bit samples round.
+// Variants of one picture given as 0xAARRGGBB pixels, one row each: name, colour type, bit
+// depth, samples(x, y), interlaced, extra chunks. 16-bit samples carry noise that probes how
+// they round.
 export function pngVariants(width, height, pixels) {
     const at = (x, y) => pixels[y * width + x];
     const rgb = (x, y) => [channel(at(x, y), 16), channel(at(x, y), 8), channel(at(x, y), 0)];
     const grey = (x, y) => channel(at(x, y), 8);
     const wide = (v, x, y) =>
         Math.min(65535, Math.max(0, v * 257 + (((x * 31 + y * 17) % 257) - 128)));
-    const first = rgb(0, 0);
     const trns = Buffer.alloc(6);
-    first.forEach((v, i) => trns.writeUInt16BE(v, 2 * i));
+    rgb(0, 0).forEach((v, i) => trns.writeUInt16BE(v, 2 * i));
     const palette = Buffer.alloc(16 * 3);
     for (let i = 0; i < 16; i++)
         palette.fill(i * 17, 3 * i, 3 * i + 3);
-    const base = {width, height};
-    return {
-        'rgb8' : encodePng({...base, colourType : 2, bitDepth : 8, samples : rgb}),
-        'rgba8' : encodePng({
-            ...base,
-            colourType : 6,
-            bitDepth : 8,
-            samples : (x, y) => [...rgb(x, y), 255 - ((x + y) & 0x3f)]
-        }),
-        'rgb8-interlaced' :
-            encodePng({...base, colourType : 2, bitDepth : 8, interlaced : true, samples : rgb}),
-        'rgb8-trns' : encodePng({
-            ...base,
-            colourType : 2,
-            bitDepth : 8,
-            samples : rgb,
-            extraChunks : [ chunk('tRNS', trns) ]
-        }),
-        'rgb16' : encodePng({
-            ...base,
-            colourType : 2,
-            bitDepth : 16,
-            samples : (x, y) => rgb(x, y).map((v) => wide(v, x, y))
-        }),
-        'rgba16-interlaced' : encodePng({
-            ...base,
-            colourType : 6,
-            bitDepth : 16,
-            interlaced : true,
-            samples : (x, y) => [...rgb(x, y), 65535 - x].map(
-                (v, i) => (i < 3 ? v * 257 : Math.max(0, v)))
-        }),
-        'grey-alpha8' : encodePng(
-            {...base, colourType : 4, bitDepth : 8, samples : (x, y) => [grey(x, y), 200]}),
-        'grey8' :
-            encodePng({...base, colourType : 0, bitDepth : 8, samples : (x, y) => [grey(x, y)]}),
-        'grey16' : encodePng(
-            {...base, colourType : 0, bitDepth : 16, samples : (x, y) => [grey(x, y) * 257]}),
-        'grey4' : encodePng(
-            {...base, colourType : 0, bitDepth : 4, samples : (x, y) => [grey(x, y) >> 4]}),
-        'palette4' : encodePng({
-            ...base,
-            colourType : 3,
-            bitDepth : 4,
-            samples : (x, y) => [grey(x, y) >> 4],
-            extraChunks : [ chunk('PLTE', palette) ]
-        }),
-    };
+    const rows = [
+        [ 'rgb8', 2, 8, rgb ],
+        [ 'rgba8', 6, 8, (x, y) => [...rgb(x, y), 255 - ((x + y) & 0x3f)] ],
+        [ 'rgb8-interlaced', 2, 8, rgb, true ],
+        [ 'rgb8-trns', 2, 8, rgb, false, [ chunk('tRNS', trns) ] ],
+        [ 'rgb16', 2, 16, (x, y) => rgb(x, y).map((v) => wide(v, x, y)) ],
+        [
+            'rgba16-interlaced', 6, 16,
+            (x, y) => [...rgb(x, y), 65535 - x].map((v, i) => (i < 3 ? v * 257 : Math.max(0, v))),
+            true
+        ],
+        [ 'grey-alpha8', 4, 8, (x, y) => [grey(x, y), 200] ],
+        [ 'grey8', 0, 8, (x, y) => [grey(x, y)] ],
+        [ 'grey16', 0, 16, (x, y) => [grey(x, y) * 257] ],
+        [ 'grey4', 0, 4, (x, y) => [grey(x, y) >> 4] ],
+        [ 'palette4', 3, 4, (x, y) => [grey(x, y) >> 4], false, [ chunk('PLTE', palette) ] ],
+    ];
+    const png = (colourType, bitDepth, samples, interlaced, extraChunks) =>
+        encodePng({width, height, colourType, bitDepth, samples, interlaced, extraChunks});
+    return Object.fromEntries(rows.map(([ name, ...row ]) => [name, png(...row)]));
 }

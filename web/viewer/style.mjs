@@ -30,13 +30,16 @@ a.kelvo-surface{cursor:pointer}
 .kelvo-live{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}
 .kelvo-embed{position:relative;display:inline-block;vertical-align:bottom;font:13px sans-serif;color:#000}
 .kelvo-embed>img{display:block}
-.kelvo-status{position:absolute;inset:0;display:flex;flex-direction:column;justify-content:flex-end;
-  background:#f4f4f4;border:1px solid #ccc;box-sizing:border-box;padding:2px;gap:2px;overflow:hidden}
+.kelvo-status{position:absolute;inset:0;display:flex;flex-direction:column;justify-content:safe flex-end;
+  background:#f4f4f4;border:1px solid #ccc;box-sizing:border-box;padding:2px;gap:2px;overflow:auto}
+.kelvo-status>*{flex-shrink:0}
 .kelvo-status .kelvo-row{display:flex;gap:4px;align-items:center;white-space:pre;min-height:1.3em}
+.kelvo-embed:is([data-kelvo-state=message],[data-kelvo-state=error]) .kelvo-row{white-space:normal;
+  overflow-wrap:anywhere;line-height:1.2}
 .kelvo-status .kelvo-centre{flex:1;display:flex;align-items:center;justify-content:center;
   text-align:center;padding:0 12.5%;white-space:normal;font-weight:bold}
 .kelvo-embed[data-kelvo-state=error] .kelvo-status{background:#fff0f0;border-color:#d88}
-.kelvo-embed[data-kelvo-state=error] .kelvo-row{white-space:normal;font-size:11px}
+.kelvo-embed[data-kelvo-state=error] .kelvo-row{font-size:11px}
 .kelvo-embed[data-kelvo-state=error][data-link] .kelvo-status{cursor:pointer}
 .kelvo-menu{position:fixed;z-index:1000;background:#f8f8f8;border:1px solid #999;padding:3px 0;margin:0;
   box-shadow:2px 2px 6px rgba(0,0,0,.3);font:13px sans-serif;color:#000;min-width:180px;

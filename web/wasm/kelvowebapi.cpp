@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -40,25 +41,42 @@ constexpr uint8_t kNoKey = 255;
     }
 }
 
-// One row of kelvo_region_box_count, out of line so that the engine optimises it after the
-// first rows rather than running the whole picture in baseline code.
+// Where the run of `index` that starts at `x` ends: eight pixels at a time where it can.
+int runEnd(const uint8_t* ids, int x, int width) {
+    const uint8_t index = ids[x];
+    const uint64_t eight = 0x0101010101010101u * index;
+    uint64_t word;
+    ++x;
+    while (x + 8 <= width && (std::memcpy(&word, ids + x, 8), word == eight)) {
+        x += 8;
+    }
+    while (x < width && ids[x] == index) {
+        ++x;
+    }
+    return x;
+}
+
+// One row of kelvo_region_box_count, a run of equal ids at a time (regions fill long runs), out
+// of line so that the engine optimises it after the first rows rather than running the whole
+// picture in baseline code.
 [[gnu::noinline]] void keyRow(uint8_t* ids, int width, int y, const uint8_t (&keyOf)[256],
                               std::array<std::array<int32_t, kBoxFields>, 256>& boxes,
                               std::array<bool, 256>& seen) {
-    for (int x = 0; x < width; ++x) {
+    for (int x = 0; x < width;) {
+        const int end = runEnd(ids, x, width);
         const uint8_t key = keyOf[ids[x]];
-        ids[x] = key;
-        if (key == kNoKey) {
-            continue;
+        std::memset(ids + x, key, std::size_t(end - x));
+        if (key != kNoKey) {
+            std::array<int32_t, kBoxFields>& box = boxes[key];
+            if (!seen[key]) {
+                seen[key] = true;
+                box = {key, x, y, x, y, x, y};
+            }
+            box[1] = std::min(box[1], x);
+            box[3] = std::max(box[3], end - 1);
+            box[4] = y;
         }
-        std::array<int32_t, kBoxFields>& box = boxes[key];
-        if (!seen[key]) {
-            seen[key] = true;
-            box = {key, x, y, x, y, x, y};
-        }
-        box[1] = std::min(box[1], x);
-        box[3] = std::max(box[3], x);
-        box[4] = y;
+        x = end;
     }
 }
 
