@@ -94,12 +94,19 @@ QString KelvoPaths::dictionaryPath(const QString& name) {
     const QString copy = userCopy(DictionaryFolder + name);
     if (!copy.isEmpty() && QFileInfo::exists(copy))
         return copy;
-    return hasDataFolder() ? deliveredDictionaryPath(name) : name;
+    if (hasDataFolder())
+        return deliveredDictionaryPath(name);
+    // Without a data folder the file in the current directory, else the one the writer made.
+    const QString written = deliveredDictionaryPath(name);
+    return !QFileInfo::exists(name) && QFileInfo::exists(written) ? written : name;
 }
 
 QString KelvoPaths::dictionaryWritePath(const QString& name) {
     const QString copy = userCopy(DictionaryFolder + name);
-    return copy.isEmpty() ? deliveredDictionaryPath(name) : copy;
+    if (!copy.isEmpty())
+        return copy;
+    // Without a data folder readers take a file in the current directory first: so does the writer.
+    return !hasDataFolder() && QFileInfo::exists(name) ? name : deliveredDictionaryPath(name);
 }
 
 QString KelvoPaths::deliveredDictionaryPath(const QString& name) {

@@ -22,10 +22,12 @@ public:
     // dataFolder() + name.
     static QString installPath(const QString& name);
     // The user's copy of "dictionary/" + name when there is one; else dataFolder() +
-    // "dictionary/" + name, or the bare name without a data folder.
+    // "dictionary/" + name. Without a data folder the bare name, unless only "dictionary/" + name
+    // (where the writer puts a new file) exists.
     static QString dictionaryPath(const QString& name);
     // Where the dictionary name is written: the data folder's "dictionary/" + name when the
-    // user may write there (as "dictionary/" + name without a data folder), else the user's copy.
+    // user may write there, else the user's copy. Without a data folder the bare name when that
+    // file exists, else "dictionary/" + name; dictionaryPath() reads the same file.
     static QString dictionaryWritePath(const QString& name);
     // dataFolder() + "dictionary/" + name: the file as delivered, where a user's copy starts.
     static QString deliveredDictionaryPath(const QString& name);

@@ -260,15 +260,24 @@ private slots:
         QVERIFY(m_dir->read(realPath).contains("<en_P>w</en_P>"));
     }
 
+    // Without KELVO_DIR the writer and the readers meet at one file: a new one in dictionary/,
+    // or the one in the current folder once there is one.
     void pathWithoutKelvoDir() {
         QVERIFY(m_dir->enterWithoutKelvoDir());
-        {
-            KelvoXmlDictWriter writer;
-            QCOMPARE(writer.filePath(), PrivatePath);
-            QVERIFY(appendW(writer));
-            QVERIFY(writer.save());
+        for (const QString& path : {PrivatePath, QStringLiteral("kelvoDictPriv.xml")}) {
+            if (path != PrivatePath)
+                m_dir->write(path, EmptyDictionary);
+            {
+                KelvoXmlDictWriter writer;
+                QCOMPARE(writer.filePath(), path);
+                QVERIFY(appendW(writer));
+                QVERIFY(writer.save());
+            }
+            QVERIFY(m_dir->read(path).contains("<DictItem id=\"1\">w\n"));
+            QString term;
+            TheS_DictItem found;
+            QVERIFY(KelvoXmlParser().lookup(QStringLiteral("<_ID 1><w>w"), term, found));
         }
-        QVERIFY(m_dir->read(PrivatePath).contains("<DictItem id=\"1\">w\n"));
     }
 
     // libxml2's global state is released when the last writer goes, not under a living one.
