@@ -166,11 +166,7 @@ private slots:
                "\"hut\", \"secondary\": []}, \"de\": {\"primary\": \"Hütte \\\"klein\\\"\", "
                "\"secondary\": []}}}\n"
             << "";
-        QTest::newRow("private dictionary after the main one")
-            << QStringList{"dict", "lookup", "40"} << 0
-            << "{\"id\": 40, \"word\": \"cabin\", \"translations\": {\"en\": {\"primary\": "
-               "\"home\", \"secondary\": []}}}\n"
-            << "";
+        // An item only the private dictionary has: kelvo_installed_tree.
         QTest::newRow("not found") << QStringList{"dict", "lookup", "castle"} << 1 << ""
                                    << "kelvo-tool: not found\n";
         QTest::newRow("search: every item once, file order, main first")
