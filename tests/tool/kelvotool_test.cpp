@@ -399,8 +399,7 @@ private slots:
              kelvoHtmlCode(plain, u"160"_s, u"100"_s, true, link));
         html(u"html with an empty link"_s, {u"--link"_s, QString(), tall},
              kelvoHtmlCode(tall, u"17"_s, u"3000"_s, true, QString()));
-        html(u"html for the web viewer"_s, {u"--web"_s, plain, u"--link"_s, link},
-             kelvoWebHtmlCode(plain, u"160"_s, u"100"_s, true, link));
+        // "html --web": the web tests' generated page.
     }
 
     void prints() {
