@@ -30,13 +30,9 @@ QByteArray item(const char* id = nullptr) {
     return "<DictItem" + attribute + ">a\n</DictItem>\n\n";
 }
 
-QMap<int, TheS_DictEntries> englishOnly(const QString& term) {
-    return {{0, {term, {}}}};
-}
-
-// Appends an item "w" with the English term "w" and the next id.
-bool appendW(KelvoXmlDictWriter& writer) {
-    return writer.appendItem(QStringLiteral("w"), englishOnly(QStringLiteral("w")), -1);
+// Appends an item `word` with the English term `word` and the next id.
+bool appendW(KelvoXmlDictWriter& writer, const QString& word = QStringLiteral("w")) {
+    return writer.appendItem(word, {{0, {word, {}}}}, -1);
 }
 
 struct DeliveredItem {
@@ -47,11 +43,6 @@ struct DeliveredItem {
 // A file of the delivered data.
 QByteArray delivered(const QString& relative) {
     return KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") + relative);
-}
-
-// "<_ID id><codedWord>t", the reference a picture stores for the item.
-QString referenceTo(const DeliveredItem& item) {
-    return QStringLiteral("<_ID %1><%2>t").arg(item.id).arg(item.codedWord);
 }
 
 // The items of a dictionary, found independently of the readers under test.
@@ -264,7 +255,7 @@ private slots:
         auto first = std::make_unique<KelvoXmlDictWriter>();
         KelvoXmlDictWriter second;
         first.reset();
-        QVERIFY(second.appendItem(QStringLiteral("é"), englishOnly(QStringLiteral("é")), -1));
+        QVERIFY(appendW(second, QStringLiteral("é")));
         QVERIFY(second.save());
         KelvoXmlDictWriter third;
         QVERIFY(third.isLoaded());
@@ -303,7 +294,10 @@ private slots:
 
                 QString term;
                 TheS_DictItem item, byWord;
-                QVERIFY2(writer.lookup(referenceTo(source), term, item), qPrintable(label));
+                // The reference a picture stores for the item.
+                const QString reference = QStringLiteral("<_ID %1><%2>t").arg(source.id);
+                QVERIFY2(writer.lookup(reference.arg(source.codedWord), term, item),
+                         qPrintable(label));
                 QVERIFY2(writer.lookup(QLatin1Char('<') + source.codedWord + QLatin1String(">t"),
                                        term, byWord) &&
                              byWord == item,
