@@ -105,7 +105,6 @@ private slots:
         QVERIFY(outline.save(path(u"white.png"_s)));
         QPainter(&outline).fillRect(10, 10, 10, 10, Qt::black);
         QVERIFY(outline.save(path(u"square.png"_s)));
-        QVERIFY(outline.convertToFormat(QImage::Format_Indexed8).save(path(u"square.bmp"_s)));
     }
 
     // Every error exits with 2 and one line on stderr naming the file and the reason, and
@@ -417,7 +416,6 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QPoint>("point");
         QTest::newRow("square") << u"square.png"_s << QPoint(35, 25);
-        QTest::newRow("palette picture") << u"square.bmp"_s << QPoint(0, 0);
         QTest::newRow("one colour") << u"white.png"_s << QPoint(5, 5);
     }
 
