@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 template <class Dialog>
 void kelvoAnswerModal(std::function<void(Dialog*)> answer, bool* answered = nullptr,
@@ -18,24 +17,23 @@ void kelvoAnswerModal(std::function<void(Dialog*)> answer, bool* answered = null
     if (answered)
         *answered = false;
     auto* timer = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
+    QElapsedTimer clock;
+    clock.start();
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<Dialog*>(modal)) {
-            timer->deleteLater();
-            timer->stop();
-            if (answered)
-                *answered = true;
-            answer(dialog);
-        } else if (clock->elapsed() > timeoutMs) {
-            timer->deleteLater();
-            timer->stop();
-            if (modal)
-                modal->close();
-        } else {
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (!dialog && !clock.hasExpired(timeoutMs)) {
             timer->setInterval(10);
+            return;
         }
+        timer->stop();
+        timer->deleteLater();
+        if (answered)
+            *answered = dialog != nullptr;
+        if (dialog)
+            answer(dialog);
+        else if (modal)
+            modal->close();
     });
     // The first look comes as soon as the dialog's event loop runs, before it does anything
     // else (a file dialog starts reading its folder, for one).
