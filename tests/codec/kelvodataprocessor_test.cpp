@@ -142,6 +142,7 @@ TEST(KelvoDataProcessor, EveryPrefixYieldsOnlyWholeRecords) {
     EXPECT_EQ(parsed(raw, false), records);
 }
 
+// Streams cut anywhere are EveryPrefixYieldsOnlyWholeRecords'.
 TEST(KelvoDataProcessor, ReadsOddStreamsSafely) {
     const KelvoData a = record(TypeText, 0, {'a'});
     const Bytes recordA = {0, 0, 0, 1, 0x00, 'a'};
@@ -156,11 +157,9 @@ TEST(KelvoDataProcessor, ReadsOddStreamsSafely) {
         uint8_t flags;
         Bytes content;
     } cases[] = {
-        {"empty", {}, {}, 0, {}},
         // A record that would end exactly at the end is taken for the closing block.
         {"record at the end", {0, 0, 0, 2, 0x01, 0x00}, {}, 0x01, {}},
         {"length past the end", withA({0xFF, 0xFF, 0xFF, 0xF0, 0x00, 'b'}), {a}, 0, {}},
-        {"no room for a length", withA({0, 0}), {a}, 0, {}},
         {"unknown types dropped",
          {0, 0,    0,   1, 0x07, 'z', 0, 0,    0,   1, 0x13, 'z', 0, 0, 0,
           1, 0x2F, 'z', 0, 0,    0,   1, 0x36, 'z', 0, 0,    0,   1, 0},
@@ -181,18 +180,16 @@ TEST(KelvoDataProcessor, ReadsOddStreamsSafely) {
     }
 }
 
+// The byte order of colour tables is pinned by the golden snippet picture of kelvo-tool decode,
+// and tied to the writer by the round trips in kelvodifferential_test.cpp.
 TEST(KelvoDataProcessor, ColourTables) {
     KelvoDataProcessor p;
     Bytes stream;
     p.serializeColours({0x00112233, 0xFFA0B0C0}, stream);
-    EXPECT_EQ(inflateAll(stream), (Bytes{0x33, 0x22, 0x11, 0xC0, 0xB0, 0xA0}));
     writeFuzzSeed("fuzz_records", "colours", stream);
 
-    std::vector<uint32_t> colours;
-    p.parseColours(stream, colours);
-    EXPECT_EQ(colours, (std::vector<uint32_t>{0x00112233, 0x00A0B0C0}));
-
     // Trailing bytes that make no whole triple are ignored.
+    std::vector<uint32_t> colours;
     p.parseColours(deflateAll({1, 2, 3, 4, 5, 6, 7, 8}), colours);
     EXPECT_EQ(colours, (std::vector<uint32_t>{0x030201, 0x060504}));
 

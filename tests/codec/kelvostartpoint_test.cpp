@@ -17,14 +17,13 @@ TestPicture pictureWithStartPoint(uint32_t key, int level, uint32_t seed) {
 }
 
 // The reference reader in kelvodifferential_test.cpp finds start points by their signatures and
-// reads key and level on its own; here: writing one leaves the pixel's other bits alone.
+// reads key and level on its own, which the decoder's must match; here: writing one leaves the
+// pixel's other bits alone.
 TEST(StartPoint, KeyAndLevelLeaveOtherBits) {
     for (uint32_t key = 0; key < kMaxRegionKeys; ++key) {
         const uint32_t original = TestPicture(5, 5, key).at(2, 2);
         const uint32_t start = pictureWithStartPoint(key, 9, key).at(2, 2);
         EXPECT_EQ(start & 0xFFF0F8F0, original & 0xFFF0F8F0) << key;
-        EXPECT_EQ(kelvoStartPointKey(start), key);
-        EXPECT_EQ(kelvoStartPointLevel(start), 9);
     }
 }
 

@@ -150,6 +150,8 @@ TEST(KelvoTextShapes, RejectsMalformedBlocks) {
     EXPECT_EQ(shape.objects[0]->kind, KindSimpleRect);
 }
 
+// Payloads of several blocks of every kind are split and shown in
+// KelvoDecodeHandlerTest::objectsAndCounts ("every shape kind"); here: blocks that do not fit.
 TEST(KelvoTextShapes, SplitsPayloads) {
     KelvoComicEllipseShape think;
     think.comicObjects.push_back(object<KelvoComicEllipseObj>(KindThinkBubble, u"hm"));
@@ -157,13 +159,7 @@ TEST(KelvoTextShapes, SplitsPayloads) {
     Bytes payload = rectBlock();
     payload.insert(payload.end(), think.bytes.begin(), think.bytes.end());
     writeFuzzSeed("fuzz_textshapes", "two_blocks", payload);
-
-    std::vector<KelvoTextShapes> blocks = kelvoSplitTextShapes(payload);
-    ASSERT_EQ(blocks.size(), 2u);
-    EXPECT_EQ(blocks[0].kind, KindSimpleRect);
-    EXPECT_EQ(blocks[0].bytes, rectBlock());
-    EXPECT_EQ(blocks[1].kind, KindThinkBubble);
-    EXPECT_EQ(blocks[1].bytes, think.bytes);
+    ASSERT_EQ(kelvoSplitTextShapes(payload).size(), 2u);
 
     payload[5] = 9;
     EXPECT_EQ(kelvoSplitTextShapes(payload)[0].kind, KindSimpleRect);

@@ -35,8 +35,6 @@ void compareWithQt(const QByteArray& png) {
     KelvoPngReader reader(png.constData(), std::size_t(png.size()));
     KelvoPngHeader header;
     QCOMPARE(reader.readHeader(header), KelvoPngStatus::Ok);
-    QCOMPARE(header.width, qt.width());
-    QCOMPARE(header.height, qt.height());
     QCOMPARE(header.hasAlpha, qt.hasAlphaChannel());
     QCOMPARE(header.qtDepth, qt.depth());
     QImage ours(header.width, header.height, expected.format());
@@ -170,16 +168,20 @@ private slots:
     }
 
     // Coded pictures as the programs write them (fast writer) and as Qt writes them at every
-    // quality the exact writer used to try, with and without alpha.
+    // quality the exact writer used to try, with and without alpha. An ICC profile survives
+    // either writer and comes back as the same colour space.
     void codedPictures_data() {
         QTest::addColumn<QImage::Format>("format");
-        QTest::newRow("rgb32") << QImage::Format_RGB32;
-        QTest::newRow("argb32") << QImage::Format_ARGB32;
+        QTest::addColumn<QColorSpace>("space");
+        QTest::newRow("rgb32") << QImage::Format_RGB32 << QColorSpace(QColorSpace::DisplayP3);
+        QTest::newRow("argb32") << QImage::Format_ARGB32 << QColorSpace(QColorSpace::AdobeRgb);
     }
 
     void codedPictures() {
         QFETCH(QImage::Format, format);
-        const QImage source = noise(format, 300, 200, 5);
+        QFETCH(QColorSpace, space);
+        QImage source = noise(format, 300, 200, 5);
+        source.setColorSpace(space);
         KelvoRegionMap regions;
         regions[1].polygons = {QPolygon(QRect(20, 20, 120, 80))};
         regions[1].texts = {QStringLiteral("A text hidden in the picture")};
@@ -203,27 +205,9 @@ private slots:
         for (const int quality : {0, 70, 100}) {
             compareWithQt(qtPng(coded, quality));
         }
-        QVERIFY(KelvoCodedPicture::isCoded(KelvoPictureReader::readFile(path)));
-    }
-
-    // An ICC profile as Qt writes it survives the fast writer and comes back as the same
-    // colour space.
-    void colourProfile_data() {
-        QTest::addColumn<QColorSpace>("space");
-        QTest::newRow("Display P3") << QColorSpace(QColorSpace::DisplayP3);
-        QTest::newRow("Adobe RGB") << QColorSpace(QColorSpace::AdobeRgb);
-    }
-
-    void colourProfile() {
-        QFETCH(QColorSpace, space);
-        QImage image = noise(QImage::Format_RGB32, 40, 30, 9);
-        image.setColorSpace(space);
-        compareWithQt(qtPng(image, 70));
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("profiled.png"));
-        QVERIFY(writeImageExact(path, image, "PNG"));
-        compareWithQt(contents(path));
-        QCOMPARE(KelvoPictureReader::readFile(path).colorSpace(), space);
+        const QImage read = KelvoPictureReader::readFile(path);
+        QVERIFY(KelvoCodedPicture::isCoded(read));
+        QCOMPARE(read.colorSpace(), space);
     }
 
     void writeFailures_data() {
@@ -234,11 +218,11 @@ private slots:
         const QImage picture = noise(QImage::Format_RGB32, 32, 32, 7);
         // A lossy format never reproduces noise.
         QTest::newRow("lossy") << "picture.jpg" << QByteArray("JPEG") << picture << "exactly";
-        QTest::newRow("no folder") << "missing/coded.png" << QByteArray("PNG") << picture << "";
         QTest::newRow("null picture") << "coded.png" << QByteArray("PNG") << QImage() << "";
     }
 
-    // A failure says why, writes nothing and leaves an older file as it was.
+    // A failure says why, writes nothing and leaves an older file as it was. (A folder that
+    // does not exist: "write fails" in KelvoAppTest::exitAsksAboutUngeneratedData.)
     void writeFailures() {
         QFETCH(QString, name);
         QFETCH(QByteArray, format);
