@@ -36,7 +36,6 @@ class HostInputTest : public QObject {
 private slots:
     void pageEmbeds_data();
     void pageEmbeds();
-    void valueOfAbsentAttributeIsNull();
     void commandLine();
     void rejectedCommandLine();
     void localPath();
@@ -79,15 +78,6 @@ void HostInputTest::pageEmbeds() {
     QFETCH(QStringList, embeds);
     writeSeed(html);
     QCOMPARE(flatten(EmbedPageParser::parse(html)), embeds);
-}
-
-void HostInputTest::valueOfAbsentAttributeIsNull() {
-    const QList<EmbedElement> embeds = EmbedPageParser::parse("<embed kelvo=\"\" src>");
-    QCOMPARE(embeds.size(), 1);
-    QVERIFY(embeds[0].value("width").isNull());
-    QVERIFY(!embeds[0].value("kelvo").isNull());
-    QVERIFY(embeds[0].value("kelvo").isEmpty());
-    QVERIFY(!embeds[0].value("src").isNull());
 }
 
 // What the host's runs do not show: a value keeps its "=", a parameter name is lowered, negative
