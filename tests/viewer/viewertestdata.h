@@ -2,12 +2,12 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvotestdir.h"
 #include "kelvotextobj.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <utility>
@@ -58,15 +58,9 @@ void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& r
 // A temporary installation folder (KELVO_DIR) with a dictionary knowing "house" (id 7; en
 // house with secondaries home and building, fr maison, es casa, de Haus) and the language
 // list en, fr, es, de. Restores a fresh process state when it goes.
-class Dictionary {
+class Dictionary : public KelvoTestDir {
 public:
     Dictionary();
-    ~Dictionary();
-    Dictionary(const Dictionary&) = delete;
-    Dictionary& operator=(const Dictionary&) = delete;
-
-private:
-    QTemporaryDir m_dir;
 };
 
 } // namespace ViewerTestData
