@@ -76,22 +76,17 @@ public:
         return stream;
     }
 
-    // Writes `data` in chunks of `chunk` bytes, each within what the instance said it takes.
-    void write(PluginStream& stream, const QByteArray& data, int chunk) {
-        for (qsizetype at = 0; at < data.size(); at += chunk) {
-            const int32_t length = int32_t(std::min<qsizetype>(chunk, data.size() - at));
-            QVERIFY(length <= m_instance->writeReady(&stream));
-            QCOMPARE(m_instance->write(&stream, int32_t(at), length, data.constData() + at),
-                     length);
-        }
-    }
-
-    // A whole stream ended with `reason`, followed by the URL notification.
-    void deliver(const QByteArray& data, int chunk, NPReason reason = NPRES_DONE,
-                 const QString& url = QStringLiteral("pic.png")) {
+    // A whole stream in chunks of 50 bytes, each within what the instance said it takes, ended
+    // with `reason` and followed by the URL notification.
+    void deliver(const QByteArray& data, NPReason reason, const QString& url) {
         const auto stream = open(url);
         QVERIFY(stream);
-        write(*stream, data, chunk);
+        for (qsizetype at = 0; at < data.size(); at += 50) {
+            const int32_t length = int32_t(std::min<qsizetype>(50, data.size() - at));
+            QVERIFY(length <= m_instance->writeReady(stream.get()));
+            QCOMPARE(m_instance->write(stream.get(), int32_t(at), length, data.constData() + at),
+                     length);
+        }
         stream->finish(reason);
         m_instance->streamDestroyed(stream.get());
         m_instance->notifyURL(url, PluginInstance::reasonFromCode(reason), nullptr);
@@ -181,7 +176,7 @@ private slots:
             {png, NPRES_USER_BREAK, false}};
         for (const auto& [data, reason, shown] : rows) {
             Page page(kelvo("pic.png"));
-            page.deliver(data, 50, reason, url);
+            page.deliver(data, reason, url);
             QCOMPARE(browserLog.statuses.last(), QString());
             QVERIFY(!page.instance().isLoading());
             if (shown) {
