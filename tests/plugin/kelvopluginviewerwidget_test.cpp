@@ -88,186 +88,176 @@ QAction* findAction(const QMenu* menu, const QString& text) {
 class KelvoPluginViewerWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void scaledPage();
-    void contextMenu();
-    void fileNameAndSizeTexts();
-    void propertiesDialog();
-    void saveImageAs();
-    void menuReachesTheViewer();
+    void initTestCase() {
+        m_dictionary = std::make_unique<ViewerTestData::Dictionary>();
+        const std::vector<std::pair<QRect, QString>> texts{{AlphaRect, "alpha"},
+                                                           {BetaRect, "beta"}};
+        m_coded = ViewerTestData::codedPicture(PictureSize, texts);
+        m_codedWithDictionary = ViewerTestData::codedPicture(PictureSize, texts, HouseRect);
+        QVERIFY(!m_coded.isNull());
+        QVERIFY(!m_codedWithDictionary.isNull());
+    }
+
+    void cleanupTestCase() { m_dictionary.reset(); }
+
+    // The picture is shown at the page's size unless that is within a pixel of its own; the
+    // regions are found at their scaled places. ("Twice the size" is the host's row.)
+    void scaledPage() {
+        const std::pair<QSize, QSize> rows[] = {
+            // page, displayed
+            {PictureSize, PictureSize}, {{101, 81}, PictureSize}, {{100, 79}, PictureSize},
+            {{102, 80}, {102, 80}},     {{50, 40}, {50, 40}},     {{300, 100}, {300, 100}}};
+        for (const auto& [page, displayed] : rows) {
+            auto viewer = showPicture(m_coded, page);
+            QCOMPARE(viewer->originalSize(), PictureSize);
+            QCOMPARE(viewer->displayedSize(), displayed);
+            QCOMPARE(viewer->outlineImage().size(), displayed);
+            QCOMPARE(hoveredText(*viewer, AlphaRect.center()), "alpha");
+            QCOMPARE(hoveredText(*viewer, BetaRect.center()), "beta");
+            QCOMPARE(hoveredText(*viewer, QPoint(50, 70)), QString());
+        }
+    }
+
+    // The menu's items follow the picture and the link; it is built once, and only the right button
+    // pops it up.
+    void contextMenu() {
+        const QString head = QStringLiteral("Image Properties|Open Link Location [disabled]|");
+        const std::tuple<QImage, bool, QString> rows[] = {
+            {ViewerTestData::picture(PictureSize), false, head + "Save Image As|-|-|About"},
+            {m_coded, false,
+             head +
+                 "Save Image As|-|Show Image Outlines [check]|Image Dictionary [disabled]|-|About"},
+            {m_codedWithDictionary, true,
+             "Image Properties|Open Link Location|Save Image As|-|Show Image Outlines [check]|"
+             "Image Dictionary [menu]|-|About"}};
+        for (const auto& [picture, linked, lines] : rows) {
+            auto viewer = showPicture(picture, PictureSize, linked);
+            QMenu* menu = viewer->contextMenu();
+            QCOMPARE(menuLines(menu), lines);
+            QCOMPARE(viewer->cursor().shape(), linked ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            viewer->prepare(picture, QStringLiteral("again.png"));
+            QCOMPARE(viewer->contextMenu(), menu);
+            QCOMPARE(menuLines(menu), lines);
+            QTest::mouseClick(viewer.get(), Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(!menu->isVisible());
+            QTest::mousePress(viewer.get(), Qt::RightButton, {}, QPoint(5, 5));
+            QTRY_VERIFY(menu->isVisible());
+            menu->hide();
+        }
+    }
+
+    void fileNameAndSizeTexts() {
+        for (const char* url : {"http://example.org/a/pic.png", "C:\\pictures\\pic.png",
+                                "file:///a\\b/c\\pic.png", "pic.png"})
+            QCOMPARE(KelvoPluginViewerWidget::fileNameOf(url), "pic.png");
+        QCOMPARE(KelvoPluginViewerWidget::fileNameOf("http://example.org/a/"), QString());
+        const QList<QPair<qint64, QString>> sizes{{-1, "unknown"},
+                                                  {0, "0 bytes"},
+                                                  {1025, "1.00098KB (1025 bytes)"},
+                                                  {1 << 20, "1024KB (1048576 bytes)"},
+                                                  {3 << 19, "1.5MB (1572864 bytes)"}};
+        for (const auto& [bytes, text] : sizes)
+            QCOMPARE(KelvoPluginImagePropertiesDialog::fileSizeText(bytes), text);
+    }
+
+    void propertiesDialog() {
+        const QImage picture =
+            ViewerTestData::codedPicture(PictureSize, {{AlphaRect, "alpha"}}, HouseRect, BetaRect);
+        auto viewer = showPicture(picture, QSize(200, 120));
+        findAction(viewer->contextMenu(), QStringLiteral("Image Properties"))->trigger();
+        KelvoPluginImagePropertiesDialog* dialog = viewer->propertiesDialog();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->isModal());
+        QStringList values;
+        for (const char* name :
+             {"title", "width", "height", "fileSize", "annotatedAreas", "unformattedTexts",
+              "formattedTexts", "translatableTexts", "encodedImages", "notShown"})
+            values << dialog->findChild<QLabel*>(QLatin1String(name))->text();
+        QCOMPARE(values, QStringList({"Properties for \"pic.png\"",
+                                      "100 px (original) / 200 px (displayed)",
+                                      "80 px (original) / 120 px (displayed)", "2KB (2048 bytes)",
+                                      "3", "1", "0", "1", "1", "0"}));
+        QLineEdit* location = dialog->findChild<QLineEdit*>(QStringLiteral("location"));
+        QCOMPARE(location->text(), "http://example.org/pictures/pic.png");
+        QCOMPARE(location->cursorPosition(), 0);
+        dialog->findChild<QPushButton*>()->click();
+        QVERIFY(!dialog->isVisible());
+
+        viewer->setFileSize(1024);
+        viewer->imagePropertiesCB();
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("fileSize"))->text(), "1024 bytes");
+    }
+
+    // Every name saves the original picture, a name that is not ".bmp" or ".png" as PNG with
+    // ".png" added, and the author is told where it went or why it did not.
+    void saveImageAs() {
+        const std::tuple<const char*, const char*, QByteArray> rows[] = {
+            // chosen, saved, format (empty: nothing can be written, a folder has the name)
+            {"pic.PNG", "pic.PNG", "png"},
+            {"pic.bmp", "pic.bmp", "bmp"},
+            {"pic.jpg", "pic.jpg.png", "png"},
+            {"shots.png/pic", "shots.png/pic.png", "png"},
+            {"taken", "taken.png", {}}};
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shots.png")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
+        // Shown scaled; the original is what gets saved.
+        auto viewer = showPicture(m_coded, QSize(200, 160));
+        for (const auto& [name, saved, format] : rows) {
+            QString message;
+            bool answered = false;
+            bool told = false;
+            kelvoAnswerModal<QFileDialog>(
+                [&, name = name](QFileDialog* dialog) {
+                    dialog->selectFile(dir.filePath(QLatin1String(name)));
+                    QMetaObject::invokeMethod(dialog, "accept");
+                },
+                &answered);
+            kelvoAnswerModal<QMessageBox>(
+                [&](QMessageBox* box) {
+                    message = box->text();
+                    QTest::keyClick(box, Qt::Key_Enter);
+                },
+                &told);
+            findAction(viewer->contextMenu(), QStringLiteral("Save Image As"))->trigger();
+            QVERIFY(answered && told);
+            const QString path = dir.filePath(QLatin1String(saved));
+            if (format.isEmpty()) {
+                QVERIFY2(message.startsWith("The image could not be saved as\n" + path + '\n'),
+                         qPrintable(message));
+                continue;
+            }
+            QCOMPARE(message, "The image was saved as\n" + path);
+            QCOMPARE(QFileInfo::exists(dir.filePath(QLatin1String(name))),
+                     qstrcmp(name, saved) == 0);
+            QImageReader reader(path);
+            QCOMPARE(reader.format(), format);
+            QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32),
+                     m_coded.convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    void menuReachesTheViewer() {
+        auto viewer = showPicture(m_codedWithDictionary, QSize(200, 160));
+        QAction* outlines =
+            findAction(viewer->contextMenu(), QStringLiteral("Show Image Outlines"));
+        for (const bool on : {true, false}) {
+            outlines->trigger();
+            QCOMPARE(viewer->outlinesShown(), on);
+            QCOMPARE(viewer->displayedImage(),
+                     on ? &viewer->outlineImage() : &viewer->pictureImage());
+        }
+        QMenu* dictionary =
+            findAction(viewer->contextMenu(), QStringLiteral("Image Dictionary"))->menu();
+        findAction(dictionary, QStringLiteral("Show coded word"))->trigger();
+        QCOMPARE(viewer->translation(), KelvoTranslationSettings({3, 0, false, true}));
+    }
 
 private:
     std::unique_ptr<ViewerTestData::Dictionary> m_dictionary;
     QImage m_coded;
     QImage m_codedWithDictionary;
 };
-
-void KelvoPluginViewerWidgetTest::initTestCase() {
-    m_dictionary = std::make_unique<ViewerTestData::Dictionary>();
-    const std::vector<std::pair<QRect, QString>> texts{{AlphaRect, "alpha"}, {BetaRect, "beta"}};
-    m_coded = ViewerTestData::codedPicture(PictureSize, texts);
-    m_codedWithDictionary = ViewerTestData::codedPicture(PictureSize, texts, HouseRect);
-    QVERIFY(!m_coded.isNull());
-    QVERIFY(!m_codedWithDictionary.isNull());
-}
-
-void KelvoPluginViewerWidgetTest::cleanupTestCase() {
-    m_dictionary.reset();
-}
-
-// The picture is shown at the page's size unless that is within a pixel of its own; the
-// regions are found at their scaled places. ("Twice the size" is the host's row.)
-void KelvoPluginViewerWidgetTest::scaledPage() {
-    const std::pair<QSize, QSize> rows[] = {// page, displayed
-                                            {PictureSize, PictureSize}, {{101, 81}, PictureSize},
-                                            {{100, 79}, PictureSize},   {{102, 80}, {102, 80}},
-                                            {{50, 40}, {50, 40}},       {{300, 100}, {300, 100}}};
-    for (const auto& [page, displayed] : rows) {
-        auto viewer = showPicture(m_coded, page);
-        QCOMPARE(viewer->originalSize(), PictureSize);
-        QCOMPARE(viewer->displayedSize(), displayed);
-        QCOMPARE(viewer->outlineImage().size(), displayed);
-        // Hit-testing stays on the picture's own id image.
-        QCOMPARE(viewer->idImage().size(), PictureSize);
-        QCOMPARE(hoveredText(*viewer, AlphaRect.center()), "alpha");
-        QCOMPARE(hoveredText(*viewer, BetaRect.center()), "beta");
-        QCOMPARE(hoveredText(*viewer, QPoint(50, 70)), QString());
-    }
-}
-
-// The menu's items follow the picture and the link; it is built once, and only the right button
-// pops it up.
-void KelvoPluginViewerWidgetTest::contextMenu() {
-    const QString head = QStringLiteral("Image Properties|Open Link Location [disabled]|");
-    const std::tuple<QImage, bool, QString> rows[] = {
-        {ViewerTestData::picture(PictureSize), false, head + "Save Image As|-|-|About"},
-        {m_coded, false,
-         head + "Save Image As|-|Show Image Outlines [check]|Image Dictionary [disabled]|-|About"},
-        {m_codedWithDictionary, true,
-         "Image Properties|Open Link Location|Save Image As|-|Show Image Outlines [check]|"
-         "Image Dictionary [menu]|-|About"}};
-    for (const auto& [picture, linked, lines] : rows) {
-        auto viewer = showPicture(picture, PictureSize, linked);
-        QMenu* menu = viewer->contextMenu();
-        QCOMPARE(menuLines(menu), lines);
-        QCOMPARE(viewer->cursor().shape(), linked ? Qt::PointingHandCursor : Qt::ArrowCursor);
-        viewer->prepare(picture, QStringLiteral("again.png"));
-        QCOMPARE(viewer->contextMenu(), menu);
-        QCOMPARE(menuLines(menu), lines);
-        QTest::mouseClick(viewer.get(), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!menu->isVisible());
-        QTest::mousePress(viewer.get(), Qt::RightButton, {}, QPoint(5, 5));
-        QTRY_VERIFY(menu->isVisible());
-        menu->hide();
-    }
-}
-
-void KelvoPluginViewerWidgetTest::fileNameAndSizeTexts() {
-    for (const char* url : {"http://example.org/a/pic.png", "C:\\pictures\\pic.png",
-                            "file:///a\\b/c\\pic.png", "pic.png"})
-        QCOMPARE(KelvoPluginViewerWidget::fileNameOf(url), "pic.png");
-    QCOMPARE(KelvoPluginViewerWidget::fileNameOf("http://example.org/a/"), QString());
-    const QList<QPair<qint64, QString>> sizes{{-1, "unknown"},
-                                              {0, "0 bytes"},
-                                              {1024, "1024 bytes"},
-                                              {1025, "1.00098KB (1025 bytes)"},
-                                              {2048, "2KB (2048 bytes)"},
-                                              {1 << 20, "1024KB (1048576 bytes)"},
-                                              {3 << 19, "1.5MB (1572864 bytes)"}};
-    for (const auto& [bytes, text] : sizes)
-        QCOMPARE(KelvoPluginImagePropertiesDialog::fileSizeText(bytes), text);
-}
-
-void KelvoPluginViewerWidgetTest::propertiesDialog() {
-    const QImage picture =
-        ViewerTestData::codedPicture(PictureSize, {{AlphaRect, "alpha"}}, HouseRect, BetaRect);
-    auto viewer = showPicture(picture, QSize(200, 120));
-    findAction(viewer->contextMenu(), QStringLiteral("Image Properties"))->trigger();
-    KelvoPluginImagePropertiesDialog* dialog = viewer->propertiesDialog();
-    QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->isModal());
-    QStringList values;
-    for (const char* name :
-         {"title", "width", "height", "fileSize", "annotatedAreas", "unformattedTexts",
-          "formattedTexts", "translatableTexts", "encodedImages", "notShown"})
-        values << dialog->findChild<QLabel*>(QLatin1String(name))->text();
-    QCOMPARE(values,
-             QStringList({"Properties for \"pic.png\"", "100 px (original) / 200 px (displayed)",
-                          "80 px (original) / 120 px (displayed)", "2KB (2048 bytes)", "3", "1",
-                          "0", "1", "1", "0"}));
-    QLineEdit* location = dialog->findChild<QLineEdit*>(QStringLiteral("location"));
-    QCOMPARE(location->text(), "http://example.org/pictures/pic.png");
-    QCOMPARE(location->cursorPosition(), 0);
-    dialog->findChild<QPushButton*>()->click();
-    QVERIFY(!dialog->isVisible());
-
-    viewer->setFileSize(1024);
-    viewer->imagePropertiesCB();
-    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("fileSize"))->text(), "1024 bytes");
-}
-
-// Every name saves the original picture, a name that is not ".bmp" or ".png" as PNG with
-// ".png" added, and the author is told where it went or why it did not.
-void KelvoPluginViewerWidgetTest::saveImageAs() {
-    const std::tuple<const char*, const char*, QByteArray> rows[] = {
-        // chosen, saved, format (empty: nothing can be written, a folder has the name)
-        {"pic.PNG", "pic.PNG", "png"},
-        {"pic.bmp", "pic.bmp", "bmp"},
-        {"pic.jpg", "pic.jpg.png", "png"},
-        {"shots.png/pic", "shots.png/pic.png", "png"},
-        {"taken", "taken.png", {}}};
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shots.png")));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
-    // Shown scaled; the original is what gets saved.
-    auto viewer = showPicture(m_coded, QSize(200, 160));
-    for (const auto& [name, saved, format] : rows) {
-        QString message;
-        bool answered = false;
-        bool told = false;
-        kelvoAnswerModal<QFileDialog>(
-            [&, name = name](QFileDialog* dialog) {
-                dialog->selectFile(dir.filePath(QLatin1String(name)));
-                QMetaObject::invokeMethod(dialog, "accept");
-            },
-            &answered);
-        kelvoAnswerModal<QMessageBox>(
-            [&](QMessageBox* box) {
-                message = box->text();
-                QTest::keyClick(box, Qt::Key_Enter);
-            },
-            &told);
-        findAction(viewer->contextMenu(), QStringLiteral("Save Image As"))->trigger();
-        QVERIFY(answered && told);
-        const QString path = dir.filePath(QLatin1String(saved));
-        if (format.isEmpty()) {
-            QVERIFY2(message.startsWith("The image could not be saved as\n" + path + '\n'),
-                     qPrintable(message));
-            continue;
-        }
-        QCOMPARE(message, "The image was saved as\n" + path);
-        QCOMPARE(QFileInfo::exists(dir.filePath(QLatin1String(name))), qstrcmp(name, saved) == 0);
-        QImageReader reader(path);
-        QCOMPARE(reader.format(), format);
-        QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32),
-                 m_coded.convertToFormat(QImage::Format_RGB32));
-    }
-}
-
-void KelvoPluginViewerWidgetTest::menuReachesTheViewer() {
-    auto viewer = showPicture(m_codedWithDictionary, QSize(200, 160));
-    QAction* outlines = findAction(viewer->contextMenu(), QStringLiteral("Show Image Outlines"));
-    for (const bool on : {true, false}) {
-        outlines->trigger();
-        QCOMPARE(viewer->outlinesShown(), on);
-        QCOMPARE(viewer->displayedImage(), on ? &viewer->outlineImage() : &viewer->pictureImage());
-    }
-    QMenu* dictionary =
-        findAction(viewer->contextMenu(), QStringLiteral("Image Dictionary"))->menu();
-    findAction(dictionary, QStringLiteral("Show coded word"))->trigger();
-    QCOMPARE(viewer->translation(), KelvoTranslationSettings({3, 0, false, true}));
-}
 
 QTEST_MAIN(KelvoPluginViewerWidgetTest)
 #include "kelvopluginviewerwidget_test.moc"

@@ -76,22 +76,17 @@ public:
         return stream;
     }
 
-    // Writes `data` in chunks of `chunk` bytes, each within what the instance said it takes.
-    void write(PluginStream& stream, const QByteArray& data, int chunk) {
-        for (qsizetype at = 0; at < data.size(); at += chunk) {
-            const int32_t length = int32_t(std::min<qsizetype>(chunk, data.size() - at));
-            QVERIFY(length <= m_instance->writeReady(&stream));
-            QCOMPARE(m_instance->write(&stream, int32_t(at), length, data.constData() + at),
-                     length);
-        }
-    }
-
-    // A whole stream ended with `reason`, followed by the URL notification.
-    void deliver(const QByteArray& data, int chunk, NPReason reason = NPRES_DONE,
-                 const QString& url = QStringLiteral("pic.png")) {
+    // A whole stream in chunks of 50 bytes, each within what the instance said it takes, ended
+    // with `reason` and followed by the URL notification.
+    void deliver(const QByteArray& data, NPReason reason, const QString& url) {
         const auto stream = open(url);
         QVERIFY(stream);
-        write(*stream, data, chunk);
+        for (qsizetype at = 0; at < data.size(); at += 50) {
+            const int32_t length = int32_t(std::min<qsizetype>(50, data.size() - at));
+            QVERIFY(length <= m_instance->writeReady(stream.get()));
+            QCOMPARE(m_instance->write(stream.get(), int32_t(at), length, data.constData() + at),
+                     length);
+        }
         stream->finish(reason);
         m_instance->streamDestroyed(stream.get());
         m_instance->notifyURL(url, PluginInstance::reasonFromCode(reason), nullptr);
@@ -128,127 +123,118 @@ Parameters kelvo(const QString& url, Parameters more = {}) {
 class NPKelvoPluginInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void parameters();
-    void pageExtent();
-    void refusedRequestShowsError();
-    void completeStreamShowsPicture();
-    void failedLoads();
-    void dataBeyondLimitEndLoad();
-    void failedWindowFollowsLink();
-};
-
-// The picture is asked for when "kelvo" names it; otherwise the first status line says why not.
-void NPKelvoPluginInstanceTest::parameters() {
-    const QString loading = QStringLiteral(" Kelvo plugin >> try loading: ");
-    const QString noUrl = QStringLiteral(" No image url specified in parameter 'kelvo'! ");
-    const QString noSrc = QStringLiteral(" The parameter 'src' is not allowed! ");
-    const std::tuple<Parameters, QString, QStringList> rows[] = {
-        {kelvo("pic.png"), loading + "pic.png", {"notify pic.png"}},
-        {Parameters{{"KeLvO", "a b.png"}}, loading + "a b.png", {"notify a b.png"}},
-        {kelvo("pic.png", {{"SRC", "x.png"}}), noSrc, {}},
-        {Parameters{{"src", QString()}}, noSrc, {}},
-        {kelvo(QString()), noUrl, {}},
-        {kelvo(" \t "), noUrl, {}},
-        {Parameters{{"width", "10"}}, " No parameter 'kelvo' specified! ", {}}};
-    for (const auto& [parameters, message, requests] : rows) {
-        Page page(parameters);
-        QCOMPARE(page.window().statusLabel1()->text(), message);
-        QCOMPARE(browserLog.requests, requests);
-        QCOMPARE(page.instance().isLoading(), !requests.isEmpty());
-        QVERIFY(!page.window().hasError());
+    // The picture is asked for when "kelvo" names it; otherwise the first status line says why not.
+    void parameters() {
+        const QString loading = QStringLiteral(" Kelvo plugin >> try loading: ");
+        const QString noUrl = QStringLiteral(" No image url specified in parameter 'kelvo'! ");
+        const QString noSrc = QStringLiteral(" The parameter 'src' is not allowed! ");
+        const std::tuple<Parameters, QString, QStringList> rows[] = {
+            {kelvo("pic.png"), loading + "pic.png", {"notify pic.png"}},
+            {Parameters{{"KeLvO", "a b.png"}}, loading + "a b.png", {"notify a b.png"}},
+            {kelvo("pic.png", {{"SRC", "x.png"}}), noSrc, {}},
+            {Parameters{{"src", QString()}}, noSrc, {}},
+            {kelvo(QString()), noUrl, {}},
+            {kelvo(" \t "), noUrl, {}},
+            {Parameters{{"width", "10"}}, " No parameter 'kelvo' specified! ", {}}};
+        for (const auto& [parameters, message, requests] : rows) {
+            Page page(parameters);
+            QCOMPARE(page.window().statusLabel1()->text(), message);
+            QCOMPARE(browserLog.requests, requests);
+            QCOMPARE(page.instance().isLoading(), !requests.isEmpty());
+            QVERIFY(!page.window().hasError());
+        }
     }
-}
 
-void NPKelvoPluginInstanceTest::pageExtent() {
-    const QList<QPair<QString, int>> cases{{"200", 200}, {"200px", 200}, {" 64 ", 64},
-                                           {"", 0},      {"wide", 0},    {"-40", 0}};
-    for (const auto& [text, extent] : cases)
-        QCOMPARE(NPKelvoPluginInstance::pageExtent(text), extent);
-    QCOMPARE(NPKelvoPluginInstance::pageExtent(QString(30, '9')),
-             NPKelvoPluginInstance::kMaxPageExtent);
-}
+    void pageExtent() {
+        const QList<QPair<QString, int>> cases{{"200", 200}, {"200px", 200}, {" 64 ", 64},
+                                               {"", 0},      {"wide", 0},    {"-40", 0}};
+        for (const auto& [text, extent] : cases)
+            QCOMPARE(NPKelvoPluginInstance::pageExtent(text), extent);
+        QCOMPARE(NPKelvoPluginInstance::pageExtent(QString(30, '9')),
+                 NPKelvoPluginInstance::kMaxPageExtent);
+    }
 
-void NPKelvoPluginInstanceTest::refusedRequestShowsError() {
-    Page page(kelvo("pic.png"), true);
-    QCOMPARE(browserLog.requests, QStringList{"notify pic.png"});
-    QVERIFY(!page.instance().isLoading());
-    page.verifyErrorDisplay();
-}
+    void refusedRequestShowsError() {
+        Page page(kelvo("pic.png"), true);
+        QCOMPARE(browserLog.requests, QStringList{"notify pic.png"});
+        QVERIFY(!page.instance().isLoading());
+        page.verifyErrorDisplay();
+    }
 
-// A whole picture reaches the viewer with the place it came from, and the status line is
-// cleared. (How it shows, scaled and hovered, is checked through the host.)
-void NPKelvoPluginInstanceTest::completeStreamShowsPicture() {
-    Page page(kelvo("pic.png"));
-    page.deliver(pngBytes(ViewerTestData::picture({100, 80})),
-                 NPKelvoPluginInstance::kWriteReadySize, NPRES_DONE, "file:///pages/pic.png");
-    QVERIFY(!page.window().hasError());
-    QCOMPARE(page.window().viewer()->fileLocation(), "file:///pages/pic.png");
-    QCOMPARE(browserLog.statuses.last(), QString());
-    QVERIFY(!page.instance().isLoading());
-}
+    // A stream that ends with a whole picture shows it with the place it came from; one that is
+    // broken off leaves the error text alone. Either way the status line is cleared. (A stream
+    // that is no picture, or a truncated or empty one, is the host's "not a picture" row: the
+    // picture reader refuses them alike.)
+    void loads() {
+        const QString url = QStringLiteral("file:///pages/pic.png");
+        const QByteArray png = pngBytes(ViewerTestData::picture({64, 48}));
+        const std::tuple<QByteArray, NPReason, bool> rows[] = {
+            // data, reason, shown
+            {png, NPRES_DONE, true},
+            {png.left(100), NPRES_NETWORK_ERR, false},
+            {png, NPRES_USER_BREAK, false}};
+        for (const auto& [data, reason, shown] : rows) {
+            Page page(kelvo("pic.png"));
+            page.deliver(data, reason, url);
+            QCOMPARE(browserLog.statuses.last(), QString());
+            QVERIFY(!page.instance().isLoading());
+            if (shown) {
+                QVERIFY(!page.window().hasError());
+                QCOMPARE(page.window().viewer()->fileLocation(), url);
+                continue;
+            }
+            page.verifyErrorDisplay();
+            QVERIFY(page.instance().image().isNull());
+            QVERIFY(!page.window().viewer()->isLoaded());
+        }
+    }
 
-// A stream that ends without a whole picture leaves the error text alone, and the status line
-// cleared. (A stream that is no picture at all is the host's "not a picture" row.)
-void NPKelvoPluginInstanceTest::failedLoads() {
-    const QByteArray png = pngBytes(QImage(64, 64, QImage::Format_RGB32));
-    const std::pair<QByteArray, NPReason> rows[] = {{QByteArray(), NPRES_DONE},
-                                                    {png.left(png.size() / 2), NPRES_DONE},
-                                                    {png.left(100), NPRES_NETWORK_ERR},
-                                                    {png, NPRES_USER_BREAK}};
-    for (const auto& [data, reason] : rows) {
+    void dataBeyondLimitEndLoad() {
         Page page(kelvo("pic.png"));
-        page.deliver(data, 50, reason);
+        const auto stream = page.open();
+        QVERIFY(stream);
+        QCOMPARE(page.window().statusLabel2()->text(), " Kelvo plugin >> receiving:  ");
+        const QByteArray chunk(16 << 20, '\0');
+        qint64 written = 0;
+        for (; written + chunk.size() <= NPKelvoPluginInstance::kMaxImageBytes;
+             written += chunk.size())
+            QCOMPARE(page.instance().write(stream.get(), int32_t(written), int32_t(chunk.size()),
+                                           chunk.constData()),
+                     int32_t(chunk.size()));
+        QVERIFY(!page.window().hasError());
+        QCOMPARE(page.instance().write(stream.get(), int32_t(written), 1, chunk.constData()), -1);
         page.verifyErrorDisplay();
-        QVERIFY(page.instance().image().isNull());
-        QVERIFY(!page.window().viewer()->isLoaded());
-        QCOMPARE(browserLog.statuses.last(), QString());
-    }
-}
-
-void NPKelvoPluginInstanceTest::dataBeyondLimitEndLoad() {
-    Page page(kelvo("pic.png"));
-    const auto stream = page.open();
-    QVERIFY(stream);
-    QCOMPARE(page.window().statusLabel2()->text(), " Kelvo plugin >> receiving:  ");
-    const QByteArray chunk(16 << 20, '\0');
-    qint64 written = 0;
-    for (; written + chunk.size() <= NPKelvoPluginInstance::kMaxImageBytes; written += chunk.size())
-        QCOMPARE(page.instance().write(stream.get(), int32_t(written), int32_t(chunk.size()),
-                                       chunk.constData()),
-                 int32_t(chunk.size()));
-    QVERIFY(!page.window().hasError());
-    QCOMPARE(page.instance().write(stream.get(), int32_t(written), 1, chunk.constData()), -1);
-    page.verifyErrorDisplay();
-    // Whatever the browser sends afterwards is refused, and the end changes nothing.
-    QCOMPARE(page.instance().write(stream.get(), int32_t(written), 1, chunk.constData()), -1);
-    stream->finish(NPRES_DONE);
-    page.instance().streamDestroyed(stream.get());
-    page.verifyErrorDisplay();
-}
-
-// A click on a failed window opens its link in its target, and the status line names the link
-// while the pointer is over the window; without a link nothing happens. (The default target is
-// the host's "broken link" row.)
-void NPKelvoPluginInstanceTest::failedWindowFollowsLink() {
-    const QString href = QStringLiteral("http://example.org/a");
-    for (const bool linked : {true, false}) {
-        Page page(kelvo("missing.png",
-                        linked ? Parameters{{"HREF", href}, {"Target", "frame2"}} : Parameters{}));
-        page.instance().notifyURL("missing.png", PluginInstance::Reason::Error, nullptr);
+        // Whatever the browser sends afterwards is refused, and the end changes nothing.
+        QCOMPARE(page.instance().write(stream.get(), int32_t(written), 1, chunk.constData()), -1);
+        stream->finish(NPRES_DONE);
+        page.instance().streamDestroyed(stream.get());
         page.verifyErrorDisplay();
-        browserLog = BrowserLog{};
-        NPKelvoPluginWidget& window = page.window();
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(&window, &enter);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(&window, &leave);
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(browserLog.statuses, linked ? QStringList({href, QString()}) : QStringList());
-        QCOMPARE(browserLog.requests,
-                 linked ? QStringList{"get " + href + " in frame2"} : QStringList());
-        QCOMPARE(window.cursor().shape(), linked ? Qt::PointingHandCursor : Qt::ArrowCursor);
     }
-}
+
+    // A click on a failed window opens its link in its target, and the status line names the link
+    // while the pointer is over the window; without a link nothing happens. (The default target is
+    // the host's "broken link" row.)
+    void failedWindowFollowsLink() {
+        const QString href = QStringLiteral("http://example.org/a");
+        for (const bool linked : {true, false}) {
+            Page page(kelvo("missing.png", linked ? Parameters{{"HREF", href}, {"Target", "frame2"}}
+                                                  : Parameters{}));
+            page.instance().notifyURL("missing.png", PluginInstance::Reason::Error, nullptr);
+            page.verifyErrorDisplay();
+            browserLog = BrowserLog{};
+            NPKelvoPluginWidget& window = page.window();
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QCoreApplication::sendEvent(&window, &enter);
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(&window, &leave);
+            QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(browserLog.statuses, linked ? QStringList({href, QString()}) : QStringList());
+            QCOMPARE(browserLog.requests,
+                     linked ? QStringList{"get " + href + " in frame2"} : QStringList());
+            QCOMPARE(window.cursor().shape(), linked ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        }
+    }
+};
 
 QTEST_MAIN(NPKelvoPluginInstanceTest)
 #include "npkelvoplugininstance_test.moc"

@@ -1,8 +1,8 @@
 // The viewer's hover logic, driven by pointer events through the window system, over regions
 // built from records: balloons follow the pointer and swap, pinned balloons stay, images show
 // masked to their region, bubbles come and go, outlines toggle, translations refresh, regions
-// are found in a centred and in a zoomed picture. Last, a picture coded by the generator,
-// opened and decoded as a host does.
+// are found in a centred and in a zoomed picture. Last, the outlines of a picture coded by the
+// generator.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "kelvodecodehandler.h"
 #include "kelvotextwidget.h"
@@ -85,15 +85,199 @@ bool shownAt(const KelvoTextWidget* balloon, QPoint p) {
 class KelvoViewerWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() {
+        m_viewer = std::make_unique<TestViewer>(sampleData(), SampleRegions);
+        m_viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_viewer.get()));
+        move(QPoint(5, 5));
+    }
     void cleanup() { m_viewer.reset(); }
-    void balloonFollowsThePointer();
-    void pinnedBalloonStays();
-    void imageShowsInsteadOfText();
-    void bubblesShowAndHide();
-    void translationRefreshesDictionaryBalloons();
-    void offsetAndZoomedPicture();
-    void codedPicture();
+
+    // The balloon of the region under the pointer follows it, swaps with the next region's and goes
+    // when the pointer leaves its region or the viewer.
+    void balloonFollowsThePointer() {
+        const QPoint a = TextA.center();
+        move(a);
+        KelvoTextWidget* alpha = balloon(1);
+        QVERIFY(shownAt(alpha, a));
+        QCOMPARE(alpha->text(), QStringLiteral("Alpha"));
+        QCOMPARE(m_viewer->activeTextWidget(), alpha);
+        QCOMPARE(QWidget::mouseGrabber(), alpha->anchorButton());
+        // Moves arrive at the grabbing button, which passes them on.
+        move(a + QPoint(10, 5));
+        QVERIFY(shownAt(alpha, a + QPoint(10, 5)));
+        // A region of the id image without objects changes nothing.
+        move(NoObjects.center());
+        QCOMPARE(m_viewer->textRegion(), 1);
+        QVERIFY(alpha->isVisible());
+
+        QPoint b = TextB.center();
+        move(b);
+        QVERIFY(!alpha->isVisible());
+        QVERIFY(shownAt(balloon(2), b));
+        QCOMPARE(m_viewer->textRegion(), 2);
+        QCOMPARE(QWidget::mouseGrabber(), balloon(2)->anchorButton());
+
+        for (const QPoint& away : {QPoint(110, 20), QPoint(-30, 150)}) {
+            move(away);
+            QVERIFY(!balloon(2)->isVisible());
+            QVERIFY(QWidget::mouseGrabber() == nullptr);
+            b += QPoint(1, 1); // back over the region
+            move(b);
+            QVERIFY(balloon(2)->isVisible());
+        }
+    }
+
+    // A right click reaches the viewer (a host's context menu) and pins nothing; a left click pins.
+    // The pinned balloon stays where it is while the pointer goes on, also when the pointer leaves
+    // unannounced, as from a window embedded in another program's, where no Leave or move may reach
+    // the viewer: the balloon that follows the pointer goes all the same. Unpinned, it goes with
+    // the next move away from its region.
+    void pinnedBalloonStays() {
+        const QPoint a = TextA.center();
+        move(a);
+        KelvoTextWidget* alpha = balloon(1);
+        QTest::mouseClick(m_viewer.get(), Qt::RightButton, {}, a);
+        QVERIFY(!alpha->isAnchored());
+        QCOMPARE(m_viewer->presses, (Presses{{Qt::RightButton, a}}));
+        QTest::mouseClick(m_viewer.get(), Qt::LeftButton, {}, a);
+        QVERIFY(alpha->isAnchored());
+        QVERIFY(QWidget::mouseGrabber() == nullptr);
+        const QPoint pinnedAt = alpha->pos();
+        for (const QPoint& p : {QPoint(110, 20), QPoint(380, 290), TextB.center()}) {
+            move(p);
+            QVERIFY(alpha->isVisible());
+            QCOMPARE(alpha->pos(), pinnedAt);
+        }
+        QVERIFY(balloon(2)->isVisible());
+        QCursor::setPos(m_viewer->mapToGlobal(QPoint(PictureSize.width() + 50, 20)));
+        QTRY_VERIFY(balloon(2)->isHidden());
+        QVERIFY(QWidget::mouseGrabber() == nullptr);
+        QVERIFY(alpha->isVisible());
+
+        alpha->anchorButton()->setChecked(false);
+        move(a);
+        move(QPoint(110, 20));
+        QVERIFY(!alpha->isVisible());
+    }
+
+    // The image of a region is drawn masked to the region's fill pixels; its text is not shown.
+    void imageShowsInsteadOfText() {
+        move(TextA.center());
+        QVERIFY(balloon(1)->isVisible());
+        move(ImageAndText.center());
+        QCOMPARE(m_viewer->imageRegion(), 3);
+        QVERIFY(!balloon(1)->isVisible());
+        QVERIFY(!balloon(3)->isVisible());
+        QVERIFY(m_viewer->activeTextWidget() == nullptr);
+
+        // The corners of the fill and of the outline: which pixels the image covers is the
+        // decode handler's test.
+        const QImage shown = m_viewer->grab().toImage();
+        const QImage plain = picture(PictureSize);
+        const QRect fill = ImageAndText.adjusted(1, 1, -1, -1);
+        for (const QPoint& p : {fill.topLeft(), fill.bottomRight()})
+            QCOMPARE(shown.pixel(p), SnippetColour);
+        for (const QPoint& p : {ImageAndText.topLeft(), ImageAndText.bottomRight()})
+            QCOMPARE(shown.pixel(p), plain.pixel(p));
+        move(QPoint(110, 20));
+        QCOMPARE(m_viewer->imageRegion(), -1);
+        QCOMPARE(m_viewer->grab(ImageAndText).toImage().pixel(29, 29),
+                 plain.pixel(ImageAndText.center()));
+    }
+
+    // Bubbles show at their position while the pointer is over their region, over the picture or,
+    // with outlines shown, over the outline image; they go with the first move onto the background.
+    void bubblesShowAndHide() {
+        KelvoViewerShapedText* bubble = m_viewer->regions().at(4).shapedTexts.front();
+        QVERIFY(bubble->isHidden());
+        move(Shapes.center());
+        QVERIFY(bubble->isVisible());
+        QCOMPARE(bubble->geometry(), QRect(BubbleAt, BubbleSize));
+        QCOMPARE(m_viewer->shapesRegion(), 4);
+
+        // Moves over the bubble reach the viewer: the region under it is looked up.
+        QTest::mouseMove(bubble, QPoint(20, 30));
+        QCOMPARE(m_viewer->shapesRegion(), 4);
+        QVERIFY(bubble->isVisible());
+        QTest::mouseMove(bubble, QPoint(20, 10));
+        QVERIFY(bubble->isHidden());
+        move(Shapes.center());
+        QVERIFY(bubble->isVisible());
+        // A right click on the bubble reaches the viewer at the pointer's place.
+        QTest::mouseClick(bubble, Qt::RightButton, {}, QPoint(20, 30));
+        QCOMPARE(m_viewer->presses, (Presses{{Qt::RightButton, BubbleAt + QPoint(20, 30)}}));
+
+        auto rgb = [](const QPixmap& pixmap) {
+            return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QVERIFY(rgb(bubble->outlineBackground()) != rgb(bubble->plainBackground()));
+        for (bool outlines : {true, false}) {
+            m_viewer->setOutlinesShown(outlines);
+            QCOMPARE(m_viewer->grab(QRect(TextA.topLeft(), QSize(1, 1))).toImage().pixel(0, 0),
+                     outlines ? qRgb(255, 0, 0) : picture(PictureSize).pixel(TextA.topLeft()));
+            QCOMPARE(bubble->showsOutlineBackground(), outlines);
+            QCOMPARE(rgb(bubble->grab()),
+                     rgb(outlines ? bubble->outlineBackground() : bubble->plainBackground()));
+        }
+
+        move(QPoint(380, 290));
+        QVERIFY(bubble->isHidden());
+        QCOMPARE(m_viewer->shapesRegion(), -1);
+    }
+
+    // New settings reach every dictionary balloon, also a pinned one, which stays; the region's
+    // text stays above the terms.
+    void translationRefreshesDictionaryBalloons() {
+        KelvoTextWidget* dict = balloon(5);
+        move(Dict.center());
+        QTest::mouseClick(m_viewer.get(), Qt::LeftButton, {}, Dict.center());
+        QVERIFY(dict->isAnchored());
+        m_viewer->setTranslation({3, 1, true, true});
+        const QString bullet(QChar(0x2022));
+        QCOMPARE(dict->text(), "A house\n" + bullet + " Haus\n" + bullet + " maison\n\n(Haus)");
+        QCOMPARE(m_viewer->translation(), KelvoTranslationSettings({3, 1, true, true}));
+        QVERIFY(dict->isVisible());
+        QCOMPARE(balloon(1)->text(), QStringLiteral("Alpha"));
+    }
+
+    // With the picture centred in a larger viewer, and then zoomed to 300% and scrolled, the
+    // regions are found under the pointer and the painted pixels are the picture's own.
+    void offsetAndZoomedPicture() {
+        const QPoint offset(50, 30);
+        m_viewer->resize(PictureSize + QSize(100, 60));
+        QTRY_COMPARE(m_viewer->offset(), offset);
+        move(TextB.center() + offset);
+        QVERIFY(shownAt(balloon(2), TextB.center() + offset));
+        move(Shapes.center() + offset);
+        QCOMPARE(m_viewer->regions().at(4).shapedTexts.front()->pos(), BubbleAt + offset);
+
+        m_viewer->setZoom(3.0, TextA.center() + offset);
+        const QPoint pixel = TextA.center() + QPoint(5, 3);
+        const QPoint at = m_viewer->toWidgetCoordinates(pixel) + QPoint(1, 1);
+        QCOMPARE(m_viewer->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(at),
+                 m_viewer->picture().pixel(pixel));
+        move(at);
+        QVERIFY(shownAt(balloon(1), at));
+    }
+
+    // A picture coded by the generator: the outline image dots the region's edge over the picture
+    // and leaves the rest as it was.
+    void codedPicture() {
+        const QImage coded = ViewerTestData::codedPicture(PictureSize, {{TextA, "Hello there"}});
+        QVERIFY(!coded.isNull());
+        KelvoViewerWidget viewer;
+        QVERIFY(viewer.setImage(coded));
+        QCOMPARE(viewer.decodePicture().annotatedAreas, 1);
+        const QImage& outline = viewer.outlineImage();
+        QCOMPARE(outline.pixel(380, 290), coded.pixel(380, 290));
+        QCOMPARE(outline.pixel(TextA.center()), coded.pixel(TextA.center()));
+        int dotted = 0;
+        for (int x = TextA.left(); x <= TextA.right(); ++x) {
+            dotted += outline.pixel(x, TextA.top()) != coded.pixel(x, TextA.top()) ? 1 : 0;
+        }
+        QVERIFY(dotted > TextA.width() / 2);
+    }
 
 private:
     const Dictionary m_dictionary;
@@ -102,223 +286,6 @@ private:
     void move(QPoint p) { QTest::mouseMove(m_viewer.get(), p); }
     KelvoTextWidget* balloon(uint32_t key) const { return m_viewer->regions().at(key).textWidget; }
 };
-
-void KelvoViewerWidgetTest::init() {
-    m_viewer = std::make_unique<TestViewer>(sampleData(), SampleRegions);
-    m_viewer->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_viewer.get()));
-    move(QPoint(5, 5));
-}
-
-// The balloon of the region under the pointer follows it, swaps with the next region's and goes
-// when the pointer leaves its region or the viewer.
-void KelvoViewerWidgetTest::balloonFollowsThePointer() {
-    const QPoint a = TextA.center();
-    move(a);
-    KelvoTextWidget* alpha = balloon(1);
-    QVERIFY(shownAt(alpha, a));
-    QCOMPARE(alpha->text(), QStringLiteral("Alpha"));
-    QCOMPARE(m_viewer->activeTextWidget(), alpha);
-    QCOMPARE(QWidget::mouseGrabber(), alpha->anchorButton());
-    // Moves arrive at the grabbing button, which passes them on.
-    move(a + QPoint(10, 5));
-    QVERIFY(shownAt(alpha, a + QPoint(10, 5)));
-    // A region of the id image without objects changes nothing.
-    move(NoObjects.center());
-    QCOMPARE(m_viewer->textRegion(), 1);
-    QVERIFY(alpha->isVisible());
-
-    QPoint b = TextB.center();
-    move(b);
-    QVERIFY(!alpha->isVisible());
-    QVERIFY(shownAt(balloon(2), b));
-    QCOMPARE(m_viewer->textRegion(), 2);
-    QCOMPARE(QWidget::mouseGrabber(), balloon(2)->anchorButton());
-
-    for (const QPoint& away : {QPoint(110, 20), QPoint(-30, 150)}) {
-        move(away);
-        QVERIFY(!balloon(2)->isVisible());
-        QVERIFY(QWidget::mouseGrabber() == nullptr);
-        b += QPoint(1, 1); // back over the region
-        move(b);
-        QVERIFY(balloon(2)->isVisible());
-    }
-}
-
-// A right click reaches the viewer (a host's context menu) and pins nothing; a left click pins.
-// The pinned balloon stays where it is while the pointer goes on, also when the pointer leaves
-// unannounced, as from a window embedded in another program's, where no Leave or move may reach
-// the viewer: the balloon that follows the pointer goes all the same. Unpinned, it goes with
-// the next move away from its region.
-void KelvoViewerWidgetTest::pinnedBalloonStays() {
-    const QPoint a = TextA.center();
-    move(a);
-    KelvoTextWidget* alpha = balloon(1);
-    QTest::mouseClick(m_viewer.get(), Qt::RightButton, {}, a);
-    QVERIFY(!alpha->isAnchored());
-    QCOMPARE(m_viewer->presses, (Presses{{Qt::RightButton, a}}));
-    QTest::mouseClick(m_viewer.get(), Qt::LeftButton, {}, a);
-    QVERIFY(alpha->isAnchored());
-    QVERIFY(QWidget::mouseGrabber() == nullptr);
-    const QPoint pinnedAt = alpha->pos();
-    for (const QPoint& p : {QPoint(110, 20), QPoint(380, 290), TextB.center()}) {
-        move(p);
-        QVERIFY(alpha->isVisible());
-        QCOMPARE(alpha->pos(), pinnedAt);
-    }
-    QVERIFY(balloon(2)->isVisible());
-    QCursor::setPos(m_viewer->mapToGlobal(QPoint(PictureSize.width() + 50, 20)));
-    QTRY_VERIFY(balloon(2)->isHidden());
-    QVERIFY(QWidget::mouseGrabber() == nullptr);
-    QVERIFY(alpha->isVisible());
-
-    alpha->anchorButton()->setChecked(false);
-    move(a);
-    move(QPoint(110, 20));
-    QVERIFY(!alpha->isVisible());
-}
-
-// The image of a region is drawn masked to the region's fill pixels; its text is not shown.
-void KelvoViewerWidgetTest::imageShowsInsteadOfText() {
-    move(TextA.center());
-    QVERIFY(balloon(1)->isVisible());
-    move(ImageAndText.center());
-    QCOMPARE(m_viewer->imageRegion(), 3);
-    QVERIFY(!balloon(1)->isVisible());
-    QVERIFY(!balloon(3)->isVisible());
-    QVERIFY(m_viewer->activeTextWidget() == nullptr);
-
-    const QImage shown = m_viewer->grab(ImageAndText.adjusted(-2, -2, 2, 2)).toImage();
-    const QImage plain = picture(PictureSize);
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            const QPoint p = ImageAndText.topLeft() + QPoint(x - 2, y - 2);
-            const bool fill = ImageAndText.adjusted(1, 1, -1, -1).contains(p);
-            QCOMPARE(shown.pixel(x, y), fill ? SnippetColour : plain.pixel(p));
-        }
-    }
-    move(QPoint(110, 20));
-    QCOMPARE(m_viewer->imageRegion(), -1);
-    QCOMPARE(m_viewer->grab(ImageAndText).toImage().pixel(29, 29),
-             plain.pixel(ImageAndText.center()));
-}
-
-// Bubbles show at their position while the pointer is over their region, over the picture or,
-// with outlines shown, over the outline image; they go with the first move onto the background.
-void KelvoViewerWidgetTest::bubblesShowAndHide() {
-    QCOMPARE(m_viewer->regions().at(4).shapedTexts.size(), size_t(1));
-    KelvoViewerShapedText* bubble = m_viewer->regions().at(4).shapedTexts.front();
-    QVERIFY(bubble->isHidden());
-    move(Shapes.center());
-    QVERIFY(bubble->isVisible());
-    QCOMPARE(bubble->geometry(), QRect(BubbleAt, BubbleSize));
-    QCOMPARE(m_viewer->shapesRegion(), 4);
-
-    // Moves over the bubble reach the viewer: the region under it is looked up.
-    QTest::mouseMove(bubble, QPoint(20, 30));
-    QCOMPARE(m_viewer->shapesRegion(), 4);
-    QVERIFY(bubble->isVisible());
-    QTest::mouseMove(bubble, QPoint(20, 10));
-    QVERIFY(bubble->isHidden());
-    move(Shapes.center());
-    QVERIFY(bubble->isVisible());
-    // A right click on the bubble reaches the viewer at the pointer's place.
-    QTest::mouseClick(bubble, Qt::RightButton, {}, QPoint(20, 30));
-    QCOMPARE(m_viewer->presses, (Presses{{Qt::RightButton, BubbleAt + QPoint(20, 30)}}));
-
-    auto rgb = [](const QPixmap& pixmap) {
-        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    };
-    QVERIFY(rgb(bubble->outlineBackground()) != rgb(bubble->plainBackground()));
-    for (bool outlines : {true, false}) {
-        m_viewer->setOutlinesShown(outlines);
-        QCOMPARE(m_viewer->displayedImage(),
-                 outlines ? &m_viewer->outlineImage() : &m_viewer->pictureImage());
-        QCOMPARE(m_viewer->grab(QRect(TextA.topLeft(), QSize(1, 1))).toImage().pixel(0, 0),
-                 outlines ? qRgb(255, 0, 0) : picture(PictureSize).pixel(TextA.topLeft()));
-        QCOMPARE(bubble->showsOutlineBackground(), outlines);
-        QCOMPARE(rgb(bubble->grab()),
-                 rgb(outlines ? bubble->outlineBackground() : bubble->plainBackground()));
-    }
-
-    move(QPoint(380, 290));
-    QVERIFY(bubble->isHidden());
-    QCOMPARE(m_viewer->shapesRegion(), -1);
-}
-
-// New settings reach every dictionary balloon, also a pinned one, which stays; the region's
-// text stays above the terms.
-void KelvoViewerWidgetTest::translationRefreshesDictionaryBalloons() {
-    KelvoTextWidget* dict = balloon(5);
-    move(Dict.center());
-    QTest::mouseClick(m_viewer.get(), Qt::LeftButton, {}, Dict.center());
-    QVERIFY(dict->isAnchored());
-    m_viewer->setTranslation({3, 1, true, true});
-    const QString bullet(QChar(0x2022));
-    QCOMPARE(dict->text(), "A house\n" + bullet + " Haus\n" + bullet + " maison\n\n(Haus)");
-    QCOMPARE(m_viewer->translation(), KelvoTranslationSettings({3, 1, true, true}));
-    QVERIFY(dict->isVisible());
-    QCOMPARE(balloon(1)->text(), QStringLiteral("Alpha"));
-}
-
-// With the picture centred in a larger viewer, and then zoomed to 300% and scrolled, the
-// regions are found under the pointer and the painted pixels are the picture's own.
-void KelvoViewerWidgetTest::offsetAndZoomedPicture() {
-    const QPoint offset(50, 30);
-    m_viewer->resize(PictureSize + QSize(100, 60));
-    QTRY_COMPARE(m_viewer->offset(), offset);
-    move(TextB.center() + offset);
-    QVERIFY(shownAt(balloon(2), TextB.center() + offset));
-    move(Shapes.center() + offset);
-    QCOMPARE(m_viewer->regions().at(4).shapedTexts.front()->pos(), BubbleAt + offset);
-
-    m_viewer->setZoom(3.0, TextA.center() + offset);
-    const QPoint pixel = TextA.center() + QPoint(5, 3);
-    const QPoint at = m_viewer->toWidgetCoordinates(pixel) + QPoint(1, 1);
-    QVERIFY(m_viewer->viewportRect().contains(at));
-    QCOMPARE(m_viewer->toImageCoordinates(at), pixel);
-    QCOMPARE(m_viewer->grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(at),
-             m_viewer->picture().pixel(pixel));
-    move(at);
-    QVERIFY(shownAt(balloon(1), at));
-}
-
-// The host is told of the data, the outlines are dotted over the picture, and the snippet shows
-// over its region with its halves where they were, the picture around it.
-void KelvoViewerWidgetTest::codedPicture() {
-    const QImage coded =
-        ViewerTestData::codedPicture(PictureSize, {{TextA, "Hello there"}}, QRect(), TextB);
-    QVERIFY(!coded.isNull());
-    KelvoViewerWidget viewer;
-    QString status;
-    connect(&viewer, &KelvoImgWidget::statusMessage, this,
-            [&status](const QString& message, int durationMs) {
-                status = QStringLiteral("%1 (%2)").arg(message).arg(durationMs);
-            });
-    QVERIFY(viewer.setImage(coded));
-    QVERIFY(viewer.hasCodedData());
-    QCOMPARE(status, QStringLiteral("The image has coded data. (10000)"));
-    QCOMPARE(viewer.decodePicture(), DecodeStatistics({2, 1, 0, 1, 0}));
-
-    const QImage& outline = viewer.outlineImage();
-    QCOMPARE(outline.pixel(380, 290), coded.pixel(380, 290));
-    QCOMPARE(outline.pixel(TextA.center()), coded.pixel(TextA.center()));
-    int dotted = 0;
-    for (int x = TextA.left(); x <= TextA.right(); ++x) {
-        dotted += outline.pixel(x, TextA.top()) != coded.pixel(x, TextA.top()) ? 1 : 0;
-    }
-    QVERIFY(dotted > TextA.width() / 2);
-
-    viewer.resize(PictureSize);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QTest::mouseMove(&viewer, TextB.center());
-    QCOMPARE(viewer.imageRegion(), 1);
-    const QImage shown = viewer.grab(TextB.adjusted(-1, -1, 1, 1)).toImage();
-    QCOMPARE(shown.pixel(0, 0), coded.pixel(TextB.topLeft() - QPoint(1, 1)));
-    QCOMPARE(shown.pixel(12, 30), SnippetLeft);
-    QCOMPARE(shown.pixel(shown.width() - 13, 30), SnippetRight);
-}
 
 QTEST_MAIN(KelvoViewerWidgetTest)
 #include "kelvoviewerwidget_test.moc"

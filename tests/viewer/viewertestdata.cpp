@@ -1,14 +1,10 @@
 #include "viewertestdata.h"
 
 #include "kelvocomicellipseshape.h"
-#include "kelvoconfig.h"
-#include "kelvodictionarycache.h"
 #include "kelvogenerator.h"
 
 #include <QDataStream>
 #include <QDebug>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
 
 #include <algorithm>
@@ -63,8 +59,8 @@ QImage codedPicture(QSize size, const std::vector<std::pair<QRect, QString>>& te
     }
     if (imageRegion.isValid()) {
         QImage snippet(imageRegion.size(), QImage::Format_RGB32);
-        snippet.fill(SnippetRight);
-        QPainter(&snippet).fillRect(0, 0, snippet.width() / 2, snippet.height(), SnippetLeft);
+        snippet.fill(qRgb(250, 20, 20));
+        QPainter(&snippet).fillRect(0, 0, snippet.width() / 2, snippet.height(), qRgb(20, 20, 250));
         regions[number].polygons = {QPolygon(imageRegion)};
         regions[number].images = {{snippet, QPolygon(QRect(QPoint(), imageRegion.size()))}};
     }
@@ -144,13 +140,8 @@ KelvoComicEllipseObj thinkBubble(QPoint at, QRect body,
 
 void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& records,
                             const std::vector<uint32_t>& colours) {
-    const QString folder = QStringLiteral(KELVO_FUZZ_SEED_DIR "/fuzz_regionobjects");
-    QDir().mkpath(folder);
-    QFile file(folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return;
-    }
-    QDataStream out(&file); // big-endian
+    QByteArray seed;
+    QDataStream out(&seed, QIODevice::WriteOnly); // big-endian
     const size_t count = std::min<size_t>(colours.size(), 255);
     out << quint8(count);
     for (size_t i = 0; i < count; ++i) {
@@ -163,34 +154,19 @@ void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& r
                          int(record.payload.size()));
     }
     out << quint32(1) << quint8(0);
+    KelvoTestDir::writeFuzzSeed("fuzz_regionobjects", name, seed);
 }
 
 Dictionary::Dictionary() {
-    QDir(m_dir.path()).mkdir(QStringLiteral("dictionary"));
-    QFile dictionary(m_dir.filePath(QStringLiteral("dictionary/kelvoDict.xml")));
-    dictionary.open(QIODevice::WriteOnly);
-    dictionary.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n"
-                     "<DictItem id=\"7\">house\n"
-                     "<en><en_P>house</en_P><en_S>home</en_S><en_S>building</en_S></en>\n"
-                     "<fr><fr_P>maison</fr_P></fr>\n"
-                     "<es><es_P>casa</es_P></es>\n"
-                     "<de><de_P>Haus</de_P></de>\n"
-                     "</DictItem>\n</kelvoDictionary>\n");
-    dictionary.close();
-    qputenv("KELVO_DIR", (m_dir.path() + QLatin1Char('/')).toLocal8Bit());
-    KelvoConfig::reset();
-    KelvoDictionaryCache::instance().clear();
-    QList<TheS_Language> languages;
-    for (const char* tag : {"en", "fr", "es", "de"}) {
-        languages.append({QLatin1String(tag), QLatin1String(tag).toString().toUpper()});
-    }
-    KelvoConfig::setLanguages(languages);
-}
-
-Dictionary::~Dictionary() {
-    qunsetenv("KELVO_DIR");
-    KelvoConfig::reset();
-    KelvoDictionaryCache::instance().clear();
+    write(QStringLiteral("dictionary/kelvoDict.xml"),
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kelvoDictionary>\n"
+          "<DictItem id=\"7\">house\n"
+          "<en><en_P>house</en_P><en_S>home</en_S><en_S>building</en_S></en>\n"
+          "<fr><fr_P>maison</fr_P></fr>\n"
+          "<es><es_P>casa</es_P></es>\n"
+          "<de><de_P>Haus</de_P></de>\n"
+          "</DictItem>\n</kelvoDictionary>\n");
+    setLanguages();
 }
 
 } // namespace ViewerTestData

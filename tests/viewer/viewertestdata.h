@@ -2,12 +2,12 @@
 #pragma once
 
 #include "kelvodata.h"
+#include "kelvotestdir.h"
 #include "kelvotextobj.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <utility>
@@ -31,14 +31,10 @@ inline int fillPixelCount(const QRect& rect) {
 // A picture with a colour gradient, so that copies of parts of it can be told apart.
 QImage picture(QSize size);
 
-// The colours of the two halves of the image snippet in codedPicture().
-constexpr QRgb SnippetLeft = qRgb(20, 20, 250);
-constexpr QRgb SnippetRight = qRgb(250, 20, 20);
-
 // A gradient picture of `size` coded by the generator with a text region per entry of
 // `texts`, plus, when the rectangles are valid, a region whose dictionary reference the test
-// dictionary knows ("house", id 7) and a region with a snippet, its left half SnippetLeft and
-// its right half SnippetRight. Null when the generator refuses.
+// dictionary knows ("house", id 7) and a region with a two-coloured snippet. Null when the
+// generator refuses.
 QImage codedPicture(QSize size, const std::vector<std::pair<QRect, QString>>& texts,
                     QRect dictionaryRegion = QRect(), QRect imageRegion = QRect());
 
@@ -62,15 +58,9 @@ void writeRegionObjectsSeed(const QString& name, const std::vector<KelvoData>& r
 // A temporary installation folder (KELVO_DIR) with a dictionary knowing "house" (id 7; en
 // house with secondaries home and building, fr maison, es casa, de Haus) and the language
 // list en, fr, es, de. Restores a fresh process state when it goes.
-class Dictionary {
+class Dictionary : public KelvoTestDir {
 public:
     Dictionary();
-    ~Dictionary();
-    Dictionary(const Dictionary&) = delete;
-    Dictionary& operator=(const Dictionary&) = delete;
-
-private:
-    QTemporaryDir m_dir;
 };
 
 } // namespace ViewerTestData
