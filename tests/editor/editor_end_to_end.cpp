@@ -4,10 +4,12 @@
 // bubble and a grabbed image part, generates and saves (the status line and the modified mark
 // saying so), hovers over the result in the viewer window, adds one more text through "Add Data"
 // zoomed in to 150%, saves again and reads the file back through kelvo-tool's decoder. With
-// KELVO_E2E_OUTPUT_DIR set, the final picture is left there as end_to_end.png.
+// KELVO_E2E_OUTPUT_DIR set, the final picture is left there as end_to_end.png, beside
+// screenshots of the main window with the encoder and then the viewer, and of the data manager.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
+#include "kelvodatamanagewidget.h"
 #include "kelvodeliveredtestdir.h"
 #include "kelvodialogscript.h"
 #include "kelvodictentrydlg.h"
@@ -87,6 +89,18 @@ void clickTool(QWidget* window, const QString& name) {
         }
     }
     QFAIL(qPrintable(QStringLiteral("no tool ") + name));
+}
+
+// The folder that keeps the final picture and the screenshots; empty: none kept.
+QString outputDir() {
+    const QString dir = qEnvironmentVariable("KELVO_E2E_OUTPUT_DIR");
+    return dir.isEmpty() || QDir().mkpath(dir) ? dir : QString();
+}
+
+void shoot(QWidget* window, const QString& name) {
+    if (!outputDir().isEmpty()) {
+        QVERIFY(window->grab().save(QDir(outputDir()).filePath(name)));
+    }
 }
 
 void runScript(KelvoDialogScript& script) {
@@ -244,6 +258,13 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     grabImagePart();
     QCOMPARE(m_encoder->regions().size(), size_t(4));
     QCOMPARE(m_encoder->regions().at(2).dictEntry->entryId(), 222);
+    shoot(m_app.get(), QStringLiteral("end_to_end-encoder.png"));
+    if (!outputDir().isEmpty()) {
+        m_app->action(KelvoAction::Overview)->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(m_encoder->dataManager()));
+        shoot(m_encoder->dataManager(), QStringLiteral("end_to_end-datamanager.png"));
+        m_app->action(KelvoAction::Overview)->trigger();
+    }
 
     const QString first = m_dir->path(QStringLiteral("My Kelvos/harbour-coded.png"));
     generateAndSave(first);
@@ -260,6 +281,7 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     QTest::mouseMove(viewer, viewer->toWidgetCoordinates(TextRegion.center()));
     QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
     QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
+    shoot(m_app.get(), QStringLiteral("end_to_end-viewer.png"));
 
     clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("&Add Data"));
     QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
@@ -291,10 +313,8 @@ void EditorEndToEnd::authorsAPictureFromStartToFinish() {
     QCOMPARE(regions.at(3).items, QStringList{QStringLiteral("image")});
     QCOMPARE(regions.at(4).items, QStringList{QStringLiteral("text:Added later")});
 
-    const QString output = qEnvironmentVariable("KELVO_E2E_OUTPUT_DIR");
-    if (!output.isEmpty()) {
-        QVERIFY(QDir().mkpath(output));
-        const QString copy = QDir(output).filePath(QStringLiteral("end_to_end.png"));
+    if (!outputDir().isEmpty()) {
+        const QString copy = QDir(outputDir()).filePath(QStringLiteral("end_to_end.png"));
         QFile::remove(copy);
         QVERIFY(QFile::copy(final, copy));
     }
