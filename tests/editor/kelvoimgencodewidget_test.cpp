@@ -467,11 +467,10 @@ void KelvoImgEncodeWidgetTest::hostHearsOfShapedTextsAndImages() {
     QVERIFY(m_lastHasData);
 }
 
+// A name without extension is the generation test's.
 void KelvoImgEncodeWidgetTest::pngNames_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("no extension") << "harbour"
-                                  << "harbour.png";
     QTest::newRow("png") << "harbour.png"
                          << "harbour.png";
     QTest::newRow("upper-case PNG") << "harbour.PNG"
