@@ -4,10 +4,12 @@
 // bubble and a grabbed image part, generates and saves (the status line and the modified mark
 // saying so), hovers over the result in the viewer window, adds one more text through "Add Data"
 // zoomed in to 150%, saves again and reads the file back through kelvo-tool's decoder. With
-// KELVO_E2E_OUTPUT_DIR set, the final picture is left there as end_to_end.png.
+// KELVO_E2E_OUTPUT_DIR set, the final picture is left there as end_to_end.png, beside
+// screenshots of the main window with the encoder and then the viewer, and of the data manager.
 #include "encodertestsupport.h"
 #include "kelvoapp.h"
 #include "kelvoappviewerwidget.h"
+#include "kelvodatamanagewidget.h"
 #include "kelvodeliveredtestdir.h"
 #include "kelvodialogscript.h"
 #include "kelvodictentrydlg.h"
@@ -89,6 +91,18 @@ void clickTool(QWidget* window, const QString& name) {
     QFAIL(qPrintable(QStringLiteral("no tool ") + name));
 }
 
+// The folder that keeps the final picture and the screenshots; empty: none kept.
+QString outputDir() {
+    const QString dir = qEnvironmentVariable("KELVO_E2E_OUTPUT_DIR");
+    return dir.isEmpty() || QDir().mkpath(dir) ? dir : QString();
+}
+
+void shoot(QWidget* window, const QString& name) {
+    if (!outputDir().isEmpty()) {
+        QVERIFY(window->grab().save(QDir(outputDir()).filePath(name)));
+    }
+}
+
 void runScript(KelvoDialogScript& script) {
     QTRY_VERIFY_WITH_TIMEOUT(script.done() || !script.failure().isEmpty(),
                              KelvoDialogScript::TimeoutMs + 1000);
@@ -101,50 +115,185 @@ class EditorEndToEnd : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void authorsAPictureFromStartToFinish();
+    void init() {
+        m_dir = std::make_unique<KelvoDeliveredTestDir>();
+        QVERIFY(QDir().mkpath(m_dir->path(QStringLiteral("My Kelvos"))));
+        m_dir->write(SampleName, KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") +
+                                                        SampleName));
+        m_app = std::make_unique<KelvoApp>();
+        m_app->resize(900, 700);
+        m_app->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_app.get()));
+    }
+
+    void cleanup() {
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void authorsAPictureFromStartToFinish() {
+        openSample();
+        addText(TextRegion, QStringLiteral("Kelvo end to end"));
+        addDictionaryEntry();
+        addSpeechBubble();
+        grabImagePart();
+        QCOMPARE(m_encoder->regions().size(), size_t(4));
+        QCOMPARE(m_encoder->regions().at(2).dictEntry->entryId(), 222);
+        shoot(m_app.get(), QStringLiteral("end_to_end-encoder.png"));
+        if (!outputDir().isEmpty()) {
+            m_app->action(KelvoAction::Overview)->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(m_encoder->dataManager()));
+            shoot(m_encoder->dataManager(), QStringLiteral("end_to_end-datamanager.png"));
+            m_app->action(KelvoAction::Overview)->trigger();
+        }
+
+        const QString first = m_dir->path(QStringLiteral("My Kelvos/harbour-coded.png"));
+        generateAndSave(first);
+        KelvoAppViewerWidget* viewer = nullptr;
+        QTRY_VERIFY((viewer = m_app->activeViewer()) != nullptr);
+        QCOMPARE(viewer->fileName(), QFileInfo(first).fileName());
+        QCOMPARE(m_app->statusBar()->currentMessage(),
+                 QStringLiteral("Coded image generated and saved as \"%1\".")
+                     .arg(QDir::toNativeSeparators(first)));
+        QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
+        QCOMPARE(int(viewer->regions().size()), 4);
+
+        // Hovering over the text region shows its balloon.
+        QTest::mouseMove(viewer, viewer->toWidgetCoordinates(TextRegion.center()));
+        QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
+        QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
+        shoot(m_app.get(), QStringLiteral("end_to_end-viewer.png"));
+
+        clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("&Add Data"));
+        QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
+        QCOMPARE(m_encoder->existingRegionCount(), 4);
+        // Zoomed in, the selection still covers the same picture pixels.
+        clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("Zoom &In"));
+        QCOMPARE(m_encoder->zoom(), 1.5);
+        addText(LaterRegion, QStringLiteral("Added later"));
+        QCOMPARE(m_encoder->regions().rbegin()->second.outlines.front().boundingRect(),
+                 LaterRegion);
+        addText(UndoneRegion, QStringLiteral("Undone"));
+        clickMenu(m_app.get(), QStringLiteral("&Edit"), QStringLiteral("&Undo Add text"));
+        QCOMPARE(m_encoder->regions().size(), size_t(1));
+        const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
+        generateAndSave(final);
+        QTRY_VERIFY(m_app->activeViewer() &&
+                    m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
+
+        const auto regions = EncoderTest::decodeFile(final);
+        QCOMPARE(regions.size(), size_t(5));
+        QCOMPARE(regions.at(0).items, QStringList{QStringLiteral("text:Kelvo end to end")});
+        QCOMPARE(regions.at(1).items.size(), 1);
+        QVERIFY2(regions.at(1).items.first().contains(QLatin1String("222")) &&
+                     regions.at(1).items.first().contains(QLatin1String("house")),
+                 qPrintable(regions.at(1).items.first()));
+        QCOMPARE(regions.at(2).items.size(), 1);
+        QVERIFY2(regions.at(2).items.first().startsWith(QLatin1String("shaped:")) &&
+                     regions.at(2).items.first().contains(QLatin1String("Hello")),
+                 qPrintable(regions.at(2).items.first()));
+        QCOMPARE(regions.at(3).items, QStringList{QStringLiteral("image")});
+        QCOMPARE(regions.at(4).items, QStringList{QStringLiteral("text:Added later")});
+
+        if (!outputDir().isEmpty()) {
+            const QString copy = QDir(outputDir()).filePath(QStringLiteral("end_to_end.png"));
+            QFile::remove(copy);
+            QVERIFY(QFile::copy(final, copy));
+        }
+    }
 
 private:
-    void openSample();
+    void openSample() {
+        KelvoDialogScript script;
+        EncoderTest::chooseFile(script, m_dir->path(SampleName));
+        clickMenu(m_app.get(), QStringLiteral("&File"), QStringLiteral("&Open"));
+        runScript(script);
+        m_encoder = m_app->activeEncoder();
+        QVERIFY(m_encoder);
+        QCOMPARE(m_encoder->objectName(), QStringLiteral("_IMG_WIDGET_0"));
+        QTRY_VERIFY(m_encoder->isVisible());
+        QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
+    }
+
     void addText(const QRect& region, const QString& text);
-    void addDictionaryEntry();
-    void addSpeechBubble();
-    void grabImagePart();
+
+    void addDictionaryEntry() {
+        clickTool(m_app.get(), QStringLiteral("selectPoly"));
+        drag(m_encoder, DictOutline);
+        KelvoDialogScript script;
+        script.then<KelvoDictEntryDlg>([](KelvoDictEntryDlg* dialog) {
+            auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
+            QVERIFY(languages);
+            QTest::keyClick(languages, Qt::Key_Home); // English comes first
+            KelvoDialogScript::type(dialog, QStringLiteral("termEdit"), QStringLiteral("house"));
+            KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
+        });
+        clickTool(m_app.get(), QStringLiteral("insertDictEntry"));
+        runScript(script);
+    }
+
+    void addSpeechBubble() {
+        clickTool(m_app.get(), QStringLiteral("selectRect"));
+        dragRect(m_encoder, BubbleRegion);
+        KelvoDialogScript script;
+        chooseTextType(script, QStringLiteral("Speech_Bubble"));
+        clickTool(m_app.get(), QStringLiteral("insertTInfo"));
+        runScript(script);
+
+        auto* bubble = m_encoder->findChild<KelvoEditorSpeechBubble*>();
+        QVERIFY(bubble);
+        QVERIFY(bubble->isVisible());
+        // The body's context menu opens the text properties editor.
+        const QPoint bodyPoint(20, 35);
+        QWidget* body = bubble->childAt(bodyPoint);
+        if (!body) {
+            body = bubble;
+        }
+        QTest::mousePress(body, Qt::RightButton, {}, body->mapFrom(bubble, bodyPoint));
+        QMenu* menu = bubble->contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QAction* change = menu->actions().first();
+        QCOMPARE(change->text(), QStringLiteral("Change properties"));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(change).center());
+        KelvoTextEditor* editor = bubble->textEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
+        QPushButton* ok = nullptr;
+        for (QPushButton* button : editor->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("OK")) {
+                ok = button;
+            }
+        }
+        QVERIFY(ok);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(bubble->currentProps().textData.text, QStringLiteral("Hello"));
+    }
+
+    void grabImagePart() {
+        clickTool(m_app.get(), QStringLiteral("insertBInfo"));
+        KelvoImgGrabber* grabber = m_app->imageGrabber();
+        QTRY_VERIFY(grabber->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(grabber));
+        KelvoDialogScript script;
+        EncoderTest::chooseFile(script, m_dir->path(SampleName));
+        clickMenu(grabber, QStringLiteral("&File"), QStringLiteral("&Open"));
+        runScript(script);
+        auto* source = grabber->findChild<KelvoImgSelectCopyWidget*>();
+        QVERIFY(source);
+        QTRY_VERIFY(source->isVisible());
+        clickTool(grabber, QStringLiteral("selectRect"));
+        dragRect(source, GrabbedPart);
+        clickTool(grabber, QStringLiteral("grabPart"));
+        grabber->hide();
+    }
+
     void generateAndSave(const QString& fileName);
 
     std::unique_ptr<KelvoDeliveredTestDir> m_dir;
     std::unique_ptr<KelvoApp> m_app;
     KelvoImgEncodeWidget* m_encoder = nullptr;
 };
-
-void EditorEndToEnd::init() {
-    m_dir = std::make_unique<KelvoDeliveredTestDir>();
-    QVERIFY(QDir().mkpath(m_dir->path(QStringLiteral("My Kelvos"))));
-    m_dir->write(SampleName,
-                 KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") + SampleName));
-    m_app = std::make_unique<KelvoApp>();
-    m_app->resize(900, 700);
-    m_app->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_app.get()));
-}
-
-void EditorEndToEnd::cleanup() {
-    m_app.reset();
-    m_dir.reset();
-}
-
-void EditorEndToEnd::openSample() {
-    KelvoDialogScript script;
-    EncoderTest::chooseFile(script, m_dir->path(SampleName));
-    clickMenu(m_app.get(), QStringLiteral("&File"), QStringLiteral("&Open"));
-    runScript(script);
-    m_encoder = m_app->activeEncoder();
-    QVERIFY(m_encoder);
-    QCOMPARE(m_encoder->objectName(), QStringLiteral("_IMG_WIDGET_0"));
-    QTRY_VERIFY(m_encoder->isVisible());
-    QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
-}
 
 void EditorEndToEnd::addText(const QRect& region, const QString& text) {
     clickTool(m_app.get(), QStringLiteral("selectRect"));
@@ -158,146 +307,11 @@ void EditorEndToEnd::addText(const QRect& region, const QString& text) {
     QVERIFY(m_app->workspace()->activeSubWindow()->isWindowModified());
 }
 
-void EditorEndToEnd::addDictionaryEntry() {
-    clickTool(m_app.get(), QStringLiteral("selectPoly"));
-    drag(m_encoder, DictOutline);
-    KelvoDialogScript script;
-    script.then<KelvoDictEntryDlg>([](KelvoDictEntryDlg* dialog) {
-        auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("languageBox"));
-        QVERIFY(languages);
-        QTest::keyClick(languages, Qt::Key_Home); // English comes first
-        KelvoDialogScript::type(dialog, QStringLiteral("termEdit"), QStringLiteral("house"));
-        KelvoDialogScript::click(dialog, QStringLiteral("okButton"));
-    });
-    clickTool(m_app.get(), QStringLiteral("insertDictEntry"));
-    runScript(script);
-}
-
-void EditorEndToEnd::addSpeechBubble() {
-    clickTool(m_app.get(), QStringLiteral("selectRect"));
-    dragRect(m_encoder, BubbleRegion);
-    KelvoDialogScript script;
-    chooseTextType(script, QStringLiteral("Speech_Bubble"));
-    clickTool(m_app.get(), QStringLiteral("insertTInfo"));
-    runScript(script);
-
-    auto* bubble = m_encoder->findChild<KelvoEditorSpeechBubble*>();
-    QVERIFY(bubble);
-    QVERIFY(bubble->isVisible());
-    // The body's context menu opens the text properties editor.
-    const QPoint bodyPoint(20, 35);
-    QWidget* body = bubble->childAt(bodyPoint);
-    if (!body) {
-        body = bubble;
-    }
-    QTest::mousePress(body, Qt::RightButton, {}, body->mapFrom(bubble, bodyPoint));
-    QMenu* menu = bubble->contextMenu();
-    QTRY_VERIFY(menu->isVisible());
-    QAction* change = menu->actions().first();
-    QCOMPARE(change->text(), QStringLiteral("Change properties"));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(change).center());
-    KelvoTextEditor* editor = bubble->textEditor();
-    QTRY_VERIFY(editor->isVisible());
-    QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
-    QPushButton* ok = nullptr;
-    for (QPushButton* button : editor->findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("OK")) {
-            ok = button;
-        }
-    }
-    QVERIFY(ok);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    QCOMPARE(bubble->currentProps().textData.text, QStringLiteral("Hello"));
-}
-
-void EditorEndToEnd::grabImagePart() {
-    clickTool(m_app.get(), QStringLiteral("insertBInfo"));
-    KelvoImgGrabber* grabber = m_app->imageGrabber();
-    QTRY_VERIFY(grabber->isVisible());
-    QVERIFY(QTest::qWaitForWindowExposed(grabber));
-    KelvoDialogScript script;
-    EncoderTest::chooseFile(script, m_dir->path(SampleName));
-    clickMenu(grabber, QStringLiteral("&File"), QStringLiteral("&Open"));
-    runScript(script);
-    auto* source = grabber->findChild<KelvoImgSelectCopyWidget*>();
-    QVERIFY(source);
-    QTRY_VERIFY(source->isVisible());
-    clickTool(grabber, QStringLiteral("selectRect"));
-    dragRect(source, GrabbedPart);
-    clickTool(grabber, QStringLiteral("grabPart"));
-    grabber->hide();
-}
-
 void EditorEndToEnd::generateAndSave(const QString& fileName) {
     KelvoDialogScript script;
     EncoderTest::saveAs(script, fileName);
     clickTool(m_app.get(), QStringLiteral("buildImg"));
     runScript(script);
-}
-
-void EditorEndToEnd::authorsAPictureFromStartToFinish() {
-    openSample();
-    addText(TextRegion, QStringLiteral("Kelvo end to end"));
-    addDictionaryEntry();
-    addSpeechBubble();
-    grabImagePart();
-    QCOMPARE(m_encoder->regions().size(), size_t(4));
-    QCOMPARE(m_encoder->regions().at(2).dictEntry->entryId(), 222);
-
-    const QString first = m_dir->path(QStringLiteral("My Kelvos/harbour-coded.png"));
-    generateAndSave(first);
-    KelvoAppViewerWidget* viewer = nullptr;
-    QTRY_VERIFY((viewer = m_app->activeViewer()) != nullptr);
-    QCOMPARE(viewer->fileName(), QFileInfo(first).fileName());
-    QCOMPARE(m_app->statusBar()->currentMessage(),
-             QStringLiteral("Coded image generated and saved as \"%1\".")
-                 .arg(QDir::toNativeSeparators(first)));
-    QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
-    QCOMPARE(int(viewer->regions().size()), 4);
-
-    // Hovering over the text region shows its balloon.
-    QTest::mouseMove(viewer, viewer->toWidgetCoordinates(TextRegion.center()));
-    QTRY_VERIFY(viewer->activeTextWidget() && viewer->activeTextWidget()->isVisible());
-    QCOMPARE(viewer->activeTextWidget()->text(), QStringLiteral("Kelvo end to end"));
-
-    clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("&Add Data"));
-    QTRY_VERIFY((m_encoder = m_app->activeEncoder()) != nullptr);
-    QCOMPARE(m_encoder->existingRegionCount(), 4);
-    // Zoomed in, the selection still covers the same picture pixels.
-    clickMenu(m_app.get(), QStringLiteral("&View"), QStringLiteral("Zoom &In"));
-    QCOMPARE(m_encoder->zoom(), 1.5);
-    addText(LaterRegion, QStringLiteral("Added later"));
-    QCOMPARE(m_encoder->regions().rbegin()->second.outlines.front().boundingRect(), LaterRegion);
-    addText(UndoneRegion, QStringLiteral("Undone"));
-    clickMenu(m_app.get(), QStringLiteral("&Edit"), QStringLiteral("&Undo Add text"));
-    QCOMPARE(m_encoder->regions().size(), size_t(1));
-    const QString final = m_dir->path(QStringLiteral("My Kelvos/end_to_end.png"));
-    generateAndSave(final);
-    QTRY_VERIFY(m_app->activeViewer() &&
-                m_app->activeViewer()->fileName() == QFileInfo(final).fileName());
-
-    const auto regions = EncoderTest::decodeFile(final);
-    QCOMPARE(regions.size(), size_t(5));
-    QCOMPARE(regions.at(0).items, QStringList{QStringLiteral("text:Kelvo end to end")});
-    QCOMPARE(regions.at(1).items.size(), 1);
-    QVERIFY2(regions.at(1).items.first().contains(QLatin1String("222")) &&
-                 regions.at(1).items.first().contains(QLatin1String("house")),
-             qPrintable(regions.at(1).items.first()));
-    QCOMPARE(regions.at(2).items.size(), 1);
-    QVERIFY2(regions.at(2).items.first().startsWith(QLatin1String("shaped:")) &&
-                 regions.at(2).items.first().contains(QLatin1String("Hello")),
-             qPrintable(regions.at(2).items.first()));
-    QCOMPARE(regions.at(3).items, QStringList{QStringLiteral("image")});
-    QCOMPARE(regions.at(4).items, QStringList{QStringLiteral("text:Added later")});
-
-    const QString output = qEnvironmentVariable("KELVO_E2E_OUTPUT_DIR");
-    if (!output.isEmpty()) {
-        QVERIFY(QDir().mkpath(output));
-        const QString copy = QDir(output).filePath(QStringLiteral("end_to_end.png"));
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(final, copy));
-    }
 }
 
 QTEST_MAIN(EditorEndToEnd)

@@ -81,11 +81,6 @@ void enterText(KelvoDialogScript& script, const QString& text) {
     });
 }
 
-void addSimpleText(KelvoDialogScript& script, const QString& text) {
-    chooseTextType(script, QStringLiteral("Simple_Text"));
-    enterText(script, text);
-}
-
 std::map<unsigned, DecodedRegion> decodeFile(const QString& fileName) {
     const KelvoDecodedPicture decoded = kelvoDecodeImage(QImage(fileName));
     std::map<unsigned, DecodedRegion> regions;

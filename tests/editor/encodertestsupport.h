@@ -35,8 +35,6 @@ void dragRect(KelvoImgWidget* widget, const QRect& rect);
 void chooseTextType(KelvoDialogScript& script, const QString& kind);
 // Adds the step that types `text` into the text dialog and presses OK.
 void enterText(KelvoDialogScript& script, const QString& text);
-// Both steps for an unformatted text.
-void addSimpleText(KelvoDialogScript& script, const QString& text);
 
 // What one coded region carries, as text: "text:...", "dict:...", "shaped:..." (the raw block),
 // "image".

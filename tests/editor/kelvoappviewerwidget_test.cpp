@@ -82,16 +82,184 @@ struct MainWindow {
 class KelvoAppViewerWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void loadingDecodesAndReports();
-    void cancelOrCloseChangesNothing_data();
-    void cancelOrCloseChangesNothing();
-    void eraseEverything();
-    void eraseOneRegion_data();
-    void eraseOneRegion();
-    void clickWithoutRegion_data();
-    void clickWithoutRegion();
-    void pinnedBalloonKeepsItsSpotOnResize();
+    void cleanup() {
+        m_window.reset();
+        m_main = MainWindow();
+    }
+
+    void loadingDecodesAndReports() {
+        open(coded(TwoRegions));
+        QVERIFY(m_window->hasMouseTracking());
+        QVERIFY(m_main.activations > 0);
+        QVERIFY(m_main.eraseEnabled);
+        QVERIFY(m_main.dictionaryAvailable);
+
+        // A focused window repeats its state whenever it paints, as the tool bar follows it.
+        m_window->setFocus();
+        QTRY_VERIFY(m_window->hasFocus());
+        m_main.activations = 0;
+        m_main.outlineStates.clear();
+        m_window->repaint();
+        QCOMPARE(m_main.activations, 1);
+        QCOMPARE(m_main.outlineStates, (QList<QPair<bool, bool>>{{true, false}}));
+    }
+
+    void cancelOrCloseChangesNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "cancel";
+        QTest::newRow("dialog closed") << "close";
+        QTest::newRow("region prompt declined") << "decline";
+    }
+
+    void cancelOrCloseChangesNothing() {
+        QFETCH(QString, how);
+        const QImage picture = coded(TwoRegions);
+        open(picture);
+        if (how == QLatin1String("cancel")) {
+            answerErase(3);
+        } else {
+            KelvoDialogScript script;
+            if (how == QLatin1String("close")) {
+                script.then<KelvoMsgDlg>([](KelvoMsgDlg* dialog) { dialog->close(); });
+            } else {
+                script.pressOnMessage(2).then<KelvoMsgDlg>(
+                    [](KelvoMsgDlg* prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
+            }
+            m_window->eraseData();
+            QVERIFY2(script.done(), qPrintable(script.failure()));
+        }
+        QCOMPARE(m_window->picture(), picture);
+        QVERIFY(!m_window->isModified());
+        QVERIFY(!m_window->eraseArmed());
+        QVERIFY(!m_window->outlinesShown());
+        QCOMPARE(m_window->regions().size(), size_t(2));
+        // Not armed: a click on a region erases nothing.
+        clickPicture(Left.topLeft() + QPoint(5, 5));
+        QCOMPARE(m_main.replacements, 0);
+    }
+
+    void eraseEverything() {
+        open(coded(TwoRegions));
+        m_window->setOutlinesShown(true);
+        answerErase(1);
+        QCOMPARE(m_main.replacements, 1);
+        QCOMPARE(m_main.replacementName, QString());
+        QVERIFY(!KelvoCodedPicture::isCoded(m_window->picture()));
+        QVERIFY(m_window->isModified());
+        QVERIFY(!m_window->hasCodedData());
+        QVERIFY(!m_window->eraseEnabled());
+        QVERIFY(!m_window->outlinesShown());
+        QVERIFY(!m_window->hasMouseTracking());
+        QVERIFY(m_window->regions().empty());
+        QCOMPARE(m_main.eraseStates, QList<bool>{false});
+        QCOMPARE(m_main.outlineStates.last(), qMakePair(true, false));
+        // Handed back as a picture without data, which the main window opens as an encoder.
+        QVERIFY(!m_main.reopened->hasCodedData());
+        QVERIFY(m_main.reopened->isModified());
+        // Nothing left to erase: no question is asked.
+        KelvoDialogScript none;
+        m_window->eraseData();
+        QVERIFY2(none.done(), qPrintable(none.failure()));
+        QCOMPARE(m_main.replacements, 1);
+    }
+
+    void eraseOneRegion_data() {
+        QTest::addColumn<int>("picture"); // a Layout
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<QStringList>("remaining");
+        QTest::newRow("one of two") << int(TwoRegions) << Left.center() << QStringList{"Right"};
+        QTest::newRow("a region in two parts")
+            << int(TwoPartRegion) << LeftLow.center() << QStringList{"Right"};
+        QTest::newRow("the only region") << int(OneRegion) << Right.center() << QStringList();
+    }
+
+    void eraseOneRegion() {
+        QFETCH(int, picture);
+        QFETCH(QPoint, click);
+        QFETCH(QStringList, remaining);
+        open(coded(Layout(picture)));
+        // The balloon that the pointer brings up goes, so that the click reaches the picture.
+        QTest::mouseMove(m_window.get(), click + m_window->offset());
+        QVERIFY(m_window->activeTextWidget() && m_window->activeTextWidget()->isVisible());
+        answerErase(2);
+        QVERIFY(!m_window->activeTextWidget() || !m_window->activeTextWidget()->isVisible());
+        QVERIFY(m_window->eraseArmed());
+        QVERIFY(m_window->outlinesShown());
+        QCOMPARE(m_main.replacements, 0);
+
+        clickPicture(click);
+        QVERIFY(!m_window->eraseArmed());
+        QVERIFY(!m_window->outlinesShown());
+        QCOMPARE(m_main.replacements, 1);
+        QCOMPARE(m_main.replacementName, QString());
+        QVERIFY(m_window->isModified());
+        QCOMPARE(m_window->hasCodedData(), !remaining.isEmpty());
+        QCOMPARE(KelvoCodedPicture::isCoded(m_window->picture()), !remaining.isEmpty());
+        // Handed back as a viewer with the other regions, erasable again, or as a plain picture.
+        const KelvoAppViewerWidget& reopened = *m_main.reopened;
+        QCOMPARE(reopened.hasCodedData(), !remaining.isEmpty());
+        QVERIFY(remaining.isEmpty() || reopened.eraseEnabled());
+        QVERIFY(reopened.isModified());
+        QCOMPARE(balloonTexts(reopened), remaining);
+        // No part of an erased region is left behind, not even as an unreadable remnant.
+        if (picture == TwoPartRegion) {
+            for (const QPoint p : {Left.center(), LeftLow.center()}) {
+                QVERIFY(reopened.idImage().pixelIndex(p) < 2);
+            }
+        }
+    }
+
+    void clickWithoutRegion_data() {
+        QTest::addColumn<QPoint>("windowPoint");
+        QTest::addColumn<QString>("caption");
+        // Inside the picture the caption is "Delete Data", outside it "Delete data".
+        QTest::newRow("between the regions")
+            << QPoint(50, 50) + QPoint(100, 40) << QStringLiteral("Delete Data");
+        QTest::newRow("beside the picture") << QPoint(10, 60) << QStringLiteral("Delete data");
+        QTest::newRow("below the picture") << QPoint(100, 190) << QStringLiteral("Delete data");
+    }
+
+    void clickWithoutRegion() {
+        QFETCH(QPoint, windowPoint);
+        QFETCH(QString, caption);
+        const QImage picture = coded(TwoRegions);
+        open(picture);
+        QCOMPARE(m_window->offset(), QPoint(50, 50));
+        answerErase(2);
+
+        QString shownCaption;
+        QString text;
+        KelvoDialogScript script;
+        script.pressOnMessage(1, &text, &shownCaption);
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint);
+        QVERIFY2(script.done(), qPrintable(script.failure()));
+        QCOMPARE(shownCaption, caption);
+        QCOMPARE(text, QStringLiteral("There is no data encoded in this region"));
+        QVERIFY(!m_window->eraseArmed());
+        QCOMPARE(m_window->picture(), picture);
+        QVERIFY(!m_window->isModified());
+        QCOMPARE(m_main.replacements, 0);
+
+        // Disarmed: the next click erases nothing.
+        clickPicture(Left.center());
+        QCOMPARE(m_main.replacements, 0);
+    }
+
+    void pinnedBalloonKeepsItsSpotOnResize() {
+        open(coded(TwoRegions));
+        const QPoint spot = Right.center() + m_window->offset();
+        QTest::mouseMove(m_window.get(), spot);
+        KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"
+        QVERIFY(balloon->isVisible());
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, spot);
+        QVERIFY(balloon->isAnchored());
+        const QPoint pinnedAt = balloon->pos();
+
+        m_window->resize(WindowSize + QSize(100, 60));
+        QCOMPARE(m_window->offset(), QPoint(100, 80));
+        QCOMPARE(balloon->pos(), pinnedAt + QPoint(50, 30));
+        QVERIFY(balloon->isVisible());
+    }
 
 private:
     void open(const QImage& picture);
@@ -104,11 +272,6 @@ private:
     MainWindow m_main;
     std::unique_ptr<KelvoAppViewerWidget> m_window;
 };
-
-void KelvoAppViewerWidgetTest::cleanup() {
-    m_window.reset();
-    m_main = MainWindow();
-}
 
 void KelvoAppViewerWidgetTest::open(const QImage& picture) {
     m_window = std::make_unique<KelvoAppViewerWidget>();
@@ -152,180 +315,6 @@ void KelvoAppViewerWidgetTest::answerErase(int button) {
 
 void KelvoAppViewerWidgetTest::clickPicture(QPoint picturePoint) {
     QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, picturePoint + m_window->offset());
-}
-
-void KelvoAppViewerWidgetTest::loadingDecodesAndReports() {
-    open(coded(TwoRegions));
-    QVERIFY(m_window->hasMouseTracking());
-    QVERIFY(m_main.activations > 0);
-    QVERIFY(m_main.eraseEnabled);
-    QVERIFY(m_main.dictionaryAvailable);
-
-    // A focused window repeats its state whenever it paints, as the tool bar follows it.
-    m_window->setFocus();
-    QTRY_VERIFY(m_window->hasFocus());
-    m_main.activations = 0;
-    m_main.outlineStates.clear();
-    m_window->repaint();
-    QCOMPARE(m_main.activations, 1);
-    QCOMPARE(m_main.outlineStates, (QList<QPair<bool, bool>>{{true, false}}));
-}
-
-void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Cancel") << "cancel";
-    QTest::newRow("dialog closed") << "close";
-    QTest::newRow("region prompt declined") << "decline";
-}
-
-void KelvoAppViewerWidgetTest::cancelOrCloseChangesNothing() {
-    QFETCH(QString, how);
-    const QImage picture = coded(TwoRegions);
-    open(picture);
-    if (how == QLatin1String("cancel")) {
-        answerErase(3);
-    } else {
-        KelvoDialogScript script;
-        if (how == QLatin1String("close")) {
-            script.then<KelvoMsgDlg>([](KelvoMsgDlg* dialog) { dialog->close(); });
-        } else {
-            script.pressOnMessage(2).then<KelvoMsgDlg>(
-                [](KelvoMsgDlg* prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
-        }
-        m_window->eraseData();
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-    }
-    QCOMPARE(m_window->picture(), picture);
-    QVERIFY(!m_window->isModified());
-    QVERIFY(!m_window->eraseArmed());
-    QVERIFY(!m_window->outlinesShown());
-    QCOMPARE(m_window->regions().size(), size_t(2));
-    // Not armed: a click on a region erases nothing.
-    clickPicture(Left.topLeft() + QPoint(5, 5));
-    QCOMPARE(m_main.replacements, 0);
-}
-
-void KelvoAppViewerWidgetTest::eraseEverything() {
-    open(coded(TwoRegions));
-    m_window->setOutlinesShown(true);
-    answerErase(1);
-    QCOMPARE(m_main.replacements, 1);
-    QCOMPARE(m_main.replacementName, QString());
-    QVERIFY(!KelvoCodedPicture::isCoded(m_window->picture()));
-    QVERIFY(m_window->isModified());
-    QVERIFY(!m_window->hasCodedData());
-    QVERIFY(!m_window->eraseEnabled());
-    QVERIFY(!m_window->outlinesShown());
-    QVERIFY(!m_window->hasMouseTracking());
-    QVERIFY(m_window->regions().empty());
-    QCOMPARE(m_main.eraseStates, QList<bool>{false});
-    QCOMPARE(m_main.outlineStates.last(), qMakePair(true, false));
-    // Handed back as a picture without data, which the main window opens as an encoder.
-    QVERIFY(!m_main.reopened->hasCodedData());
-    QVERIFY(m_main.reopened->isModified());
-    // Nothing left to erase: no question is asked.
-    KelvoDialogScript none;
-    m_window->eraseData();
-    QVERIFY2(none.done(), qPrintable(none.failure()));
-    QCOMPARE(m_main.replacements, 1);
-}
-
-void KelvoAppViewerWidgetTest::eraseOneRegion_data() {
-    QTest::addColumn<int>("picture"); // a Layout
-    QTest::addColumn<QPoint>("click");
-    QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("one of two") << int(TwoRegions) << Left.center() << QStringList{"Right"};
-    QTest::newRow("a region in two parts")
-        << int(TwoPartRegion) << LeftLow.center() << QStringList{"Right"};
-    QTest::newRow("the only region") << int(OneRegion) << Right.center() << QStringList();
-}
-
-void KelvoAppViewerWidgetTest::eraseOneRegion() {
-    QFETCH(int, picture);
-    QFETCH(QPoint, click);
-    QFETCH(QStringList, remaining);
-    open(coded(Layout(picture)));
-    // The balloon that the pointer brings up goes, so that the click reaches the picture.
-    QTest::mouseMove(m_window.get(), click + m_window->offset());
-    QVERIFY(m_window->activeTextWidget() && m_window->activeTextWidget()->isVisible());
-    answerErase(2);
-    QVERIFY(!m_window->activeTextWidget() || !m_window->activeTextWidget()->isVisible());
-    QVERIFY(m_window->eraseArmed());
-    QVERIFY(m_window->outlinesShown());
-    QCOMPARE(m_main.replacements, 0);
-
-    clickPicture(click);
-    QVERIFY(!m_window->eraseArmed());
-    QVERIFY(!m_window->outlinesShown());
-    QCOMPARE(m_main.replacements, 1);
-    QCOMPARE(m_main.replacementName, QString());
-    QVERIFY(m_window->isModified());
-    QCOMPARE(m_window->hasCodedData(), !remaining.isEmpty());
-    QCOMPARE(KelvoCodedPicture::isCoded(m_window->picture()), !remaining.isEmpty());
-    // Handed back as a viewer with the other regions, erasable again, or as a plain picture.
-    const KelvoAppViewerWidget& reopened = *m_main.reopened;
-    QCOMPARE(reopened.hasCodedData(), !remaining.isEmpty());
-    QVERIFY(remaining.isEmpty() || reopened.eraseEnabled());
-    QVERIFY(reopened.isModified());
-    QCOMPARE(balloonTexts(reopened), remaining);
-    // No part of an erased region is left behind, not even as an unreadable remnant.
-    if (picture == TwoPartRegion) {
-        for (const QPoint p : {Left.center(), LeftLow.center()}) {
-            QVERIFY(reopened.idImage().pixelIndex(p) < 2);
-        }
-    }
-}
-
-void KelvoAppViewerWidgetTest::clickWithoutRegion_data() {
-    QTest::addColumn<QPoint>("windowPoint");
-    QTest::addColumn<QString>("caption");
-    // Inside the picture the caption is "Delete Data", outside it "Delete data".
-    QTest::newRow("between the regions")
-        << QPoint(50, 50) + QPoint(100, 40) << QStringLiteral("Delete Data");
-    QTest::newRow("beside the picture") << QPoint(10, 60) << QStringLiteral("Delete data");
-    QTest::newRow("below the picture") << QPoint(100, 190) << QStringLiteral("Delete data");
-}
-
-void KelvoAppViewerWidgetTest::clickWithoutRegion() {
-    QFETCH(QPoint, windowPoint);
-    QFETCH(QString, caption);
-    const QImage picture = coded(TwoRegions);
-    open(picture);
-    QCOMPARE(m_window->offset(), QPoint(50, 50));
-    answerErase(2);
-
-    QString shownCaption;
-    QString text;
-    KelvoDialogScript script;
-    script.pressOnMessage(1, &text, &shownCaption);
-    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint);
-    QVERIFY2(script.done(), qPrintable(script.failure()));
-    QCOMPARE(shownCaption, caption);
-    QCOMPARE(text, QStringLiteral("There is no data encoded in this region"));
-    QVERIFY(!m_window->eraseArmed());
-    QCOMPARE(m_window->picture(), picture);
-    QVERIFY(!m_window->isModified());
-    QCOMPARE(m_main.replacements, 0);
-
-    // Disarmed: the next click erases nothing.
-    clickPicture(Left.center());
-    QCOMPARE(m_main.replacements, 0);
-}
-
-void KelvoAppViewerWidgetTest::pinnedBalloonKeepsItsSpotOnResize() {
-    open(coded(TwoRegions));
-    const QPoint spot = Right.center() + m_window->offset();
-    QTest::mouseMove(m_window.get(), spot);
-    KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"
-    QVERIFY(balloon->isVisible());
-    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, spot);
-    QVERIFY(balloon->isAnchored());
-    const QPoint pinnedAt = balloon->pos();
-
-    m_window->resize(WindowSize + QSize(100, 60));
-    QCOMPARE(m_window->offset(), QPoint(100, 80));
-    QCOMPARE(balloon->pos(), pinnedAt + QPoint(50, 30));
-    QVERIFY(balloon->isVisible());
 }
 
 QTEST_MAIN(KelvoAppViewerWidgetTest)

@@ -83,20 +83,134 @@ class KelvoUndoTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void undoAndRedo_data();
-    void undoAndRedo();
-    void reshapeUndoAndRedo_data();
-    void reshapeUndoAndRedo();
-    void deleteAsks();
-    void escapeCancelsSelection_data();
-    void escapeCancelsSelection();
+    // Region 1 is an image part, region 2 (current) a text and a rectangle text.
+    void init() {
+        m_window = std::make_unique<QMainWindow>();
+        m_window->menuBar()->addMenu(QStringLiteral("&File"));
+        auto* workspace = new QMdiArea;
+        m_window->setCentralWidget(workspace);
+        kelvoAddEditMenu(m_window.get(), workspace);
+        m_encoder = new KelvoImgEncodeWidget(nullptr, QStringLiteral("_IMG_WIDGET_0"));
+        QVERIFY(m_encoder->setImage(plainPicture(Width, Height), QStringLiteral("plain.png")));
+        m_encoder->setFixedSize(Width, Height);
+        workspace->addSubWindow(m_encoder)->show();
+        m_window->resize(600, 500);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(m_encoder->offset(), QPoint(0, 0));
+
+        m_encoder->attacher().attachImage(plainPicture(Width, Height),
+                                          QPolygon(QRect(130, 100, 40, 30)));
+        dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
+        m_encoder->attacher().attachText(QStringLiteral("one"));
+        m_encoder->attacher().insertShapedText(KelvoTextPictures::SimpleRect);
+        m_encoder->dataManager()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_encoder->dataManager()));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void undoAndRedo_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind :
+             {"text in a new region", "text", "dictionary entry", "shaped text", "image",
+              "delete key", "remove text", "remove image", "remove shaped text", "edit text",
+              "edit shaped text", "move image", "move shaped text", "hide", "rename"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+        }
+    }
+
+    void undoAndRedo() {
+        QFETCH(QString, kind);
+        const QString before = state(*m_encoder);
+        change(kind);
+        checkUndoAndRedo(before);
+    }
+
+    void reshapeUndoAndRedo_data() {
+        QTest::addColumn<int>("kind");
+        // Object names from the shaped text down to the dragged part.
+        QTest::addColumn<QStringList>("part");
+        QTest::addColumn<QPoint>("by");
+        const QStringList handle{QStringLiteral("MainBubble"), QStringLiteral("ButtonBBox")};
+        QTest::newRow("rectangle")
+            << int(KelvoTextPictures::SimpleRect) << handle << QPoint(30, 20);
+        QTest::newRow("ellipse") << int(KelvoTextPictures::SimpleEllipse) << handle
+                                 << QPoint(-40, -25);
+        QTest::newRow("speech bubble body")
+            << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonBBox")}
+            << QPoint(35, 25);
+        QTest::newRow("speech bubble peak")
+            << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonPeak")}
+            << QPoint(-30, 20);
+        QTest::newRow("text dragged inside an ellipse")
+            << int(KelvoTextPictures::SimpleEllipse) << QStringList{QStringLiteral("BubbleText")}
+            << QPoint(-12, 8);
+        QTest::newRow("think bubble circle")
+            << int(KelvoTextPictures::ThinkBubble) << QStringList{QStringLiteral("SubBubble3")}
+            << QPoint(-15, 25);
+    }
+
+    // A drag on a part of a shaped text is one step: undone, the record and mask are those of
+    // before.
+    void reshapeUndoAndRedo() {
+        QFETCH(int, kind);
+        QFETCH(QStringList, part);
+        QFETCH(QPoint, by);
+        m_encoder->attacher().insertShapedText(KelvoTextPictures::TextType(kind));
+        QWidget* dragged = m_encoder->regions().at(2).shapedTexts.back().widget;
+        for (const QString& name : part) {
+            dragged = dragged->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+            QVERIFY2(dragged, qPrintable(name));
+        }
+        const QString before = state(*m_encoder);
+        const QPoint grip = dragged->rect().center();
+        QTest::mousePress(dragged, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(dragged, grip + by / 2);
+        QTest::mouseMove(dragged, grip + by);
+        QTest::mouseRelease(dragged, Qt::LeftButton, {}, grip + by);
+        checkUndoAndRedo(before);
+    }
+
+    // Delete asks before a region with data goes (its answer Delete is the "delete key" row above);
+    // a fresh outline without data goes at once.
+    void deleteAsks() {
+        pressDelete(2);
+        QCOMPARE(m_encoder->regions().size(), size_t(2));
+        dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
+        QTest::keyClick(m_encoder, Qt::Key_Delete);
+        QVERIFY(m_encoder->outlinePoints().isEmpty());
+        QCOMPARE(m_encoder->regions().size(), size_t(2));
+    }
+
+    void escapeCancelsSelection_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("rectangle") << int(KelvoImgSelectionWidget::RectangleMode);
+        QTest::newRow("freehand") << int(KelvoImgSelectionWidget::FreehandMode);
+    }
+
+    void escapeCancelsSelection() {
+        QFETCH(int, mode);
+        m_encoder->setSelectionMode(mode);
+        QTest::mousePress(m_encoder, Qt::LeftButton, {}, QPoint(100, 20));
+        QTest::mouseMove(m_encoder, QPoint(150, 40));
+        QTest::mouseMove(m_encoder, QPoint(120, 70));
+        QTest::keyClick(m_encoder, Qt::Key_Escape);
+        QTest::mouseRelease(m_encoder, Qt::LeftButton, {}, QPoint(120, 70));
+        QVERIFY(!m_encoder->isSelectionClosed());
+        QVERIFY(m_encoder->outlinePoints().isEmpty());
+        // Nothing is attached without an outline.
+        m_encoder->attacher().attachText(QStringLiteral("nowhere"));
+        QCOMPARE(m_encoder->regions().size(), size_t(2));
+    }
 
 private:
     KelvoDataManageWidgetItem* row(int number) const {
         return m_encoder->dataManager()->row(number);
     }
+
     void change(const QString& kind);
     void pressDelete(int answer);
     void checkUndoAndRedo(const QString& before);
@@ -104,37 +218,6 @@ private:
     std::unique_ptr<QMainWindow> m_window;
     KelvoImgEncodeWidget* m_encoder = nullptr;
 };
-
-// Region 1 is an image part, region 2 (current) a text and a rectangle text.
-void KelvoUndoTest::init() {
-    m_window = std::make_unique<QMainWindow>();
-    m_window->menuBar()->addMenu(QStringLiteral("&File"));
-    auto* workspace = new QMdiArea;
-    m_window->setCentralWidget(workspace);
-    kelvoAddEditMenu(m_window.get(), workspace);
-    m_encoder = new KelvoImgEncodeWidget(nullptr, QStringLiteral("_IMG_WIDGET_0"));
-    QVERIFY(m_encoder->setImage(plainPicture(Width, Height), QStringLiteral("plain.png")));
-    m_encoder->setFixedSize(Width, Height);
-    workspace->addSubWindow(m_encoder)->show();
-    m_window->resize(600, 500);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QCOMPARE(m_encoder->offset(), QPoint(0, 0));
-
-    m_encoder->attacher().attachImage(plainPicture(Width, Height),
-                                      QPolygon(QRect(130, 100, 40, 30)));
-    dragRect(m_encoder, QRect(QPoint(20, 20), QPoint(80, 60)));
-    m_encoder->attacher().attachText(QStringLiteral("one"));
-    m_encoder->attacher().insertShapedText(KelvoTextPictures::SimpleRect);
-    m_encoder->dataManager()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_encoder->dataManager()));
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void KelvoUndoTest::cleanup() {
-    m_window.reset();
-}
 
 void KelvoUndoTest::pressDelete(int answer) {
     KelvoDialogScript script;
@@ -209,23 +292,6 @@ void KelvoUndoTest::change(const QString& kind) {
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
-void KelvoUndoTest::undoAndRedo_data() {
-    QTest::addColumn<QString>("kind");
-    for (const char* kind :
-         {"text in a new region", "text", "dictionary entry", "shaped text", "image", "delete key",
-          "remove text", "remove image", "remove shaped text", "edit text", "edit shaped text",
-          "move image", "move shaped text", "hide", "rename"}) {
-        QTest::newRow(kind) << QString::fromLatin1(kind);
-    }
-}
-
-void KelvoUndoTest::undoAndRedo() {
-    QFETCH(QString, kind);
-    const QString before = state(*m_encoder);
-    change(kind);
-    checkUndoAndRedo(before);
-}
-
 void KelvoUndoTest::checkUndoAndRedo(const QString& before) {
     const QString after = state(*m_encoder);
     QVERIFY2(after != before, qPrintable(after));
@@ -238,80 +304,6 @@ void KelvoUndoTest::checkUndoAndRedo(const QString& before) {
     QTest::keyClick(m_encoder, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(state(*m_encoder), after);
     QCOMPARE(m_encoder->dataManager()->rowCount(), int(m_encoder->regions().size()));
-}
-
-void KelvoUndoTest::reshapeUndoAndRedo_data() {
-    QTest::addColumn<int>("kind");
-    // Object names from the shaped text down to the dragged part.
-    QTest::addColumn<QStringList>("part");
-    QTest::addColumn<QPoint>("by");
-    const QStringList handle{QStringLiteral("MainBubble"), QStringLiteral("ButtonBBox")};
-    QTest::newRow("rectangle") << int(KelvoTextPictures::SimpleRect) << handle << QPoint(30, 20);
-    QTest::newRow("ellipse") << int(KelvoTextPictures::SimpleEllipse) << handle << QPoint(-40, -25);
-    QTest::newRow("speech bubble body")
-        << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonBBox")}
-        << QPoint(35, 25);
-    QTest::newRow("speech bubble peak")
-        << int(KelvoTextPictures::SpeechBubble) << QStringList{QStringLiteral("ButtonPeak")}
-        << QPoint(-30, 20);
-    QTest::newRow("text dragged inside an ellipse")
-        << int(KelvoTextPictures::SimpleEllipse) << QStringList{QStringLiteral("BubbleText")}
-        << QPoint(-12, 8);
-    QTest::newRow("think bubble circle")
-        << int(KelvoTextPictures::ThinkBubble) << QStringList{QStringLiteral("SubBubble3")}
-        << QPoint(-15, 25);
-}
-
-// A drag on a part of a shaped text is one step: undone, the record and mask are those of before.
-void KelvoUndoTest::reshapeUndoAndRedo() {
-    QFETCH(int, kind);
-    QFETCH(QStringList, part);
-    QFETCH(QPoint, by);
-    m_encoder->attacher().insertShapedText(KelvoTextPictures::TextType(kind));
-    QWidget* dragged = m_encoder->regions().at(2).shapedTexts.back().widget;
-    for (const QString& name : part) {
-        dragged = dragged->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-        QVERIFY2(dragged, qPrintable(name));
-    }
-    const QString before = state(*m_encoder);
-    const QPoint grip = dragged->rect().center();
-    QTest::mousePress(dragged, Qt::LeftButton, {}, grip);
-    QTest::mouseMove(dragged, grip + by / 2);
-    QTest::mouseMove(dragged, grip + by);
-    QTest::mouseRelease(dragged, Qt::LeftButton, {}, grip + by);
-    checkUndoAndRedo(before);
-}
-
-// Delete asks before a region with data goes (its answer Delete is the "delete key" row above);
-// a fresh outline without data goes at once.
-void KelvoUndoTest::deleteAsks() {
-    pressDelete(2);
-    QCOMPARE(m_encoder->regions().size(), size_t(2));
-    dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
-    QTest::keyClick(m_encoder, Qt::Key_Delete);
-    QVERIFY(m_encoder->outlinePoints().isEmpty());
-    QCOMPARE(m_encoder->regions().size(), size_t(2));
-}
-
-void KelvoUndoTest::escapeCancelsSelection_data() {
-    QTest::addColumn<int>("mode");
-    QTest::newRow("rectangle") << int(KelvoImgSelectionWidget::RectangleMode);
-    QTest::newRow("freehand") << int(KelvoImgSelectionWidget::FreehandMode);
-}
-
-void KelvoUndoTest::escapeCancelsSelection() {
-    QFETCH(int, mode);
-    m_encoder->setSelectionMode(mode);
-    QTest::mousePress(m_encoder, Qt::LeftButton, {}, QPoint(100, 20));
-    QTest::mouseMove(m_encoder, QPoint(150, 40));
-    QTest::mouseMove(m_encoder, QPoint(120, 70));
-    QTest::keyClick(m_encoder, Qt::Key_Escape);
-    QTest::mouseRelease(m_encoder, Qt::LeftButton, {}, QPoint(120, 70));
-    QVERIFY(!m_encoder->isSelectionClosed());
-    QVERIFY(m_encoder->outlinePoints().isEmpty());
-    // Nothing is attached without an outline.
-    m_encoder->attacher().attachText(QStringLiteral("nowhere"));
-    QCOMPARE(m_encoder->regions().size(), size_t(2));
 }
 
 QTEST_MAIN(KelvoUndoTest)
