@@ -89,7 +89,7 @@ bool KelvoImgWidget::setImage(const QImage& image, const QString& fileName) {
     m_fileName = fileName.section(QLatin1Char('/'), -1);
     m_displayed = &m_picture;
     // The codec reads and writes 32-bit RGB pixels in place.
-    if (m_convertTo32Bits && !m_picture.isNull() && !isCodecFormat(m_picture.format())) {
+    if (!m_picture.isNull() && !isCodecFormat(m_picture.format())) {
         m_picture.convertTo(m_picture.hasAlphaChannel() ? QImage::Format_ARGB32
                                                         : QImage::Format_RGB32);
     }

@@ -99,8 +99,6 @@ public:
     bool hasCodedData() const { return m_hasCodedData; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
-    bool convertsTo32Bits() const { return m_convertTo32Bits; }
-    void setConvertTo32Bits(bool on) { m_convertTo32Bits = on; }
     // Top-left of the zoomed picture in the widget (negative when scrolled).
     QPoint offset() const { return m_offset; }
 
@@ -160,7 +158,6 @@ protected:
     bool m_loaded = false;
     bool m_testForCodedData = false;
     bool m_modified = false;
-    bool m_convertTo32Bits = true;
     QPoint m_offset;
 
 private:
