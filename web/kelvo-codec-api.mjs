@@ -8,10 +8,11 @@
 //                                  image and its palette (null then); `marks: false` (default
 //                                  true) skips the outline dots that only the viewer draws;
 //                                  `boxes: true` (default false) adds the hit-test data of the
-//                                  id image built in the module: keys, one byte per pixel naming
-//                                  the decoded region whose fill pixel it is (255: none; null
-//                                  for a picture without regions), and regionBoxes, an
-//                                  Int32Array of 7 numbers per region found in keys, in
+//                                  id image built in the module: keyRuns, the key map that
+//                                  names for each pixel the decoded region whose fill pixel it
+//                                  is (key 255: none) as runs (see keyAt in viewer/regions.mjs;
+//                                  null for a picture without regions), and regionBoxes, an
+//                                  Int32Array of 7 numbers per region found in the map, in
 //                                  ascending key order: key, minX, minY, maxX, maxY (the
 //                                  bounding box of its fill pixels, inclusive) and x, y of its
 //                                  first fill pixel in raster order
@@ -97,9 +98,8 @@ export class KelvoCodec {
         const idsPtr = ids ? m._kelvo_ids(result) : 0;
         const idImage = idsPtr ? copy(Uint8Array, idsPtr, count) : null;
         const dots = m._kelvo_mark_dot_count(result);
-        // Turns the id image into the key map: after the ids are copied.
         const boxCount = boxes ? m._kelvo_region_box_count(result) : 0;
-        const keysPtr = boxes ? m._kelvo_keys(result) : 0;
+        const runCount = boxes ? m._kelvo_key_run_count(result) : 0;
         return {
             width,
             height,
@@ -114,7 +114,12 @@ export class KelvoCodec {
                              : null,
             markDots : copy(Uint32Array, m._kelvo_mark_dots(result), 2 * dots),
             ...(boxes && {
-                keys : keysPtr ? copy(Uint8Array, keysPtr, count) : null,
+                keyRuns : runCount ? {
+                    width,
+                    rows : copy(Uint32Array, m._kelvo_key_rows(result), height + 1),
+                    runs : copy(Uint32Array, m._kelvo_key_runs(result), runCount)
+                }
+                                   : null,
                 regionBoxes : copy(Int32Array, m._kelvo_region_boxes(result), 7 * boxCount)
             }),
         };

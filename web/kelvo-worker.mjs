@@ -18,18 +18,18 @@ async function decode(bytes) {
     } catch (e) {
         // Other formats are the browser's to show, without hidden data.
         if (/not a PNG file/.test(e.message))
-            return {coded : false, regions : [], keys : null, stats : null};
+            return {coded : false, regions : [], keyRuns : null, stats : null};
         throw e;
     }
     const decodeMs = performance.now() - start;
     const report = JSON.parse(decoded.json);
-    const {regions, keys, stats} = buildRegions({...decoded, report});
+    const {regions, keyRuns, stats} = buildRegions({...decoded, report});
     return {
         width : decoded.width,
         height : decoded.height,
         coded : decoded.coded,
         regions,
-        keys,
+        keyRuns,
         stats,
         decodeMs,
         scanMs : performance.now() - start - decodeMs,
@@ -63,8 +63,10 @@ self.onmessage = async ({data : {id, bytes, url, marks}}) => {
         }
         const picture = await decode(input);
         picture.fileSize = input.length;
-        const transfer =
-            [ picture.keys?.buffer, ...picture.regions.map((r) => r.snippet?.rgba.buffer) ];
+        const transfer = [
+            picture.keyRuns?.rows.buffer, picture.keyRuns?.runs.buffer,
+            ...picture.regions.map((r) => r.snippet?.rgba.buffer)
+        ];
         self.postMessage({id, picture}, transfer.filter(Boolean));
     } catch (e) {
         self.postMessage({id, error : String(e && e.message ? e.message : e)});

@@ -363,11 +363,12 @@ test(
         await page.touchscreen.tap(5, 5);
         const free = await page.$eval(selector, (img) => { // a point of no region
             const v = img.kelvoViewer;
-            const at = v.picture.keys.indexOf(255);
+            const {rows, runs} = v.picture.keyRuns;
+            const at = runs.findIndex((run) => (run & 0xff) === 255);
             const box = v.layer.getBoundingClientRect();
             return [
-                box.left + ((at % v.picture.width) + 0.5) * v.sx,
-                box.top + (Math.floor(at / v.picture.width) + 0.5) * v.sy
+                box.left + ((runs[at] >>> 8) + 0.5) * v.sx,
+                box.top + (rows.findLastIndex((first) => first <= at) + 0.5) * v.sy
             ];
         });
         await page.touchscreen.tap(...free);

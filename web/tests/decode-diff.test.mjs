@@ -67,25 +67,29 @@ test('WebAssembly and native decode print the same', async (t) => {
 
     const {KelvoCodec} =
         await import(pathToFileURL(path.join(KELVO_WEB_DIR, 'kelvo-codec-api.mjs')));
+    const {keyAt} = await import(pathToFileURL(path.join(KELVO_WEB_DIR, 'viewer/regions.mjs')));
     const wasm =
         new KelvoCodec({wasmBinary : readFileSync(path.join(KELVO_WEB_DIR, 'kelvo-codec.wasm'))});
     for (const file of [...coded, path.join(myKelvos, 'comic.png')]) {
         const picture = await wasm.decode(readFileSync(file), {withJson : true, boxes : true});
         assert.ok(picture.coded, `${file} is coded`);
-        // One hit-test box per region: its key, the bounds of its pixels in the key map and the
-        // first of them, a fill pixel of the id image.
-        const {width, keys, regionBoxes} = picture;
+        // The key map names each fill pixel's region, the id image's palette entry says which;
+        // one hit-test box per region: its key, the bounds of its pixels in the key map and the
+        // first of them.
+        const {width, height, keyRuns, regionBoxes} = picture;
+        const regions = JSON.parse(picture.json).regions.map((r) => r.key);
         const boxes = new Map();
-        keys.forEach((key, i) => {
+        for (let i = 0; i < width * height; i++) {
             const [x, y] = [ i % width, Math.floor(i / width) ];
+            const key = keyAt(keyRuns, x, y);
+            const entry = picture.palette[picture.ids[i]];
+            const fill = (entry >>> 16 & 0xff) === 0xff && regions.includes(entry & 0xff);
+            assert.equal(key, fill ? entry & 0xff : 255, `pixel ${x}, ${y}`);
             const box = boxes.get(key) ?? [ key, x, y, x, y, x, y ];
             boxes.set(
                 key, [ key, Math.min(box[1], x), box[2], Math.max(box[3], x), y, ...box.slice(5) ]);
-        });
-        const regions = JSON.parse(picture.json).regions.map((r) => r.key);
+        }
         assert.deepEqual(Array.from(regionBoxes), regions.flatMap((key) => boxes.get(key)));
-        for (const [key, , , , , x, y] of regions.map((key) => boxes.get(key)))
-            assert.equal(picture.palette[picture.ids[y * width + x]] & 0xff, key);
         const encodings = pngVariants(picture.width, picture.height, picture.pixels);
         const variants = {...encodings, ...damaged(readFileSync(file))};
         for (const [name, bytes] of Object.entries(variants)) {

@@ -5,7 +5,7 @@ import {Balloon} from './balloon.mjs';
 import {dictionaryText, loadDictionary, lookupReference} from './dictionary.mjs';
 import {canvasOf, element, fileSizeText, openLink} from './dom.mjs';
 import {Menu, showDialog} from './menu.mjs';
-import {NO_REGION} from './regions.mjs';
+import {keyAt, NO_REGION} from './regions.mjs';
 import {drawShape} from './shapes.mjs';
 import {adoptStyle} from './style.mjs';
 import {loadTexts, text} from './texts.mjs';
@@ -250,9 +250,9 @@ export class KelvoViewer extends EventTarget {
         const p = this.picture;
         const px = Math.floor(x / this.sx);
         const py = Math.floor(y / this.sy);
-        if (!p?.keys || px < 0 || py < 0 || px >= p.width || py >= p.height)
+        if (!p?.keyRuns || px < 0 || py < 0 || px >= p.width || py >= p.height)
             return -1;
-        const key = p.keys[py * p.width + px];
+        const key = keyAt(p.keyRuns, px, py);
         return key === NO_REGION ? -1 : key;
     }
 

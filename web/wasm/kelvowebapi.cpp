@@ -1,6 +1,7 @@
 // The functions that JavaScript calls (kelvo-codec-api.mjs). A result owns everything its
 // pointers point into until kelvo_free_result.
 #include "kelvodecodereport.h"
+#include "kelvopngreader.h"
 #include "kelvowebdecoder.h"
 
 #include <emscripten/emscripten.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -24,7 +26,8 @@ struct KelvoWebResult {
     std::string error;
     std::vector<uint32_t> markDots;   // pixel index, colour; for each opaque pixel of the marks
     std::vector<int32_t> regionBoxes; // kelvo_region_boxes
-    bool keyed = false;               // the id image has become the key map
+    std::vector<uint32_t> keyRuns;    // kelvo_key_runs
+    std::vector<uint32_t> keyRows;    // kelvo_key_rows
 };
 
 constexpr int kBoxFields = 7;
@@ -56,16 +59,23 @@ int runEnd(const uint8_t* ids, int x, int width) {
     return x;
 }
 
+// A key run's word holds its first x above the key: every x of a picture fits in 24 bits.
+static_assert(KelvoPngReader::kMaxSide <= 1u << 24);
+
 // One row of kelvo_region_box_count, a run of equal ids at a time (regions fill long runs), out
 // of line so that the engine optimises it after the first rows rather than running the whole
 // picture in baseline code.
-[[gnu::noinline]] void keyRow(uint8_t* ids, int width, int y, const uint8_t (&keyOf)[256],
+[[gnu::noinline]] void keyRow(const uint8_t* ids, int width, int y, const uint8_t (&keyOf)[256],
                               std::array<std::array<int32_t, kBoxFields>, 256>& boxes,
-                              std::array<bool, 256>& seen) {
+                              std::array<bool, 256>& seen, std::vector<uint32_t>& runs) {
+    int previous = -1;
     for (int x = 0; x < width;) {
         const int end = runEnd(ids, x, width);
         const uint8_t key = keyOf[ids[x]];
-        std::memset(ids + x, key, std::size_t(end - x));
+        if (key != previous) {
+            runs.push_back(uint32_t(x) << 8 | key);
+            previous = key;
+        }
         if (key != kNoKey) {
             std::array<int32_t, kBoxFields>& box = boxes[key];
             if (!seen[key]) {
@@ -129,7 +139,7 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_pixels(const KelvoWebResult* r) {
 // One palette index per pixel, rows packed; null when the picture has no id image.
 EMSCRIPTEN_KEEPALIVE const uint8_t* kelvo_ids(const KelvoWebResult* r) {
     const KelvoDecodedPicture& picture = r->decoded.picture;
-    return r->keyed || picture.idImage.indices.empty() || picture.idImage.width != picture.width
+    return picture.idImage.indices.empty() || picture.idImage.width != picture.width
                ? nullptr
                : picture.idImage.indices.data();
 }
@@ -169,16 +179,22 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_mark_dots(const KelvoWebResult* r) {
     return r->markDots.data();
 }
 
-// The hit-test data of the id image, so that the page's thread need not scan it. The id image
-// becomes the key map in place (kelvo_keys): one byte per pixel, the key of the decoded region
-// whose fill pixels (palette entries with red 255 and the key in blue) it is, else 255. For each
-// such region, in ascending key order, kBoxFields numbers: key, minX, minY, maxX, maxY (the
-// bounding box of its fill pixels, inclusive) and x, y of the first one in raster order.
-// Counted by kelvo_region_box_count; kelvo_ids is gone after it.
+// The hit-test data of the id image, so that the page's thread need not scan it: the key map,
+// which names for each pixel the key of the decoded region whose fill pixel (palette entries
+// with red 255 and the key in blue) it is, else 255, as runs of equal keys row by row. A run is
+// the word x << 8 | key from its first pixel x on; row y's runs are kelvo_key_runs from index
+// kelvo_key_rows[y] up to kelvo_key_rows[y + 1], the first at x 0. Regions fill long runs: the
+// map takes a few bytes per row where one per pixel would take the picture's size, and at most
+// the 32-bit pixels' size whatever the picture. For each region in the map, in ascending key
+// order, kBoxFields numbers: key, minX, minY, maxX, maxY (the bounding box of its fill pixels,
+// inclusive) and x, y of the first one in raster order. Counted by kelvo_region_box_count.
 EMSCRIPTEN_KEEPALIVE int kelvo_region_box_count(KelvoWebResult* r) {
-    KelvoDecodedPicture& picture = r->decoded.picture;
+    const KelvoDecodedPicture& picture = r->decoded.picture;
     r->regionBoxes.clear();
-    if (!kelvo_ids(r)) {
+    r->keyRuns.clear();
+    r->keyRows.clear();
+    const uint8_t* ids = kelvo_ids(r);
+    if (!ids) {
         return 0;
     }
     uint8_t keyOf[256];
@@ -192,12 +208,13 @@ EMSCRIPTEN_KEEPALIVE int kelvo_region_box_count(KelvoWebResult* r) {
     }
     std::array<std::array<int32_t, kBoxFields>, 256> boxes;
     std::array<bool, 256> seen{};
-    uint8_t* ids = picture.idImage.indices.data();
+    r->keyRows.reserve(std::size_t(picture.height) + 1);
     for (int y = 0; y < picture.height; ++y) {
+        r->keyRows.push_back(uint32_t(r->keyRuns.size()));
         keyRow(ids + std::size_t(y) * std::size_t(picture.width), picture.width, y, keyOf, boxes,
-               seen);
+               seen, r->keyRuns);
     }
-    r->keyed = true;
+    r->keyRows.push_back(uint32_t(r->keyRuns.size()));
     for (std::size_t key = 0; key < boxes.size(); ++key) {
         if (seen[key]) {
             r->regionBoxes.insert(r->regionBoxes.end(), boxes[key].begin(), boxes[key].end());
@@ -206,8 +223,17 @@ EMSCRIPTEN_KEEPALIVE int kelvo_region_box_count(KelvoWebResult* r) {
     return static_cast<int>(r->regionBoxes.size() / kBoxFields);
 }
 
-EMSCRIPTEN_KEEPALIVE const uint8_t* kelvo_keys(const KelvoWebResult* r) {
-    return r->keyed ? r->decoded.picture.idImage.indices.data() : nullptr;
+// After kelvo_region_box_count; empty for a picture without an id image.
+EMSCRIPTEN_KEEPALIVE int kelvo_key_run_count(const KelvoWebResult* r) {
+    return static_cast<int>(r->keyRuns.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_key_runs(const KelvoWebResult* r) {
+    return r->keyRuns.data();
+}
+
+EMSCRIPTEN_KEEPALIVE const uint32_t* kelvo_key_rows(const KelvoWebResult* r) {
+    return r->keyRows.data();
 }
 
 EMSCRIPTEN_KEEPALIVE const int32_t* kelvo_region_boxes(const KelvoWebResult* r) {
