@@ -4,6 +4,7 @@
 #include "kelvoinflate.h"
 #include "kelvoparallel.h"
 #include "kelvopngchunks.h"
+#include "kelvopngunfilterlanes.h"
 
 #include <zlib.h>
 
@@ -83,9 +84,10 @@ template <int Bpp> uint32_t toArgb(uint32_t v) {
            (v >> 16 & 0xff);
 }
 
-// Sub and Up, the filters of most rows, a pixel at a time. All but the last pixel of an RGB row
-// are read as one word and the byte past them masked off. The unfiltered samples go back into
-// the row only when `keep`: the next row predicts from them.
+// Sub and Up, the filters of most rows, four pixels at a time where the target allows, then a
+// pixel at a time: all but the last pixel of an RGB row are read as one word and the byte past
+// them masked off. The unfiltered samples go back into the row only when `keep`: the next row
+// predicts from them.
 template <int Bpp, bool FromLeft>
 [[gnu::noinline]] void unfilterWordRow(uint8_t* row, const uint8_t* prior, uint32_t* out, int width,
                                        bool keep) {
@@ -94,7 +96,10 @@ template <int Bpp, bool FromLeft>
                                          : loadPixel<Bpp>(p);
     };
     uint32_t left = 0;
-    for (int x = 0; x < width; ++x, row += Bpp, prior += Bpp) {
+    const int done = unfilterLanes<Bpp, FromLeft>(row, prior, out, width, keep, left);
+    row += done * Bpp;
+    prior += done * Bpp;
+    for (int x = done; x < width; ++x, row += Bpp, prior += Bpp) {
         const uint32_t v = addSamples(load(row, x), FromLeft ? left : load(prior, x));
         if (keep) {
             storePixel<Bpp>(row, v);
