@@ -34,7 +34,10 @@ async function compare(file) {
 function damaged(good) {
     const iend = good.length - 12;
     const badCrc = Buffer.from(good);
-    badCrc[iend - 5] ^= 0xff; // the last byte of the last IDAT's checksum
+    badCrc[iend - 5] ^= 0xff;                  // the last byte of the last IDAT's checksum
+    const idat = good.lastIndexOf('IDAT') - 4; // the last IDAT chunk, with the stream's end
+    const adler = Buffer.from(good.subarray(idat + 8, idat + 8 + good.readUInt32BE(idat)));
+    adler[adler.length - 1] ^= 0xff; // the last byte of the stream's Adler-32
     const huge = Buffer.from(good.subarray(0, 33));
     huge.writeUInt32BE(100000, 16);
     huge.writeUInt32BE(100000, 20);
@@ -42,6 +45,9 @@ function damaged(good) {
         'cut-in-half' : good.subarray(0, good.length >> 1),
         'cut-before-end' : good.subarray(0, iend),
         'bad-crc' : badCrc,
+        'bad-adler' : Buffer.concat([
+            good.subarray(0, idat), chunk('IDAT', adler), good.subarray(idat + 12 + adler.length)
+        ]),
         'huge-header' : Buffer.concat(
             [ huge.subarray(0, 8), chunk('IHDR', huge.subarray(16, 29)), good.subarray(33) ]),
         'not-a-picture' : Buffer.from('<html>not a picture</html>\n'),
