@@ -76,41 +76,48 @@ uint32_t kelvoCrc32(uint32_t crc, const uint8_t* data, std::size_t length) {
 
 namespace {
 
+constexpr uint32_t kAdlerBase = 65521;
+
 uint32_t sumOfLanes(v128_t v) {
     return uint32_t(wasm_i32x4_extract_lane(v, 0)) + uint32_t(wasm_i32x4_extract_lane(v, 1)) +
            uint32_t(wasm_i32x4_extract_lane(v, 2)) + uint32_t(wasm_i32x4_extract_lane(v, 3));
 }
 
-} // namespace
-
-// Sixteen bytes at a time, the rest by zlib. Within a block, byte j of n adds itself to the sum
-// a and (n - j) times itself to the sum b: per 16 bytes, the sum so far sixteen times and the
-// bytes weighted 16 down to 1. 5552 bytes is the longest block whose sums stay within 32 bits.
-uint32_t kelvoAdler32(uint32_t adler, const uint8_t* data, std::size_t length) {
-    constexpr uint32_t kBase = 65521;
-    constexpr std::size_t kBlock = 5552 / 16 * 16;
+// Adds `n` bytes, a multiple of 16, to the sums `a` and `b`. Byte j of n adds itself to a and
+// (n - j) times itself to b: per 16 bytes, the sum so far sixteen times and the bytes weighted
+// 16 down to 1. Out of line, as the PNG reader's rows: engines optimise a function between its
+// calls.
+[[gnu::noinline]] void addAdlerBlock(uint32_t& a, uint32_t& b, const uint8_t* data, std::size_t n) {
     const v128_t firstWeights = wasm_i16x8_make(16, 15, 14, 13, 12, 11, 10, 9);
     const v128_t lastWeights = wasm_i16x8_make(8, 7, 6, 5, 4, 3, 2, 1);
+    v128_t sums = wasm_i32x4_splat(0);
+    v128_t sumsBefore = sums;
+    v128_t weighted = sums;
+    for (std::size_t i = 0; i < n; i += 16) {
+        const v128_t bytes = wasm_v128_load(data + i);
+        sumsBefore = wasm_i32x4_add(sumsBefore, sums);
+        sums = wasm_i32x4_add(
+            sums, wasm_u32x4_extadd_pairwise_u16x8(wasm_u16x8_extadd_pairwise_u8x16(bytes)));
+        weighted = wasm_i32x4_add(
+            weighted,
+            wasm_i32x4_add(wasm_i32x4_dot_i16x8(wasm_u16x8_extend_low_u8x16(bytes), firstWeights),
+                           wasm_i32x4_dot_i16x8(wasm_u16x8_extend_high_u8x16(bytes), lastWeights)));
+    }
+    b = (b + a * uint32_t(n) + 16 * sumOfLanes(sumsBefore) + sumOfLanes(weighted)) % kAdlerBase;
+    a = (a + sumOfLanes(sums)) % kAdlerBase;
+}
+
+} // namespace
+
+// Sixteen bytes at a time, the rest by zlib, in blocks of at most 5552 bytes: the longest whose
+// sums stay within 32 bits.
+uint32_t kelvoAdler32(uint32_t adler, const uint8_t* data, std::size_t length) {
+    constexpr std::size_t kBlock = 5552 / 16 * 16;
     uint32_t a = adler & 0xffff;
     uint32_t b = adler >> 16;
     while (length >= 16) {
         const std::size_t n = std::min(length, kBlock) / 16 * 16;
-        v128_t sums = wasm_i32x4_splat(0);
-        v128_t sumsBefore = sums;
-        v128_t weighted = sums;
-        for (std::size_t i = 0; i < n; i += 16) {
-            const v128_t bytes = wasm_v128_load(data + i);
-            sumsBefore = wasm_i32x4_add(sumsBefore, sums);
-            sums = wasm_i32x4_add(
-                sums, wasm_u32x4_extadd_pairwise_u16x8(wasm_u16x8_extadd_pairwise_u8x16(bytes)));
-            weighted = wasm_i32x4_add(
-                weighted,
-                wasm_i32x4_add(
-                    wasm_i32x4_dot_i16x8(wasm_u16x8_extend_low_u8x16(bytes), firstWeights),
-                    wasm_i32x4_dot_i16x8(wasm_u16x8_extend_high_u8x16(bytes), lastWeights)));
-        }
-        b = (b + a * uint32_t(n) + 16 * sumOfLanes(sumsBefore) + sumOfLanes(weighted)) % kBase;
-        a = (a + sumOfLanes(sums)) % kBase;
+        addAdlerBlock(a, b, data, n);
         data += n;
         length -= n;
     }
@@ -126,7 +133,11 @@ uint32_t kelvoAdler32(uint32_t adler, const uint8_t* data, std::size_t length) {
 #endif
 
 // A zlib stream's Adler-32 is checked here, by kelvoAdler32 over the whole output, rather than
-// by zlib as it goes: zlib's sum is the slower one.
+// by zlib as it goes: zlib's sum is the slower one. Each call of inflate makes at most
+// kOutputSlice bytes, so that the engine optimises zlib's inner loop after the first slices
+// instead of running a whole picture through it in baseline code.
+constexpr std::size_t kOutputSlice = std::size_t(64) << 10;
+
 struct KelvoInflater::State {
     z_stream zlib{};
     bool open = false;
@@ -161,7 +172,6 @@ bool KelvoInflater::begin(bool zlib, uint8_t* out, std::size_t size) {
     state.open = inflateInit2(&state.zlib, zlib ? MAX_WBITS : -MAX_WBITS) == Z_OK &&
                  (!zlib || inflateValidate(&state.zlib, 0) == Z_OK);
     state.zlib.next_out = out;
-    state.zlib.avail_out = uInt(size);
     state.ended = false;
     state.checked = zlib;
     state.out = out;
@@ -175,6 +185,7 @@ bool KelvoInflater::feed(const uint8_t* data, std::size_t length) {
     state.zlib.avail_in = uInt(length);
     while (state.zlib.avail_in > 0 && !state.ended) {
         const Bytef* in = state.zlib.next_in;
+        state.zlib.avail_out = uInt(std::min(state.size - state.zlib.total_out, kOutputSlice));
         const int status = inflate(&state.zlib, Z_NO_FLUSH);
         state.tookIn(in, state.zlib.next_in);
         if (status == Z_STREAM_END) {
