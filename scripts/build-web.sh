@@ -4,7 +4,8 @@
 # KelvoPluginTest.js, the converted dictionary, the viewer's texts in every language
 # (kelvo-texts-<language>.json), the coded samples and the demo page index.html.
 # Needs the native tools, built here in build/dev (or $KELVO_NATIVE_BUILD) unless present, and
-# the zlib and libspng sources, fetched with `apt-get source` into build/web-deps once.
+# the zlib, libdeflate and libspng sources, fetched with `apt-get source` into build/web-deps
+# once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,7 +19,7 @@ echo "== native tools for the web build ($native)"
 cmake --build "$native" -j "$(nproc)" --target kelvo-tool kelvo_data kelvo-web-dict \
     kelvo_web_texts
 
-# The sources of zlib and libspng, fetched once with apt-get source.
+# The sources of zlib, libdeflate and libspng, fetched once with apt-get source.
 source_tree() { # PACKAGE DIR-PREFIX
     local dir
     dir=$(find "$deps" -maxdepth 1 -type d -name "$2-*" 2>/dev/null | head -n1 || true)
@@ -33,13 +34,15 @@ source_tree() { # PACKAGE DIR-PREFIX
     fi
     echo "$root/$dir"
 }
-echo "== zlib and libspng sources"
+echo "== zlib, libdeflate and libspng sources"
 zlib_dir=$(source_tree zlib zlib)
+deflate_dir=$(source_tree libdeflate libdeflate)
 spng_dir=$(source_tree libspng libspng)
 
 echo "== WebAssembly codec"
 emcmake cmake -S web/wasm -B build/web-wasm -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DKELVO_ZLIB_SOURCE="$zlib_dir" -DKELVO_SPNG_SOURCE="$spng_dir" >/dev/null
+    -DKELVO_ZLIB_SOURCE="$zlib_dir" -DKELVO_SPNG_SOURCE="$spng_dir" \
+    -DKELVO_LIBDEFLATE_SOURCE="$deflate_dir" >/dev/null
 cmake --build build/web-wasm
 if grep -Eq '\beval\(|new Function' build/web-wasm/kelvo-codec.mjs; then
     echo "build-web.sh: kelvo-codec.mjs calls eval or new Function" >&2

@@ -1,5 +1,6 @@
-// The checksums and the streaming inflate under the PNG reader and writer: ISA-L's in native
-// builds (KELVO_PNG_ISAL), zlib's where ISA-L is not available (the WebAssembly build).
+// The checksums and the inflate under the PNG reader and writer: ISA-L's in native builds
+// (kelvoinflate.cpp), libdeflate's and zlib's where ISA-L is not available, as in the
+// WebAssembly build (kelvoinflatelibdeflate.cpp).
 #pragma once
 
 #include <cstddef>
@@ -22,8 +23,8 @@ public:
     bool begin(bool zlib, uint8_t* out, std::size_t size);
     // False when the data are damaged or hold more than fits.
     bool feed(const uint8_t* data, std::size_t length);
-    // The stream has ended and filled the memory exactly.
-    bool finished() const;
+    // Ends the stream: true when it was whole, checked and filled the memory exactly.
+    bool finish();
 
 private:
     struct State;

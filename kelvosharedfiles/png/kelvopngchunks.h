@@ -20,6 +20,12 @@ constexpr uint32_t kBandEntryBytes = 12;
 constexpr std::size_t kZlibHeaderBytes = 2;
 constexpr std::size_t kZlibTrailerBytes = 4;
 
+// A zlib header of deflate data in a window of at most 32 KB, without a preset dictionary.
+inline bool zlibHeaderValid(const uint8_t* header) {
+    return (header[0] & 0x0f) == 8 && (header[0] >> 4) <= 7 &&
+           (header[0] << 8 | header[1]) % 31 == 0 && (header[1] & 0x20) == 0;
+}
+
 enum ColourType : uint8_t { Grey = 0, Rgb = 2, Palette = 3, GreyAlpha = 4, Rgba = 6 };
 
 // One chunk of a PNG stream, its data pointing into the stream.

@@ -202,7 +202,7 @@ public:
             return m_inflater.feed(data, n);
         };
         return m_inflater.begin(zlib, out, size) && stream.forEachPiece(offset, length, take) &&
-               (zlib || take(kClosingBlock, sizeof(kClosingBlock))) && m_inflater.finished();
+               (zlib || take(kClosingBlock, sizeof(kClosingBlock))) && m_inflater.finish();
     }
 
 private:
@@ -241,9 +241,8 @@ public:
         uint8_t trailer[kZlibTrailerBytes];
         stream.copy(0, sizeof(header), header);
         stream.copy(stream.size() - sizeof(trailer), sizeof(trailer), trailer);
-        // Deflate without a preset dictionary, as the whole stream's inflater would insist.
-        if ((header[0] & 0x0f) != 8 || (header[0] << 8 | header[1]) % 31 != 0 ||
-            (header[1] & 0x20) != 0) {
+        // As the whole stream's inflater would insist.
+        if (!zlibHeaderValid(header)) {
             return false;
         }
         struct Scratch {
