@@ -31,8 +31,8 @@ public:
         return *this;
     }
 
-    // Adds a step that presses button 1, 2 or 3 of a message dialog, keeping its text and
-    // caption.
+    // Adds a step that presses button 1, 2 or 3 of the editor's message dialog, keeping its text
+    // and caption (defined with the editor's tests).
     KelvoDialogScript& pressOnMessage(int button, QString* text = nullptr,
                                       QString* caption = nullptr);
 

@@ -1,7 +1,5 @@
 #include "kelvodialogscript.h"
 
-#include "kelvomsgdlg.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -24,16 +22,6 @@ QString describe(const QWidget* widget) {
 KelvoDialogScript::KelvoDialogScript() {
     connect(&m_timer, &QTimer::timeout, this, &KelvoDialogScript::poll);
     m_timer.start(PollMs);
-}
-
-KelvoDialogScript& KelvoDialogScript::pressOnMessage(int button, QString* text, QString* caption) {
-    return then<KelvoMsgDlg>([button, text, caption](KelvoMsgDlg* dialog) {
-        if (caption)
-            *caption = dialog->windowTitle();
-        if (text)
-            *text = messageText(dialog);
-        click(dialog, QStringLiteral("button%1").arg(button));
-    });
 }
 
 bool KelvoDialogScript::done() const {
