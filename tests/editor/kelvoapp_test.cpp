@@ -21,7 +21,6 @@
 #include "kelvousersettings.h"
 #include "kelvoworkspace.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -304,11 +303,7 @@ private slots:
         for (const QString& saved :
              {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
             script.then<QMessageBox>([](QMessageBox* box) {
-                for (QAbstractButton* b : box->buttons()) {
-                    if (b->text() == QLatin1String("Save")) {
-                        QTest::mouseClick(b, Qt::LeftButton);
-                    }
-                }
+                KelvoDialogScript::clickLabelled(box, QStringLiteral("Save"));
             });
             EncoderTest::chooseFile(script, file(saved));
         }

@@ -22,7 +22,6 @@
 
 #include <QMenu>
 #include <QPainter>
-#include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
@@ -97,20 +96,11 @@ TheS_BubbleData unusualLook() {
     return props;
 }
 
-// Clicks the text properties editor's button `text`.
-void press(KelvoTextEditor* editor, const QString& text) {
-    for (QPushButton* button : editor->findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
-    }
-}
-
 // Gives `props` to the shaped text through its text properties editor, pressing OK.
 void applyThroughEditor(KelvoEditorShapedText& shapedText, const TheS_BubbleData& props) {
     shapedText.textEditor()->loadProps(props);
     shapedText.textEditor()->show();
-    press(shapedText.textEditor(), QStringLiteral("OK"));
+    KelvoDialogScript::clickLabelled(shapedText.textEditor(), QStringLiteral("OK"));
 }
 
 // Presses the left button on `widget` at `from`, moves by `by` in one step and releases it.
@@ -247,14 +237,14 @@ private slots:
             QVERIFY(editor->isVisible());
             QCOMPARE(editor->props().textData.text, original.textData.text);
             editor->loadProps(unusualLook());
-            press(editor, QStringLiteral("Preview"));
+            KelvoDialogScript::clickLabelled(editor, QStringLiteral("Preview"));
             QVERIFY(editor->isVisible());
             const TheS_BubbleData look = editor->props();
             QVERIFY(shaped->currentProps() == look);
             QVERIFY(shaped->acceptedProps() == original);
             QCOMPARE(shaped->label()->textProperties().text, look.textData.text);
             QVERIFY(scene.picture.grab().toImage() != before);
-            press(editor, QStringLiteral("Cancel"));
+            KelvoDialogScript::clickLabelled(editor, QStringLiteral("Cancel"));
             QVERIFY(!editor->isVisible());
             QVERIFY(shaped->currentProps() == original);
             QCOMPARE(scene.picture.grab().toImage(), before);

@@ -1,6 +1,7 @@
 // The HTML generator: the text for beach.png of 320 x 200 byte for byte, without and with a
 // link, typed into the dialog as a user does, in the plug-in's form and the web viewer's; the
 // size fields' limits; the clipboard.
+#include "kelvodialogscript.h"
 #include "kelvohtmlcode.h"
 #include "kelvohtmlgenerator.h"
 
@@ -8,7 +9,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -40,15 +40,6 @@ const char* const BeachWithLink =
     "           href=\"http://example.org/sea.html\">\n"
     "</noscript>";
 
-QPushButton* button(const QWidget& dialog, const QString& text) {
-    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == text) {
-            return b;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class KelvoHTMLGeneratorTest : public QObject {
@@ -67,14 +58,14 @@ private slots:
         m_dialog->setPicture(QStringLiteral("beach.png"), 320, 200);
         QCOMPARE(result(), QString::fromLatin1(BeachWithoutLink));
         QGuiApplication::clipboard()->clear();
-        QTest::mouseClick(button(*m_dialog, QStringLiteral("Copy all")), Qt::LeftButton);
+        KelvoDialogScript::clickLabelled(m_dialog.get(), QStringLiteral("Copy all"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(BeachWithoutLink));
         QVERIFY(m_dialog->linkEdit()->isReadOnly());
         QTest::mouseClick(m_dialog->linkCheck(), Qt::LeftButton);
         QVERIFY(!m_dialog->linkEdit()->isReadOnly());
         QTest::keyClicks(m_dialog->linkEdit(), QStringLiteral("http://example.org/sea.html"));
         QCOMPARE(result(), QString::fromLatin1(BeachWithLink));
-        QTest::mouseClick(button(*m_dialog, QStringLiteral("Close")), Qt::LeftButton);
+        KelvoDialogScript::clickLabelled(m_dialog.get(), QStringLiteral("Close"));
         QVERIFY(!m_dialog->isVisible());
         m_dialog->show();
         QVERIFY(m_dialog->linkCheck()->isChecked());

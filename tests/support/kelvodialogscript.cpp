@@ -95,6 +95,16 @@ void KelvoDialogScript::click(QWidget* dialog, const QString& buttonName) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void KelvoDialogScript::clickLabelled(QWidget* widget, const QString& text) {
+    for (QPushButton* button : widget->findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no button labelled ") + text));
+}
+
 void KelvoDialogScript::keys(QWidget* widget, const QString& text) {
     for (const uint c : text.toUcs4()) {
         if (c < 0x80)

@@ -43,6 +43,8 @@ public:
 
     // Input helpers for the steps; each fails the running test when the child is missing.
     static void click(QWidget* dialog, const QString& buttonName);
+    // Clicks the push button labelled `text` among widget's children.
+    static void clickLabelled(QWidget* widget, const QString& text);
     // Types text into widget key by key; characters outside ASCII as key events with that text.
     static void keys(QWidget* widget, const QString& text);
     // Replaces the text of a line edit or plain text edit by typing.
