@@ -5,6 +5,7 @@
 #include "pngtestfile.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -31,16 +32,29 @@ const Variant kVariants[] = {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) {
+    // A side of 1 to 65535 pixels, else 0.
+    const auto side = [](const char* text) {
+        char* end = nullptr;
+        const long value = std::strtol(text, &end, 10);
+        return *end == '\0' && value > 0 && value < 65536 ? int(value) : 0;
+    };
+    const int width = argc < 5 ? 0 : side(argv[1]), height = argc < 5 ? 0 : side(argv[2]);
+    if (width == 0 || height == 0) {
         std::cerr << "usage: kelvo-testpng WIDTH HEIGHT PIXELS PREFIX [VARIANT...]\n";
         return 2;
     }
-    const int width = std::stoi(argv[1]), height = std::stoi(argv[2]);
     std::vector<uint32_t> argb(std::size_t(width) * std::size_t(height));
     std::ifstream in(argv[3], std::ios::binary);
     if (!in.read(reinterpret_cast<char*>(argb.data()), std::streamsize(argb.size() * 4))) {
         std::cerr << "kelvo-testpng: " << argv[3] << ": fewer than " << argb.size() << " pixels\n";
         return 1;
+    }
+    for (int i = 5; i < argc; ++i) {
+        if (std::none_of(std::begin(kVariants), std::end(kVariants),
+                         [&](const Variant& v) { return std::string(v.name) == argv[i]; })) {
+            std::cerr << "kelvo-testpng: no encoding named " << argv[i] << '\n';
+            return 2;
+        }
     }
     for (const Variant& variant : kVariants) {
         if (argc > 5 &&
