@@ -9,6 +9,7 @@
 #include "kelvodataprocessor.h"
 #include "kelvodecodehandler.h"
 #include "kelvoviewershapedtext.h"
+#include "viewertestdata.h"
 
 #include <QApplication>
 #include <QImage>
@@ -30,26 +31,6 @@ void ensureApplication() {
         return new QApplication(argc, argv);
     }();
     (void)app;
-}
-
-// Region 1 fills most of the picture, region 2 a corner; outlines on their edges.
-QImage idImage() {
-    QImage image(kWidth, kHeight, QImage::Format_Indexed8);
-    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 255, 210), qRgb(255, 0, 1), qRgb(0, 0, 1),
-                         qRgb(255, 0, 2), qRgb(0, 0, 2)});
-    image.fill(0);
-    auto paint = [&image](const QRect& r, int fill) {
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                const bool edge =
-                    x == r.left() || x == r.right() || y == r.top() || y == r.bottom();
-                image.setPixel(x, y, uint(edge ? fill + 1 : fill));
-            }
-        }
-    };
-    paint(QRect(2, 2, 44, 40), 2);
-    paint(QRect(50, 30, 12, 12), 4);
-    return image;
 }
 
 } // namespace
@@ -76,7 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     processor.setRaw(data + 1 + colourBytes, size - 1 - colourBytes);
     processor.parseRecords(region.records, closing, false);
 
-    const QImage ids = idImage();
+    // Region 1 fills most of the picture, region 2 a corner; outlines on their edges.
+    const QImage ids = ViewerTestData::idImage(
+        QSize(kWidth, kHeight), {{1, QRect(2, 2, 44, 40)}, {2, QRect(50, 30, 12, 12)}});
     auto viewer = std::make_unique<QWidget>();
     viewer->resize(kWidth, kHeight);
     RegionViewerMap objects;

@@ -1,5 +1,6 @@
 #include "referencereader.h"
 
+#include "codectestsupport.h"
 #include "kelvodataprocessor.h"
 
 #include <algorithm>
@@ -286,17 +287,7 @@ private:
         KelvoPropsStruct closing;
         processor.setRaw(region.recordBytes);
         processor.parseRecords(region.records, closing, true);
-        std::vector<int> used;
-        for (const KelvoData& r : region.records)
-            if (std::find(used.begin(), used.end(), r.subIndex) == used.end())
-                used.push_back(r.subIndex);
-        std::sort(used.begin(), used.end());
-        for (KelvoData& r : region.records) {
-            r.subIndex = uint8_t(std::find(used.begin(), used.end(), r.subIndex) - used.begin());
-            r.red = 255;
-            r.green = r.subIndex;
-            r.blue = int32_t(key);
-        }
+        region.records = expectedRecords(std::move(region.records), key);
         if (!region.hasColourTable)
             return;
         processor.setRaw(region.colourBytes);

@@ -28,7 +28,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -259,14 +258,7 @@ private:
         QTRY_VERIFY(editor->isVisible());
         QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
-        QPushButton* ok = nullptr;
-        for (QPushButton* button : editor->findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("OK")) {
-                ok = button;
-            }
-        }
-        QVERIFY(ok);
-        QTest::mouseClick(ok, Qt::LeftButton);
+        KelvoDialogScript::clickLabelled(editor, QStringLiteral("OK"));
         QCOMPARE(bubble->currentProps().textData.text, QStringLiteral("Hello"));
     }
 

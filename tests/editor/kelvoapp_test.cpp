@@ -9,7 +9,6 @@
 #include "kelvodecodeimage.h"
 #include "kelvodialogscript.h"
 #include "kelvoencdonedlg.h"
-#include "kelvogenerator.h"
 #include "kelvohelpbrowser.h"
 #include "kelvohtmlgenerator.h"
 #include "kelvoimgencodewidget.h"
@@ -20,8 +19,8 @@
 #include "kelvotoolcommands.h"
 #include "kelvousersettings.h"
 #include "kelvoworkspace.h"
+#include "viewertestdata.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -55,16 +54,9 @@ QRect regionRect(int i) {
 
 // A coded picture with texts `prefix` + "0", "1", "2" in three regions, keyed 0 to 2.
 QImage codedPicture(const QString& prefix = {}) {
-    KelvoRegionMap regions;
-    for (int i = 0; i < 3; ++i) {
-        regions[i + 1].polygons = {QPolygon(regionRect(i))};
-        regions[i + 1].texts = {prefix + QString::number(i)};
-    }
-    QImage coded;
-    if (!KelvoGenerator::generate(plainPicture(Width, Height), coded, regions, true, 0)) {
-        qFatal("cannot code the test picture");
-    }
-    return coded;
+    return ViewerTestData::codedPicture(QSize(Width, Height), {{regionRect(0), prefix + u'0'},
+                                                               {regionRect(1), prefix + u'1'},
+                                                               {regionRect(2), prefix + u'2'}});
 }
 
 } // namespace
@@ -304,11 +296,7 @@ private slots:
         for (const QString& saved :
              {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
             script.then<QMessageBox>([](QMessageBox* box) {
-                for (QAbstractButton* b : box->buttons()) {
-                    if (b->text() == QLatin1String("Save")) {
-                        QTest::mouseClick(b, Qt::LeftButton);
-                    }
-                }
+                KelvoDialogScript::clickLabelled(box, QStringLiteral("Save"));
             });
             EncoderTest::chooseFile(script, file(saved));
         }

@@ -11,6 +11,7 @@
 #include "kelvogenerator.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimgsnip.h"
+#include "kelvonoisetext.h"
 #include "kelvotextholderwidget.h"
 #include "kelvotextpictures.h"
 
@@ -18,7 +19,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,16 +35,6 @@ namespace {
 constexpr int Width = 240;
 constexpr int Height = 180;
 const QColor Highlighted(158, 174, 255);
-
-// Characters in no order, which compression hardly shortens.
-QString noise(int length) {
-    QRandomGenerator random(3);
-    QString text;
-    for (int i = 0; i < length; ++i) {
-        text += QLatin1Char(char('!' + random.bounded(94)));
-    }
-    return text;
-}
 
 } // namespace
 
@@ -374,8 +364,8 @@ private slots:
     void roomsFromDrawingToSaving() {
         KelvoDataManageWidget* manager = m_encoder->dataManager();
         addTextRegion(QRect(20, 20, 60, 40), QStringLiteral("harbour"));
-        addTextRegion(QRect(100, 20, 10, 10), noise(150));
-        addTextRegion(QRect(140, 20, 10, 10), noise(400));
+        addTextRegion(QRect(100, 20, 10, 10), kelvoNoiseText(150, 3));
+        addTextRegion(QRect(140, 20, 10, 10), kelvoNoiseText(400, 3));
         QTRY_COMPARE(manager->row(3)->room(), Room::DoesNotFit);
         QCOMPARE(manager->row(1)->room(), Room::Fits);
         QCOMPARE(manager->row(2)->room(), Room::Shows);

@@ -197,8 +197,8 @@ private:
     }
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
-    // Arms the automatic selection from the tool bar, confirming its message.
 
+    // Arms the automatic selection from the tool bar, confirming its message.
     void armAutomatic() {
         QString text;
         KelvoDialogScript script;

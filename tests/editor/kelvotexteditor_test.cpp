@@ -1,6 +1,7 @@
 // The text properties editor: its controls build the record that Preview hands over, colour
 // choices can be cancelled, and the author is told what the picture cannot keep. (Its buttons
 // are clicked with a shaped text behind them in the shaped text test.)
+#include "kelvodialogscript.h"
 #include "kelvotexteditor.h"
 
 #include <QClipboard>
@@ -8,21 +9,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
 namespace {
-
-QPushButton* button(KelvoTextEditor& editor, const QString& text) {
-    for (QPushButton* b : editor.findChildren<QPushButton*>()) {
-        if (b->text() == text) {
-            return b;
-        }
-    }
-    return nullptr;
-}
 
 QAction* action(KelvoTextEditor& editor, const char* name) {
     return editor.findChild<QAction*>(QString::fromLatin1(name));
@@ -78,7 +69,7 @@ private slots:
             choose(editor.contourWidthBox(), QString::fromLatin1(entry));
             QCOMPARE(editor.props().outlineWidth, width);
         }
-        QTest::mouseClick(button(editor, QStringLiteral("Preview")), Qt::LeftButton);
+        KelvoDialogScript::clickLabelled(&editor, QStringLiteral("Preview"));
 
         QCOMPARE(previews.size(), std::size_t(1));
         const TheS_BubbleData& r = previews.front();

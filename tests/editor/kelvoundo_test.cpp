@@ -19,7 +19,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -262,11 +261,7 @@ void KelvoUndoTest::change(const QString& kind) {
         QTRY_VERIFY(editor->isVisible());
         QTest::keyClick(editor->textEdit(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
-        for (QPushButton* button : editor->findChildren<QPushButton*>()) {
-            if (button->text() == QLatin1String("OK")) {
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
-        }
+        KelvoDialogScript::clickLabelled(editor, QStringLiteral("OK"));
     } else if (kind == QLatin1String("move image")) {
         auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
         QTest::mousePress(snippet, Qt::LeftButton, {}, QPoint(5, 5));

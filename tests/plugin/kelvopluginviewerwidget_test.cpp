@@ -1,7 +1,7 @@
 // The plug-in viewer: scaling to the page, hovering over a scaled picture, the context menu,
 // the properties dialog, saving, and the menu's outlines and dictionary items reaching the
 // viewer (what they do there is the shared viewer's, tested with it).
-#include "kelvomodalanswer.h"
+#include "kelvodialogscript.h"
 #include "kelvopluginimagepropertiesdialog.h"
 #include "kelvopluginviewerwidget.h"
 #include "kelvotextwidget.h"
@@ -205,22 +205,20 @@ private slots:
         auto viewer = showPicture(m_coded, QSize(200, 160));
         for (const auto& [name, saved, format] : rows) {
             QString message;
-            bool answered = false;
-            bool told = false;
-            kelvoAnswerModal<QFileDialog>(
-                [&, name = name](QFileDialog* dialog) {
-                    dialog->selectFile(dir.filePath(QLatin1String(name)));
-                    QMetaObject::invokeMethod(dialog, "accept");
-                },
-                &answered);
-            kelvoAnswerModal<QMessageBox>(
-                [&](QMessageBox* box) {
+            KelvoDialogScript script;
+            script
+                .then<QFileDialog>([&, name = name](QFileDialog* dialog) {
+                    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    QVERIFY(edit);
+                    edit->setText(dir.filePath(QLatin1String(name)));
+                    QTest::keyClick(edit, Qt::Key_Return);
+                })
+                .then<QMessageBox>([&](QMessageBox* box) {
                     message = box->text();
                     QTest::keyClick(box, Qt::Key_Enter);
-                },
-                &told);
+                });
             findAction(viewer->contextMenu(), QStringLiteral("Save Image As"))->trigger();
-            QVERIFY(answered && told);
+            QVERIFY2(script.done(), qPrintable(script.failure()));
             const QString path = dir.filePath(QLatin1String(saved));
             if (format.isEmpty()) {
                 QVERIFY2(message.startsWith("The image could not be saved as\n" + path + '\n'),

@@ -86,6 +86,18 @@ Bytes deflated(const Bytes& raw, const PngTestKind& kind, Bytes& list) {
     return stream;
 }
 
+// Sample `c` of pixel `p` of `kind.argb` at the kind's depth. Greys and palette indices come from
+// green; 16-bit samples carry noise that probes how readers round them.
+uint16_t sampleOf(const PngTestKind& kind, std::size_t p, int c) {
+    static constexpr int kShifts[][4] = {{8}, {}, {16, 8, 0}, {8}, {8, 24}, {}, {16, 8, 0, 24}};
+    const int v = int((*kind.argb)[p] >> kShifts[kind.colourType][c] & 0xFF);
+    if (kind.bitDepth <= 8) {
+        return uint16_t(v >> (8 - kind.bitDepth));
+    }
+    const int x = int(p % std::size_t(kind.width)), y = int(p / std::size_t(kind.width));
+    return uint16_t(std::clamp(v * 257 + (x * 31 + y * 17) % 257 - 128, 0, 65535));
+}
+
 struct Pass {
     int x0, y0, dx, dy;
 };
@@ -104,8 +116,10 @@ Bytes makeTestPng(const PngTestKind& kind, std::vector<uint32_t>* rgb) {
     std::vector<uint16_t> samples(std::size_t(kind.width) * kind.height * perPixel);
     for (std::size_t p = 0; p < samples.size() / perPixel; ++p) {
         for (int c = 0; c < perPixel; ++c) {
-            samples[p * perPixel + c] =
-                p % 5 == 4 ? samples[std::size_t(c)] : uint16_t(random() % (maxSample + 1));
+            samples[p * perPixel + c] = kind.argb ? sampleOf(kind, p, c)
+                                        : p % 5 == 4
+                                            ? samples[std::size_t(c)]
+                                            : uint16_t(random() % (maxSample + 1));
         }
     }
     if (rgb) {
@@ -134,7 +148,8 @@ Bytes makeTestPng(const PngTestKind& kind, std::vector<uint32_t>* rgb) {
     if (paletteSize) {
         Bytes plte;
         for (int i = 0; i < paletteSize * 3; ++i) {
-            plte.push_back(uint8_t(random()));
+            // A grey ramp for pictures given as pixels, whose indices are greys.
+            plte.push_back(kind.argb ? uint8_t(i / 3 * 255 / int(maxSample)) : uint8_t(random()));
         }
         chunk(png, "PLTE", plte);
     }

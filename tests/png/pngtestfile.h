@@ -16,6 +16,8 @@ struct PngTestKind {
     int width = 37;
     int height = 23;
     uint32_t seed = 1;
+    // When given, the pixels (0xAARRGGBB) the samples come from instead of `seed`; see sampleOf.
+    const std::vector<uint32_t>* argb = nullptr;
     // The first rows of the bands, from 0; every band's first row but row 0 takes `bandFilter`.
     // With `cut`, band `cutBand` loses that many bytes from its end, and the list follows.
     std::vector<uint32_t> bandRows;

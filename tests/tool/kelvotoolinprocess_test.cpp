@@ -4,6 +4,7 @@
 // KELVO_DIR.
 #include "kelvoannotations.h"
 #include "kelvojsontext.h"
+#include "kelvonoisetext.h"
 #include "kelvopackinglevels.h"
 #include "kelvotestdir.h"
 #include "kelvotool.h"
@@ -14,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QTest>
 #include <QTextStream>
 
@@ -56,16 +56,6 @@ KelvoToolResult runKelvoTool(const QStringList& arguments) {
     out.flush();
     err.flush();
     return result;
-}
-
-// Printable characters in no order, which compression hardly shortens.
-QString noise(int length) {
-    QRandomGenerator random(7);
-    QString text;
-    for (int i = 0; i < length; ++i) {
-        text += QLatin1Char(char('!' + random.bounded(94)));
-    }
-    return text;
 }
 
 const char* const kValid = R"({
@@ -274,7 +264,7 @@ private:
         const QJsonArray square{QJsonArray{20, 20}, QJsonArray{20 + side, 20},
                                 QJsonArray{20 + side, 20 + side}, QJsonArray{20, 20 + side}};
         QJsonObject region{{u"polygons"_s, QJsonArray{QJsonValue(square)}},
-                           {u"texts"_s, QJsonArray{noise(length)}}};
+                           {u"texts"_s, QJsonArray{kelvoNoiseText(length, 7)}}};
         if (colours) {
             region.insert(u"colours"_s, QJsonArray{0x102030, 0xfafad2, 0x00ff00});
         }

@@ -1,7 +1,7 @@
 // The image widget: loading and converting pictures, a file that is none, a failed save, file
 // extensions, centring, and closing a modified picture.
+#include "kelvodialogscript.h"
 #include "kelvoimgwidget.h"
-#include "kelvomodalanswer.h"
 #include "viewertestdata.h"
 
 #include <QAbstractButton>
@@ -14,20 +14,18 @@ using ViewerTestData::picture;
 
 namespace {
 
-// Answers the next modal message box with the button labelled `answer`; a box without it is
-// closed.
-void answerNextBox(const QString& answer, bool* answered) {
-    kelvoAnswerModal<QMessageBox>(
-        [answer](QMessageBox* box) {
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == answer) {
-                    button->click();
-                    return;
-                }
+// Adds the step that answers a message box with the button labelled `answer`; a box without it
+// is closed.
+void answerBox(KelvoDialogScript& script, const QString& answer) {
+    script.then<QMessageBox>([answer](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == answer) {
+                button->click();
+                return;
             }
-            box->close();
-        },
-        answered);
+        }
+        box->close();
+    });
 }
 
 } // namespace
@@ -59,10 +57,10 @@ private slots:
         file.write("no picture here");
         file.close();
         KelvoImgWidget widget;
-        bool answered = false;
-        answerNextBox(QStringLiteral("OK"), &answered);
+        KelvoDialogScript script;
+        answerBox(script, QStringLiteral("OK"));
         QVERIFY(!widget.loadImage(path));
-        QVERIFY(answered);
+        QVERIFY2(script.done(), qPrintable(script.failure()));
         QVERIFY(!widget.isLoaded());
         QVERIFY(widget.displayedImage() == nullptr);
         widget.setImage(picture({8, 8}));
@@ -112,12 +110,12 @@ private slots:
             connect(&widget, &KelvoImgWidget::closed, this, [&closeCalls] { ++closeCalls; });
             widget.setModified(answer != nullptr);
             widget.show();
-            bool answered = answer == nullptr;
+            KelvoDialogScript script;
             if (answer) {
-                answerNextBox(QLatin1String(answer), &answered);
+                answerBox(script, QLatin1String(answer));
             }
             QCOMPARE(widget.close(), closes);
-            QVERIFY(answered);
+            QVERIFY2(script.done(), qPrintable(script.failure()));
             QCOMPARE(saveRequests, answer && QLatin1String(answer) == QLatin1String("Save")
                                        ? QList<KelvoImgWidget*>{&widget}
                                        : QList<KelvoImgWidget*>{});

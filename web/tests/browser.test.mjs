@@ -11,8 +11,7 @@ import {tmpdir} from 'node:os';
 import path from 'node:path';
 import {after, before, test} from 'node:test';
 
-import {writeCodedPictures} from './codedpictures.mjs';
-import {pngFile} from './pngfiles.mjs';
+import {writeCodedPictures, writePngVariants} from './codedpictures.mjs';
 import {startServer} from './server.mjs';
 
 const {KELVO_TOOL, KELVO_WEB_DIR, KELVO_SOURCE_DIR} = process.env;
@@ -35,8 +34,9 @@ let browser;
 let axeSource;
 
 // All rows zero: a few bytes of file for any number of pixels.
-const hostilePng = (width, height) =>
-    pngFile({width, height, bitDepth : 8, colourType : 2}, Buffer.alloc((width * 3 + 1) * height));
+const hostilePng = (width, height) => readFileSync(writePngVariants(
+    KELVO_TOOL, width, height, '/dev/zero',
+    path.join(mkdtempSync(path.join(tmpdir(), 'kelvo-web-black-')), 'black'), [ 'rgb8' ])[0]);
 
 const html = (body, head = '<script src="kelvo-web.js" defer></script>') =>
     ['text/html',

@@ -31,8 +31,8 @@ public:
         return *this;
     }
 
-    // Adds a step that presses button 1, 2 or 3 of a message dialog, keeping its text and
-    // caption.
+    // Adds a step that presses button 1, 2 or 3 of the editor's message dialog, keeping its text
+    // and caption (defined with the editor's tests).
     KelvoDialogScript& pressOnMessage(int button, QString* text = nullptr,
                                       QString* caption = nullptr);
 
@@ -43,6 +43,8 @@ public:
 
     // Input helpers for the steps; each fails the running test when the child is missing.
     static void click(QWidget* dialog, const QString& buttonName);
+    // Clicks the push button labelled `text` among widget's children.
+    static void clickLabelled(QWidget* widget, const QString& text);
     // Types text into widget key by key; characters outside ASCII as key events with that text.
     static void keys(QWidget* widget, const QString& text);
     // Replaces the text of a line edit or plain text edit by typing.

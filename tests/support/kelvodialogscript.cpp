@@ -1,7 +1,5 @@
 #include "kelvodialogscript.h"
 
-#include "kelvomsgdlg.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -24,16 +22,6 @@ QString describe(const QWidget* widget) {
 KelvoDialogScript::KelvoDialogScript() {
     connect(&m_timer, &QTimer::timeout, this, &KelvoDialogScript::poll);
     m_timer.start(PollMs);
-}
-
-KelvoDialogScript& KelvoDialogScript::pressOnMessage(int button, QString* text, QString* caption) {
-    return then<KelvoMsgDlg>([button, text, caption](KelvoMsgDlg* dialog) {
-        if (caption)
-            *caption = dialog->windowTitle();
-        if (text)
-            *text = messageText(dialog);
-        click(dialog, QStringLiteral("button%1").arg(button));
-    });
 }
 
 bool KelvoDialogScript::done() const {
@@ -105,6 +93,16 @@ void KelvoDialogScript::click(QWidget* dialog, const QString& buttonName) {
     auto* button = dialog->findChild<QPushButton*>(buttonName);
     QVERIFY2(button, qPrintable(QStringLiteral("no button ") + buttonName));
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void KelvoDialogScript::clickLabelled(QWidget* widget, const QString& text) {
+    for (QPushButton* button : widget->findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no button labelled ") + text));
 }
 
 void KelvoDialogScript::keys(QWidget* widget, const QString& text) {
