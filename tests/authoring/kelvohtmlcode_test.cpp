@@ -3,7 +3,6 @@
 // runs and kelvo() and the fallback embed get each value as typed.
 #include "kelvohtmlcode.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>

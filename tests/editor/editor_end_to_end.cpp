@@ -16,19 +16,15 @@
 #include "kelvoeditorspeechbubble.h"
 #include "kelvoimgencodewidget.h"
 #include "kelvoimggrabber.h"
-#include "kelvoimginputdlg.h"
 #include "kelvoimgselectcopywidget.h"
 #include "kelvotexteditor.h"
-#include "kelvotextholderwidget.h"
 #include "kelvotexttypedlg.h"
 #include "kelvotextwidget.h"
 #include "kelvoworkspace.h"
 
 #include <QComboBox>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>

@@ -309,20 +309,25 @@ private slots:
                  QStringList{QStringLiteral("text:b0")});
     }
 
-    // After one region is erased and the picture saved under a new name, the window is that file:
-    // its title, the name the HTML generator writes, and nothing left to save on Exit.
+    // Erasing one region (Ctrl+E) says so and marks the window modified. Saved under a new name,
+    // the window is that file: its title, the name the HTML generator writes, and nothing left
+    // to save on Exit.
     void saveAsMakesTheViewerThatFile() {
         QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
         KelvoAppViewerWidget* viewer = m_app->activeViewer();
+        QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
         KelvoDialogScript erase;
         erase.pressOnMessage(2).pressOnMessage(1); // one region; "OK" to the hint
-        clickTool(QStringLiteral("erase"));
+        press(QStringLiteral("Ctrl+E"));
         QVERIFY2(erase.done(), qPrintable(erase.failure()));
         QTest::mouseClick(viewer, Qt::LeftButton, {}, viewer->offset() + regionRect(1).center());
         QTRY_VERIFY(m_app->activeViewer() && m_app->activeViewer() != viewer);
         viewer = m_app->activeViewer();
         QVERIFY(viewer->isModified());
         QCOMPARE(int(viewer->regions().size()), 2);
+        QCOMPARE(m_app->statusBar()->currentMessage(),
+                 QStringLiteral("Coded data erased; the picture is not saved yet."));
+        QVERIFY(m_app->workspace()->activeSubWindow()->isWindowModified());
 
         KelvoDialogScript save;
         EncoderTest::chooseFile(save, file(QStringLiteral("erased")));
@@ -514,21 +519,6 @@ private slots:
                 }
             }
         }
-    }
-
-    // Erasing all coded data says so and marks the window modified (adding and generating are the
-    // end-to-end test's steps).
-    void eraseShowsInStatusAndTitle() {
-        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
-        QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
-        KelvoDialogScript erase;
-        erase.pressOnMessage(1);
-        press(QStringLiteral("Ctrl+E"));
-        QVERIFY2(erase.done(), qPrintable(erase.failure()));
-        QTRY_VERIFY(m_app->activeEncoder());
-        QCOMPARE(m_app->statusBar()->currentMessage(),
-                 QStringLiteral("Coded data erased; the picture is not saved yet."));
-        QVERIFY(m_app->workspace()->activeSubWindow()->isWindowModified());
     }
 
     // Three pictures dropped at once, as on the first screen: each is seen, none hides another;

@@ -19,8 +19,8 @@
 #include "kelvoviewerspeechbubble.h"
 #include "kelvoviewerthinkbubble.h"
 #include "kelvoviewerwidget.h"
-
 #include <QMenu>
+
 #include <QPainter>
 #include <QtTest>
 

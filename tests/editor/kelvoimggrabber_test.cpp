@@ -9,7 +9,6 @@
 #include "selectiontestsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>

@@ -3,8 +3,8 @@
 // are clicked with a shaped text behind them in the shaped text test.)
 #include "kelvodialogscript.h"
 #include "kelvotexteditor.h"
-
 #include <QClipboard>
+
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>

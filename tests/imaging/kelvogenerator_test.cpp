@@ -3,7 +3,6 @@
 #include "kelvocodedpicture.h"
 #include "kelvoimglsbsdecoder.h"
 #include "kelvoimgprocessor.h"
-#include "kelvoqtimage.h"
 #include "kelvoreadablepixels.h"
 #include "kelvoregionmask.h"
 

@@ -8,7 +8,6 @@
 #include "viewertestdata.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QImageReader>

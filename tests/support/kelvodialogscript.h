@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 #include <QString>
 #include <QTimer>
 

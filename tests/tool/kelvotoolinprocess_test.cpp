@@ -8,7 +8,6 @@
 #include "kelvopackinglevels.h"
 #include "kelvotestdir.h"
 #include "kelvotool.h"
-#include "kelvotoolerror.h"
 
 #include <QDir>
 #include <QImage>

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 #include <QtTest>

@@ -5,7 +5,6 @@
 #include "viewertestdata.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -3,7 +3,6 @@
 #include "kelvotextwidget.h"
 #include "kelvotwanchorbutton.h"
 
-#include <QBitmap>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QtTest>

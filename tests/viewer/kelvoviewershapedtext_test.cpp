@@ -8,7 +8,6 @@
 #include "kelvoviewerwidget.h"
 #include "viewertestdata.h"
 
-#include <QPainter>
 #include <QtTest>
 
 using namespace ViewerTestData;

@@ -4,7 +4,6 @@
 #include "kelvogenerator.h"
 
 #include <QDataStream>
-#include <QDebug>
 #include <QPainter>
 
 #include <algorithm>
