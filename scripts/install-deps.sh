@@ -11,7 +11,7 @@ packages=(
     emscripten chromium dpkg-dev lintian
     libspng-dev libisal-dev
 )
-# The web build (scripts/build-web.sh) compiles zlib and libspng from their Debian source
+# The web build (scripts/build-web.sh) compiles zlib, libdeflate and libspng from their Debian source
 # packages.
 src_list=/etc/apt/sources.list.d/kelvo-deb-src.sources
 need_src_list=0
