@@ -116,10 +116,9 @@ Bytes makeTestPng(const PngTestKind& kind, std::vector<uint32_t>* rgb) {
     std::vector<uint16_t> samples(std::size_t(kind.width) * kind.height * perPixel);
     for (std::size_t p = 0; p < samples.size() / perPixel; ++p) {
         for (int c = 0; c < perPixel; ++c) {
-            samples[p * perPixel + c] = kind.argb ? sampleOf(kind, p, c)
-                                        : p % 5 == 4
-                                            ? samples[std::size_t(c)]
-                                            : uint16_t(random() % (maxSample + 1));
+            samples[p * perPixel + c] = kind.argb    ? sampleOf(kind, p, c)
+                                        : p % 5 == 4 ? samples[std::size_t(c)]
+                                                     : uint16_t(random() % (maxSample + 1));
         }
     }
     if (rgb) {
