@@ -65,10 +65,6 @@ template <typename T> std::vector<T> each(const KelvoDataObjs& objs, T KelvoData
     return result;
 }
 
-QPolygon triangle() {
-    return QPolygon({QPoint(2, 2), QPoint(28, 4), QPoint(10, 20)});
-}
-
 // The interior pixels of `polygon` as the region mask paints them, in raster order.
 std::vector<QPoint> interior(const QSize& size, const QPolygon& polygon) {
     QImage mask(size, QImage::Format_RGB32);
@@ -83,16 +79,6 @@ std::vector<QPoint> interior(const QSize& size, const QPolygon& polygon) {
         }
     }
     return points;
-}
-
-QImage gradient() {
-    QImage image(32, 24, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, qRgb(x * 8, y * 10, (x + y) % 2 ? 40 : 200));
-        }
-    }
-    return image;
 }
 
 } // namespace
@@ -232,10 +218,12 @@ private slots:
     }
 
     // A rectangle's mask has a 1-pixel outline on its corner coordinates and a solid interior.
-    void rectangleMask() {
+    // Slanted edges are painted without antialiasing: every pixel has one of the mask colours,
+    // and a later region is painted over an earlier one where they cross.
+    void regionMasks() {
         KelvoRegionMap regions;
         regions[7].polygons = {rect(2, 3, 9, 8)};
-        const QImage mask = kelvoPaintRegionMask(QSize(12, 12), regions);
+        QImage mask = kelvoPaintRegionMask(QSize(12, 12), regions);
         QCOMPARE(mask.format(), QImage::Format_RGB32);
         for (int y = 0; y < mask.height(); ++y) {
             for (int x = 0; x < mask.width(); ++x) {
@@ -247,16 +235,13 @@ private slots:
                 QCOMPARE(mask.pixel(x, y), expected);
             }
         }
-    }
 
-    // Slanted edges are painted without antialiasing: every pixel has one of the mask colours,
-    // and a later region is painted over an earlier one where they cross.
-    void maskHasNoBlendedPixels() {
-        KelvoRegionMap regions;
+        // Slanted and crossing regions.
+        regions.clear();
         regions[1].polygons = {QPolygon({QPoint(3, 2), QPoint(30, 9), QPoint(12, 28)}),
                                QPolygon({QPoint(35, 30), QPoint(38, 4), QPoint(39, 33)})};
         regions[2].polygons = {QPolygon({QPoint(20, 20), QPoint(38, 36), QPoint(6, 38)})};
-        const QImage mask = kelvoPaintRegionMask(QSize(40, 40), regions);
+        mask = kelvoPaintRegionMask(QSize(40, 40), regions);
         const QList<QRgb> allowed = {qRgb(255, 255, 255), kelvoMaskFillColour(1),
                                      kelvoMaskOutlineColour(1), kelvoMaskFillColour(2),
                                      kelvoMaskOutlineColour(2)};
@@ -277,9 +262,15 @@ private slots:
         QTest::addColumn<QPolygon>("polygon");
         QTest::addColumn<bool>("exactColours"); // at most 256 colours inside the outline
         // A 32-bit snippet of few colours shows exactly in KelvoViewerWidgetTest::codedPicture.
-        const QImage rgb32 = gradient();
-        QTest::newRow("rgb32") << rgb32 << triangle() << false;
-        QTest::newRow("indexed") << rgb32.convertToFormat(QImage::Format_Indexed8) << triangle()
+        QImage rgb32(32, 24, QImage::Format_RGB32);
+        for (int y = 0; y < rgb32.height(); ++y) {
+            for (int x = 0; x < rgb32.width(); ++x) {
+                rgb32.setPixel(x, y, qRgb(x * 8, y * 10, (x + y) % 2 ? 40 : 200));
+            }
+        }
+        const QPolygon triangle({QPoint(2, 2), QPoint(28, 4), QPoint(10, 20)});
+        QTest::newRow("rgb32") << rgb32 << triangle << false;
+        QTest::newRow("indexed") << rgb32.convertToFormat(QImage::Format_Indexed8) << triangle
                                  << true;
         // Nothing selected: no indices and no colour table (a null snippet and a flat polygon
         // are snippetsAndColours').
