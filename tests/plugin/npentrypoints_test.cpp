@@ -98,8 +98,9 @@ TEST_F(EntryPoints, InitialisationChecksTheTables) {
     EXPECT_EQ(getEntryPoints(nullptr), NPERR_INVALID_FUNCTABLE_ERROR);
 }
 
-// The host's runs call every instance and stream entry; what they do not use is checked here.
-TEST_F(EntryPoints, FillTheWholeTable) {
+// The host's runs call every instance and stream entry; what they do not use is checked here:
+// the whole table, calls that name no instance or stream, and a stream before the window.
+TEST_F(EntryPoints, FillTheWholeTableWhoseEntriesAreSafe) {
     ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
     EXPECT_EQ(plugin.size, sizeof(NPPluginFuncs));
     EXPECT_EQ(plugin.version >> 8, NP_VERSION_MAJOR);
@@ -108,6 +109,29 @@ TEST_F(EntryPoints, FillTheWholeTable) {
     again.size = sizeof(again);
     EXPECT_EQ(getEntryPoints(&again), NPERR_NO_ERROR);
     EXPECT_EQ(again.write, plugin.write);
+
+    // Without instance or stream.
+    uint16_t mode = 0;
+    char buffer[4] = {};
+    EXPECT_EQ(plugin.newp(type, nullptr, NP_EMBED, 0, nullptr, nullptr, nullptr),
+              NPERR_INVALID_INSTANCE_ERROR);
+    EXPECT_EQ(plugin.setwindow(&npp, nullptr), NPERR_INVALID_INSTANCE_ERROR);
+    EXPECT_EQ(plugin.setwindow(nullptr, nullptr), NPERR_INVALID_INSTANCE_ERROR);
+    EXPECT_EQ(plugin.newstream(&npp, type, &stream, 0, &mode), NPERR_INVALID_INSTANCE_ERROR);
+    EXPECT_GT(plugin.writeready(&npp, &stream), 0);
+    EXPECT_EQ(plugin.write(&npp, &stream, 0, 4, buffer), -1);
+    EXPECT_EQ(plugin.write(nullptr, nullptr, 0, 4, buffer), -1);
+    EXPECT_EQ(plugin.destroystream(&npp, &stream, NPRES_DONE), NPERR_INVALID_INSTANCE_ERROR);
+    plugin.urlnotify(nullptr, nullptr, NPRES_DONE, nullptr);
+    plugin.urlnotify(&npp, "pic.png", NPRES_NETWORK_ERR, nullptr);
+    EXPECT_EQ(plugin.destroy(&npp, nullptr), NPERR_INVALID_INSTANCE_ERROR);
+
+    // A stream before the window is refused.
+    ASSERT_EQ(newInstance(NP_FULL), NPERR_NO_ERROR);
+    EXPECT_EQ(plugin.newstream(&npp, type, &stream, 0, &mode), NPERR_GENERIC_ERROR);
+    EXPECT_EQ(stream.pdata, nullptr);
+    plugin.urlnotify(&npp, "pic.png", NPRES_NETWORK_ERR, nullptr);
+    EXPECT_EQ(plugin.destroy(&npp, nullptr), NPERR_NO_ERROR);
 }
 
 TEST_F(EntryPoints, FillAShorterTableOnlyToItsSize) {
@@ -142,16 +166,6 @@ TEST_F(EntryPoints, MakeAnApplicationForAHostWithoutOne) {
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
 }
 
-TEST_F(EntryPoints, RefuseStreamsBeforeTheWindow) {
-    ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
-    ASSERT_EQ(newInstance(NP_FULL), NPERR_NO_ERROR);
-    uint16_t mode = 0;
-    EXPECT_EQ(plugin.newstream(&npp, type, &stream, 0, &mode), NPERR_GENERIC_ERROR);
-    EXPECT_EQ(stream.pdata, nullptr);
-    plugin.urlnotify(&npp, "pic.png", NPRES_NETWORK_ERR, nullptr);
-    EXPECT_EQ(plugin.destroy(&npp, nullptr), NPERR_NO_ERROR);
-}
-
 TEST_F(EntryPoints, RefuseInstancesInAHostWithoutGui) {
     int argc = 1;
     char program[] = "test";
@@ -161,24 +175,6 @@ TEST_F(EntryPoints, RefuseInstancesInAHostWithoutGui) {
     EXPECT_EQ(newInstance(NP_EMBED), NPERR_GENERIC_ERROR);
     EXPECT_EQ(npp.pdata, nullptr);
     EXPECT_EQ(QCoreApplication::instance(), &core);
-}
-
-TEST_F(EntryPoints, CallsWithoutInstanceOrStreamFailSafely) {
-    ASSERT_EQ(initialize(&browser, &plugin), NPERR_NO_ERROR);
-    uint16_t mode = 0;
-    char buffer[4] = {};
-    EXPECT_EQ(plugin.newp(type, nullptr, NP_EMBED, 0, nullptr, nullptr, nullptr),
-              NPERR_INVALID_INSTANCE_ERROR);
-    EXPECT_EQ(plugin.setwindow(&npp, nullptr), NPERR_INVALID_INSTANCE_ERROR);
-    EXPECT_EQ(plugin.setwindow(nullptr, nullptr), NPERR_INVALID_INSTANCE_ERROR);
-    EXPECT_EQ(plugin.newstream(&npp, type, &stream, 0, &mode), NPERR_INVALID_INSTANCE_ERROR);
-    EXPECT_GT(plugin.writeready(&npp, &stream), 0);
-    EXPECT_EQ(plugin.write(&npp, &stream, 0, 4, buffer), -1);
-    EXPECT_EQ(plugin.write(nullptr, nullptr, 0, 4, buffer), -1);
-    EXPECT_EQ(plugin.destroystream(&npp, &stream, NPRES_DONE), NPERR_INVALID_INSTANCE_ERROR);
-    plugin.urlnotify(nullptr, nullptr, NPRES_DONE, nullptr);
-    plugin.urlnotify(&npp, "pic.png", NPRES_NETWORK_ERR, nullptr);
-    EXPECT_EQ(plugin.destroy(&npp, nullptr), NPERR_INVALID_INSTANCE_ERROR);
 }
 
 } // namespace
