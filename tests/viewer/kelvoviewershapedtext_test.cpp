@@ -108,8 +108,8 @@ private slots:
     }
 
     // The outline runs along the arc from the start angle to the end angle and then to the peak;
-    // the widget covers ellipse and peak and is masked to the outline.
-    void speechBubbleOutlineAndMask() {
+    // the widget covers ellipse and peak and is masked to the outline. Think bubbles likewise.
+    void bubbleOutlinesAndMasks() {
         Viewer viewer;
         // The arc leaves a gap at the bottom left, between 200 and 250 degrees, for the tail.
         const QRect ellipse(0, 0, 101, 61);
@@ -132,16 +132,14 @@ private slots:
         // Inside, on the right edge and along the tail; not in the corners.
         QVERIFY(masks(bubble, {{50, 30}, {98, 30}, {8, 74}}, {{100, 80}, {0, 0}}));
         QCOMPARE(image(bubble.plainBackground()).pixel(85, 30), Fill);
-    }
 
-    void thinkBubbleSizeAndMask() {
-        Viewer viewer;
-        const auto object =
+        // A think bubble covers its body and circles and is masked to them.
+        const auto thought =
             thinkBubble({30, 30}, {0, 0, 80, 40}, {{60, 44, 12, 10}, {75, 56, 8, 6}});
-        KelvoViewerThinkBubble bubble(&viewer, QString(), object);
-        QCOMPARE(bubble.size(), QSize(83 + 2, 62 + 2));
+        KelvoViewerThinkBubble think(&viewer, QString(), thought);
+        QCOMPARE(think.size(), QSize(83 + 2, 62 + 2));
         // The body and both circles; not between body and first circle, the margin, a corner.
-        QVERIFY(masks(bubble, {{40, 20}, {65, 48}, {78, 58}}, {{70, 41}, {84, 63}, {0, 0}}));
+        QVERIFY(masks(think, {{40, 20}, {65, 48}, {78, 58}}, {{70, 41}, {84, 63}, {0, 0}}));
     }
 
     // An empty body or coordinates beyond the limits make no widget, whatever the shape.
