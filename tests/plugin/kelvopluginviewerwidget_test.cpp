@@ -187,9 +187,10 @@ private slots:
         QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("fileSize"))->text(), "1024 bytes");
     }
 
-    // Every name saves the original picture, a name that is not ".bmp" or ".png" as PNG with
-    // ".png" added, and the author is told where it went or why it did not.
-    void saveImageAs() {
+    // The outline and dictionary items reach the viewer. Every name saves the original picture,
+    // a name that is not ".bmp" or ".png" as PNG with ".png" added, and the author is told where
+    // it went or why it did not.
+    void menuItems() {
         const std::tuple<const char*, const char*, QByteArray> rows[] = {
             // chosen, saved, format (empty: nothing can be written, a folder has the name)
             {"pic.PNG", "pic.PNG", "png"},
@@ -201,7 +202,21 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shots.png")));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
         // Shown scaled; the original is what gets saved.
-        auto viewer = showPicture(m_coded, QSize(200, 160));
+        auto viewer = showPicture(m_codedWithDictionary, QSize(200, 160));
+        // The outline and dictionary items.
+        QAction* outlines =
+            findAction(viewer->contextMenu(), QStringLiteral("Show Image Outlines"));
+        for (const bool on : {true, false}) {
+            outlines->trigger();
+            QCOMPARE(viewer->outlinesShown(), on);
+            QCOMPARE(viewer->displayedImage(),
+                     on ? &viewer->outlineImage() : &viewer->pictureImage());
+        }
+        QMenu* dictionary =
+            findAction(viewer->contextMenu(), QStringLiteral("Image Dictionary"))->menu();
+        findAction(dictionary, QStringLiteral("Show coded word"))->trigger();
+        QCOMPARE(viewer->translation(), KelvoTranslationSettings({3, 0, false, true}));
+        // Saving under each name.
         for (const auto& [name, saved, format] : rows) {
             QString message;
             KelvoDialogScript script;
@@ -230,24 +245,8 @@ private slots:
             QImageReader reader(path);
             QCOMPARE(reader.format(), format);
             QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32),
-                     m_coded.convertToFormat(QImage::Format_RGB32));
+                     m_codedWithDictionary.convertToFormat(QImage::Format_RGB32));
         }
-    }
-
-    void menuReachesTheViewer() {
-        auto viewer = showPicture(m_codedWithDictionary, QSize(200, 160));
-        QAction* outlines =
-            findAction(viewer->contextMenu(), QStringLiteral("Show Image Outlines"));
-        for (const bool on : {true, false}) {
-            outlines->trigger();
-            QCOMPARE(viewer->outlinesShown(), on);
-            QCOMPARE(viewer->displayedImage(),
-                     on ? &viewer->outlineImage() : &viewer->pictureImage());
-        }
-        QMenu* dictionary =
-            findAction(viewer->contextMenu(), QStringLiteral("Image Dictionary"))->menu();
-        findAction(dictionary, QStringLiteral("Show coded word"))->trigger();
-        QCOMPARE(viewer->translation(), KelvoTranslationSettings({3, 0, false, true}));
     }
 
 private:
