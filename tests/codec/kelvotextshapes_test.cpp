@@ -11,8 +11,6 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
 template <class Obj> std::unique_ptr<Obj> object(uint8_t kind, std::u16string text) {
     auto obj = std::make_unique<Obj>();
     obj->kind = kind;
