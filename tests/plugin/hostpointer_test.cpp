@@ -54,51 +54,46 @@ QWidget* pluginWidget(const char* className) {
 class HostPointerTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void balloonGoesWhenThePointerLeaves();
+    void balloonGoesWhenThePointerLeaves() {
+        // Never skipped: without a display or xdotool this test fails.
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        QVERIFY2(movePointer(QPoint(0, 0)), "xdotool cannot move the pointer");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        qputenv("KELVO_DIR", QFile::encodeName(dir.path() + QLatin1Char('/')));
+        const QImage picture = ViewerTestData::codedPicture({100, 80}, {{TextRect, "alpha"}});
+        QVERIFY(picture.save(dir.filePath("pic.png"), "PNG"));
+        QFile page(dir.filePath("page.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<embed type=\"application/kelvo\" width=100 height=80 kelvo=\"pic.png\">\n");
+        page.close();
 
-private:
-    QTemporaryDir m_dir;
-};
+        HostOptions options;
+        options.page = page.fileName();
+        options.plugin = QStringLiteral(NPKELVO_LIBRARY);
+        HostSession session(options);
+        QString error;
+        QVERIFY2(session.start(&error), qPrintable(error));
+        QTRY_VERIFY(pluginWidget("KelvoNPPluginViewerWidget") &&
+                    pluginWidget("KelvoNPPluginViewerWidget")->isVisible());
+        QWidget* viewer = pluginWidget("KelvoNPPluginViewerWidget");
+        QVERIFY(QTest::qWaitForWindowExposed(hostWindow()));
 
-void HostPointerTest::initTestCase() {
-    // Never skipped: without a display or xdotool this test fails.
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    QVERIFY2(movePointer(QPoint(0, 0)), "xdotool cannot move the pointer");
-    QVERIFY(m_dir.isValid());
-    qputenv("KELVO_DIR", QFile::encodeName(m_dir.path() + QLatin1Char('/')));
-    const QImage picture = ViewerTestData::codedPicture({100, 80}, {{TextRect, "alpha"}});
-    QVERIFY(picture.save(m_dir.filePath("pic.png"), "PNG"));
-    QFile page(m_dir.filePath("page.html"));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write("<embed type=\"application/kelvo\" width=100 height=80 kelvo=\"pic.png\">\n");
-}
+        // Over the region in small steps, as a hand moves it: the balloon comes up.
+        const QPoint region = viewer->mapToGlobal(TextRect.center());
+        for (int step = 4; step >= 0; --step) {
+            QVERIFY(movePointer(region + QPoint(step * 5, step * 5)));
+            QTest::qWait(50);
+        }
+        QTRY_VERIFY(pluginWidget("KelvoTextWidget") &&
+                    pluginWidget("KelvoTextWidget")->isVisible());
 
-void HostPointerTest::balloonGoesWhenThePointerLeaves() {
-    HostOptions options;
-    options.page = m_dir.filePath("page.html");
-    options.plugin = QStringLiteral(NPKELVO_LIBRARY);
-    HostSession session(options);
-    QString error;
-    QVERIFY2(session.start(&error), qPrintable(error));
-    QTRY_VERIFY(pluginWidget("KelvoNPPluginViewerWidget") &&
-                pluginWidget("KelvoNPPluginViewerWidget")->isVisible());
-    QWidget* viewer = pluginWidget("KelvoNPPluginViewerWidget");
-    QVERIFY(QTest::qWaitForWindowExposed(hostWindow()));
-
-    // Over the region in small steps, as a hand moves it: the balloon comes up.
-    const QPoint region = viewer->mapToGlobal(TextRect.center());
-    for (int step = 4; step >= 0; --step) {
-        QVERIFY(movePointer(region + QPoint(step * 5, step * 5)));
-        QTest::qWait(50);
+        // Out of the picture and past the host's window: it goes.
+        const QRect host = hostWindow()->frameGeometry();
+        QVERIFY(movePointer(QPoint(host.right() + 40, host.bottom() + 40)));
+        QTRY_VERIFY_WITH_TIMEOUT(pluginWidget("KelvoTextWidget")->isHidden(), 3000);
     }
-    QTRY_VERIFY(pluginWidget("KelvoTextWidget") && pluginWidget("KelvoTextWidget")->isVisible());
-
-    // Out of the picture and past the host's window: it goes.
-    const QRect host = hostWindow()->frameGeometry();
-    QVERIFY(movePointer(QPoint(host.right() + 40, host.bottom() + 40)));
-    QTRY_VERIFY_WITH_TIMEOUT(pluginWidget("KelvoTextWidget")->isHidden(), 3000);
-}
+};
 
 QTEST_MAIN(HostPointerTest)
 #include "hostpointer_test.moc"
