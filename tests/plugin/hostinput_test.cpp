@@ -83,11 +83,10 @@ private slots:
         QCOMPARE(options->actions[0].position, QPoint(10, 20));
         QCOMPARE(options->actions[1].kind, HostOptions::PointerAction::Click);
         QCOMPARE(options->actions[1].position, QPoint(-3, 4));
-    }
 
-    // Nothing to show, two pages, a missing value, a parameter without name or value, a point with
-    // one figure or with letters, a zero chunk size, an unknown option: refused, with a reason.
-    void rejectedCommandLine() {
+        // Nothing to show, two pages, a missing value, a parameter without name or value, a point
+        // with one figure or with letters, a zero chunk size, an unknown option: refused, with a
+        // reason.
         const QStringList rows[] = {{"--quit"},
                                     {"a.html", "b.html"},
                                     {"a.html", "--plugin"},
@@ -98,7 +97,7 @@ private slots:
                                     {"a.html", "--chunk-size", "0"},
                                     {"a.html", "--fast"}};
         for (const QStringList& arguments : rows) {
-            QString error;
+            error.clear();
             QVERIFY2(!HostOptions::parse(QStringList{"npkelvo-host"} + arguments, &error),
                      qPrintable(arguments.join(' ')));
             QVERIFY(!error.isEmpty());
