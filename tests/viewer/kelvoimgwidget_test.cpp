@@ -49,7 +49,9 @@ private slots:
         }
     }
 
-    void unreadableFileOrFolder() {
+    // A file that is no picture is refused with a message, a save into a missing folder fails,
+    // and a picture then set is centred.
+    void unreadableFileAndCentring() {
         const QString path = m_dir.filePath(QStringLiteral("not-a-picture.png"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -64,6 +66,15 @@ private slots:
         QVERIFY(widget.displayedImage() == nullptr);
         widget.setImage(picture({8, 8}));
         QVERIFY(!widget.saveImage(m_dir.filePath(QStringLiteral("missing/folder/x.png"))));
+
+        // A picture of odd size sits centred with the odd pixel right of and below the middle.
+        // (Even sizes, scroll bars and clamping are the editor's selection and viewer window
+        // tests'.)
+        widget.setImage(picture({51, 41}));
+        widget.resize(200, 101);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QCOMPARE(widget.offset(), QPoint(75, 30));
     }
 
     // The text after the last dot of the file name, and a dot at the end still counts. (Names
@@ -76,17 +87,6 @@ private slots:
                      QString::fromLatin1(extension));
             QVERIFY(hasExtension);
         }
-    }
-
-    // A picture of odd size sits centred with the odd pixel right of and below the middle. (Even
-    // sizes, scroll bars and clamping are the editor's selection and viewer window tests'.)
-    void centring() {
-        KelvoImgWidget widget;
-        widget.setImage(picture({51, 41}));
-        widget.resize(200, 101);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QCOMPARE(widget.offset(), QPoint(75, 30));
     }
 
     // Closing asks about a modified picture only and asks this widget's host to save it on "Save";
