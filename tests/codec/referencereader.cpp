@@ -3,7 +3,6 @@
 #include "codectestsupport.h"
 #include "kelvodataprocessor.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
