@@ -418,13 +418,11 @@ private slots:
         // Removed: nothing is served from memory.
         QVERIFY(QFile::remove(path));
         QCOMPARE(answers.lookup(QStringLiteral("<house>Haus")), QStringLiteral("none"));
-    }
 
-    // A document full of irregular structure, where the first match, the element that character
-    // data belongs to and the end of an item are easy to get wrong. It is also a seed of the
-    // fuzz_dictionary harness, which checks that the cached and fresh readings agree on its words,
-    // ids and terms.
-    void irregularStructure() {
+        // Made again as a document full of irregular structure, where the first match, the
+        // element that character data belongs to and the end of an item are easy to get wrong. It
+        // is also a seed of the fuzz_dictionary harness, which checks that the cached and fresh
+        // readings agree on its words, ids and terms.
         const QByteArray irregular =
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<d>\n"
             "<DictItem id=\"5\">alpha\n<en><en_P>one</en_P><en_S>uno</en_S></en>\n"
@@ -443,7 +441,6 @@ private slots:
             "</d>\n";
         m_dir->write(MainPath, irregular);
         KelvoTestDir::writeFuzzSeed("fuzz_dictionary", QStringLiteral("irregular.xml"), irregular);
-        const Answers answers;
 
         // Some answers spelled out, so that both readings going wrong alike cannot pass.
         const QList<QPair<QString, QString>> expected{
