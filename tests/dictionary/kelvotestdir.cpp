@@ -28,11 +28,10 @@ void KelvoTestDir::write(const QString& relative, const QByteArray& content) con
         qFatal("cannot write %s", qPrintable(file.fileName()));
 }
 
-QString KelvoTestDir::writeOversized(const QString& relative) const {
+void KelvoTestDir::writeOversized(const QString& relative) const {
     QFile file(path(relative));
     if (!file.open(QIODevice::ReadWrite) || !file.resize(KelvoSaxReader::MaxFileSize + 1))
         qFatal("cannot make %s oversized", qPrintable(file.fileName()));
-    return file.fileName();
 }
 
 bool KelvoTestDir::enterWithoutKelvoDir() {

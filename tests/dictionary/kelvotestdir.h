@@ -22,9 +22,8 @@ public:
     QString path(const QString& relative) const { return root() + relative; }
 
     void write(const QString& relative, const QByteArray& content) const;
-    // Grows the file (made if missing) to one byte over the readers' size limit, sparsely;
-    // returns its path.
-    QString writeOversized(const QString& relative) const;
+    // Grows the file (made if missing) to one byte over the readers' size limit, sparsely.
+    void writeOversized(const QString& relative) const;
     QByteArray read(const QString& relative) const { return readFile(path(relative)); }
     // Unsets KELVO_DIR and makes the folder current until destruction.
     bool enterWithoutKelvoDir();
