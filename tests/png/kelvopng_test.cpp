@@ -67,19 +67,6 @@ int zlibInflates(const Bytes& png, std::size_t rawBytes) {
     return result == Z_OK && size != rawBytes ? Z_DATA_ERROR : result;
 }
 
-// A 97 x 120 RGB picture in bands from rows 0, 40 and 80 (see PngTestKind), and its pixels.
-Bytes bandedPng(TestPicture& picture, uint8_t bandFilter, std::size_t cutBand = 0,
-                std::size_t cut = 0) {
-    PngTestKind kind;
-    kind.width = picture.width = 97;
-    kind.height = picture.height = 120;
-    kind.bandRows = {0, 40, 80};
-    kind.bandFilter = bandFilter;
-    kind.cutBand = cutBand;
-    kind.cut = cut;
-    return makeTestPng(kind, &picture.pixels);
-}
-
 struct Written {
     int width;
     int blockRows;
@@ -259,7 +246,7 @@ TEST(PngReader, bandListIsOnlyAHint) {
     }
 }
 
-// Files made with zlib in bands (see bandedPng). A band must start with a row that does not
+// Files made with zlib in bands. A band must start with a row that does not
 // look up (None, Sub) to be inflated on its own; a list whose band starts with Up, Average or
 // Paeth makes the reader take the stream whole: every way gives the pixels, as zlib does. A
 // band's data cut short, with the list made to fit the shortened stream, is refused by zlib, and
@@ -274,8 +261,16 @@ struct Banded {
 class PngBanded : public ::testing::TestWithParam<Banded> {};
 
 TEST_P(PngBanded, readsAsZlibReads) {
+    // A 97 x 120 RGB picture in bands from rows 0, 40 and 80 (see PngTestKind), and its pixels.
+    PngTestKind kind;
     TestPicture picture;
-    const Bytes png = bandedPng(picture, GetParam().filter, GetParam().cutBand, GetParam().cut);
+    kind.width = picture.width = 97;
+    kind.height = picture.height = 120;
+    kind.bandRows = {0, 40, 80};
+    kind.bandFilter = GetParam().filter;
+    kind.cutBand = GetParam().cutBand;
+    kind.cut = GetParam().cut;
+    const Bytes png = makeTestPng(kind, &picture.pixels);
     const bool whole = GetParam().cut == 0;
     EXPECT_EQ(zlibInflates(png, (97 * 3 + 1) * 120) == Z_OK, whole);
     TestPicture fast = picture;
