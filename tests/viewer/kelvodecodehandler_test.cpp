@@ -50,14 +50,6 @@ std::vector<uint8_t> cycling(int count, int modulo) {
     return bytes;
 }
 
-QList<TheS_Language> languages(int count) {
-    QList<TheS_Language> list;
-    for (int i = 0; i < count; ++i) {
-        list.append({QStringLiteral("t%1").arg(i), QStringLiteral("Language %1").arg(i)});
-    }
-    return list;
-}
-
 } // namespace
 
 class KelvoDecodeHandlerTest : public QObject {
@@ -217,12 +209,16 @@ private slots:
     // translation settings.
     void dictionaryMenu() {
         QWidget owner;
+        QList<TheS_Language> languages;
+        for (int i = 0; i < 4; ++i) {
+            languages.append({QStringLiteral("t%1").arg(i), QStringLiteral("Language %1").arg(i)});
+        }
         for (int count : {0, 2}) {
-            const KelvoDictionaryMenu built = makeDictionaryMenu(languages(count), &owner);
+            const KelvoDictionaryMenu built = makeDictionaryMenu(languages.mid(0, count), &owner);
             QCOMPARE(built.sourceGroup->checkedId(), -1);
             QCOMPARE(built.targetGroup->checkedId(), count > 0 ? 0 : -1);
         }
-        KelvoTranslationMenu translation(languages(4), &owner);
+        KelvoTranslationMenu translation(languages, &owner);
         std::vector<KelvoTranslationSettings> heard;
         connect(&translation, &KelvoTranslationMenu::changed,
                 [&](const KelvoTranslationSettings& settings) { heard.push_back(settings); });
