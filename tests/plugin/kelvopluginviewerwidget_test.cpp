@@ -145,7 +145,9 @@ private slots:
         }
     }
 
-    void fileNameAndSizeTexts() {
+    // The file name and size texts the dialog shows, and the dialog on a picture of every record
+    // kind, opened from the menu.
+    void propertiesDialog() {
         for (const char* url : {"http://example.org/a/pic.png", "C:\\pictures\\pic.png",
                                 "file:///a\\b/c\\pic.png", "pic.png"})
             QCOMPARE(KelvoPluginViewerWidget::fileNameOf(url), "pic.png");
@@ -157,9 +159,7 @@ private slots:
                                                   {3 << 19, "1.5MB (1572864 bytes)"}};
         for (const auto& [bytes, text] : sizes)
             QCOMPARE(KelvoPluginImagePropertiesDialog::fileSizeText(bytes), text);
-    }
 
-    void propertiesDialog() {
         const QImage picture =
             ViewerTestData::codedPicture(PictureSize, {{AlphaRect, "alpha"}}, HouseRect, BetaRect);
         auto viewer = showPicture(picture, QSize(200, 120));
