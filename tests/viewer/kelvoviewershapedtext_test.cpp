@@ -98,18 +98,15 @@ private slots:
         QCOMPARE(image(bubble->outlineBackground()).pixel(inside), qRgb(0, 0, 255));
     }
 
-    // Across 0, equal angles for the whole ellipse, angles taken modulo 360.
-    void speechBubbleSpan() {
+    // The arc spans across 0, the whole ellipse for equal angles, with angles taken modulo 360.
+    // The outline runs along the arc from the start angle to the end angle and then to the peak;
+    // the widget covers ellipse and peak and is masked to the outline. Think bubbles likewise.
+    void bubbleOutlinesAndMasks() {
         QCOMPARE(kelvoSpeechBubbleSpan(300, 60), 120);
         QCOMPARE(kelvoSpeechBubbleSpan(60, 300), 240);
         QCOMPARE(kelvoSpeechBubbleSpan(90, 90), 360);
         QCOMPARE(kelvoSpeechBubbleSpan(-30, 30), 60);
         QCOMPARE(kelvoSpeechBubbleSpan(390, 45), 15);
-    }
-
-    // The outline runs along the arc from the start angle to the end angle and then to the peak;
-    // the widget covers ellipse and peak and is masked to the outline. Think bubbles likewise.
-    void bubbleOutlinesAndMasks() {
         Viewer viewer;
         // The arc leaves a gap at the bottom left, between 200 and 250 degrees, for the tail.
         const QRect ellipse(0, 0, 101, 61);
