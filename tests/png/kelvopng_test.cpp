@@ -288,16 +288,14 @@ INSTANTIATE_TEST_SUITE_P(FiltersAndCuts, PngBanded,
                                            Banded{1, 2, 6000}));
 
 // Limits are checked on the header, before any pixel memory is taken: 256 MB of 32-bit pixels
-// at most, and no side beyond kMaxSide.
-TEST(PngReader, refusesPicturesBeyondTheLimits) {
+// at most, and no side beyond kMaxSide. Damage anywhere gives a refusal, never a crash or a
+// half-read picture reported as whole.
+TEST(PngReader, refusesPicturesBeyondTheLimitsAndDamagedStreams) {
     EXPECT_EQ(headerStatus(8192, 8192), KelvoPngStatus::Ok);
     EXPECT_EQ(headerStatus(8192, 8193), KelvoPngStatus::TooLarge);
     EXPECT_EQ(headerStatus(1u << 30, 1u << 30), KelvoPngStatus::TooLarge);
     EXPECT_EQ(headerStatus(KelvoPngReader::kMaxSide + 1, 1), KelvoPngStatus::TooLarge);
-}
 
-// Damage anywhere gives a refusal, never a crash or a half-read picture reported as whole.
-TEST(PngReader, refusesDamagedStreams) {
     TestPicture picture = noise(40, 30, true, 5);
     const Bytes png = kelvoWritePng(picture.buffer(), true);
     TestPicture out;
