@@ -30,8 +30,9 @@ Bytes rectBlock(std::u16string text = u"A") {
 }
 
 // The byte layout of every kind is pinned by the golden pictures of kelvo-tool decode, which
-// read what was written once; the round trips below tie today's writer to that reader.
-TEST(KelvoTextShapes, ThinkBubbleKeepsAtMost255Circles) {
+// read what was written once; the round trips below tie today's writer to that reader. Here:
+// a think bubble keeps at most 255 circles, a block at most 255 objects.
+TEST(KelvoTextShapes, CountLimits) {
     KelvoComicEllipseShape think;
     think.comicObjects.push_back(object<KelvoComicEllipseObj>(KindThinkBubble, u"A"));
     think.comicObjects[0]->circles.assign(300, {1, 1, 1, 1});
@@ -41,9 +42,7 @@ TEST(KelvoTextShapes, ThinkBubbleKeepsAtMost255Circles) {
     ASSERT_TRUE(read.read(think.bytes.data(), think.bytes.size()));
     ASSERT_EQ(read.comicObjects[0]->circles.size(), 255u);
     EXPECT_EQ(read.comicObjects[0]->circles.back(), (KelvoThinkBubbleCircle{7, 7, 7, 7}));
-}
 
-TEST(KelvoTextShapes, ObjectCountLimits) {
     KelvoEllipseShape shape;
     shape.bytes = {1, 2, 3};
     shape.serialize();
@@ -56,9 +55,9 @@ TEST(KelvoTextShapes, ObjectCountLimits) {
 
     shape.objects.pop_back();
     shape.serialize();
-    KelvoEllipseShape read;
-    ASSERT_TRUE(read.read(shape.bytes.data(), shape.bytes.size()));
-    EXPECT_EQ(read.objects.size(), 255u);
+    KelvoEllipseShape readBack;
+    ASSERT_TRUE(readBack.read(shape.bytes.data(), shape.bytes.size()));
+    EXPECT_EQ(readBack.objects.size(), 255u);
 }
 
 // An object of `kind` with every stored field random; extreme rectangles wrap but still come
