@@ -48,8 +48,10 @@ class KelvoViewerShapedTextTest : public QObject {
     Q_OBJECT
 private slots:
     // Outline width w gives w one-pixel frames on the edge pixels, the innermost filled; the
-    // rectangle covers the whole widget, which has no mask.
-    void rectangleFrames() {
+    // rectangle covers the whole widget, which has no mask. Shown over the viewer, an unfilled
+    // ellipse shows its outline and, inside and around it, the picture: on the plain copy the
+    // picture, on the outline copy the outline image.
+    void simpleBubbles() {
         Viewer viewer;
         for (const int width : {0, 1, 3}) {
             auto object = simpleShape(KindSimpleRect, {10, 10}, {60, 30}, QString());
@@ -68,12 +70,8 @@ private slots:
                 QCOMPARE(drawn.pixel(30, y), inset < width ? Outline : Fill);
             }
         }
-    }
 
-    // Shown over the viewer, an unfilled ellipse shows its outline and, inside and around it, the
-    // picture: on the plain copy the picture, on the outline copy the outline image.
-    void unfilledEllipseIsMaskedAndSeeThrough() {
-        Viewer viewer;
+        // The unfilled ellipse.
         const QPoint at(100, 50);
         auto object = simpleShape(KindSimpleEllipse, at, {80, 40}, QString());
         object.backgroundFilled = false;
