@@ -72,8 +72,7 @@ const char* const kValid = R"({
 
 } // namespace
 
-// Every test starts in a folder with a plain picture, a file that is none, a language list and
-// both dictionaries.
+// Every test starts in a folder with a plain picture, a language list and both dictionaries.
 class KelvoToolInProcessTest : public QObject {
     Q_OBJECT
 
@@ -83,7 +82,6 @@ private slots:
         QImage picture(120, 90, QImage::Format_RGB32);
         picture.fill(qRgb(90, 140, 200));
         QVERIFY(picture.save(path(u"plain.png"_s)));
-        m_dir->write(u"garbage.png"_s, "no picture");
         m_dir->write(u"kelvoLanguages_en.xml"_s, Languages);
         m_dir->write(u"dictionary/kelvoDict.xml"_s, Main);
         m_dir->write(u"dictionary/kelvoDictPriv.xml"_s, Private);
