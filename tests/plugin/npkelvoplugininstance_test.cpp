@@ -116,6 +116,7 @@ class NPKelvoPluginInstanceTest : public QObject {
     Q_OBJECT
 private slots:
     // The picture is asked for when "kelvo" names it; otherwise the first status line says why not.
+    // Width and height parameters give the page extent.
     void parameters() {
         const QString loading = QStringLiteral(" Kelvo plugin >> try loading: ");
         const QString noUrl = QStringLiteral(" No image url specified in parameter 'kelvo'! ");
@@ -140,9 +141,8 @@ private slots:
         QCOMPARE(browserLog.requests, QStringList{"notify pic.png"});
         QVERIFY(!refused.instance().isLoading());
         refused.verifyErrorDisplay();
-    }
 
-    void pageExtent() {
+        // Width and height as the page gives them.
         const QList<QPair<QString, int>> cases{{"200", 200}, {"200px", 200}, {" 64 ", 64},
                                                {"", 0},      {"wide", 0},    {"-40", 0}};
         for (const auto& [text, extent] : cases)
