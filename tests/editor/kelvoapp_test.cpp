@@ -97,39 +97,35 @@ private slots:
 
     void cleanup() { m_app.reset(); }
 
-    void windowsByKindAndCounter() {
+    // The tools an encoder and a viewer enable, the selection buttons following the active
+    // encoder, and window names counted afresh once all windows are closed.
+    void toolsFollowTheActiveWindow() {
         QVERIFY(!m_app->action(KelvoAction::Generate)->isEnabled());
         QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
+        QMdiSubWindow* rectangles = m_app->workspace()->activeSubWindow();
         QVERIFY(m_app->action(KelvoAction::Overview)->isEnabled());
         QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
-
-        // "Add Data" and the outlines' shortcut on a viewer are the end-to-end and shortcut tests'.
-        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
-        QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
-
-        m_app->workspace()->closeAllSubWindows();
-        QTRY_COMPARE(m_app->workspace()->subWindowList().size(), 0);
-        QVERIFY(!m_app->action(KelvoAction::SaveAs)->isEnabled());
-        QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
-        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
-        QCOMPARE(m_app->activeImageWindow()->objectName(), QStringLiteral("_IMG_WIDGET_0"));
-    }
-
-    void selectionButtonsFollowTheActiveEncoder() {
-        QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
-        QMdiSubWindow* rectangles = m_app->workspace()->activeSubWindow();
         QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
         QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
         clickTool(QStringLiteral("selectPoly"));
         QCOMPARE(m_app->activeEncoder()->selectionMode(),
                  int(KelvoImgSelectionWidget::FreehandMode));
-
         m_app->workspace()->setActiveSubWindow(rectangles);
         QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
         QVERIFY(!m_app->action(KelvoAction::SelectPoly)->isChecked());
         m_app->workspace()->activateNextSubWindow();
         QVERIFY(m_app->action(KelvoAction::SelectPoly)->isChecked());
         QVERIFY(!m_app->action(KelvoAction::SelectRect)->isChecked());
+
+        // "Add Data" and the outlines' shortcut on a viewer are the end-to-end and shortcut tests'.
+        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+        QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
+        m_app->workspace()->closeAllSubWindows();
+        QTRY_COMPARE(m_app->workspace()->subWindowList().size(), 0);
+        QVERIFY(!m_app->action(KelvoAction::SaveAs)->isEnabled());
+        QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
+        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+        QCOMPARE(m_app->activeImageWindow()->objectName(), QStringLiteral("_IMG_WIDGET_0"));
     }
 
     void addDataKeysAfterTheHighestKey() {
@@ -281,38 +277,10 @@ private slots:
         }
     }
 
-    // Exit closes the older window first while the newer one is active: "Save" must write the
-    // picture of the window being closed.
-    void exitSavesEachWindowsOwnPicture() {
-        QVERIFY(codedPicture(QStringLiteral("b")).save(file(QStringLiteral("b.png"))));
-        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
-        KelvoImgWidget* older = m_app->activeImageWindow();
-        QVERIFY(m_app->openImage(file(QStringLiteral("b.png"))));
-        KelvoImgWidget* newer = m_app->activeImageWindow();
-        older->setModified(true);
-        newer->setModified(true);
-
-        KelvoDialogScript script;
-        for (const QString& saved :
-             {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
-            script.then<QMessageBox>([](QMessageBox* box) {
-                KelvoDialogScript::clickLabelled(box, QStringLiteral("Save"));
-            });
-            EncoderTest::chooseFile(script, file(saved));
-        }
-        press(QStringLiteral("Ctrl+Q"));
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QVERIFY(!m_app->isVisible());
-        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("older-saved.png"))).at(0).items,
-                 QStringList{QStringLiteral("text:0")});
-        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("newer-saved.png"))).at(0).items,
-                 QStringList{QStringLiteral("text:b0")});
-    }
-
     // Erasing one region (Ctrl+E) says so and marks the window modified. Saved under a new name,
     // the window is that file: its title, the name the HTML generator writes, and nothing left
     // to save on Exit.
-    void saveAsMakesTheViewerThatFile() {
+    void saveAsMakesTheViewerThatFileAndExitSavesTheOthers() {
         QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
         KelvoAppViewerWidget* viewer = m_app->activeViewer();
         QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
@@ -342,10 +310,30 @@ private slots:
         m_app->action(KelvoAction::GenerateHtml)->trigger();
         QCOMPARE(m_app->htmlGenerator()->fileEdit()->text(), QStringLiteral("erased.png"));
 
-        KelvoDialogScript nothingAsked;
+        // Exit closes the windows oldest first, asking nothing for the saved one, while the newest
+        // is active: "Save" must write the picture of the window being closed.
+        QVERIFY(codedPicture(QStringLiteral("b")).save(file(QStringLiteral("b.png"))));
+        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+        KelvoImgWidget* older = m_app->activeImageWindow();
+        QVERIFY(m_app->openImage(file(QStringLiteral("b.png"))));
+        KelvoImgWidget* newer = m_app->activeImageWindow();
+        older->setModified(true);
+        newer->setModified(true);
+        KelvoDialogScript exit;
+        for (const QString& saved :
+             {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
+            exit.then<QMessageBox>([](QMessageBox* box) {
+                KelvoDialogScript::clickLabelled(box, QStringLiteral("Save"));
+            });
+            EncoderTest::chooseFile(exit, file(saved));
+        }
         press(QStringLiteral("Ctrl+Q"));
-        QVERIFY2(nothingAsked.done(), qPrintable(nothingAsked.failure()));
+        QVERIFY2(exit.done(), qPrintable(exit.failure()));
         QVERIFY(!m_app->isVisible());
+        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("older-saved.png"))).at(0).items,
+                 QStringList{QStringLiteral("text:0")});
+        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("newer-saved.png"))).at(0).items,
+                 QStringList{QStringLiteral("text:b0")});
     }
 
     void encoderStaysWhenItsPictureCannotBeReopened() {
@@ -363,62 +351,43 @@ private slots:
         QCOMPARE(encoder->regions().size(), size_t(1));
     }
 
-    // "&Open" with Ctrl+O and a typed name: the message names the file and the reader's reason.
-    void badFileNamedWithItsReason() {
-        const QString name = QStringLiteral("truncated.png");
-        QString reason;
-        QVERIFY(KelvoPictureReader::readFile(file(name), &reason).isNull());
-        QVERIFY(!reason.isEmpty());
-        QString message;
+    // Pictures named on the command line: the good ones open, the others are named in one message
+    // with the reader's reasons. "&Open" with Ctrl+O and a typed name names the file the same way.
+    void badFilesNamedWithTheirReasons() {
+        QStringList messages;
+        const auto answer = [&messages](QMessageBox* box) {
+            messages << box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        };
         KelvoDialogScript script;
-        script
-            .then<QFileDialog>([&](QFileDialog* files) {
+        script.then<QMessageBox>(answer);
+        const QStringList bad = {QStringLiteral("text.png"), QStringLiteral("truncated.png"),
+                                 QStringLiteral("huge.png")};
+        m_app->openImages(
+            {file(bad[0]), file(QStringLiteral("plain.png")), file(bad[1]), file(bad[2])});
+        QVERIFY2(script.done(), qPrintable(script.failure()));
+        QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
+
+        KelvoDialogScript open;
+        open.then<QFileDialog>([&](QFileDialog* files) {
                 auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 QVERIFY(edit);
                 edit->clear();
-                QTest::keyClicks(edit, file(name));
+                QTest::keyClicks(edit, file(bad[1]));
                 QTest::keyClick(edit, Qt::Key_Return);
             })
-            .then<QMessageBox>([&](QMessageBox* box) {
-                message = box->text();
-                QTest::keyClick(box, Qt::Key_Return);
-            });
+            .then<QMessageBox>(answer);
         press(QStringLiteral("Ctrl+O"));
-        QTRY_VERIFY_WITH_TIMEOUT(script.done() || !script.failure().isEmpty(),
+        QTRY_VERIFY_WITH_TIMEOUT(open.done() || !open.failure().isEmpty(),
                                  KelvoDialogScript::TimeoutMs + 1000);
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QCOMPARE(message, QStringLiteral("The image could not be loaded:\n%1: %2")
-                              .arg(QDir::toNativeSeparators(file(name)), reason));
-        QVERIFY(m_app->workspace()->subWindowList().isEmpty());
-    }
-
-    // Pictures named on the command line: the good ones open, the others are named in one message.
-    void badFilesOnTheCommandLineInOneMessage() {
-        QStringList lines;
-        int boxes = 0;
-        KelvoDialogScript script;
-        script.then<QMessageBox>([&](QMessageBox* box) {
-            ++boxes;
-            lines = box->text().split(QLatin1Char('\n'));
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        const QStringList bad = {file(QStringLiteral("text.png")),
-                                 file(QStringLiteral("truncated.png")),
-                                 file(QStringLiteral("huge.png"))};
-        m_app->openImages({bad[0], file(QStringLiteral("plain.png")), bad[1], bad[2]});
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QCOMPARE(boxes, 1);
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0], QStringLiteral("These images could not be loaded:"));
-        // Each named with the reader's reason.
-        for (int i = 0; i < 3; ++i) {
-            QString reason;
-            QVERIFY(KelvoPictureReader::readFile(bad[i], &reason).isNull());
-            QVERIFY(!reason.isEmpty());
-            QCOMPARE(lines[i + 1],
-                     QDir::toNativeSeparators(bad[i]) + QStringLiteral(": ") + reason);
-        }
+        QVERIFY2(open.done(), qPrintable(open.failure()));
         QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
+        QCOMPARE(
+            messages,
+            (QStringList{
+                QStringLiteral("These images could not be loaded:\n") + namedWithReason(bad[0]) +
+                    u'\n' + namedWithReason(bad[1]) + u'\n' + namedWithReason(bad[2]),
+                QStringLiteral("The image could not be loaded:\n") + namedWithReason(bad[1])}));
     }
 
     void shortcuts_data() {
@@ -548,12 +517,7 @@ private slots:
             }
         }
 
-        QMenu* windowMenu = nullptr;
-        for (QAction* title : m_app->menuBar()->actions()) {
-            if (title->text() == QLatin1String("&Window")) {
-                windowMenu = title->menu();
-            }
-        }
+        QMenu* windowMenu = menu(QStringLiteral("&Window"));
         QVERIFY(windowMenu);
         emit windowMenu->aboutToShow();
         QStringList items;
@@ -587,12 +551,7 @@ private slots:
         m_app->workspace()->closeAllSubWindows();
         m_app = std::make_unique<KelvoApp>();
         QCOMPARE(m_app->recentFiles()->files(), expected);
-        QMenu* recent = nullptr;
-        for (QMenu* candidate : m_app->findChildren<QMenu*>()) {
-            if (candidate->title() == QLatin1String("Open &Recent")) {
-                recent = candidate;
-            }
-        }
+        QMenu* recent = menu(QStringLiteral("Open &Recent"));
         QVERIFY(recent);
         QCOMPARE(recent->actions().size(), 8);
         recent->actions().at(1)->trigger();
@@ -602,6 +561,22 @@ private slots:
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    // The file's name and the reader's reason for not reading it, as the messages give them.
+    QString namedWithReason(const QString& name) const {
+        QString reason;
+        const bool read = !KelvoPictureReader::readFile(file(name), &reason).isNull();
+        return read || reason.isEmpty()
+                   ? QStringLiteral("<%1 has no reason>").arg(name)
+                   : QDir::toNativeSeparators(file(name)) + QStringLiteral(": ") + reason;
+    }
+    QMenu* menu(const QString& title) const {
+        for (QMenu* candidate : m_app->findChildren<QMenu*>()) {
+            if (candidate->title() == title) {
+                return candidate;
+            }
+        }
+        return nullptr;
+    }
     void clickTool(const QString& name) {
         auto* button = m_app->findChild<QToolButton*>(name);
         QVERIFY2(button && button->isEnabled(), qPrintable(name));
