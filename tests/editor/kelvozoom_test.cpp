@@ -7,6 +7,7 @@
 #include "kelvoimgencodewidget.h"
 #include "kelvoimgsnip.h"
 #include "kelvotextholderwidget.h"
+#include "selectiontestsupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,9 +69,7 @@ private slots:
         auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
         QVERIFY(holder && snippet);
         QCOMPARE(m_encoder->picturePosition(snippet), QPoint(10, 10));
-        QTest::mousePress(snippet, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseMove(snippet, QPoint(22, 42)); // 10 by 20 picture pixels at 200%
-        QTest::mouseRelease(snippet, Qt::LeftButton, {}, QPoint(22, 42));
+        SelectionTestSupport::drag(snippet, {{2, 2}, {22, 42}}); // 10 by 20 picture pixels at 200%
 
         for (const double zoom : {2.0, 0.25, 3.0, 1.0}) {
             m_encoder->setZoom(zoom, QPoint(77, 55));
@@ -119,9 +118,8 @@ private slots:
             wheel(encoder, view.center(), QPoint(-1200, 0));
         }
         QCOMPARE(encoder->toImageCoordinates(view.bottomRight()), QPoint(3999, 2999));
-        QTest::mousePress(encoder, Qt::LeftButton, {}, view.bottomRight() - QPoint(80, 60));
-        QTest::mouseMove(encoder, view.bottomRight() + QPoint(30, 30));
-        QTest::mouseRelease(encoder, Qt::LeftButton, {}, view.bottomRight() + QPoint(30, 30));
+        const QPoint corner = view.bottomRight();
+        SelectionTestSupport::drag(encoder, {corner - QPoint(80, 60), corner + QPoint(30, 30)});
         encoder->attacher().attachText(QStringLiteral("corner"));
         QCOMPARE(encoder->regions().at(1).outlines.front().boundingRect().bottomRight(),
                  QPoint(3999, 2999));
