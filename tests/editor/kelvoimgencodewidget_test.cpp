@@ -395,26 +395,19 @@ private slots:
                  qPrintable(notice));
     }
 
-    // A name without extension is the generation test's.
-    void pngNames_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("saved");
-        QTest::newRow("png") << "harbour.png"
-                             << "harbour.png";
-        QTest::newRow("upper-case PNG") << "harbour.PNG"
-                                        << "harbour.PNG.png";
-        QTest::newRow("other extension") << "harbour.jpg"
-                                         << "harbour.jpg.png";
-        QTest::newRow("dot in a folder name") << "my.pictures/harbour"
-                                              << "my.pictures/harbour.png";
-        QTest::newRow("png in a folder name") << "shots.png/harbour"
-                                              << "shots.png/harbour.png";
-    }
-
+    // ".png" is appended unless the name ends in it; a name without extension is the generation
+    // test's.
     void pngNames() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, saved);
-        QCOMPARE(KelvoCodedImageBuilder::pngFileName(chosen), saved);
+        const std::pair<const char*, const char*> names[] = {
+            {"harbour.png", "harbour.png"},
+            {"harbour.PNG", "harbour.PNG.png"},
+            {"harbour.jpg", "harbour.jpg.png"},
+            {"my.pictures/harbour", "my.pictures/harbour.png"},
+            {"shots.png/harbour", "shots.png/harbour.png"}};
+        for (const auto& [chosen, saved] : names) {
+            QCOMPARE(KelvoCodedImageBuilder::pngFileName(QString::fromLatin1(chosen)),
+                     QString::fromLatin1(saved));
+        }
     }
 
 private:
