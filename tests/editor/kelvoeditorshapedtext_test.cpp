@@ -329,20 +329,6 @@ private slots:
         }
     }
 
-    // A record that cannot be coded is refused with a message to the author.
-    void refusalIsTold() {
-        Scene scene(3);
-        QString told;
-        QString caption;
-        KelvoDialogScript script;
-        script.pressOnMessage(1, &told, &caption);
-        const std::vector<uint8_t> bytes = scene.shaped->codedBytes(QPoint(-1000000, 0));
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QVERIFY(bytes.empty());
-        QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
-        QVERIFY2(told.contains(QStringLiteral("too far")), qPrintable(told));
-    }
-
     void editorShowsWhatTheViewerShows_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("filled");
@@ -510,7 +496,7 @@ private slots:
         QCOMPARE(united, think->rect());
     }
 
-    void speechHandles() {
+    void speechHandlesAndRefusal() {
         Scene scene(3);
         auto* speech = scene.as<KelvoEditorSpeechBubble>();
         // Moving the peak around the body turns the tail's gap with it.
@@ -549,6 +535,17 @@ private slots:
         // Shrinking to nothing is ignored.
         drag(speech->boxHandle(), QPoint(4, 4), -QPoint(300, 300));
         QCOMPARE(speech->bodyRect().size(), QSize(210, 110));
+
+        // A record that cannot be coded is refused with a message to the author.
+        QString told;
+        QString caption;
+        KelvoDialogScript script;
+        script.pressOnMessage(1, &told, &caption);
+        const std::vector<uint8_t> bytes = speech->codedBytes(QPoint(-1000000, 0));
+        QVERIFY2(script.done(), qPrintable(script.failure()));
+        QVERIFY(bytes.empty());
+        QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
+        QVERIFY2(told.contains(QStringLiteral("too far")), qPrintable(told));
     }
 
     // On a square body a handle keeps its own angle on each side; on a wide body the points are
