@@ -181,19 +181,21 @@ private slots:
     }
 
     void exitAsksAboutUngeneratedData_data() {
+        QTest::addColumn<int>("answer"); // 1 "Yes", 2 "No", 3 "Cancel", 0 Escape
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("no: closes") << "no" << true;
-        QTest::newRow("yes, but the generation fails: stays") << "overlap" << false;
-        QTest::newRow("yes, saved: closes") << "save" << true;
-        QTest::newRow("yes, but the save is declined: closes") << "decline" << true;
-        QTest::newRow("yes, but the write fails: stays") << "write fails" << false;
-        QTest::newRow("cancel: stays") << "cancel" << false;
-        QTest::newRow("escape: stays") << "escape" << false;
+        QTest::newRow("no: closes") << 2 << "no" << true;
+        QTest::newRow("yes, but the generation fails: stays") << 1 << "overlap" << false;
+        QTest::newRow("yes, saved: closes") << 1 << "save" << true;
+        QTest::newRow("yes, but the save is declined: closes") << 1 << "decline" << true;
+        QTest::newRow("yes, but the write fails: stays") << 1 << "write fails" << false;
+        QTest::newRow("cancel: stays") << 3 << "cancel" << false;
+        QTest::newRow("escape: stays") << 0 << "escape" << false;
     }
 
     // Exit closes the windows oldest first and stops at one that stays open.
     void exitAsksAboutUngeneratedData() {
+        QFETCH(int, answer);
         QFETCH(QString, how);
         QFETCH(bool, closes);
 
@@ -209,10 +211,6 @@ private slots:
 
         KelvoDialogScript script;
         QString question;
-        const int answer = how == QLatin1String("no")       ? 2
-                           : how == QLatin1String("cancel") ? 3
-                           : how == QLatin1String("escape") ? 0
-                                                            : 1;
         EncoderTest::answerMessage(script, &question, answer);
         const QString saved = file(QStringLiteral("on-exit.png"));
         if (how == QLatin1String("overlap")) {
