@@ -167,27 +167,24 @@ private slots:
         }
     }
 
-    void snippetGeometry_data() {
-        QTest::addColumn<bool>("keepPosition");
-        QTest::addColumn<QRect>("geometry");
-        // Selection bounds (10, 20) 41 x 31; position (100, 100).
-        QTest::newRow("centred on the point") << false << QRect(80, 85, 41, 31);
-        QTest::newRow("kept where it was") << true << QRect(110, 120, 41, 31);
-    }
-
+    // Centred on the point asked for, or kept where it was; cut to the selection's bounds and
+    // masked to it either way.
     void snippetGeometry() {
-        QFETCH(bool, keepPosition);
-        QFETCH(QRect, geometry);
+        // Selection bounds (10, 20) 41 x 31; position (100, 100).
+        const std::pair<bool, QRect> placements[] = {{false, QRect(80, 85, 41, 31)},
+                                                     {true, QRect(110, 120, 41, 31)}};
         const QPolygon triangle({QPoint(10, 20), QPoint(50, 20), QPoint(30, 50)});
-        QVERIFY(
-            m_snip->setSnippet(source(QSize(120, 90)), triangle, QPoint(100, 100), keepPosition));
-        QCOMPARE(m_snip->geometry(), geometry);
-        QCOMPARE(m_snip->snippet().size(), QSize(41, 31));
-        QCOMPARE(m_snip->snippet().pixel(0, 0), qRgb(10, 20, 100));
-        QCOMPARE(m_snip->outline(), QPolygon({QPoint(0, 0), QPoint(40, 0), QPoint(20, 30)}));
-        QVERIFY(m_snip->shapeMask().contains(QPoint(20, 10)));
-        QVERIFY(!m_snip->shapeMask().contains(QPoint(2, 28)));
-        QCOMPARE(m_snip->mask(), m_snip->shapeMask());
+        for (const auto& [keepPosition, geometry] : placements) {
+            QVERIFY(m_snip->setSnippet(source(QSize(120, 90)), triangle, QPoint(100, 100),
+                                       keepPosition));
+            QCOMPARE(m_snip->geometry(), geometry);
+            QCOMPARE(m_snip->snippet().size(), QSize(41, 31));
+            QCOMPARE(m_snip->snippet().pixel(0, 0), qRgb(10, 20, 100));
+            QCOMPARE(m_snip->outline(), QPolygon({QPoint(0, 0), QPoint(40, 0), QPoint(20, 30)}));
+            QVERIFY(m_snip->shapeMask().contains(QPoint(20, 10)));
+            QVERIFY(!m_snip->shapeMask().contains(QPoint(2, 28)));
+            QCOMPARE(m_snip->mask(), m_snip->shapeMask());
+        }
     }
 
     // A snippet larger than the picture is refused and told; the whole picture is taken with its
