@@ -39,6 +39,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <tuple>
 
 using EncoderTest::plainPicture;
@@ -132,16 +133,12 @@ private slots:
     void addDataKeysAfterTheHighestKey() {
         // Region 1 erased: keys 0 and 2 remain.
         const QString coded = file(QStringLiteral("coded.png"));
-        const KelvoDecodedPicture before = kelvoDecodeImage(QImage(coded));
-        int index = -1;
-        for (size_t i = 1; i < before.idImage.palette.size(); ++i) {
-            if (qBlue(before.idImage.palette[i]) == 1) {
-                index = int(i);
-            }
-        }
-        QVERIFY(index > 0);
+        const auto palette = kelvoDecodeImage(QImage(coded)).idImage.palette;
+        const auto keyed1 = std::find_if(palette.begin() + 1, palette.end(),
+                                         [](uint32_t colour) { return qBlue(colour) == 1; });
+        QVERIFY(keyed1 != palette.end());
         const QString gap = file(QStringLiteral("gap.png"));
-        KelvoToolCommands::erase(coded, gap, index);
+        KelvoToolCommands::erase(coded, gap, int(keyed1 - palette.begin()));
 
         QVERIFY(m_app->openImage(gap));
         QCOMPARE(int(m_app->activeViewer()->regions().size()), 2);
@@ -486,8 +483,8 @@ private slots:
     }
 
     // Three pictures dropped at once, as on the first screen: each is seen, none hides another;
-    // the Window menu lists them and brings the chosen one up.
-    void droppedPicturesAreTiledAndListed() {
+    // the Window menu lists them and brings the chosen one up. Then the recent files.
+    void droppedPicturesWindowMenuAndRecentFiles() {
         QMimeData data;
         QStringList names;
         for (int i = 0; i < 3; ++i) {
@@ -527,19 +524,17 @@ private slots:
                  (QStringList{"&1 tile0.png", "&2 tile1.png", "&3 tile2.png"}));
         first->trigger();
         QCOMPARE(m_app->workspace()->activeSubWindow(), windows.first());
-    }
 
-    // The last eight pictures, newest first, once each; the menu opens them.
-    void recentFiles() {
-        QStringList names;
+        // Open Recent: the last eight pictures, newest first, once each; the menu opens them.
+        names.clear();
         for (int i = 0; i < 9; ++i) {
             names << file(QStringLiteral("recent%1.png").arg(i));
             QVERIFY(QFile::copy(file(QStringLiteral("plain.png")), names.last()));
         }
         m_app->openImages(names);
         m_app->openImage(names[3]);
-        QStringList expected = {names[3], names[8], names[7], names[6],
-                                names[5], names[4], names[2], names[1]};
+        const QStringList expected = {names[3], names[8], names[7], names[6],
+                                      names[5], names[4], names[2], names[1]};
         QCOMPARE(m_app->recentFiles()->files(), expected);
         QCOMPARE(KelvoUserSettings::lastFolder(), m_dir.path());
 
