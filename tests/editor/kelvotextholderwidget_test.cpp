@@ -327,10 +327,9 @@ private slots:
         QTest::newRow("empty") << "" << obligatory << false;
         QTest::newRow("blanks") << "   " << obligatory << false;
         // The coded word goes into pictures as Latin-1 text between "<" and ">".
-        QTest::newRow("angle brackets") << "a<b>c"
-                                        << "\n<>" << false;
-        QTest::newRow("outside Latin-1") << "\u20acuro \u00e9t\u00e9 \u20ac"
-                                         << "\n\u20ac" << false;
+        QTest::newRow("angle brackets") << "a<b>c" << QStringLiteral("\n<>") << false;
+        QTest::newRow("outside Latin-1")
+            << "\u20acuro \u00e9t\u00e9 \u20ac" << QStringLiteral("\n\u20ac") << false;
         const QString holds = QStringLiteral("already holds an item for \"%1\"");
         QTest::newRow("in the private dictionary")
             << "wolpertinger" << holds.arg("wolpertinger") << true;
