@@ -286,8 +286,8 @@ private slots:
     }
 
     // Erasing one region (Ctrl+E) says so and marks the window modified. Saved under a new name,
-    // the window is that file: its title, the name the HTML generator writes, and nothing left
-    // to save on Exit.
+    // the window is that file: its title, the name the HTML generator writes, and nothing to ask
+    // about on Exit, which then saves each of two later windows' own pictures.
     void saveAsMakesTheViewerThatFileAndExitSavesTheOthers() {
         QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
         KelvoAppViewerWidget* viewer = m_app->activeViewer();
