@@ -444,13 +444,11 @@ private slots:
         QFETCH(QSize, body);
         Scene scene(1);
         KelvoBubble* bubble = scene.as<KelvoEditorSimpleBubble>()->mainBubble();
-        QStringList resized;
-        QObject::connect(bubble, &KelvoBubble::resized,
-                         [&](const QString& name) { resized << name; });
+        QSignalSpy resized(bubble, &KelvoBubble::resized);
         drag(bubble->handle(), QPoint(4, 4), by);
         QCOMPARE(bubble->bodyRect(), QRect(QPoint(0, 0), body));
         QCOMPARE(bubble->handle()->geometry().center(), bubble->bodyRect().bottomRight());
-        QCOMPARE(resized, QStringList{QStringLiteral("MainBubble")});
+        QCOMPARE(resized, QList<QVariantList>{{QStringLiteral("MainBubble")}});
         QCOMPARE(scene.shaped->size(), bubble->size());
     }
 

@@ -112,9 +112,7 @@ private slots:
 
     void automaticSelectionFromToolBar() {
         QVERIFY(m_grabber->openFile(path("object.png")));
-        QList<bool> reports;
-        connect(active(), &KelvoImgSelectionWidget::selectionChanged,
-                [&reports](bool closed) { reports.append(closed); });
+        QSignalSpy reports(active(), &KelvoImgSelectionWidget::selectionChanged);
         armAutomatic();
         QCOMPARE(toolStates(), (QStringList{"e-", "e-", "ec", "--"}));
 
@@ -123,7 +121,7 @@ private slots:
         drag(active(), {at + QPoint(3, 3), at + QPoint(100, 70), at + QPoint(2, 2)});
         QVERIFY(!active()->isAutoArmed());
         QVERIFY(active()->isSelectionClosed());
-        QCOMPARE(reports, QList<bool>{true});
+        QCOMPARE(reports, QList<QVariantList>{{true}});
         QPolygon expected;
         QVERIFY(findContour(active()->picture(), expected, qRgb(255, 255, 255)));
         QCOMPARE(active()->imageOutline(), expected);
@@ -164,9 +162,7 @@ private slots:
         QVERIFY2(at.x() >= 5 && at.y() >= 5, "the picture fills the window");
         drag(active(), {at + QPoint(10, 10), at + QPoint(20, 20)});
         const QPolygon before = active()->imageOutline();
-        QList<bool> reports;
-        connect(active(), &KelvoImgSelectionWidget::selectionChanged,
-                [&reports](bool closed) { reports.append(closed); });
+        QSignalSpy reports(active(), &KelvoImgSelectionWidget::selectionChanged);
         armAutomatic();
 
         QString text;
