@@ -18,7 +18,6 @@
 #include "kelvoimggrabber.h"
 #include "kelvoimgselectcopywidget.h"
 #include "kelvotexteditor.h"
-#include "kelvotexttypedlg.h"
 #include "kelvotextwidget.h"
 #include "kelvoworkspace.h"
 

@@ -39,6 +39,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <tuple>
 
 using EncoderTest::plainPicture;
@@ -97,16 +98,29 @@ private slots:
 
     void cleanup() { m_app.reset(); }
 
-    void windowsByKindAndCounter() {
+    // The tools an encoder and a viewer enable, the selection buttons following the active
+    // encoder, and window names counted afresh once all windows are closed.
+    void toolsFollowTheActiveWindow() {
         QVERIFY(!m_app->action(KelvoAction::Generate)->isEnabled());
         QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
+        QMdiSubWindow* rectangles = m_app->workspace()->activeSubWindow();
         QVERIFY(m_app->action(KelvoAction::Overview)->isEnabled());
         QVERIFY(!m_app->action(KelvoAction::AddData)->isEnabled());
+        QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
+        QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
+        clickTool(QStringLiteral("selectPoly"));
+        QCOMPARE(m_app->activeEncoder()->selectionMode(),
+                 int(KelvoImgSelectionWidget::FreehandMode));
+        m_app->workspace()->setActiveSubWindow(rectangles);
+        QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
+        QVERIFY(!m_app->action(KelvoAction::SelectPoly)->isChecked());
+        m_app->workspace()->activateNextSubWindow();
+        QVERIFY(m_app->action(KelvoAction::SelectPoly)->isChecked());
+        QVERIFY(!m_app->action(KelvoAction::SelectRect)->isChecked());
 
         // "Add Data" and the outlines' shortcut on a viewer are the end-to-end and shortcut tests'.
         QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
         QVERIFY(!m_app->action(KelvoAction::SelectRect)->isEnabled());
-
         m_app->workspace()->closeAllSubWindows();
         QTRY_COMPARE(m_app->workspace()->subWindowList().size(), 0);
         QVERIFY(!m_app->action(KelvoAction::SaveAs)->isEnabled());
@@ -115,36 +129,16 @@ private slots:
         QCOMPARE(m_app->activeImageWindow()->objectName(), QStringLiteral("_IMG_WIDGET_0"));
     }
 
-    void selectionButtonsFollowTheActiveEncoder() {
-        QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
-        QMdiSubWindow* rectangles = m_app->workspace()->activeSubWindow();
-        QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
-        QVERIFY(m_app->openImage(file(QStringLiteral("plain.png"))));
-        clickTool(QStringLiteral("selectPoly"));
-        QCOMPARE(m_app->activeEncoder()->selectionMode(),
-                 int(KelvoImgSelectionWidget::FreehandMode));
-
-        m_app->workspace()->setActiveSubWindow(rectangles);
-        QVERIFY(m_app->action(KelvoAction::SelectRect)->isChecked());
-        QVERIFY(!m_app->action(KelvoAction::SelectPoly)->isChecked());
-        m_app->workspace()->activateNextSubWindow();
-        QVERIFY(m_app->action(KelvoAction::SelectPoly)->isChecked());
-        QVERIFY(!m_app->action(KelvoAction::SelectRect)->isChecked());
-    }
-
+    // "Add Data" keys the new region after the highest key.
     void addDataKeysAfterTheHighestKey() {
         // Region 1 erased: keys 0 and 2 remain.
         const QString coded = file(QStringLiteral("coded.png"));
-        const KelvoDecodedPicture before = kelvoDecodeImage(QImage(coded));
-        int index = -1;
-        for (size_t i = 1; i < before.idImage.palette.size(); ++i) {
-            if (qBlue(before.idImage.palette[i]) == 1) {
-                index = int(i);
-            }
-        }
-        QVERIFY(index > 0);
+        const auto palette = kelvoDecodeImage(QImage(coded)).idImage.palette;
+        const auto keyed1 = std::find_if(palette.begin() + 1, palette.end(),
+                                         [](uint32_t colour) { return qBlue(colour) == 1; });
+        QVERIFY(keyed1 != palette.end());
         const QString gap = file(QStringLiteral("gap.png"));
-        KelvoToolCommands::erase(coded, gap, index);
+        KelvoToolCommands::erase(coded, gap, int(keyed1 - palette.begin()));
 
         QVERIFY(m_app->openImage(gap));
         QCOMPARE(int(m_app->activeViewer()->regions().size()), 2);
@@ -156,6 +150,18 @@ private slots:
 
         EncoderTest::dragRect(encoder, QRect(QPoint(20, 100), QPoint(120, 160)));
         encoder->attacher().attachText(QStringLiteral("new"));
+
+        // A coded picture that cannot be reopened, as the encoder asks after saving it, leaves the
+        // encoder as it was.
+        KelvoDialogScript reopen;
+        reopen.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
+        emit encoder->replaceRequested(encoder, file(QStringLiteral("vanished.png")));
+        QVERIFY2(reopen.done(), qPrintable(reopen.failure()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
+        QCOMPARE(m_app->activeEncoder(), encoder);
+        QVERIFY(encoder->isVisible());
+        QCOMPARE(encoder->regions().size(), size_t(1));
 
         const QString result = file(QStringLiteral("added.png"));
         KelvoDialogScript save;
@@ -172,19 +178,21 @@ private slots:
     }
 
     void exitAsksAboutUngeneratedData_data() {
+        QTest::addColumn<int>("answer"); // 1 "Yes", 2 "No", 3 "Cancel", 0 Escape
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("no: closes") << "no" << true;
-        QTest::newRow("yes, but the generation fails: stays") << "overlap" << false;
-        QTest::newRow("yes, saved: closes") << "save" << true;
-        QTest::newRow("yes, but the save is declined: closes") << "decline" << true;
-        QTest::newRow("yes, but the write fails: stays") << "write fails" << false;
-        QTest::newRow("cancel: stays") << "cancel" << false;
-        QTest::newRow("escape: stays") << "escape" << false;
+        QTest::newRow("no: closes") << 2 << "no" << true;
+        QTest::newRow("yes, but the generation fails: stays") << 1 << "overlap" << false;
+        QTest::newRow("yes, saved: closes") << 1 << "save" << true;
+        QTest::newRow("yes, but the save is declined: closes") << 1 << "decline" << true;
+        QTest::newRow("yes, but the write fails: stays") << 1 << "write fails" << false;
+        QTest::newRow("cancel: stays") << 3 << "cancel" << false;
+        QTest::newRow("escape: stays") << 0 << "escape" << false;
     }
 
     // Exit closes the windows oldest first and stops at one that stays open.
     void exitAsksAboutUngeneratedData() {
+        QFETCH(int, answer);
         QFETCH(QString, how);
         QFETCH(bool, closes);
 
@@ -200,10 +208,6 @@ private slots:
 
         KelvoDialogScript script;
         QString question;
-        const int answer = how == QLatin1String("no")       ? 2
-                           : how == QLatin1String("cancel") ? 3
-                           : how == QLatin1String("escape") ? 0
-                                                            : 1;
         EncoderTest::answerMessage(script, &question, answer);
         const QString saved = file(QStringLiteral("on-exit.png"));
         if (how == QLatin1String("overlap")) {
@@ -281,38 +285,10 @@ private slots:
         }
     }
 
-    // Exit closes the older window first while the newer one is active: "Save" must write the
-    // picture of the window being closed.
-    void exitSavesEachWindowsOwnPicture() {
-        QVERIFY(codedPicture(QStringLiteral("b")).save(file(QStringLiteral("b.png"))));
-        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
-        KelvoImgWidget* older = m_app->activeImageWindow();
-        QVERIFY(m_app->openImage(file(QStringLiteral("b.png"))));
-        KelvoImgWidget* newer = m_app->activeImageWindow();
-        older->setModified(true);
-        newer->setModified(true);
-
-        KelvoDialogScript script;
-        for (const QString& saved :
-             {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
-            script.then<QMessageBox>([](QMessageBox* box) {
-                KelvoDialogScript::clickLabelled(box, QStringLiteral("Save"));
-            });
-            EncoderTest::chooseFile(script, file(saved));
-        }
-        press(QStringLiteral("Ctrl+Q"));
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QVERIFY(!m_app->isVisible());
-        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("older-saved.png"))).at(0).items,
-                 QStringList{QStringLiteral("text:0")});
-        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("newer-saved.png"))).at(0).items,
-                 QStringList{QStringLiteral("text:b0")});
-    }
-
     // Erasing one region (Ctrl+E) says so and marks the window modified. Saved under a new name,
-    // the window is that file: its title, the name the HTML generator writes, and nothing left
-    // to save on Exit.
-    void saveAsMakesTheViewerThatFile() {
+    // the window is that file: its title, the name the HTML generator writes, and nothing to ask
+    // about on Exit, which then saves each of two later windows' own pictures.
+    void saveAsMakesTheViewerThatFileAndExitSavesTheOthers() {
         QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
         KelvoAppViewerWidget* viewer = m_app->activeViewer();
         QVERIFY(!m_app->workspace()->activeSubWindow()->isWindowModified());
@@ -342,83 +318,69 @@ private slots:
         m_app->action(KelvoAction::GenerateHtml)->trigger();
         QCOMPARE(m_app->htmlGenerator()->fileEdit()->text(), QStringLiteral("erased.png"));
 
-        KelvoDialogScript nothingAsked;
+        // Exit closes the windows oldest first, asking nothing for the saved one, while the newest
+        // is active: "Save" must write the picture of the window being closed.
+        QVERIFY(codedPicture(QStringLiteral("b")).save(file(QStringLiteral("b.png"))));
+        QVERIFY(m_app->openImage(file(QStringLiteral("coded.png"))));
+        KelvoImgWidget* older = m_app->activeImageWindow();
+        QVERIFY(m_app->openImage(file(QStringLiteral("b.png"))));
+        KelvoImgWidget* newer = m_app->activeImageWindow();
+        older->setModified(true);
+        newer->setModified(true);
+        KelvoDialogScript exit;
+        for (const QString& saved :
+             {QStringLiteral("older-saved.png"), QStringLiteral("newer-saved.png")}) {
+            exit.then<QMessageBox>([](QMessageBox* box) {
+                KelvoDialogScript::clickLabelled(box, QStringLiteral("Save"));
+            });
+            EncoderTest::chooseFile(exit, file(saved));
+        }
         press(QStringLiteral("Ctrl+Q"));
-        QVERIFY2(nothingAsked.done(), qPrintable(nothingAsked.failure()));
+        QVERIFY2(exit.done(), qPrintable(exit.failure()));
         QVERIFY(!m_app->isVisible());
+        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("older-saved.png"))).at(0).items,
+                 QStringList{QStringLiteral("text:0")});
+        QCOMPARE(EncoderTest::decodeFile(file(QStringLiteral("newer-saved.png"))).at(0).items,
+                 QStringList{QStringLiteral("text:b0")});
     }
 
-    void encoderStaysWhenItsPictureCannotBeReopened() {
-        KelvoImgEncodeWidget* encoder = openEncoder(QStringLiteral("unsaved"));
-        QVERIFY(encoder);
+    // Pictures named on the command line: the good ones open, the others are named in one message
+    // with the reader's reasons. "&Open" with Ctrl+O and a typed name names the file the same way.
+    void badFilesNamedWithTheirReasons() {
+        QStringList messages;
+        const auto answer = [&messages](QMessageBox* box) {
+            messages << box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        };
         KelvoDialogScript script;
-        script.then<QMessageBox>([](QMessageBox* box) { box->accept(); });
-        // As an encoder asks after saving its coded picture.
-        emit encoder->replaceRequested(encoder, file(QStringLiteral("vanished.png")));
+        script.then<QMessageBox>(answer);
+        const QStringList bad = {QStringLiteral("text.png"), QStringLiteral("truncated.png"),
+                                 QStringLiteral("huge.png")};
+        m_app->openImages(
+            {file(bad[0]), file(QStringLiteral("plain.png")), file(bad[1]), file(bad[2])});
         QVERIFY2(script.done(), qPrintable(script.failure()));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
-        QCOMPARE(m_app->activeEncoder(), encoder);
-        QVERIFY(encoder->isVisible());
-        QCOMPARE(encoder->regions().size(), size_t(1));
-    }
 
-    // "&Open" with Ctrl+O and a typed name: the message names the file and the reader's reason.
-    void badFileNamedWithItsReason() {
-        const QString name = QStringLiteral("truncated.png");
-        QString reason;
-        QVERIFY(KelvoPictureReader::readFile(file(name), &reason).isNull());
-        QVERIFY(!reason.isEmpty());
-        QString message;
-        KelvoDialogScript script;
-        script
-            .then<QFileDialog>([&](QFileDialog* files) {
+        KelvoDialogScript open;
+        open.then<QFileDialog>([&](QFileDialog* files) {
                 auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 QVERIFY(edit);
                 edit->clear();
-                QTest::keyClicks(edit, file(name));
+                QTest::keyClicks(edit, file(bad[1]));
                 QTest::keyClick(edit, Qt::Key_Return);
             })
-            .then<QMessageBox>([&](QMessageBox* box) {
-                message = box->text();
-                QTest::keyClick(box, Qt::Key_Return);
-            });
+            .then<QMessageBox>(answer);
         press(QStringLiteral("Ctrl+O"));
-        QTRY_VERIFY_WITH_TIMEOUT(script.done() || !script.failure().isEmpty(),
+        QTRY_VERIFY_WITH_TIMEOUT(open.done() || !open.failure().isEmpty(),
                                  KelvoDialogScript::TimeoutMs + 1000);
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QCOMPARE(message, QStringLiteral("The image could not be loaded:\n%1: %2")
-                              .arg(QDir::toNativeSeparators(file(name)), reason));
-        QVERIFY(m_app->workspace()->subWindowList().isEmpty());
-    }
-
-    // Pictures named on the command line: the good ones open, the others are named in one message.
-    void badFilesOnTheCommandLineInOneMessage() {
-        QStringList lines;
-        int boxes = 0;
-        KelvoDialogScript script;
-        script.then<QMessageBox>([&](QMessageBox* box) {
-            ++boxes;
-            lines = box->text().split(QLatin1Char('\n'));
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        const QStringList bad = {file(QStringLiteral("text.png")),
-                                 file(QStringLiteral("truncated.png")),
-                                 file(QStringLiteral("huge.png"))};
-        m_app->openImages({bad[0], file(QStringLiteral("plain.png")), bad[1], bad[2]});
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QCOMPARE(boxes, 1);
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0], QStringLiteral("These images could not be loaded:"));
-        // Each named with the reader's reason.
-        for (int i = 0; i < 3; ++i) {
-            QString reason;
-            QVERIFY(KelvoPictureReader::readFile(bad[i], &reason).isNull());
-            QVERIFY(!reason.isEmpty());
-            QCOMPARE(lines[i + 1],
-                     QDir::toNativeSeparators(bad[i]) + QStringLiteral(": ") + reason);
-        }
+        QVERIFY2(open.done(), qPrintable(open.failure()));
         QCOMPARE(m_app->workspace()->subWindowList().size(), 1);
+        QCOMPARE(
+            messages,
+            (QStringList{
+                QStringLiteral("These images could not be loaded:\n") + namedWithReason(bad[0]) +
+                    u'\n' + namedWithReason(bad[1]) + u'\n' + namedWithReason(bad[2]),
+                QStringLiteral("The image could not be loaded:\n") + namedWithReason(bad[1])}));
     }
 
     void shortcuts_data() {
@@ -473,15 +435,14 @@ private slots:
         press(keys);
         QVERIFY2(script.done(), qPrintable(script.failure()));
         QCOMPARE(shown, dialog ? effect : QString());
-        if (effect == QLatin1String("freehand") || effect == QLatin1String("rectangle")) {
-            QCOMPARE(m_app->activeEncoder()->selectionMode(),
-                     int(effect == QLatin1String("freehand")
-                             ? KelvoImgSelectionWidget::FreehandMode
-                             : KelvoImgSelectionWidget::RectangleMode));
-        }
         QCOMPARE(m_app->imageGrabber()->isVisible(), effect == QLatin1String("grabber"));
         if (viewer) {
             QCOMPARE(m_app->activeViewer()->outlinesShown(), effect == QLatin1String("outlines"));
+        } else {
+            // F and R switch the mode set against them; no other key changes it.
+            QCOMPARE(m_app->activeEncoder()->selectionMode() ==
+                         KelvoImgSelectionWidget::FreehandMode,
+                     effect == QLatin1String("freehand"));
         }
         KelvoHelpBrowser* help = m_app->helpBrowser();
         QCOMPARE(help->isVisible(), effect == QLatin1String("help"));
@@ -522,8 +483,8 @@ private slots:
     }
 
     // Three pictures dropped at once, as on the first screen: each is seen, none hides another;
-    // the Window menu lists them and brings the chosen one up.
-    void droppedPicturesAreTiledAndListed() {
+    // the Window menu lists them and brings the chosen one up. Then the recent files.
+    void droppedPicturesWindowMenuAndRecentFiles() {
         QMimeData data;
         QStringList names;
         for (int i = 0; i < 3; ++i) {
@@ -548,12 +509,7 @@ private slots:
             }
         }
 
-        QMenu* windowMenu = nullptr;
-        for (QAction* title : m_app->menuBar()->actions()) {
-            if (title->text() == QLatin1String("&Window")) {
-                windowMenu = title->menu();
-            }
-        }
+        QMenu* windowMenu = menu(QStringLiteral("&Window"));
         QVERIFY(windowMenu);
         emit windowMenu->aboutToShow();
         QStringList items;
@@ -568,31 +524,24 @@ private slots:
                  (QStringList{"&1 tile0.png", "&2 tile1.png", "&3 tile2.png"}));
         first->trigger();
         QCOMPARE(m_app->workspace()->activeSubWindow(), windows.first());
-    }
 
-    // The last eight pictures, newest first, once each; the menu opens them.
-    void recentFiles() {
-        QStringList names;
+        // Open Recent: the last eight pictures, newest first, once each; the menu opens them.
+        names.clear();
         for (int i = 0; i < 9; ++i) {
             names << file(QStringLiteral("recent%1.png").arg(i));
             QVERIFY(QFile::copy(file(QStringLiteral("plain.png")), names.last()));
         }
         m_app->openImages(names);
         m_app->openImage(names[3]);
-        QStringList expected = {names[3], names[8], names[7], names[6],
-                                names[5], names[4], names[2], names[1]};
+        const QStringList expected = {names[3], names[8], names[7], names[6],
+                                      names[5], names[4], names[2], names[1]};
         QCOMPARE(m_app->recentFiles()->files(), expected);
         QCOMPARE(KelvoUserSettings::lastFolder(), m_dir.path());
 
         m_app->workspace()->closeAllSubWindows();
         m_app = std::make_unique<KelvoApp>();
         QCOMPARE(m_app->recentFiles()->files(), expected);
-        QMenu* recent = nullptr;
-        for (QMenu* candidate : m_app->findChildren<QMenu*>()) {
-            if (candidate->title() == QLatin1String("Open &Recent")) {
-                recent = candidate;
-            }
-        }
+        QMenu* recent = menu(QStringLiteral("Open &Recent"));
         QVERIFY(recent);
         QCOMPARE(recent->actions().size(), 8);
         recent->actions().at(1)->trigger();
@@ -602,6 +551,22 @@ private slots:
 
 private:
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    // The file's name and the reader's reason for not reading it, as the messages give them.
+    QString namedWithReason(const QString& name) const {
+        QString reason;
+        const bool read = !KelvoPictureReader::readFile(file(name), &reason).isNull();
+        return read || reason.isEmpty()
+                   ? QStringLiteral("<%1 has no reason>").arg(name)
+                   : QDir::toNativeSeparators(file(name)) + QStringLiteral(": ") + reason;
+    }
+    QMenu* menu(const QString& title) const {
+        for (QMenu* candidate : m_app->findChildren<QMenu*>()) {
+            if (candidate->title() == title) {
+                return candidate;
+            }
+        }
+        return nullptr;
+    }
     void clickTool(const QString& name) {
         auto* button = m_app->findChild<QToolButton*>(name);
         QVERIFY2(button && button->isEnabled(), qPrintable(name));

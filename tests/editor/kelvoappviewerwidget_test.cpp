@@ -87,7 +87,7 @@ private slots:
         m_main = MainWindow();
     }
 
-    void loadingDecodesAndReports() {
+    void loadingReportsAndBalloonsStayPinned() {
         open(coded(TwoRegions));
         QVERIFY(m_window->hasMouseTracking());
         QVERIFY(m_main.activations > 0);
@@ -102,21 +102,58 @@ private slots:
         m_window->repaint();
         QCOMPARE(m_main.activations, 1);
         QCOMPARE(m_main.outlineStates, (QList<QPair<bool, bool>>{{true, false}}));
+
+        // A pinned balloon keeps its spot on the picture when the window grows.
+        const QPoint spot = Right.center() + m_window->offset();
+        QTest::mouseMove(m_window.get(), spot);
+        KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"
+        QVERIFY(balloon->isVisible());
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, spot);
+        QVERIFY(balloon->isAnchored());
+        const QPoint pinnedAt = balloon->pos();
+        m_window->resize(WindowSize + QSize(100, 60));
+        QCOMPARE(m_window->offset(), QPoint(100, 80));
+        QCOMPARE(balloon->pos(), pinnedAt + QPoint(50, 30));
+        QVERIFY(balloon->isVisible());
     }
 
-    void cancelOrCloseChangesNothing_data() {
+    // Erasing is given up by "Cancel", closing a dialog, declining the region prompt or a click
+    // where there is no region, which is told; the click may be beside the picture too.
+    void erasingGivenUpChangesNothing_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel") << "cancel";
-        QTest::newRow("dialog closed") << "close";
-        QTest::newRow("region prompt declined") << "decline";
+        QTest::addColumn<QPoint>("windowPoint"); // where the click goes
+        QTest::addColumn<QString>("caption");    // of the message the click brings up
+        QTest::newRow("Cancel") << "cancel" << QPoint() << QString();
+        QTest::newRow("dialog closed") << "close" << QPoint() << QString();
+        QTest::newRow("region prompt declined") << "decline" << QPoint() << QString();
+        // Inside the picture the caption is "Delete Data", outside it "Delete data".
+        QTest::newRow("click between the regions")
+            << "click" << QPoint(50, 50) + QPoint(100, 40) << QStringLiteral("Delete Data");
+        QTest::newRow("click beside the picture")
+            << "click" << QPoint(10, 60) << QStringLiteral("Delete data");
+        QTest::newRow("click below the picture")
+            << "click" << QPoint(100, 190) << QStringLiteral("Delete data");
     }
 
-    void cancelOrCloseChangesNothing() {
+    void erasingGivenUpChangesNothing() {
         QFETCH(QString, how);
+        QFETCH(QPoint, windowPoint);
+        QFETCH(QString, caption);
         const QImage picture = coded(TwoRegions);
         open(picture);
         if (how == QLatin1String("cancel")) {
             answerErase(3);
+        } else if (how == QLatin1String("click")) {
+            QCOMPARE(m_window->offset(), QPoint(50, 50));
+            answerErase(2);
+            QString shownCaption;
+            QString text;
+            KelvoDialogScript script;
+            script.pressOnMessage(1, &text, &shownCaption);
+            QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint);
+            QVERIFY2(script.done(), qPrintable(script.failure()));
+            QCOMPARE(shownCaption, caption);
+            QCOMPARE(text, QStringLiteral("There is no data encoded in this region"));
         } else {
             KelvoDialogScript script;
             if (how == QLatin1String("close")) {
@@ -207,58 +244,6 @@ private slots:
                 QVERIFY(reopened.idImage().pixelIndex(p) < 2);
             }
         }
-    }
-
-    void clickWithoutRegion_data() {
-        QTest::addColumn<QPoint>("windowPoint");
-        QTest::addColumn<QString>("caption");
-        // Inside the picture the caption is "Delete Data", outside it "Delete data".
-        QTest::newRow("between the regions")
-            << QPoint(50, 50) + QPoint(100, 40) << QStringLiteral("Delete Data");
-        QTest::newRow("beside the picture") << QPoint(10, 60) << QStringLiteral("Delete data");
-        QTest::newRow("below the picture") << QPoint(100, 190) << QStringLiteral("Delete data");
-    }
-
-    void clickWithoutRegion() {
-        QFETCH(QPoint, windowPoint);
-        QFETCH(QString, caption);
-        const QImage picture = coded(TwoRegions);
-        open(picture);
-        QCOMPARE(m_window->offset(), QPoint(50, 50));
-        answerErase(2);
-
-        QString shownCaption;
-        QString text;
-        KelvoDialogScript script;
-        script.pressOnMessage(1, &text, &shownCaption);
-        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, windowPoint);
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QCOMPARE(shownCaption, caption);
-        QCOMPARE(text, QStringLiteral("There is no data encoded in this region"));
-        QVERIFY(!m_window->eraseArmed());
-        QCOMPARE(m_window->picture(), picture);
-        QVERIFY(!m_window->isModified());
-        QCOMPARE(m_main.replacements, 0);
-
-        // Disarmed: the next click erases nothing.
-        clickPicture(Left.center());
-        QCOMPARE(m_main.replacements, 0);
-    }
-
-    void pinnedBalloonKeepsItsSpotOnResize() {
-        open(coded(TwoRegions));
-        const QPoint spot = Right.center() + m_window->offset();
-        QTest::mouseMove(m_window.get(), spot);
-        KelvoTextWidget* balloon = m_window->regions().rbegin()->second.textWidget; // "Right"
-        QVERIFY(balloon->isVisible());
-        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, spot);
-        QVERIFY(balloon->isAnchored());
-        const QPoint pinnedAt = balloon->pos();
-
-        m_window->resize(WindowSize + QSize(100, 60));
-        QCOMPARE(m_window->offset(), QPoint(100, 80));
-        QCOMPARE(balloon->pos(), pinnedAt + QPoint(50, 30));
-        QVERIFY(balloon->isVisible());
     }
 
 private:

@@ -27,6 +27,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -328,20 +329,6 @@ private slots:
         }
     }
 
-    // A record that cannot be coded is refused with a message to the author.
-    void refusalIsTold() {
-        Scene scene(3);
-        QString told;
-        QString caption;
-        KelvoDialogScript script;
-        script.pressOnMessage(1, &told, &caption);
-        const std::vector<uint8_t> bytes = scene.shaped->codedBytes(QPoint(-1000000, 0));
-        QVERIFY2(script.done(), qPrintable(script.failure()));
-        QVERIFY(bytes.empty());
-        QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
-        QVERIFY2(told.contains(QStringLiteral("too far")), qPrintable(told));
-    }
-
     void editorShowsWhatTheViewerShows_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("filled");
@@ -457,13 +444,11 @@ private slots:
         QFETCH(QSize, body);
         Scene scene(1);
         KelvoBubble* bubble = scene.as<KelvoEditorSimpleBubble>()->mainBubble();
-        QStringList resized;
-        QObject::connect(bubble, &KelvoBubble::resized,
-                         [&](const QString& name) { resized << name; });
+        QSignalSpy resized(bubble, &KelvoBubble::resized);
         drag(bubble->handle(), QPoint(4, 4), by);
         QCOMPARE(bubble->bodyRect(), QRect(QPoint(0, 0), body));
         QCOMPARE(bubble->handle()->geometry().center(), bubble->bodyRect().bottomRight());
-        QCOMPARE(resized, QStringList{QStringLiteral("MainBubble")});
+        QCOMPARE(resized, QList<QVariantList>{{QStringLiteral("MainBubble")}});
         QCOMPARE(scene.shaped->size(), bubble->size());
     }
 
@@ -509,7 +494,7 @@ private slots:
         QCOMPARE(united, think->rect());
     }
 
-    void speechHandles() {
+    void speechHandlesAndRefusal() {
         Scene scene(3);
         auto* speech = scene.as<KelvoEditorSpeechBubble>();
         // Moving the peak around the body turns the tail's gap with it.
@@ -548,58 +533,59 @@ private slots:
         // Shrinking to nothing is ignored.
         drag(speech->boxHandle(), QPoint(4, 4), -QPoint(300, 300));
         QCOMPARE(speech->bodyRect().size(), QSize(210, 110));
+
+        // A record that cannot be coded is refused with a message to the author.
+        QString told;
+        QString caption;
+        KelvoDialogScript script;
+        script.pressOnMessage(1, &told, &caption);
+        const std::vector<uint8_t> bytes = speech->codedBytes(QPoint(-1000000, 0));
+        QVERIFY2(script.done(), qPrintable(script.failure()));
+        QVERIFY(bytes.empty());
+        QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
+        QVERIFY2(told.contains(QStringLiteral("too far")), qPrintable(told));
     }
 
     // On a square body a handle keeps its own angle on each side; on a wide body the points are
     // drawn in from the sides and out from top and bottom, which keeps the four main directions.
-    void placedAngle_data() {
-        QTest::addColumn<QRect>("body");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<double>("angle");
-        const QRect square(0, 0, 101, 101);
-        QTest::newRow("square, right") << square << QPoint(200, 50) << 0.0;
-        QTest::newRow("square, top") << square << QPoint(50, -30) << 90.0;
-        QTest::newRow("square, left") << square << QPoint(-5, 50) << 180.0;
-        QTest::newRow("square, bottom") << square << QPoint(50, 400) << 270.0;
-        QTest::newRow("square, centre") << square << QPoint(50, 50) << 0.0;
-        // Meets the right side at (100, 30).
-        QTest::newRow("square, up right") << square << QPoint(130, 17) << 21.8014;
-        const QRect wide(0, 0, 150, 70);
-        QTest::newRow("wide, below the centre") << wide << QPoint(74, 100) << 270.0;
-        QTest::newRow("wide, left of the centre") << wide << QPoint(-20, 34) << 180.0;
-        // The default tail's first point meets the bottom at (89, 69), drawn down to (89, 109).
-        QTest::newRow("wide, default angle 1") << wide << QPoint(90, 70) << 281.3099;
-        // A body of one pixel has no diagonal to take the corner angle from.
-        QTest::newRow("one pixel") << QRect(0, 0, 1, 1) << QPoint(5, 0) << 0.0;
-    }
-
     void placedAngle() {
-        QFETCH(QRect, body);
-        QFETCH(QPoint, point);
-        QFETCH(double, angle);
-        const double placed = kelvoPlacedAngle(point, body);
-        QVERIFY2(std::abs(placed - angle) < 1e-3, qPrintable(QString::number(placed)));
+        const QRect square(0, 0, 101, 101);
+        const QRect wide(0, 0, 150, 70);
+        const std::tuple<const char*, QRect, QPoint, double> rows[] = {
+            {"square, right", square, {200, 50}, 0.0},
+            {"square, top", square, {50, -30}, 90.0},
+            {"square, left", square, {-5, 50}, 180.0},
+            {"square, bottom", square, {50, 400}, 270.0},
+            {"square, centre", square, {50, 50}, 0.0},
+            // Meets the right side at (100, 30).
+            {"square, up right", square, {130, 17}, 21.8014},
+            {"wide, below the centre", wide, {74, 100}, 270.0},
+            {"wide, left of the centre", wide, {-20, 34}, 180.0},
+            // The default tail's first point meets the bottom at (89, 69), drawn down to (89, 109).
+            {"wide, default angle 1", wide, {90, 70}, 281.3099},
+            // A body of one pixel has no diagonal to take the corner angle from.
+            {"one pixel", QRect(0, 0, 1, 1), {5, 0}, 0.0}};
+        for (const auto& [row, body, point, angle] : rows) {
+            const double placed = kelvoPlacedAngle(point, body);
+            QVERIFY2(std::abs(placed - angle) < 1e-3,
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(row)).arg(placed)));
+        }
     }
 
     // The box handle of a bubble on a picture some 50,000 pixels wide multiplies two such widths.
-    void scaledPeakOffset_data() {
-        QTest::addColumn<int>("reference");
-        QTest::addColumn<int>("grown");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("scaled");
-        QTest::newRow("doubled") << 100 << 100 << 30 << 60;
-        QTest::newRow("shrunk, truncated") << 100 << -33 << 10 << 6;
-        QTest::newRow("no extent") << 0 << 40 << 7 << 7;
-        QTest::newRow("wide picture") << 50000 << 10000 << 49000 << 58800;
-        QTest::newRow("shrunk on a wide picture") << 60000 << -1 << 60000 << 59999;
-    }
-
     void scaledPeakOffset() {
-        QFETCH(int, reference);
-        QFETCH(int, grown);
-        QFETCH(int, offset);
-        QFETCH(int, scaled);
-        QCOMPARE(kelvoScaledPeakOffset(reference, grown, offset), scaled);
+        // Reference extent, growth, offset and the offset scaled to the grown extent.
+        const std::tuple<const char*, int, int, int, int> rows[] = {
+            {"doubled", 100, 100, 30, 60},
+            {"shrunk, truncated", 100, -33, 10, 6},
+            {"no extent", 0, 40, 7, 7},
+            {"wide picture", 50000, 10000, 49000, 58800},
+            {"shrunk on a wide picture", 60000, -1, 60000, 59999}};
+        for (const auto& [row, reference, grown, offset, scaled] : rows) {
+            const int got = kelvoScaledPeakOffset(reference, grown, offset);
+            QVERIFY2(got == scaled,
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(row)).arg(got)));
+        }
     }
 };
 

@@ -231,8 +231,8 @@ private slots:
             QVERIFY(KelvoGenerator::generate(plainPicture(Width, Height), coded, regions, true, 0));
             QVERIFY(viewer.setImage(coded, QStringLiteral("coded.png")));
             m_encoder->copyFrom(viewer);
-            m_encoder->setFixedSize(Width,
-                                    Height); // the copy takes the viewer's size as its minimum
+            // The copy takes the viewer's size as its minimum.
+            m_encoder->setFixedSize(Width, Height);
             m_encoder->takeOverCodedImage(viewer.outlineImage(), viewer.idImage(), 1);
             QCOMPARE(m_encoder->existingRegionCount(), 1);
             QCOMPARE(*m_encoder->displayedImage(), viewer.outlineImage());
@@ -247,9 +247,10 @@ private slots:
 
     void generation_data() {
         QTest::addColumn<QRect>("part"); // where the image part lies
-        QTest::addColumn<QString>(
-            "chosen");                     // the file chosen in the save dialog; empty: none asked
-        QTest::addColumn<QString>("told"); // what the message says; empty: none
+        // The file chosen in the save dialog (empty: none asked) and what the message says (empty:
+        // none).
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("told");
         QTest::newRow("saved") << QRect(10, 100, 30, 20) << "coded" << QString();
         QTest::newRow("part over a text region")
             << QRect(30, 30, 20, 20) << QString() << "Selected regions should not overlap.";
@@ -395,26 +396,19 @@ private slots:
                  qPrintable(notice));
     }
 
-    // A name without extension is the generation test's.
-    void pngNames_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("saved");
-        QTest::newRow("png") << "harbour.png"
-                             << "harbour.png";
-        QTest::newRow("upper-case PNG") << "harbour.PNG"
-                                        << "harbour.PNG.png";
-        QTest::newRow("other extension") << "harbour.jpg"
-                                         << "harbour.jpg.png";
-        QTest::newRow("dot in a folder name") << "my.pictures/harbour"
-                                              << "my.pictures/harbour.png";
-        QTest::newRow("png in a folder name") << "shots.png/harbour"
-                                              << "shots.png/harbour.png";
-    }
-
+    // ".png" is appended unless the name ends in it; a name without extension is the generation
+    // test's.
     void pngNames() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, saved);
-        QCOMPARE(KelvoCodedImageBuilder::pngFileName(chosen), saved);
+        const std::pair<const char*, const char*> names[] = {
+            {"harbour.png", "harbour.png"},
+            {"harbour.PNG", "harbour.PNG.png"},
+            {"harbour.jpg", "harbour.jpg.png"},
+            {"my.pictures/harbour", "my.pictures/harbour.png"},
+            {"shots.png/harbour", "shots.png/harbour.png"}};
+        for (const auto& [chosen, saved] : names) {
+            QCOMPARE(KelvoCodedImageBuilder::pngFileName(QString::fromLatin1(chosen)),
+                     QString::fromLatin1(saved));
+        }
     }
 
 private:

@@ -144,71 +144,52 @@ private slots:
         QVERIFY(selector.isRepaintEnabled());
     }
 
-    void outlineDrawnOverPicture_data() {
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("white picture") << QColor(Qt::white);
-        QTest::newRow("black picture") << QColor(Qt::black);
-    }
-
     // The dotted line shows both black and white over any picture; the picture stays untouched
     // inside the outline and where an earlier outline was.
     void outlineDrawnOverPicture() {
-        QFETCH(QColor, colour);
-        Selector selector(0, {100, 100}, colour);
-        QVERIFY(QTest::qWaitForWindowExposed(&selector));
-        drag(&selector, {{70, 70}, {90, 90}});
-        drag(&selector, {{10, 10}, {60, 50}});
-        const QImage shown = selector.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        int black = 0;
-        int white = 0;
-        for (int x = 12; x < 58; ++x) {
-            const QRgb pixel = shown.pixel(x, 10);
-            black += pixel == qRgb(0, 0, 0);
-            white += pixel == qRgb(255, 255, 255);
+        for (const QColor colour : {QColor(Qt::white), QColor(Qt::black)}) {
+            Selector selector(0, {100, 100}, colour);
+            QVERIFY(QTest::qWaitForWindowExposed(&selector));
+            drag(&selector, {{70, 70}, {90, 90}});
+            drag(&selector, {{10, 10}, {60, 50}});
+            const QImage shown = selector.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            int black = 0;
+            int white = 0;
+            for (int x = 12; x < 58; ++x) {
+                const QRgb pixel = shown.pixel(x, 10);
+                black += pixel == qRgb(0, 0, 0);
+                white += pixel == qRgb(255, 255, 255);
+            }
+            QVERIFY2(black > 10, qPrintable(colour.name()));
+            QVERIFY2(white > 10, qPrintable(colour.name()));
+            QCOMPARE(QColor(shown.pixel(30, 30)), colour);
+            QCOMPARE(QColor(shown.pixel(70, 80)), colour);
         }
-        QVERIFY(black > 10);
-        QVERIFY(white > 10);
-        QCOMPARE(QColor(shown.pixel(30, 30)), colour);
-        QCOMPARE(QColor(shown.pixel(70, 80)), colour);
     }
 
-    void snippetGeometry_data() {
-        QTest::addColumn<bool>("keepPosition");
-        QTest::addColumn<QRect>("geometry");
-        // Selection bounds (10, 20) 41 x 31; position (100, 100).
-        QTest::newRow("centred on the point") << false << QRect(80, 85, 41, 31);
-        QTest::newRow("kept where it was") << true << QRect(110, 120, 41, 31);
-    }
-
+    // Centred on the point asked for, or kept where it was; cut to the selection's bounds and
+    // masked to it either way.
     void snippetGeometry() {
-        QFETCH(bool, keepPosition);
-        QFETCH(QRect, geometry);
+        // Selection bounds (10, 20) 41 x 31; position (100, 100).
+        const std::pair<bool, QRect> placements[] = {{false, QRect(80, 85, 41, 31)},
+                                                     {true, QRect(110, 120, 41, 31)}};
         const QPolygon triangle({QPoint(10, 20), QPoint(50, 20), QPoint(30, 50)});
-        QVERIFY(
-            m_snip->setSnippet(source(QSize(120, 90)), triangle, QPoint(100, 100), keepPosition));
-        QCOMPARE(m_snip->geometry(), geometry);
-        QCOMPARE(m_snip->snippet().size(), QSize(41, 31));
-        QCOMPARE(m_snip->snippet().pixel(0, 0), qRgb(10, 20, 100));
-        QCOMPARE(m_snip->outline(), QPolygon({QPoint(0, 0), QPoint(40, 0), QPoint(20, 30)}));
-        QVERIFY(m_snip->shapeMask().contains(QPoint(20, 10)));
-        QVERIFY(!m_snip->shapeMask().contains(QPoint(2, 28)));
-        QCOMPARE(m_snip->mask(), m_snip->shapeMask());
-    }
-
-    void snippetMaskKeepsBorderPixels() {
-        // The whole source picture, its outline on the border pixels.
-        const QSize size(60, 45);
-        const QPolygon whole({QPoint(0, 0), QPoint(59, 0), QPoint(59, 44), QPoint(0, 44)});
-        QVERIFY(m_snip->setSnippet(source(size), whole, QPoint(100, 100), false));
-        const QRegion& mask = m_snip->shapeMask();
-        for (const QPoint corner : {QPoint(0, 0), QPoint(59, 0), QPoint(0, 44), QPoint(59, 44)}) {
-            QVERIFY2(mask.contains(corner),
-                     qPrintable(QStringLiteral("%1, %2").arg(corner.x()).arg(corner.y())));
+        for (const auto& [keepPosition, geometry] : placements) {
+            QVERIFY(m_snip->setSnippet(source(QSize(120, 90)), triangle, QPoint(100, 100),
+                                       keepPosition));
+            QCOMPARE(m_snip->geometry(), geometry);
+            QCOMPARE(m_snip->snippet().size(), QSize(41, 31));
+            QCOMPARE(m_snip->snippet().pixel(0, 0), qRgb(10, 20, 100));
+            QCOMPARE(m_snip->outline(), QPolygon({QPoint(0, 0), QPoint(40, 0), QPoint(20, 30)}));
+            QVERIFY(m_snip->shapeMask().contains(QPoint(20, 10)));
+            QVERIFY(!m_snip->shapeMask().contains(QPoint(2, 28)));
+            QCOMPARE(m_snip->mask(), m_snip->shapeMask());
         }
-        QCOMPARE(mask.boundingRect(), QRect(QPoint(0, 0), size));
     }
 
-    void snippetLargerThanThePictureIsRefused() {
+    // A snippet larger than the picture is refused and told; the whole picture is taken with its
+    // border pixels.
+    void snippetOfTheWholePicture() {
         QString caption;
         QString text;
         KelvoDialogScript script;
@@ -219,6 +200,16 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
         QCOMPARE(text, QStringLiteral("Selected image region is larger than the original image."));
         QVERIFY(m_snip->snippet().isNull());
+
+        const QSize size(60, 45);
+        const QPolygon whole({QPoint(0, 0), QPoint(59, 0), QPoint(59, 44), QPoint(0, 44)});
+        QVERIFY(m_snip->setSnippet(source(size), whole, QPoint(100, 100), false));
+        const QRegion& mask = m_snip->shapeMask();
+        for (const QPoint corner : {QPoint(0, 0), QPoint(59, 0), QPoint(0, 44), QPoint(59, 44)}) {
+            QVERIFY2(mask.contains(corner),
+                     qPrintable(QStringLiteral("%1, %2").arg(corner.x()).arg(corner.y())));
+        }
+        QCOMPARE(mask.boundingRect(), QRect(QPoint(0, 0), size));
     }
 
     void snippetDraggingStopsAtTheArea_data() {

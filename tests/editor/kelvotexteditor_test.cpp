@@ -99,27 +99,23 @@ private slots:
         QCOMPARE(action(editor, "backgroundColor")->icon().pixmap(16, 16).toImage(), icon);
     }
 
-    void loadShowsTheRecord_data() {
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<QString>("checked");
-        QTest::newRow("left") << int(Qt::AlignLeft) << QStringLiteral("textLeft");
-        QTest::newRow("centre") << int(Qt::AlignHCenter) << QStringLiteral("textCenter");
-        QTest::newRow("right") << int(Qt::AlignRight) << QStringLiteral("textRight");
-        QTest::newRow("none shows left") << 0 << QStringLiteral("textLeft");
-    }
-
+    // Each alignment checks its button, none the left one, whatever was loaded before.
     void loadShowsTheRecord() {
-        QFETCH(int, alignment);
-        QFETCH(QString, checked);
         KelvoTextEditor editor(nullptr, QStringLiteral("Editor"), QStringLiteral("t"), QFont());
         TheS_BubbleData record;
         record.textData.text = QStringLiteral("loaded");
         record.textData.font = QFont(QStringLiteral("Courier"), 20, QFont::Bold, true);
-        record.textData.alignmentFlags = Qt::TextWordWrap | alignment;
         record.outlineWidth = 5;
         record.backgroundFilled = false;
-        editor.loadProps(record);
-        QVERIFY(editor.findChild<QAction*>(checked)->isChecked());
+        const std::pair<int, const char*> alignments[] = {{Qt::AlignLeft, "textLeft"},
+                                                          {Qt::AlignHCenter, "textCenter"},
+                                                          {Qt::AlignRight, "textRight"},
+                                                          {0, "textLeft"}};
+        for (const auto& [alignment, checked] : alignments) {
+            record.textData.alignmentFlags = Qt::TextWordWrap | alignment;
+            editor.loadProps(record);
+            QVERIFY2(action(editor, checked)->isChecked(), checked);
+        }
         QCOMPARE(editor.contourWidthBox()->currentIndex(), 5);
         QVERIFY(action(editor, "transparentBackground")->isChecked());
         QVERIFY(action(editor, "textBold")->isChecked());

@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -33,18 +34,11 @@ const QByteArray PrivateItems =
     "<DictItem id=\"50\">privatewoman\n<de><de_P>Frau</de_P></de>\n"
     "</DictItem>\n\n";
 
-struct Entry {
-    int language;
-    QString text;
-    int id;
-    QString codedWord;
-};
+// A holder's language, text, entry id and coded word.
+using Entry = std::tuple<int, QString, int, QString>;
 
-void compareEntry(const KelvoTextHolderWidget& holder, const Entry& expected) {
-    QCOMPARE(holder.languageIndex(), expected.language);
-    QCOMPARE(holder.text(), expected.text);
-    QCOMPARE(holder.entryId(), expected.id);
-    QCOMPARE(holder.codedWord(), expected.codedWord);
+Entry entry(const KelvoTextHolderWidget& holder) {
+    return {holder.languageIndex(), holder.text(), holder.entryId(), holder.codedWord()};
 }
 
 // Chooses a language with the keyboard, as the author would, types the term and presses
@@ -74,26 +68,15 @@ QString editText(QWidget* editor, const QString& name) {
     return edit ? edit->text() : QStringLiteral("<no %1>").arg(name);
 }
 
-// What adding an item to the private dictionary hands back.
-struct Outcome {
-    bool accepted = false;
-    QString codedWord = QStringLiteral("unset");
-    QString term = QStringLiteral("unset");
-    int language = -7;
-};
-
-void compareOutcome(const Outcome& out, const Outcome& expected) {
-    QCOMPARE(out.accepted, expected.accepted);
-    QCOMPARE(out.codedWord, expected.codedWord);
-    QCOMPARE(out.term, expected.term);
-    QCOMPARE(out.language, expected.language);
-}
+// What adding an item to the private dictionary hands back: accepted, coded word, term and
+// language; the initial values where nothing was handed back.
+using Outcome = std::tuple<bool, QString, QString, int>;
+const Outcome Refused{false, QStringLiteral("unset"), QStringLiteral("unset"), -7};
 
 Outcome runAddDictItem() {
-    Outcome out;
-    out.accepted = addDictItem(KelvoXmlParser::PrivateDictionary, out.codedWord, out.term,
-                               out.language, nullptr);
-    return out;
+    auto [accepted, codedWord, term, language] = Refused;
+    accepted = addDictItem(KelvoXmlParser::PrivateDictionary, codedWord, term, language, nullptr);
+    return {accepted, codedWord, term, language};
 }
 
 } // namespace
@@ -117,23 +100,16 @@ private slots:
 
     void unformattedText_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("ok"); // else Cancel
         QTest::addColumn<QString>("text");
-
-        QTest::newRow("changed") << "Neuer Text"
-                                 << "okButton"
-                                 << "Neuer Text";
-        QTest::newRow("emptied") << ""
-                                 << "okButton"
-                                 << "";
-        QTest::newRow("cancelled") << "Neuer Text"
-                                   << "cancelButton"
-                                   << "Alter Text";
+        QTest::newRow("changed") << "Neuer Text" << true << "Neuer Text";
+        QTest::newRow("emptied") << "" << true << "";
+        QTest::newRow("cancelled") << "Neuer Text" << false << "Alter Text";
     }
 
     void unformattedText() {
         QFETCH(QString, typed);
-        QFETCH(QString, button);
+        QFETCH(bool, ok);
         QFETCH(QString, text);
 
         const QPixmap icon = KelvoTextPictures::textHolderIcon();
@@ -147,13 +123,14 @@ private slots:
             QCOMPARE(dialog->findChild<QPlainTextEdit*>()->toPlainText(),
                      QStringLiteral("Alter Text"));
             KelvoDialogScript::type(dialog, QStringLiteral("textEdit"), typed);
-            KelvoDialogScript::click(dialog, button);
+            KelvoDialogScript::click(dialog, ok ? QStringLiteral("okButton")
+                                                : QStringLiteral("cancelButton"));
         });
         clickHolder(holder);
         QVERIFY2(script.done(), qPrintable(script.failure()));
         QCOMPARE(holder->text(), text);
         QCOMPARE(holder->toolTip(), text);
-        QCOMPARE(edited.count(), button == QLatin1String("okButton") ? 1 : 0);
+        QCOMPARE(edited.count(), ok ? 1 : 0);
         QCOMPARE(holder->codedWord(), QString());
     }
 
@@ -202,7 +179,7 @@ private slots:
         });
         clickHolder(holder);
         QVERIFY2(script.done(), qPrintable(script.failure()));
-        compareEntry(*holder, {German, before.isEmpty() ? term : before, id, codedWord});
+        QCOMPARE(entry(*holder), Entry(German, before.isEmpty() ? term : before, id, codedWord));
         QCOMPARE(edited.count(), before.isEmpty() ? 1 : 0);
     }
 
@@ -242,7 +219,7 @@ private slots:
                                 "your private dictionary ..."));
         QCOMPARE(shownEnglish, language == 0 ? typed : QString());
         QCOMPARE(shownGerman, language == German ? typed : QString());
-        compareEntry(*holder, {language, typed, -1, codedWord});
+        QCOMPARE(entry(*holder), Entry(language, typed, -1, codedWord));
 
         // Viewers resolve the reference the picture will carry.
         QString term;
@@ -258,7 +235,7 @@ private slots:
             [&](KelvoDictEntryDlg* dialog) { answerEntry(dialog, language, typed.toLower()); });
         clickHolder(second);
         QVERIFY2(again.done(), qPrintable(again.failure()));
-        compareEntry(*second, {language, typed.toLower(), -1, codedWord});
+        QCOMPARE(entry(*second), Entry(language, typed.toLower(), -1, codedWord));
     }
 
     void newTermDeclined_data() {
@@ -291,7 +268,7 @@ private slots:
         }
         QVERIFY(!holder->editDictEntry());
         QVERIFY2(script.done(), qPrintable(script.failure()));
-        compareEntry(*holder, {-1, QString(), -1, QString()});
+        QCOMPARE(entry(*holder), Entry(-1, QString(), -1, QString()));
         QCOMPARE(privateFile(), m_original);
     }
 
@@ -324,7 +301,7 @@ private slots:
         });
         const Outcome out = runAddDictItem();
         QVERIFY2(script.done(), qPrintable(script.failure()));
-        compareOutcome(out, {true, QStringLiteral("unicorn"), term, language});
+        QCOMPARE(out, Outcome(true, QStringLiteral("unicorn"), term, language));
 
         // Appended after what was there, without an id.
         const QByteArray file = privateFile();
@@ -350,10 +327,9 @@ private slots:
         QTest::newRow("empty") << "" << obligatory << false;
         QTest::newRow("blanks") << "   " << obligatory << false;
         // The coded word goes into pictures as Latin-1 text between "<" and ">".
-        QTest::newRow("angle brackets") << "a<b>c"
-                                        << "\n<>" << false;
-        QTest::newRow("outside Latin-1") << "\u20acuro \u00e9t\u00e9 \u20ac"
-                                         << "\n\u20ac" << false;
+        QTest::newRow("angle brackets") << "a<b>c" << QStringLiteral("\n<>") << false;
+        QTest::newRow("outside Latin-1")
+            << "\u20acuro \u00e9t\u00e9 \u20ac" << QStringLiteral("\n\u20ac") << false;
         const QString holds = QStringLiteral("already holds an item for \"%1\"");
         QTest::newRow("in the private dictionary")
             << "wolpertinger" << holds.arg("wolpertinger") << true;
@@ -387,8 +363,8 @@ private slots:
         QVERIFY2(script.done(), qPrintable(script.failure()));
         QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
         QVERIFY2(existing ? text.contains(message) : text.endsWith(message), qPrintable(text));
-        compareOutcome(out, existing ? Outcome{true, english, QStringLiteral("Einhorn"), German}
-                                     : Outcome{});
+        QCOMPARE(out,
+                 existing ? Outcome(true, english, QStringLiteral("Einhorn"), German) : Refused);
         QCOMPARE(privateFile(), m_original);
     }
 
@@ -433,7 +409,7 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Kelvo - Message"));
         QCOMPARE(text, QStringLiteral("The private dictionary could not be opened:\n%1\n%2")
                            .arg(QDir::toNativeSeparators(path), reason));
-        compareOutcome(out, {});
+        QCOMPARE(out, Refused);
         QCOMPARE(privateFile(), before);
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
     }
@@ -471,7 +447,7 @@ private slots:
             });
         const Outcome out = runAddDictItem();
         QVERIFY2(script.done(), qPrintable(script.failure()));
-        compareOutcome(out, {true, QStringLiteral("unicorn"), QStringLiteral("Einhorn"), German});
+        QCOMPARE(out, Outcome(true, QStringLiteral("unicorn"), QStringLiteral("Einhorn"), German));
         QCOMPARE(KelvoTestDir::readFile(realPath), m_original);
         // Nothing is left beside the real file: the two delivered files, its folder and itself.
         QCOMPARE(QDir(m_dir->root())

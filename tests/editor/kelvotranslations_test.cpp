@@ -14,10 +14,6 @@ namespace {
 
 const QStringList Languages = QStringLiteral(KELVO_LANGUAGES).split(QLatin1Char(','));
 
-QString builtQm(const QString& language) {
-    return QStringLiteral(KELVO_DATA_DIR "kelvo_") + language + QStringLiteral(".qm");
-}
-
 struct TsMessage {
     QString context;
     QString source;
@@ -73,8 +69,8 @@ QString shape(const QString& text) {
 // A KELVO_DIR with the built messages and language files of every language.
 void addLanguages(const KelvoTestDir& dir) {
     for (const QString& language : Languages) {
-        dir.write(QStringLiteral("kelvo_") + language + QStringLiteral(".qm"),
-                  KelvoTestDir::readFile(builtQm(language)));
+        const QString messages = QStringLiteral("kelvo_") + language + QStringLiteral(".qm");
+        dir.write(messages, KelvoTestDir::readFile(QStringLiteral(KELVO_DATA_DIR) + messages));
         const QString list = QStringLiteral("kelvoLanguages_") + language + QStringLiteral(".xml");
         dir.write(list, KelvoTestDir::readFile(qEnvironmentVariable("KELVO_SOURCE_DATA") + list));
     }

@@ -10,6 +10,7 @@
 #include "kelvoimgencodewidget.h"
 #include "kelvoimgsnip.h"
 #include "kelvotexteditor.h"
+#include "selectiontestsupport.h"
 
 #include <QCheckBox>
 #include <QInputDialog>
@@ -25,6 +26,7 @@
 using EncoderTest::answerMessage;
 using EncoderTest::dragRect;
 using EncoderTest::plainPicture;
+using SelectionTestSupport::drag;
 
 namespace {
 
@@ -166,43 +168,35 @@ private slots:
         }
         const QString before = state(*m_encoder);
         const QPoint grip = dragged->rect().center();
-        QTest::mousePress(dragged, Qt::LeftButton, {}, grip);
-        QTest::mouseMove(dragged, grip + by / 2);
-        QTest::mouseMove(dragged, grip + by);
-        QTest::mouseRelease(dragged, Qt::LeftButton, {}, grip + by);
+        drag(dragged, {grip, grip + by / 2, grip + by});
         checkUndoAndRedo(before);
     }
 
     // Delete asks before a region with data goes (its answer Delete is the "delete key" row above);
-    // a fresh outline without data goes at once.
-    void deleteAsks() {
+    // a fresh outline without data goes at once. Escape cancels a selection in progress of either
+    // kind, and nothing is attached without an outline.
+    void deleteAndEscape() {
         pressDelete(2);
         QCOMPARE(m_encoder->regions().size(), size_t(2));
         dragRect(m_encoder, QRect(QPoint(100, 20), QPoint(150, 60)));
         QTest::keyClick(m_encoder, Qt::Key_Delete);
         QVERIFY(m_encoder->outlinePoints().isEmpty());
         QCOMPARE(m_encoder->regions().size(), size_t(2));
-    }
 
-    void escapeCancelsSelection_data() {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("rectangle") << int(KelvoImgSelectionWidget::RectangleMode);
-        QTest::newRow("freehand") << int(KelvoImgSelectionWidget::FreehandMode);
-    }
-
-    void escapeCancelsSelection() {
-        QFETCH(int, mode);
-        m_encoder->setSelectionMode(mode);
-        QTest::mousePress(m_encoder, Qt::LeftButton, {}, QPoint(100, 20));
-        QTest::mouseMove(m_encoder, QPoint(150, 40));
-        QTest::mouseMove(m_encoder, QPoint(120, 70));
-        QTest::keyClick(m_encoder, Qt::Key_Escape);
-        QTest::mouseRelease(m_encoder, Qt::LeftButton, {}, QPoint(120, 70));
-        QVERIFY(!m_encoder->isSelectionClosed());
-        QVERIFY(m_encoder->outlinePoints().isEmpty());
-        // Nothing is attached without an outline.
-        m_encoder->attacher().attachText(QStringLiteral("nowhere"));
-        QCOMPARE(m_encoder->regions().size(), size_t(2));
+        for (const int mode :
+             {KelvoImgSelectionWidget::RectangleMode, KelvoImgSelectionWidget::FreehandMode}) {
+            m_encoder->setSelectionMode(mode);
+            QTest::mousePress(m_encoder, Qt::LeftButton, {}, QPoint(100, 20));
+            QTest::mouseMove(m_encoder, QPoint(150, 40));
+            QTest::mouseMove(m_encoder, QPoint(120, 70));
+            QTest::keyClick(m_encoder, Qt::Key_Escape);
+            QTest::mouseRelease(m_encoder, Qt::LeftButton, {}, QPoint(120, 70));
+            const QByteArray kind = mode ? "freehand" : "rectangle";
+            QVERIFY2(!m_encoder->isSelectionClosed(), kind);
+            QVERIFY2(m_encoder->outlinePoints().isEmpty(), kind);
+            m_encoder->attacher().attachText(QStringLiteral("nowhere"));
+            QCOMPARE(m_encoder->regions().size(), size_t(2));
+        }
     }
 
 private:
@@ -263,15 +257,9 @@ void KelvoUndoTest::change(const QString& kind) {
         QTest::keyClicks(editor->textEdit(), QStringLiteral("Hello"));
         KelvoDialogScript::clickLabelled(editor, QStringLiteral("OK"));
     } else if (kind == QLatin1String("move image")) {
-        auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
-        QTest::mousePress(snippet, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseMove(snippet, QPoint(-40, -20));
-        QTest::mouseRelease(snippet, Qt::LeftButton, {}, QPoint(-40, -20));
+        drag(m_encoder->findChild<KelvoImgSnip*>(), {{5, 5}, {-40, -20}});
     } else if (kind == QLatin1String("move shaped text")) {
-        auto* shaped = m_encoder->findChild<KelvoEditorShapedText*>();
-        QTest::mousePress(shaped, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseMove(shaped, QPoint(60, 70));
-        QTest::mouseRelease(shaped, Qt::LeftButton, {}, QPoint(60, 70));
+        drag(m_encoder->findChild<KelvoEditorShapedText*>(), {{10, 10}, {60, 70}});
     } else if (kind == QLatin1String("hide")) {
         QTest::mouseClick(row(2)->findChild<QCheckBox*>(), Qt::LeftButton);
     } else if (kind == QLatin1String("rename")) {

@@ -7,6 +7,7 @@
 #include "kelvoimgencodewidget.h"
 #include "kelvoimgsnip.h"
 #include "kelvotextholderwidget.h"
+#include "selectiontestsupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,9 +69,7 @@ private slots:
         auto* snippet = m_encoder->findChild<KelvoImgSnip*>();
         QVERIFY(holder && snippet);
         QCOMPARE(m_encoder->picturePosition(snippet), QPoint(10, 10));
-        QTest::mousePress(snippet, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseMove(snippet, QPoint(22, 42)); // 10 by 20 picture pixels at 200%
-        QTest::mouseRelease(snippet, Qt::LeftButton, {}, QPoint(22, 42));
+        SelectionTestSupport::drag(snippet, {{2, 2}, {22, 42}}); // 10 by 20 picture pixels at 200%
 
         for (const double zoom : {2.0, 0.25, 3.0, 1.0}) {
             m_encoder->setZoom(zoom, QPoint(77, 55));
@@ -83,10 +82,11 @@ private slots:
                  part.boundingRect().translated(10, 20));
     }
 
-    // A larger picture opens whole; Ctrl+1, Ctrl++, Ctrl+- and Ctrl+0 from the View menu, and
-    // Ctrl+wheel, which keeps the pixel under the pointer.
-    void keysAndWheelZoom() {
-        KelvoImgEncodeWidget* encoder = open(plainPicture(1600, 1200));
+    // A 4000 x 3000 picture opens whole; Ctrl+1, Ctrl++, Ctrl+- and Ctrl+0 from the View menu,
+    // and Ctrl+wheel, which keeps the pixel under the pointer. At 100% the wheel scrolls to the
+    // bottom right corner, where a region reaching the last pixel is drawn and gets a text.
+    void keysWheelAndTheCornerOfALargePicture() {
+        KelvoImgEncodeWidget* encoder = open(plainPicture(4000, 3000));
         QVERIFY(encoder);
         QTRY_VERIFY(encoder->zoom() < 1.0);
         QVERIFY(encoder->viewportRect().contains(encoder->pictureRect()));
@@ -97,7 +97,6 @@ private slots:
             QTest::keyClick(m_app.get(), Qt::Key(key), Qt::ControlModifier);
             QCOMPARE(encoder->zoom(), zoom);
         }
-
         const QPoint at = encoder->pictureRect().center() + QPoint(20, 10);
         const QPoint pixel = encoder->toImageCoordinates(at);
         wheel(encoder, at, QPoint(0, 120), Qt::ControlModifier);
@@ -105,13 +104,7 @@ private slots:
         QVERIFY((encoder->toImageCoordinates(at) - pixel).manhattanLength() <= 2);
         wheel(encoder, at, QPoint(0, -240), Qt::ControlModifier);
         QVERIFY(encoder->zoom() < fit);
-    }
 
-    // At 100% the wheel scrolls to the bottom right corner of a 4000 x 3000 picture, where a
-    // region reaching its last pixel is drawn and gets a text.
-    void cornerOfALargePictureIsAnnotated() {
-        KelvoImgEncodeWidget* encoder = open(plainPicture(4000, 3000));
-        QVERIFY(encoder);
         QTest::keyClick(m_app.get(), Qt::Key_1, Qt::ControlModifier);
         const QRect view = encoder->viewportRect();
         for (int i = 0; i < 100; ++i) {
@@ -119,9 +112,8 @@ private slots:
             wheel(encoder, view.center(), QPoint(-1200, 0));
         }
         QCOMPARE(encoder->toImageCoordinates(view.bottomRight()), QPoint(3999, 2999));
-        QTest::mousePress(encoder, Qt::LeftButton, {}, view.bottomRight() - QPoint(80, 60));
-        QTest::mouseMove(encoder, view.bottomRight() + QPoint(30, 30));
-        QTest::mouseRelease(encoder, Qt::LeftButton, {}, view.bottomRight() + QPoint(30, 30));
+        const QPoint corner = view.bottomRight();
+        SelectionTestSupport::drag(encoder, {corner - QPoint(80, 60), corner + QPoint(30, 30)});
         encoder->attacher().attachText(QStringLiteral("corner"));
         QCOMPARE(encoder->regions().at(1).outlines.front().boundingRect().bottomRight(),
                  QPoint(3999, 2999));

@@ -1,4 +1,4 @@
-// Mouse drags for the selection and grabber tests.
+// Mouse drags given in a widget's own coordinates.
 #pragma once
 
 #include <QList>
